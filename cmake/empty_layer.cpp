@@ -1,0 +1,1 @@
+// Stands in for a layer that has no sources yet.

@@ -1,0 +1,30 @@
+#pragma once
+// Loading a module the way a host does, and watching what it does with global
+// memory and the locale (the reference host's instruments).
+#include <cstddef>
+#include <string>
+
+namespace pg::platform {
+
+using ModuleHandle = void*;
+
+// Null on failure; error() then says why.
+ModuleHandle LoadModule(const std::string& path, std::string* error);
+void* ModuleSymbol(ModuleHandle module, const char* name);
+void UnloadModule(ModuleHandle module);
+
+class GlobalMemoryObserver {
+ public:
+  virtual ~GlobalMemoryObserver() = default;
+  virtual void OnAlloc(void* block, std::size_t size) = 0;
+  virtual void OnFree(void* block) = 0;
+};
+
+// Reports every global block allocated or freed by the module and by this
+// program to the observer (null stops watching).
+void WatchGlobalMemory(ModuleHandle module, GlobalMemoryObserver* observer);
+
+// Makes the module see c as the locale's decimal separator.
+void OverrideDecimalSeparator(ModuleHandle module, char c);
+
+}  // namespace pg::platform

@@ -1,0 +1,15 @@
+#pragma once
+// State of the portable platform. It lives once in the platform's shared library,
+// shared by the host and the module as the operating system is on Windows.
+#include "platform/module_loader.h"
+
+namespace pg::platform::soft {
+
+struct SoftState {
+  GlobalMemoryObserver* memoryObserver = nullptr;
+  char decimalSeparator = '.';
+};
+
+SoftState& State();
+
+}  // namespace pg::platform::soft
