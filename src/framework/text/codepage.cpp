@@ -4,14 +4,6 @@ namespace pg::text {
 
 namespace {
 
-// Code page 1252 differs from Latin-1 only in 0x80..0x9F.
-constexpr std::uint16_t kCp1252Low[32] = {
-    0x20AC, 0x0000, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x0000, 0x017D, 0x0000,
-    0x0000, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x0000, 0x017E, 0x0178,
-};
-
 void AppendUtf8(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -31,17 +23,6 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 }  // namespace
-
-std::uint32_t CodePointOf(unsigned char byte, int codePage) {
-  if (byte < 0x80) return byte;
-  if (codePage == 1252) {
-    if (byte >= 0xA0) return byte;
-    const std::uint32_t cp = kCp1252Low[byte - 0x80];
-    return cp ? cp : 0xFFFD;
-  }
-  const std::uint32_t cp = kCp1251High[byte - 0x80];
-  return cp ? cp : 0xFFFD;
-}
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
   std::string out;
