@@ -54,7 +54,7 @@ run_tests() {
   echo "== native tests"
   ctest --test-dir build/native --output-on-failure -j "$jobs"
   echo "== Windows tests under Wine"
-  ctest --test-dir build/win32 --output-on-failure
+  ctest --test-dir build/win32 --output-on-failure -j "$jobs"
 }
 
 demo() {

@@ -1,11 +1,11 @@
 # Runs one host script and compares what it prints with the expected output.
-# The script's first line may carry "# args: ..." with extra host arguments.
+# A line "# args: ..." in the script gives extra host arguments.
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(stem ${SCRIPT} NAME_WE)
 set(expected_file ${dir}/${stem}.out)
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
-file(STRINGS ${SCRIPT} first LIMIT_COUNT 1)
+file(STRINGS ${SCRIPT} first REGEX "^# args: " LIMIT_COUNT 1)
 set(extra "")
 if(first MATCHES "^# args: (.*)$")
   separate_arguments(extra UNIX_COMMAND "${CMAKE_MATCH_1}")

@@ -17,7 +17,8 @@ class GlobalMemoryObserver {
  public:
   virtual ~GlobalMemoryObserver() = default;
   virtual void OnAlloc(void* block, std::size_t size) = 0;
-  virtual void OnFree(void* block) = 0;
+  // False: the block is not a live one; it is then left alone instead of freed.
+  virtual bool OnFree(void* block) = 0;
 };
 
 // Reports every global block allocated or freed by the module and by this

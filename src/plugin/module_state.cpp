@@ -1,5 +1,11 @@
 #include "plugin/module_state.h"
 
+#include "charts/chart_registry.h"
+#include "framework/text/codepage.h"
+#include "plugin/catalogue/catalogue.h"
+#include "plugin/dispatch.h"
+#include "plugin/host_string.h"
+
 namespace pg::plugin {
 
 ModuleState& State() {
@@ -13,14 +19,25 @@ void RegisterPlugIn(abi::AddActionFn addAction, void* second, void* third, abi::
   s.second = second;
   s.third = third;
   s.setVariable = setVariable;
+  RegisterCatalogue();
 }
 
-void InitPlugIn(std::int32_t hostValue, abi::HostString*, abi::HostString*, abi::HostString*) {
+void InitPlugIn(std::int32_t hostValue, abi::HostString* name, abi::HostString* author,
+                abi::HostString* description) {
   State().hostValue = hostValue;
+  if (name) SetHostString(*name, "Pirogram");
+  if (author) SetHostString(*author, "Plotwright");
+  if (description) SetHostString(*description, "Построение диаграмм"_cp);
 }
 
-bool ExecAction(std::int32_t, abi::ParamBlock) { return false; }
+bool ExecAction(std::int32_t id, abi::ParamBlock block) { return DispatchAction(id, block); }
+
+// The editors need the dialog layer; until it exists no editor opens.
 bool EditAction(std::int32_t, abi::ParamBlock) { return false; }
-void Message(std::int32_t) {}
+
+void Message(std::int32_t code) {
+  constexpr std::int32_t kShutdown = 2;
+  if (code == kShutdown) charts::DestroyChartRegistry();
+}
 
 }  // namespace pg::plugin

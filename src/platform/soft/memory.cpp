@@ -13,7 +13,7 @@ void* GlobalAllocBytes(std::size_t n) {
 
 void GlobalFreeBlock(void* block) {
   if (!block) return;
-  if (soft::State().memoryObserver) soft::State().memoryObserver->OnFree(block);
+  if (soft::State().memoryObserver && !soft::State().memoryObserver->OnFree(block)) return;
   std::free(block);
 }
 

@@ -29,7 +29,7 @@ HGLOBAL WINAPI WatchedGlobalAlloc(UINT flags, SIZE_T n) {
 
 HGLOBAL WINAPI WatchedGlobalFree(HGLOBAL h) {
   static const auto real = RealKernel32<GlobalFreeFn>("GlobalFree");
-  if (h && g_observer) g_observer->OnFree(h);
+  if (h && g_observer && !g_observer->OnFree(h)) return h;  // GlobalFree's failure answer
   return real(h);
 }
 

@@ -1,0 +1,85 @@
+#pragma once
+// The host's side of one loaded module: its exports, the three callbacks, the
+// host variables, the catalogue as received and the page's rectangles.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host_ledger.h"
+#include "plugin/abi.h"
+
+namespace pg::host {
+
+struct ReceivedRow {
+  std::int32_t id;
+  std::string name, hint;  // code page 1251
+  std::vector<int> kinds;
+  std::int32_t count;
+};
+
+struct Rectangle {
+  std::string name;
+  int width = 0, height = 0;
+  std::optional<std::string> answer7;  // what command 7 answers instead of the window handle
+};
+
+class ModuleSession {
+ public:
+  // Loads the module and registers with it in the order a host does. Throws
+  // std::runtime_error when the module cannot be loaded or lacks an export.
+  explicit ModuleSession(const std::string& modulePath);
+  ~ModuleSession();
+  ModuleSession(const ModuleSession&) = delete;
+  ModuleSession& operator=(const ModuleSession&) = delete;
+
+  // Calls nbExecAction with a block of host strings holding args (missing
+  // parameters are null slots); frees the block afterwards.
+  bool Exec(std::int32_t id, const std::vector<std::string>& args, std::size_t slots);
+  void Message(std::int32_t code);
+  void SetDecimalSeparator(char c);
+
+  const ReceivedRow* FindAction(const std::string& name) const;
+  const std::vector<ReceivedRow>& Catalogue() const { return rows_; }
+  std::string InfoName() const, InfoAuthor() const, InfoDescription() const;
+
+  std::map<std::string, std::string>& Variables() { return variables_; }
+  Rectangle& AddRectangle(const std::string& name, int w, int h);
+  Rectangle* FindRectangle(const std::string& name);
+  std::deque<std::optional<std::string>>& Picks() { return picks_; }
+
+  // Frees the host's own blocks, sends nothing, unloads; then the ledger's counts are final.
+  void Close();
+  const HostLedger& Ledger() const { return ledger_; }
+
+  // Host strings from the host's own allocator.
+  static abi::HostString NewHostString(const std::string& text);
+  static void FreeHostString(abi::HostString& s);
+
+  // Entry points of the callbacks.
+  void OnAddAction(std::int32_t id, const char* name, const char* hint, const std::uint8_t* kinds,
+                   std::int32_t kindsHigh, std::int32_t count);
+  void OnSetVariable(const char* name, const char* value);
+  bool OnInterfaceAccess(std::int32_t command, abi::ParamSlot* slot);
+
+ private:
+  HostLedger ledger_;
+  void* module_ = nullptr;
+  abi::RegisterPlugInFn registerPlugIn_ = nullptr;
+  abi::InitPlugInFn initPlugIn_ = nullptr;
+  abi::RegisterInterfaceAccessFn registerAccess_ = nullptr;
+  abi::RegisterScriptProcessorFn registerProcessor_ = nullptr;
+  abi::ExecActionFn exec_ = nullptr;
+  abi::EditActionFn edit_ = nullptr;
+  abi::MessageFn message_ = nullptr;
+  abi::HostString info_[3] = {nullptr, nullptr, nullptr};
+  std::vector<ReceivedRow> rows_;
+  std::map<std::string, std::string> variables_;
+  std::vector<std::unique_ptr<Rectangle>> rects_;
+  std::deque<std::optional<std::string>> picks_;
+};
+
+}  // namespace pg::host

@@ -1,0 +1,37 @@
+#include "script_line.h"
+
+namespace pg::host {
+
+std::vector<std::string> SplitScriptLine(std::string_view line) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (true) {
+    while (i < line.size() && blank(line[i])) ++i;
+    if (i >= line.size() || line[i] == '#') break;
+    std::string word;
+    if (line[i] == '"') {
+      ++i;
+      while (true) {
+        if (i >= line.size()) throw ScriptError("unterminated quoted text");
+        if (line[i] == '"') {
+          if (i + 1 < line.size() && line[i + 1] == '"') {
+            word += '"';
+            i += 2;
+            continue;
+          }
+          ++i;
+          break;
+        }
+        word += line[i++];
+      }
+      if (i < line.size() && !blank(line[i])) throw ScriptError("text after a closing quote");
+    } else {
+      while (i < line.size() && !blank(line[i])) word += line[i++];
+    }
+    words.push_back(std::move(word));
+  }
+  return words;
+}
+
+}  // namespace pg::host

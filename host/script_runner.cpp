@@ -1,0 +1,103 @@
+#include "script_runner.h"
+
+#include <istream>
+#include <ostream>
+
+#include "framework/text/codepage.h"
+#include "framework/text/int_parse.h"
+#include "script_line.h"
+
+namespace pg::host {
+
+namespace {
+
+void NeedWords(const std::vector<std::string>& w, std::size_t n, const char* usage) {
+  if (w.size() != n) throw ScriptError(std::string("usage: ") + usage);
+}
+
+int ReadInt(const std::string& word, const char* what) {
+  std::int32_t v = 0;
+  if (!text::TryStrToInt(word, v)) throw ScriptError(std::string(what) + " is not a number: " + word);
+  return v;
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(ModuleSession& session, std::ostream& out, RunOptions options)
+    : session_(session), out_(out), options_(options) {}
+
+void ScriptRunner::Print(const std::string& cp1251Text) { out_ << text::Cp1251ToUtf8(cp1251Text) << '\n'; }
+
+void ScriptRunner::Run(std::istream& script) {
+  std::string line;
+  int number = 0;
+  while (std::getline(script, line)) {
+    ++number;
+    try {
+      const auto words = SplitScriptLine(text::Utf8ToCp1251(line));
+      if (!words.empty()) RunCommand(words);
+    } catch (const ScriptError& e) {
+      throw ScriptError("line " + std::to_string(number) + ": " + e.what());
+    }
+    out_.flush();
+  }
+}
+
+void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
+  const std::string& cmd = w[0];
+  if (cmd == "catalogue") {
+    NeedWords(w, 1, "catalogue");
+    int n = 0;
+    for (const auto& r : session_.Catalogue()) {
+      std::string kinds;
+      for (std::size_t i = 0; i < r.kinds.size(); ++i) kinds += (i ? "," : "") + std::to_string(r.kinds[i]);
+      Print("row " + std::to_string(++n) + ": id=" + std::to_string(r.id) + " name=" + r.name + " hint=" + r.hint +
+            " kinds=" + kinds + " count=" + std::to_string(r.count));
+    }
+  } else if (cmd == "info") {
+    NeedWords(w, 1, "info");
+    Print(session_.InfoName());
+    Print(session_.InfoAuthor());
+    Print(session_.InfoDescription());
+  } else if (cmd == "print") {
+    NeedWords(w, 2, "print VAR");
+    const auto& vars = session_.Variables();
+    const auto it = vars.find(w[1]);
+    Print(it == vars.end() ? w[1] + " is not set" : w[1] + "=" + it->second);
+  } else if (cmd == "set") {
+    NeedWords(w, 3, "set VAR \"value\"");
+    session_.Variables()[w[1]] = w[2];
+  } else if (cmd == "rect") {
+    NeedWords(w, 4, "rect NAME W H");
+    const int width = ReadInt(w[2], "width"), height = ReadInt(w[3], "height");
+    if (width <= 0 || height <= 0) throw ScriptError("a rectangle needs a positive size");
+    session_.AddRectangle(w[1], width, height);
+  } else if (cmd == "answer7") {
+    NeedWords(w, 3, "answer7 NAME \"TEXT\"");
+    Rectangle* r = session_.FindRectangle(w[1]);
+    if (!r) throw ScriptError("no rectangle " + w[1]);
+    r->answer7 = w[2];
+  } else if (cmd == "message") {
+    NeedWords(w, 2, "message CODE");
+    session_.Message(ReadInt(w[1], "message code"));
+  } else if (cmd == "option") {
+    if (w.size() == 3 && w[1] == "decimal-separator" && w[2].size() == 1) {
+      session_.SetDecimalSeparator(w[2][0]);
+    } else {
+      throw ScriptError("usage: option decimal-separator C");
+    }
+  } else if (cmd == "pick") {
+    NeedWords(w, 2, "pick \"NAME\" | pick cancel");
+    session_.Picks().push_back(w[1] == "cancel" ? std::nullopt : std::optional<std::string>(w[1]));
+  } else if (const ReceivedRow* row = session_.FindAction(cmd)) {
+    const std::vector<std::string> args(w.begin() + 1, w.end());
+    if (args.size() > static_cast<std::size_t>(row->count))
+      throw ScriptError(cmd + " takes " + std::to_string(row->count) + " parameter(s)");
+    const bool result = session_.Exec(row->id, args, static_cast<std::size_t>(row->count));
+    if (options_.printResults) Print(cmd + (result ? " -> true" : " -> false"));
+  } else {
+    throw ScriptError("unknown command " + cmd);
+  }
+}
+
+}  // namespace pg::host

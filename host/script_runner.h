@@ -1,0 +1,31 @@
+#pragma once
+// Runs an action script against a loaded module, one command a line.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "module_session.h"
+
+namespace pg::host {
+
+struct RunOptions {
+  bool printResults = false;  // print "ACTION -> true|false" after each action
+};
+
+class ScriptRunner {
+ public:
+  ScriptRunner(ModuleSession& session, std::ostream& out, RunOptions options);
+  // Runs the script's lines (UTF-8). Throws ScriptError("line N: ...") at a malformed line.
+  void Run(std::istream& script);
+  // One line, already split into words in code page 1251.
+  void RunCommand(const std::vector<std::string>& words);
+
+ private:
+  void Print(const std::string& cp1251Text);
+
+  ModuleSession& session_;
+  std::ostream& out_;
+  RunOptions options_;
+};
+
+}  // namespace pg::host

@@ -1,0 +1,7 @@
+#include "platform/console.h"
+
+namespace pg::platform {
+
+void UseBinaryStdio() {}
+
+}  // namespace pg::platform

@@ -1,0 +1,24 @@
+#include "plugin/actions/plain_actions.h"
+#include "plugin/host_services.h"
+#include "framework/params/colour_format.h"
+
+namespace pg::plugin {
+
+// Conversions swallow every failure: a malformed input writes nothing.
+bool ColourToRgbAction(const Params& p) {
+  try {
+    SetHostVariable(p.at(1), params::ColourTripleText(params::ReadColourText(p.at(0))));
+  } catch (...) {
+  }
+  return false;
+}
+
+bool RgbToColourAction(const Params& p) {
+  try {
+    SetHostVariable(p.at(1), params::ColourToText(params::ReadColourTriple(p.at(0))));
+  } catch (...) {
+  }
+  return false;
+}
+
+}  // namespace pg::plugin

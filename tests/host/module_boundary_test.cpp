@@ -1,0 +1,111 @@
+// The module as a host sees it: loaded from its file, called through its exports.
+#include <gtest/gtest.h>
+
+#include "module_session.h"
+#include "platform/memory.h"
+#include "plugin/abi.h"
+
+namespace {
+
+std::string ModulePath() {
+#ifdef _WIN32
+  return "Pirogram.nbp";  // beside the test program
+#else
+  return PG_MODULE_PATH;
+#endif
+}
+
+const std::string kMissing = "\xCD\xE5\xF2 \xF3\xEF\xF0\xE0\xE2\xEB\xE5\xED\xE8\xFF \xE4\xE8\xE0\xE3\xF0\xE0\xEC\xEC\xEE\xE9 "
+                             "\xEF\xF0\xE8\xEA\xF0\xE5\xEF\xEB\xB8\xED\xED\xEE\xE9 \xEA \xEE\xE1\xFA\xE5\xEA\xF2\xF3 ";
+
+TEST(ModuleBoundary, RegistersInfoAndCatalogueWithoutLeaks) {
+  pg::host::ModuleSession s(ModulePath());
+  EXPECT_EQ(s.InfoName(), "Pirogram");
+  EXPECT_EQ(s.InfoAuthor(), "Plotwright");
+  EXPECT_EQ(s.InfoDescription(), "\xCF\xEE\xF1\xF2\xF0\xEE\xE5\xED\xE8\xE5 \xE4\xE8\xE0\xE3\xF0\xE0\xEC\xEC");
+  ASSERT_EQ(s.Catalogue().size(), 50u);
+  int headers = 0;
+  for (const auto& r : s.Catalogue()) {
+    if (r.id == 0) {
+      ++headers;
+      EXPECT_EQ(r.hint, "");
+      EXPECT_EQ(r.count, 0);
+      EXPECT_EQ(r.kinds, std::vector<int>{1});
+    } else {
+      EXPECT_EQ(r.kinds.size(), static_cast<std::size_t>(r.count)) << r.name;
+    }
+  }
+  EXPECT_EQ(headers, 8);
+  s.Close();
+  EXPECT_EQ(s.Ledger().Allocated(), 3u);  // name, author and description
+  EXPECT_EQ(s.Ledger().Live(), 0u);
+  EXPECT_EQ(s.Ledger().BadFrees(), 0u);
+}
+
+TEST(ModuleBoundary, EveryChartActionReportsAMissingChartAndAnswersFalse) {
+  pg::host::ModuleSession s(ModulePath());
+  for (const auto& row : s.Catalogue()) {
+    const int id = row.id;
+    const bool framed = (id >= 3 && id <= 36) || id == 39 || id == 42;
+    if (!framed) continue;
+    s.Variables().clear();
+    std::vector<std::string> args(static_cast<std::size_t>(row.count), "x");
+    args[0] = "Rect1";
+    EXPECT_FALSE(s.Exec(id, args, static_cast<std::size_t>(row.count))) << row.name;
+    EXPECT_EQ(s.Variables()["[LastError]"], kMissing + "Rect1.") << row.name;
+  }
+  // Ids outside 1..42 return false at once and write nothing.
+  s.Variables().clear();
+  for (int id : {0, 43, -1, 1000}) EXPECT_FALSE(s.Exec(id, {"Rect1", "x"}, 2));
+  EXPECT_TRUE(s.Variables().empty());
+  s.Close();
+  EXPECT_EQ(s.Ledger().Live(), 0u);
+}
+
+TEST(ModuleBoundary, ChartCreationFailsWithoutAWindowAndDeletionFindsNothing) {
+  pg::host::ModuleSession s(ModulePath());
+  s.AddRectangle("Rect1", 300, 200);
+  EXPECT_FALSE(s.Exec(1, {"Rect1"}, 1));  // the host answers "0"
+  s.FindRectangle("Rect1")->answer7 = "abc";
+  EXPECT_FALSE(s.Exec(1, {"Rect1"}, 1));
+  EXPECT_FALSE(s.Exec(2, {"Rect1"}, 1));
+  s.Message(2);
+  s.Message(2);
+  s.Message(7);
+  EXPECT_TRUE(s.Variables().empty());  // neither writes "[LastError]"
+  s.Close();
+  EXPECT_EQ(s.Ledger().Live(), 0u);
+  EXPECT_EQ(s.Ledger().BadFrees(), 0u);
+}
+
+// A host that registered no callbacks at all must not bring the module down.
+TEST(ModuleBoundary, UnregisteredCallbacksAreSkipped) {
+  pg::host::ModuleSession s(ModulePath());
+  void* module = pg::platform::LoadModule(ModulePath(), nullptr);
+  ASSERT_NE(module, nullptr);
+  auto reg = reinterpret_cast<pg::abi::RegisterPlugInFn>(pg::platform::ModuleSymbol(module, "nbRegisterPlugIn"));
+  auto access =
+      reinterpret_cast<pg::abi::RegisterInterfaceAccessFn>(pg::platform::ModuleSymbol(module, "nbRegisterInterfaceAccess"));
+  auto init = reinterpret_cast<pg::abi::InitPlugInFn>(pg::platform::ModuleSymbol(module, "nbInitPlugIn"));
+  reg(nullptr, nullptr, nullptr, nullptr);
+  access(nullptr);
+  init(0, nullptr, nullptr, nullptr);
+  EXPECT_FALSE(s.Exec(40, {"clRed", "v"}, 2));
+  EXPECT_FALSE(s.Exec(9, {"Rect1", "True"}, 2));
+  EXPECT_FALSE(s.Exec(1, {"Rect1"}, 1));
+  EXPECT_TRUE(s.Variables().empty());
+
+  // Initialising again replaces blocks that the variables already hold.
+  pg::abi::HostString vars[3] = {pg::host::ModuleSession::NewHostString("old"),
+                                 pg::host::ModuleSession::NewHostString("old"), nullptr};
+  init(1, &vars[0], &vars[1], &vars[2]);
+  EXPECT_STREQ(vars[0], "Pirogram");
+  EXPECT_STREQ(vars[1], "Plotwright");
+  for (auto& v : vars) pg::host::ModuleSession::FreeHostString(v);
+  pg::platform::UnloadModule(module);
+  s.Close();
+  EXPECT_EQ(s.Ledger().Live(), 0u);
+  EXPECT_EQ(s.Ledger().BadFrees(), 0u);
+}
+
+}  // namespace
