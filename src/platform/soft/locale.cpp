@@ -5,4 +5,6 @@ namespace pg::platform {
 
 char DecimalSeparator() { return soft::State().decimalSeparator; }
 
+char ThousandSeparator() { return soft::State().thousandSeparator; }
+
 }  // namespace pg::platform

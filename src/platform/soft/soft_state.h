@@ -8,6 +8,7 @@ namespace pg::platform::soft {
 struct SoftState {
   GlobalMemoryObserver* memoryObserver = nullptr;
   char decimalSeparator = '.';
+  char thousandSeparator = ',';
 };
 
 SoftState& State();

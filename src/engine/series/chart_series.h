@@ -1,0 +1,119 @@
+#pragma once
+// The series base: the points of a chart (values, labels, colours), adding,
+// deleting, clearing and ordering them, and the repaint of the chart on every
+// change. The pie series builds on it.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/series/series_owner.h"
+#include "engine/series/value_list.h"
+#include "framework/colour.h"
+
+namespace pg::engine {
+
+class TChartSeries {
+ public:
+  // colorEachPoint: whether points without a colour take palette colours
+  // (false for the base series; the pie passes true).
+  explicit TChartSeries(bool colorEachPoint = false);
+  TChartSeries(const TChartSeries&) = delete;
+  TChartSeries& operator=(const TChartSeries&) = delete;
+  // Leaves its chart (if any) without asking it for a repaint; see RemoveSeries.
+  virtual ~TChartSeries();
+
+  // The chart that owns, draws and repaints the series (none at first).
+  // Setting it leaves the old chart's series list and joins the new one's.
+  TSeriesOwner* ParentChart() const { return parentChart_; }
+  void SetParentChart(TSeriesOwner* chart);
+
+  // Asks the chart for a repaint; nothing without a chart.
+  void Repaint();
+
+  // Value lists: XValues ("X", ascending) and YValues ("Y", unordered), and the
+  // list of all lists (X first, then Y).
+  TChartValueList& XValues() { return *xValues_; }
+  const TChartValueList& XValues() const { return *xValues_; }
+  TChartValueList& YValues() { return *yValues_; }
+  const TChartValueList& YValues() const { return *yValues_; }
+  const std::vector<TChartValueList*>& ValueLists() const { return valueLists_; }
+  // The list whose values the series shows (YValues for the base and the pie).
+  virtual TChartValueList& MandatoryValueList() { return YValues(); }
+  virtual const TChartValueList& MandatoryValueList() const { return YValues(); }
+
+  // Points.
+  int PointCount() const { return xValues_->Count(); }
+  // AddPointXY with x = PointCount(): the mandatory values are the Y values.
+  int AddPoint(double value, const std::string& label = {}, TColor color = clDefault);
+  // Inserts x into XValues by its order; the position it gets is the point's
+  // index, at which y, the colour and the label are inserted. Returns the index.
+  int AddPointXY(double x, double y, const std::string& label = {}, TColor color = clDefault);
+  // Throws pg::ListIndexError (index) outside the points, before any change.
+  void DeletePoint(int index);
+  // Removes every point; repaints even when there was none.
+  void ClearPoints();
+  // Exchanges two points in every list; throws pg::ListIndexError outside the
+  // points. No repaint: sorting uses it while the chart paints.
+  virtual void SwapPoints(int a, int b);
+  // Orders all points by list (nothing when its Order is loNone); each exchange
+  // is a SwapPoints, so labels and colours travel with their values.
+  void SortByValues(TChartValueList& list);
+
+  // The colour the point is drawn in: its own colour, else with ColorEachPoint
+  // the palette colour of its index, else SeriesColor.
+  TColor PointColor(int index) const;
+  // The point's label, or "" when it has none.
+  std::string PointLabel(int index) const;
+
+  // Formats numbers with ValueFormat / PercentFormat and the locale's separators.
+  std::string FormatValue(double value) const;
+  std::string FormatPercent(double percent) const;
+
+  // Properties: setters store a changed value and repaint the chart.
+  TColor SeriesColor() const { return seriesColor_; }
+  void SetSeriesColor(TColor color);
+  bool ColorEachPoint() const { return colorEachPoint_; }
+  // Switching it off also resets every stored point colour to clDefault.
+  void SetColorEachPoint(bool value);
+  const std::string& ValueFormat() const { return valueFormat_; }
+  void SetValueFormat(std::string format);
+  const std::string& PercentFormat() const { return percentFormat_; }
+  void SetPercentFormat(std::string format);
+  bool Active() const { return active_; }
+  void SetActive(bool value);
+  bool ShowInLegend() const { return showInLegend_; }
+  void SetShowInLegend(bool value);
+  const std::string& Title() const { return title_; }
+  void SetTitle(std::string title);
+
+ protected:
+  // Hooks that keep per-point data of derived parts parallel to the points:
+  // the marks' stored positions (and the pie's explode entries) follow here.
+  virtual void OnPointInserted(int /*index*/) {}
+  virtual void OnPointDeleted(int /*index*/) {}
+  virtual void OnPointsCleared() {}
+  // Called after ParentChart changed (the pie sets up its new chart here).
+  virtual void OnParentChartChanged(TSeriesOwner* /*oldChart*/) {}
+
+ private:
+  int CompareValues(const TChartValueList& list, int a, int b) const;
+  void QuickSort(const TChartValueList& list, int left, int right);
+
+  TSeriesOwner* parentChart_ = nullptr;
+  std::unique_ptr<TChartValueList> xValues_;
+  std::unique_ptr<TChartValueList> yValues_;
+  std::vector<TChartValueList*> valueLists_;
+  // Parallel to the values; may be shorter (a missing entry is no colour / no label).
+  std::vector<TColor> pointColors_;
+  std::vector<std::string> pointLabels_;  // "" is no label
+
+  TColor seriesColor_ = clDefault;
+  bool colorEachPoint_;
+  std::string valueFormat_ = "#,##0.###";
+  std::string percentFormat_ = "##0.## %";
+  bool active_ = true;
+  bool showInLegend_ = true;
+  std::string title_;
+};
+
+}  // namespace pg::engine

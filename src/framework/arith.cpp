@@ -1,0 +1,38 @@
+#include "framework/arith.h"
+
+#include <cmath>
+
+namespace pg {
+
+int Round(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  // Within the int range floor() and the difference are exact, so the tie test
+  // does not depend on the floating-point rounding mode.
+  const double lower = std::floor(value);
+  const double fraction = value - lower;
+  int result = static_cast<int>(lower);
+  if (fraction > 0.5 || (fraction == 0.5 && (result % 2) != 0)) ++result;
+  return result;
+}
+
+std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
+  if (c == 0) return -1;
+  const std::int64_t product = static_cast<std::int64_t>(a) * b;
+  const bool negative = (product < 0) != (c < 0);
+  // Magnitudes fit: |a * b| <= 2^62 and |c| <= 2^31, so adding half of |c| cannot overflow.
+  const std::uint64_t magnitude =
+      product < 0 ? 0 - static_cast<std::uint64_t>(product) : static_cast<std::uint64_t>(product);
+  const std::uint64_t divisor =
+      c < 0 ? 0 - static_cast<std::uint64_t>(static_cast<std::int64_t>(c)) : static_cast<std::uint64_t>(c);
+  const std::uint64_t quotient = (magnitude + divisor / 2) / divisor;
+  if (negative) {
+    if (quotient > static_cast<std::uint64_t>(INT32_MAX) + 1) return -1;
+    return static_cast<std::int32_t>(0 - quotient);
+  }
+  if (quotient > static_cast<std::uint64_t>(INT32_MAX)) return -1;
+  return static_cast<std::int32_t>(quotient);
+}
+
+}  // namespace pg
