@@ -1,0 +1,48 @@
+#include "platform/device_context.h"
+
+namespace pg::platform {
+
+void DeviceContext::SetPen(const Pen& pen) {
+  pen_ = pen;
+  if (pen_.width < 1) pen_.width = 1;
+  PenChanged();
+}
+
+void DeviceContext::SetBrush(const Brush& brush) {
+  brush_ = brush;
+  BrushChanged();
+}
+
+void DeviceContext::SetFont(const Font& font) {
+  font_ = font;
+  FontChanged();
+}
+
+void DeviceContext::SetTextColor(Color c) {
+  textColor_ = c;
+  AttributesChanged();
+}
+
+void DeviceContext::SetBkColor(Color c) {
+  bkColor_ = c;
+  AttributesChanged();
+}
+
+void DeviceContext::SetBkMode(int mode) {
+  if (mode != kTransparent && mode != kOpaque) return;
+  bkMode_ = mode;
+  AttributesChanged();
+}
+
+void DeviceContext::SetTextAlign(unsigned flags) {
+  textAlign_ = flags;
+  AttributesChanged();
+}
+
+void DeviceContext::SetPolyFillMode(int mode) {
+  if (mode != kAlternate && mode != kWinding) return;
+  fillMode_ = mode;
+  AttributesChanged();
+}
+
+}  // namespace pg::platform

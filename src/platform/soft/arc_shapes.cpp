@@ -1,0 +1,144 @@
+// Pie and Arc: the ellipse outline between two radials, counter-clockwise on
+// screen from the start radial to the end radial.
+#include <algorithm>
+#include <cmath>
+
+#include "platform/soft/line_raster.h"
+#include "platform/soft/shape_raster.h"
+#include "platform/soft/soft_device_context.h"
+
+namespace pg::platform::soft {
+
+namespace {
+
+constexpr double kTwoPi = 2 * 3.14159265358979323846;
+
+double Wrap(double a) {
+  a = std::fmod(a, kTwoPi);
+  return a < 0 ? a + kTwoPi : a;
+}
+
+constexpr int kCoordLimit = 1 << 27;
+int Clamp(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+TPoint Clamp(TPoint p) { return TPoint{Clamp(p.x), Clamp(p.y)}; }
+TRect Clamp(const TRect& r) { return TRect{Clamp(r.left), Clamp(r.top), Clamp(r.right), Clamp(r.bottom)}; }
+
+int FloorHalf(int sum) { return sum >= 0 ? sum / 2 : -((1 - sum) / 2); }
+
+// Angles are taken about the centre pixel, from whole pixel positions, as the
+// radial lines run.
+struct Sector {
+  int cx, cy;
+  double start, sweep;
+  double AngleOf(double x, double y) const { return std::atan2(cy - y, x - cx); }
+  double Offset(int x, int y) const { return Wrap(AngleOf(x, y) - start); }
+  bool Contains(int x, int y) const { return Offset(x, y) <= sweep + 1e-9; }
+};
+
+// The outline pixels inside the sector, in order from the start radial.
+std::vector<TPoint> ArcPixels(const Coverage& edge, const Sector& s) {
+  std::vector<std::pair<double, TPoint>> found;
+  edge.ForEachSpan([&](int y, int x0, int x1) {
+    for (int x = x0; x < x1; ++x)
+      if (s.Contains(x, y)) found.push_back({s.Offset(x, y), TPoint{x, y}});
+  });
+  std::sort(found.begin(), found.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
+  std::vector<TPoint> out;
+  out.reserve(found.size());
+  for (const auto& f : found) out.push_back(f.second);
+  return out;
+}
+
+// The outline pixel whose direction is nearest to the angle.
+TPoint NearestOnOutline(const Coverage& edge, const Sector& s, double angle) {
+  TPoint best{s.cx, s.cy};
+  double bestD = 1e9;
+  edge.ForEachSpan([&](int y, int x0, int x1) {
+    for (int x = x0; x < x1; ++x) {
+      double d = Wrap(s.AngleOf(x, y) - angle);
+      d = std::min(d, kTwoPi - d);
+      if (d < bestD) {
+        bestD = d;
+        best = TPoint{x, y};
+      }
+    }
+  });
+  return best;
+}
+
+void KeepSector(Coverage& c, const Sector& s) {
+  Coverage copy = c;
+  copy.ForEachSpan([&](int y, int x0, int x1) {
+    for (int x = x0; x < x1; ++x)
+      if (!s.Contains(x, y)) c.Remove(x, y);
+  });
+}
+
+}  // namespace
+
+void SoftDeviceContext::Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  DrawArcShape(TRect{left, top, right, bottom}, TPoint{x3, y3}, TPoint{x4, y4}, true);
+}
+
+void SoftDeviceContext::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+  DrawArcShape(TRect{left, top, right, bottom}, TPoint{x3, y3}, TPoint{x4, y4}, false);
+}
+
+void SoftDeviceContext::DrawArcShape(const TRect& box, TPoint start, TPoint end, bool pie) {
+  const TRect b = Normalized(Clamp(box));
+  start = Clamp(start);
+  end = Clamp(end);
+  if (b.Width() < 1 || b.Height() < 1) return;
+  const TRect area = WorkArea(b);
+  Sector s{FloorHalf(b.left + b.right - 1), FloorHalf(b.top + b.bottom - 1), 0, 0};
+  s.start = Wrap(s.AngleOf(start.x, start.y));
+  s.sweep = Wrap(s.AngleOf(end.x, end.y) - s.start);
+  if (s.sweep < 1e-12) s.sweep = kTwoPi;
+
+  Coverage shape(area);
+  AddEllipse(shape, b);
+  const Coverage edge = Outline(shape);
+  const std::vector<TPoint> arc = ArcPixels(edge, s);
+  const TPoint centre{s.cx, s.cy};
+  const TPoint from = NearestOnOutline(edge, s, s.start);
+  const TPoint to = NearestOnOutline(edge, s, Wrap(s.start + s.sweep));
+
+  if (pie && HasBrush()) {
+    // The slice fills like a polygon through the centre and the arc's pixels.
+    std::vector<PointF> outline;
+    outline.reserve(arc.size() + 3);
+    outline.push_back(PointF{static_cast<double>(centre.x), static_cast<double>(centre.y)});
+    outline.push_back(PointF{static_cast<double>(from.x), static_cast<double>(from.y)});
+    for (const TPoint& p : arc) outline.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
+    outline.push_back(PointF{static_cast<double>(to.x), static_cast<double>(to.y)});
+    Coverage fill(area);
+    AddPolygon(fill, outline, kAlternate);
+    PaintCoverage(fill, BrushSource(), Rop());
+  }
+  if (!HasPen()) return;
+
+  const int w = PenWidth();
+  Coverage band(area);
+  if (w > 1) {
+    const int h = w / 2;
+    AddEllipse(band, TRect{b.left - h, b.top - h, b.right + w - 1 - h, b.bottom + w - 1 - h});
+    Coverage inner(area);
+    AddEllipse(inner, TRect{b.left + w - h, b.top + w - h, b.right - 1 - h, b.bottom - 1 - h});
+    band.Subtract(inner);
+    KeepSector(band, s);
+  } else {
+    for (const TPoint& p : arc) band.Add(p.x, p.y);
+    if (pie) {
+      const auto add = [&band](int x, int y) { band.Add(x, y); };
+      StepLine(centre, from, true, area, add);
+      StepLine(centre, to, true, area, add);
+    }
+  }
+  PaintCoverage(band, PenSource(), Rop());
+  if (pie && w > 1) {
+    const TPoint radials[] = {from, centre, to};
+    StrokePath(radials, false, true);
+  }
+}
+
+}  // namespace pg::platform::soft

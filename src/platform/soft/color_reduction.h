@@ -1,0 +1,14 @@
+#pragma once
+// How colours land in a 1-bit bitmap, as GDI reduces them for a black-and-white
+// DIB section: pens, brushes and text keep black and white, turn the background
+// colour into the background's own pixel and every other colour into the opposite
+// one; copied pixels and single pixels become the nearer of black and white.
+#include <cstdint>
+
+namespace pg::platform::soft {
+
+// Colours are 0x00RRGGBB.
+std::uint32_t ReduceDrawColor(std::uint32_t color, std::uint32_t background);
+std::uint32_t ReduceCopiedColor(std::uint32_t color);
+
+}  // namespace pg::platform::soft

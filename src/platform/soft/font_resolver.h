@@ -1,0 +1,36 @@
+#pragma once
+// Windows font requests resolved to installed fonts: the Windows families map to
+// their metric-compatible Liberation twins, anything unknown to Liberation Sans,
+// so text measures the same on every machine with the project's fonts.
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/graphics.h"
+
+namespace pg::platform::soft {
+
+struct ResolvedFont {
+  cairo_scaled_font_t* scaled = nullptr;     // renders; null when no font could be loaded
+  cairo_scaled_font_t* measuring = nullptr;  // gives the advances
+  std::string family;
+  TextMetrics metrics;
+  double underlinePosition = 0;  // pixels below the baseline
+  double underlineThickness = 1;
+  double strikeoutPosition = 0;  // pixels above the baseline
+  double strikeoutThickness = 1;
+  int codePage = 1251;
+
+  ResolvedFont() = default;
+  ResolvedFont(const ResolvedFont&) = delete;
+  ResolvedFont& operator=(const ResolvedFont&) = delete;
+  ~ResolvedFont();
+};
+
+// The installed family a Windows face name draws with.
+std::string FamilyFor(const std::string& face);
+
+std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font);
+
+}  // namespace pg::platform::soft

@@ -1,0 +1,60 @@
+#include "platform/soft/painter.h"
+
+namespace pg::platform::soft {
+
+std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dest) {
+  if (rop2 == kRopCopy) return pen;
+  const unsigned table = static_cast<unsigned>(rop2 - 1) & 0xF;
+  const std::uint32_t p = pen & 0xFFFFFF, d = dest & 0xFFFFFF, np = ~p & 0xFFFFFF, nd = ~d & 0xFFFFFF;
+  std::uint32_t r = 0;
+  if (table & 1) r |= np & nd;
+  if (table & 2) r |= np & d;
+  if (table & 4) r |= p & nd;
+  if (table & 8) r |= p & d;
+  return r;
+}
+
+namespace {
+
+// The source's pixel at (x, y), or false where a transparent hatch shows the surface.
+bool SourcePixel(const PaintSource& s, int x, int y, std::uint32_t& out) {
+  switch (s.kind) {
+    case PaintSource::Kind::kSolid:
+      out = s.color;
+      return true;
+    case PaintSource::Kind::kHatch:
+      if ((s.hatch[y & 7] >> (x & 7)) & 1) {
+        out = s.color;
+        return true;
+      }
+      out = s.background;
+      return s.opaque;
+    case PaintSource::Kind::kPattern: {
+      if (s.patternWidth <= 0 || s.patternHeight <= 0) return false;
+      int px = x % s.patternWidth, py = y % s.patternHeight;
+      if (px < 0) px += s.patternWidth;
+      if (py < 0) py += s.patternHeight;
+      out = (*s.pattern)[static_cast<std::size_t>(py) * s.patternWidth + px];
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source, int rop2, const Coverage* clip) {
+  if (rop2 == 11) return;  // R2_NOP
+  coverage.ForEachSpan([&](int y, int x0, int x1) {
+    if (y < 0 || y >= surface.Height()) return;
+    std::uint32_t* row = surface.Row(y);
+    for (int x = x0 < 0 ? 0 : x0; x < x1 && x < surface.Width(); ++x) {
+      if (clip && !clip->Has(x, y)) continue;
+      std::uint32_t c = 0;
+      if (!SourcePixel(source, x, y, c)) continue;
+      row[x] = ApplyRop2(rop2, c, row[x]);
+    }
+  });
+}
+
+}  // namespace pg::platform::soft

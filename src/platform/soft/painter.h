@@ -1,0 +1,31 @@
+#pragma once
+// Paints a coverage onto a surface from a colour, hatch or tiled picture, through
+// the clip and GDI's binary raster operation.
+#include <cstdint>
+#include <vector>
+
+#include "platform/soft/coverage.h"
+#include "platform/soft/surface.h"
+
+namespace pg::platform::soft {
+
+struct PaintSource {
+  enum class Kind { kSolid, kHatch, kPattern };
+  Kind kind = Kind::kSolid;
+  std::uint32_t color = 0;       // solid colour or hatch lines (0x00RRGGBB)
+  std::uint32_t background = 0;  // between hatch lines
+  bool opaque = false;           // paint between hatch lines
+  const std::uint8_t* hatch = nullptr;  // 8 rows; bit x of row y is a line pixel
+  const std::vector<std::uint32_t>* pattern = nullptr;
+  int patternWidth = 0;
+  int patternHeight = 0;
+};
+
+constexpr int kRopCopy = 13;  // R2_COPYPEN
+
+// `clip` null paints everywhere on the surface.
+void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source, int rop2, const Coverage* clip);
+
+std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dest);
+
+}  // namespace pg::platform::soft

@@ -1,0 +1,331 @@
+#include "platform/soft/soft_device_context.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/bitmap.h"
+#include "platform/soft/color_reduction.h"
+#include "platform/soft/hatch_patterns.h"
+#include "platform/soft/line_raster.h"
+#include "platform/soft/shape_raster.h"
+
+namespace pg::platform::soft {
+
+namespace {
+
+// GDI's own coordinate range; beyond it nothing is defined, and clamping keeps
+// the arithmetic below from overflowing.
+constexpr int kCoordLimit = 1 << 27;
+int Clamp(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+TPoint Clamp(TPoint p) { return TPoint{Clamp(p.x), Clamp(p.y)}; }
+TRect Clamp(const TRect& r) { return TRect{Clamp(r.left), Clamp(r.top), Clamp(r.right), Clamp(r.bottom)}; }
+std::vector<TPoint> Clamp(std::span<const TPoint> points) {
+  std::vector<TPoint> out;
+  out.reserve(points.size());
+  for (const TPoint& p : points) out.push_back(Clamp(p));
+  return out;
+}
+
+TRect Intersect(const TRect& a, const TRect& b) {
+  TRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+  if (r.right < r.left) r.right = r.left;
+  if (r.bottom < r.top) r.bottom = r.top;
+  return r;
+}
+
+TRect Inflate(const TRect& r, int d) { return TRect{r.left - d, r.top - d, r.right + d, r.bottom + d}; }
+
+TRect BoxOf(std::span<const TPoint> points) {
+  if (points.empty()) return {};
+  TRect b{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
+  for (const TPoint& p : points) {
+    b.left = std::min(b.left, p.x);
+    b.top = std::min(b.top, p.y);
+    b.right = std::max(b.right, p.x + 1);
+    b.bottom = std::max(b.bottom, p.y + 1);
+  }
+  return b;
+}
+
+// Pixels within half a pen width of the segment a-b, ends rounded. An even width
+// centres between pixels, half a pixel up and left of the points.
+void AddWideSegment(Coverage& out, TPoint a, TPoint b, int width) {
+  const double half = width / 2.0;
+  const double shift = width % 2 ? 0.0 : -0.5;
+  const double ax = a.x + shift, ay = a.y + shift, bx = b.x + shift, by = b.y + shift;
+  const double dx = bx - ax, dy = by - ay, len = std::hypot(dx, dy);
+  if (len > 0) {
+    const double nx = -dy / len * half, ny = dx / len * half;
+    const PointF band[] = {{ax + nx, ay + ny}, {bx + nx, by + ny}, {bx - nx, by - ny}, {ax - nx, ay - ny}};
+    AddPolygon(out, band, kWinding);
+  }
+  const double limit = (static_cast<double>(width) * width - 1) / 4;
+  const int r = width / 2 + 1;
+  for (const TPoint& p : {a, b})
+    for (int oy = -r; oy <= r; ++oy)
+      for (int ox = -r; ox <= r; ++ox) {
+        const double fx = ox - shift, fy = oy - shift;
+        if (fx * fx + fy * fy < limit || (ox == 0 && oy == 0)) out.Add(p.x + ox, p.y + oy);
+      }
+}
+
+}  // namespace
+
+SoftDeviceContext::SoftDeviceContext(Surface& surface) : surface_(surface) {
+  PenChanged();
+  BrushChanged();
+  FontChanged();
+}
+
+// Wide pens draw solid whatever their style.
+void SoftDeviceContext::PenChanged() { dash_ = DashWalker(GetPen().width > 1 ? PenStyle::psSolid : GetPen().style); }
+
+void SoftDeviceContext::BrushChanged() {
+  pattern_.clear();
+  patternWidth_ = patternHeight_ = 0;
+  const Bitmap* pattern = GetBrush().pattern;
+  if (!pattern || pattern->Empty()) return;
+  patternWidth_ = pattern->Width();
+  patternHeight_ = pattern->Height();
+  pattern_.resize(static_cast<std::size_t>(patternWidth_) * patternHeight_);
+  for (int y = 0; y < patternHeight_; ++y)
+    for (int x = 0; x < patternWidth_; ++x) {
+      const std::uint32_t p = pattern->Pixel(x, y);
+      pattern_[static_cast<std::size_t>(y) * patternWidth_ + x] = surface_.Mono() ? ReduceCopiedColor(p) : p;
+    }
+}
+
+void SoftDeviceContext::FontChanged() { font_ = ResolveFont(GetFont()); }
+
+int SoftDeviceContext::PenWidth() const {
+  return std::max(1, GetPen().width);
+}
+
+TRect SoftDeviceContext::WorkArea(const TRect& box) const {
+  const int margin = PenWidth() + 2;
+  return Intersect(Inflate(Normalized(box), margin), Inflate(surface_.Bounds(), margin));
+}
+
+std::uint32_t SoftDeviceContext::DrawColor(Color c) const {
+  const std::uint32_t rgb = ToPixel(ColorToRgb(c));
+  return surface_.Mono() ? ReduceDrawColor(rgb, ToPixel(ColorToRgb(GetBkColor()))) : rgb;
+}
+
+PaintSource SoftDeviceContext::PenSource() const {
+  PaintSource s;
+  s.color = DrawColor(GetPen().color);
+  return s;
+}
+
+PaintSource SoftDeviceContext::BackgroundSource() const {
+  PaintSource s;
+  s.color = DrawColor(GetBkColor());
+  return s;
+}
+
+bool SoftDeviceContext::HasBrush() const {
+  return GetBrush().pattern ? patternWidth_ > 0 : GetBrush().style != BrushStyle::bsClear;
+}
+
+PaintSource SoftDeviceContext::BrushSource() const {
+  PaintSource s;
+  const Brush& b = GetBrush();
+  if (b.pattern) {
+    s.kind = PaintSource::Kind::kPattern;
+    s.pattern = &pattern_;
+    s.patternWidth = patternWidth_;
+    s.patternHeight = patternHeight_;
+    return s;
+  }
+  s.color = DrawColor(b.color);
+  if (const std::uint8_t* rows = HatchRows(b.style)) {
+    s.kind = PaintSource::Kind::kHatch;
+    s.hatch = rows;
+    s.background = DrawColor(GetBkColor());
+    s.opaque = GetBkMode() == kOpaque;
+  }
+  return s;
+}
+
+void SoftDeviceContext::PaintCoverage(const Coverage& c, const PaintSource& s, int rop) {
+  Paint(surface_, c, s, rop, clip_.get());
+}
+
+void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, bool restartDash) {
+  if (!HasPen() || points.empty()) return;
+  if (restartDash) dash_.Restart();
+  const TRect area = WorkArea(BoxOf(points));
+  Coverage on(area), off(area);
+  const std::size_t segments = closed ? points.size() : points.size() - 1;
+  const int width = PenWidth();
+  for (std::size_t i = 0; i < segments; ++i) {
+    const TPoint a = points[i], b = points[(i + 1) % points.size()];
+    if (width > 1) {
+      AddWideSegment(on, a, b, width);
+      continue;
+    }
+    StepLine(a, b, false, area, [&](int x, int y) {
+      if (dash_.Next()) on.Add(x, y);
+      else off.Add(x, y);
+    });
+  }
+  if (dash_.Dashed() && GetBkMode() == kOpaque) PaintCoverage(off, BackgroundSource(), Rop());
+  PaintCoverage(on, PenSource(), Rop());
+}
+
+void SoftDeviceContext::MoveTo(int x, int y) { position_ = Clamp(TPoint{x, y}); }
+
+void SoftDeviceContext::LineTo(int x, int y) {
+  // Each line starts its dash pattern afresh.
+  const TPoint path[] = {position_, Clamp(TPoint{x, y})};
+  StrokePath(path, false, true);
+  position_ = path[1];
+}
+
+void SoftDeviceContext::Polyline(std::span<const TPoint> points) {
+  if (points.size() < 2) return;
+  StrokePath(Clamp(points), false, true);
+}
+
+void SoftDeviceContext::Polygon(std::span<const TPoint> input) {
+  if (input.size() < 2) return;
+  const std::vector<TPoint> points = Clamp(input);
+  if (HasBrush() && points.size() >= 3) {
+    Coverage fill(WorkArea(BoxOf(points)));
+    std::vector<PointF> corners;
+    corners.reserve(points.size());
+    for (const TPoint& p : points) corners.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
+    AddPolygon(fill, corners, GetPolyFillMode());
+    PaintCoverage(fill, BrushSource(), Rop());
+  }
+  StrokePath(points, true, true);
+}
+
+void SoftDeviceContext::Rectangle(int left, int top, int right, int bottom) {
+  DrawClosedShape(TRect{left, top, right, bottom}, 0, 0, false);
+}
+
+void SoftDeviceContext::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
+  DrawClosedShape(TRect{left, top, right, bottom}, std::abs(cornerWidth), std::abs(cornerHeight), false);
+}
+
+void SoftDeviceContext::Ellipse(int left, int top, int right, int bottom) {
+  DrawClosedShape(TRect{left, top, right, bottom}, 0, 0, true);
+}
+
+void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int cornerHeight, bool ellipse) {
+  const TRect b = Normalized(Clamp(box));
+  cornerWidth = std::min(cornerWidth, b.Width());
+  cornerHeight = std::min(cornerHeight, b.Height());
+  const TRect area = WorkArea(b);
+  const bool plainRect = !ellipse && (cornerWidth < 2 || cornerHeight < 2);
+  auto region = [&](const TRect& r, int cw, int ch) {
+    Coverage c(area);
+    if (ellipse) AddEllipse(c, r);
+    else if (cw >= 2 && ch >= 2) AddRoundRect(c, r, cw, ch);
+    else
+      for (int y = std::max(r.top, area.top); y < std::min(r.bottom, area.bottom); ++y) c.AddSpan(y, r.left, r.right);
+    return c;
+  };
+
+  if (!HasPen()) {
+    // Without an outline GDI fills a rectangle one pixel less to the right and bottom.
+    if (HasBrush())
+      PaintCoverage(plainRect ? region(TRect{b.left, b.top, b.right - 1, b.bottom - 1}, 0, 0)
+                              : region(b, cornerWidth, cornerHeight),
+                    BrushSource(), Rop());
+    return;
+  }
+  if (plainRect && (b.Width() <= 1 || b.Height() <= 1)) return;
+
+  const int w = PenWidth();
+  if (w == 1) {
+    Coverage shape = region(b, cornerWidth, cornerHeight);
+    Coverage edge = Outline(shape);
+    shape.Subtract(edge);
+    if (HasBrush()) PaintCoverage(shape, BrushSource(), Rop());
+    if (plainRect) {
+      // GDI walks the outline from the top-right corner, leftwards first.
+      const TPoint corners[] = {{b.right - 1, b.top}, {b.left, b.top}, {b.left, b.bottom - 1}, {b.right - 1, b.bottom - 1}};
+      StrokePath(corners, true, true);
+      return;
+    }
+    if (!dash_.Dashed()) {
+      PaintCoverage(edge, PenSource(), Rop());
+      return;
+    }
+    // Dashes run counter-clockwise round the outline from its right-hand point.
+    std::vector<std::pair<double, TPoint>> ordered;
+    const double cx = (b.left + b.right) / 2.0, cy = (b.top + b.bottom) / 2.0;
+    edge.ForEachSpan([&](int y, int x0, int x1) {
+      for (int x = x0; x < x1; ++x) {
+        double a = std::atan2(cy - (y + 0.5), x + 0.5 - cx);
+        if (a < 0) a += 2 * 3.14159265358979323846;
+        ordered.push_back({a, TPoint{x, y}});
+      }
+    });
+    std::sort(ordered.begin(), ordered.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
+    dash_.Restart();
+    Coverage on(area), off(area);
+    for (const auto& [angle, p] : ordered) {
+      if (dash_.Next()) on.Add(p.x, p.y);
+      else off.Add(p.x, p.y);
+    }
+    if (GetBkMode() == kOpaque) PaintCoverage(off, BackgroundSource(), Rop());
+    PaintCoverage(on, PenSource(), Rop());
+    return;
+  }
+
+  // A wide pen: a band centred on the outline, or inside the box for the
+  // inside-frame style; outer corners of rectangles are rounded like a round join.
+  const bool inside = GetPen().style == PenStyle::psInsideFrame;
+  const int h = w / 2;
+  const TRect outer = inside ? b : TRect{b.left - h, b.top - h, b.right + w - 1 - h, b.bottom + w - 1 - h};
+  const TRect inner = inside ? TRect{b.left + w, b.top + w, b.right - w, b.bottom - w}
+                             : TRect{b.left + w - h, b.top + w - h, b.right - 1 - h, b.bottom - 1 - h};
+  const int outerCw = plainRect ? w : cornerWidth + (inside ? 0 : w - 1);
+  const int outerCh = plainRect ? w : cornerHeight + (inside ? 0 : w - 1);
+  const int innerCw = plainRect ? 0 : std::max(0, cornerWidth - (inside ? 2 * w : w + 1));
+  const int innerCh = plainRect ? 0 : std::max(0, cornerHeight - (inside ? 2 * w : w + 1));
+  Coverage band = region(outer, outerCw, outerCh);
+  Coverage fill(area);
+  if (inner.right > inner.left && inner.bottom > inner.top) fill = region(inner, innerCw, innerCh);
+  band.Subtract(fill);
+  if (HasBrush()) PaintCoverage(fill, BrushSource(), Rop());
+  PaintCoverage(band, PenSource(), Rop());
+}
+
+void SoftDeviceContext::FillRect(const TRect& r) {
+  if (!HasBrush()) return;
+  const TRect area = Intersect(Normalized(Clamp(r)), surface_.Bounds());
+  Coverage c(area);
+  for (int y = area.top; y < area.bottom; ++y) c.AddSpan(y, area.left, area.right);
+  PaintCoverage(c, BrushSource(), kRopCopy);
+}
+
+void SoftDeviceContext::SetPixel(int x, int y, Color c) {
+  if (!surface_.Contains(x, y) || (clip_ && !clip_->Has(x, y))) return;
+  const std::uint32_t rgb = ToPixel(ColorToRgb(c));
+  surface_.Row(y)[x] = surface_.Mono() ? ReduceCopiedColor(rgb) : rgb;
+}
+
+std::uint32_t SoftDeviceContext::GetPixel(int x, int y) const {
+  return surface_.Contains(x, y) ? surface_.At(x, y) : 0;
+}
+
+void SoftDeviceContext::ClipRect(const TRect& r) {
+  const TRect area = Intersect(Normalized(Clamp(r)), surface_.Bounds());
+  clip_ = std::make_unique<Coverage>(surface_.Bounds());
+  for (int y = area.top; y < area.bottom; ++y) clip_->AddSpan(y, area.left, area.right);
+}
+
+void SoftDeviceContext::ClipPolygon(std::span<const TPoint> points) {
+  clip_ = std::make_unique<Coverage>(surface_.Bounds());
+  std::vector<PointF> corners;
+  for (const TPoint& p : Clamp(points)) corners.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
+  AddPolygon(*clip_, corners, kAlternate);
+}
+
+void SoftDeviceContext::RemoveClip() { clip_.reset(); }
+
+}  // namespace pg::platform::soft

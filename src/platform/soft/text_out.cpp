@@ -1,0 +1,46 @@
+// Text output and measurement of the soft device context.
+#include <algorithm>
+
+#include "platform/soft/soft_device_context.h"
+#include "platform/soft/text_render.h"
+
+namespace pg::platform::soft {
+
+void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
+  if (!font_ || text.empty()) return;
+  const TextLayout layout = LayOutText(*font_, text);
+  const TextMetrics& m = font_->metrics;
+  const unsigned align = GetTextAlign();
+  int left = std::clamp(x, -(1 << 27), 1 << 27), top = std::clamp(y, -(1 << 27), 1 << 27);
+  if ((align & kTaCenter) == kTaCenter) left -= layout.width / 2;
+  else if (align & kTaRight) left -= layout.width;
+  if ((align & kTaBaseline) == kTaBaseline) top -= m.ascent;
+  else if (align & kTaBottom) top -= m.height;
+
+  const TRect cell{left, top, left + layout.width, top + m.height};
+  const TRect around{cell.left - m.height - 2, cell.top - m.height - 2, cell.right + m.height + 2,
+                     cell.bottom + m.height + 2};
+  const TRect bounds = WorkArea();
+  const TRect area{std::max(around.left, bounds.left), std::max(around.top, bounds.top),
+                   std::max(std::min(around.right, bounds.right), bounds.left),
+                   std::max(std::min(around.bottom, bounds.bottom), bounds.top)};
+  if (GetBkMode() == kOpaque) {
+    Coverage box(area);
+    for (int row = cell.top; row < cell.bottom; ++row) box.AddSpan(row, cell.left, cell.right);
+    PaintCoverage(box, BackgroundSource(), kRopCopy);
+  }
+  Coverage glyphs(area);
+  AddTextPixels(glyphs, *font_, layout, left, top, GetFont().underline, GetFont().strikeOut);
+  PaintSource ink;
+  ink.color = DrawColor(GetTextColor());
+  PaintCoverage(glyphs, ink, kRopCopy);
+}
+
+TSize SoftDeviceContext::TextExtent(std::string_view text) {
+  if (!font_) return {};
+  return TSize{LayOutText(*font_, text).width, font_->metrics.height};
+}
+
+TextMetrics SoftDeviceContext::GetFontMetrics() { return font_ ? font_->metrics : TextMetrics{}; }
+
+}  // namespace pg::platform::soft

@@ -1,0 +1,97 @@
+#include "platform/soft/text_render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "platform/codepage_table.h"
+
+namespace pg::platform::soft {
+
+namespace {
+
+std::string ToUtf8(std::uint32_t cp) {
+  std::string s;
+  if (cp < 0x80) {
+    s += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    s += static_cast<char>(0xC0 | (cp >> 6));
+    s += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    s += static_cast<char>(0xE0 | (cp >> 12));
+    s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return s;
+}
+
+unsigned long GlyphOf(cairo_scaled_font_t* font, std::uint32_t cp) {
+  const std::string utf8 = ToUtf8(cp);
+  cairo_glyph_t* glyphs = nullptr;
+  int count = 0;
+  unsigned long index = 0;
+  if (cairo_scaled_font_text_to_glyphs(font, 0, 0, utf8.data(), static_cast<int>(utf8.size()), &glyphs, &count,
+                                       nullptr, nullptr, nullptr) == CAIRO_STATUS_SUCCESS &&
+      count > 0)
+    index = glyphs[0].index;
+  cairo_glyph_free(glyphs);
+  return index;
+}
+
+}  // namespace
+
+TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes) {
+  TextLayout out;
+  if (!font.scaled) return out;
+  out.glyphs.reserve(bytes.size());
+  out.offsets.reserve(bytes.size());
+  for (char c : bytes) {
+    const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(static_cast<unsigned char>(c), font.codePage));
+    cairo_glyph_t g{glyph, 0, 0};
+    cairo_text_extents_t ext;
+    cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
+    out.glyphs.push_back(glyph);
+    out.offsets.push_back(out.width);
+    out.width += static_cast<int>(std::lround(ext.x_advance));
+  }
+  return out;
+}
+
+void AddTextPixels(Coverage& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
+                   bool underline, bool strikeOut) {
+  if (!font.scaled || layout.glyphs.empty()) return;
+  const int ascent = font.metrics.ascent;
+  // Room for glyphs that reach outside their advance (italics, overhangs).
+  const int pad = font.metrics.height + 2;
+  const int w = layout.width + 2 * pad, h = font.metrics.height + 2 * pad;
+  if (w > 32000 || h > 32000) return;
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+  if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {
+    cairo_t* cr = cairo_create(mask);
+    cairo_set_scaled_font(cr, font.scaled);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    std::vector<cairo_glyph_t> glyphs(layout.glyphs.size());
+    for (std::size_t i = 0; i < glyphs.size(); ++i)
+      glyphs[i] = cairo_glyph_t{layout.glyphs[i], static_cast<double>(pad + layout.offsets[i]),
+                                static_cast<double>(pad + ascent)};
+    cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
+    cairo_destroy(cr);
+    cairo_surface_flush(mask);
+    const unsigned char* data = cairo_image_surface_get_data(mask);
+    const int stride = cairo_image_surface_get_stride(mask);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (data[y * stride + x] >= 128) out.Add(left - pad + x, top - pad + y);
+  }
+  cairo_surface_destroy(mask);
+
+  const int baseline = top + ascent;
+  auto bar = [&](double offsetBelowBaseline, double thickness) {
+    const int y0 = baseline + static_cast<int>(std::lround(offsetBelowBaseline));
+    for (int t = 0; t < static_cast<int>(thickness); ++t) out.AddSpan(y0 + t, left, left + layout.width);
+  };
+  if (underline) bar(std::max(1.0, font.underlinePosition), font.underlineThickness);
+  if (strikeOut) bar(-font.strikeoutPosition, font.strikeoutThickness);
+}
+
+}  // namespace pg::platform::soft

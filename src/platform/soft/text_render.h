@@ -1,0 +1,25 @@
+#pragma once
+// Text of code page bytes laid out on whole-pixel advances and rendered without
+// smoothing.
+#include <string_view>
+#include <vector>
+
+#include "platform/soft/coverage.h"
+#include "platform/soft/font_resolver.h"
+
+namespace pg::platform::soft {
+
+struct TextLayout {
+  std::vector<unsigned long> glyphs;
+  std::vector<int> offsets;  // pen x of each glyph from the text's left edge
+  int width = 0;
+};
+
+TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes);
+
+// Glyph pixels of the text whose cell's top-left corner is (left, top), plus
+// underline and strike-out bars.
+void AddTextPixels(Coverage& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
+                   bool underline, bool strikeOut);
+
+}  // namespace pg::platform::soft

@@ -1,0 +1,48 @@
+#include "platform/bitmap.h"
+#include "platform/win32/bitmap_impl.h"
+#include "platform/win32/gdi_device_context.h"
+
+namespace pg::platform::win32 {
+
+HPEN MakePen(const Pen& pen) {
+  int style = PS_SOLID;
+  switch (pen.style) {
+    case PenStyle::psSolid: style = PS_SOLID; break;
+    case PenStyle::psDash: style = PS_DASH; break;
+    case PenStyle::psDot: style = PS_DOT; break;
+    case PenStyle::psDashDot: style = PS_DASHDOT; break;
+    case PenStyle::psDashDotDot: style = PS_DASHDOTDOT; break;
+    case PenStyle::psClear: return nullptr;
+    case PenStyle::psInsideFrame: style = PS_INSIDEFRAME; break;
+  }
+  return ::CreatePen(style, pen.width, ColorToRgb(pen.color));
+}
+
+HBRUSH MakeBrush(const Brush& brush) {
+  if (brush.pattern) {
+    const auto& impl = brush.pattern->impl();
+    return impl.bitmap ? ::CreatePatternBrush(impl.bitmap) : nullptr;
+  }
+  const COLORREF c = ColorToRgb(brush.color);
+  switch (brush.style) {
+    case BrushStyle::bsSolid: return ::CreateSolidBrush(c);
+    case BrushStyle::bsClear: return nullptr;
+    case BrushStyle::bsHorizontal: return ::CreateHatchBrush(HS_HORIZONTAL, c);
+    case BrushStyle::bsVertical: return ::CreateHatchBrush(HS_VERTICAL, c);
+    case BrushStyle::bsFDiagonal: return ::CreateHatchBrush(HS_FDIAGONAL, c);
+    case BrushStyle::bsBDiagonal: return ::CreateHatchBrush(HS_BDIAGONAL, c);
+    case BrushStyle::bsCross: return ::CreateHatchBrush(HS_CROSS, c);
+    case BrushStyle::bsDiagCross: return ::CreateHatchBrush(HS_DIAGCROSS, c);
+  }
+  return nullptr;
+}
+
+HFONT MakeFont(const Font& font) {
+  // Unsmoothed glyphs: pictures stay the same from machine to machine and match
+  // the portable build's rendering.
+  return ::CreateFontA(font.height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikeOut,
+                       static_cast<DWORD>(font.charset & 0xFF), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
+}
+
+}  // namespace pg::platform::win32
