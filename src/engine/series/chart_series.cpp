@@ -11,7 +11,8 @@
 namespace pg::engine {
 
 TChartSeries::TChartSeries(bool colorEachPoint)
-    : xValues_(std::make_unique<TChartValueList>(*this, "X")),
+    : marks_(std::make_unique<TSeriesMarks>([this] { Repaint(); })),
+      xValues_(std::make_unique<TChartValueList>(*this, "X")),
       yValues_(std::make_unique<TChartValueList>(*this, "Y")),
       valueLists_{xValues_.get(), yValues_.get()},
       colorEachPoint_(colorEachPoint) {

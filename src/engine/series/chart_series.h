@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/series/series_marks.h"
 #include "engine/series/series_owner.h"
 #include "engine/series/value_list.h"
 #include "framework/colour.h"
@@ -86,12 +87,36 @@ class TChartSeries {
   const std::string& Title() const { return title_; }
   void SetTitle(std::string title);
 
+  // Marks: the text boxes beside the points.
+  TSeriesMarks& Marks() { return *marks_; }
+  const TSeriesMarks& Marks() const { return *marks_; }
+  bool MarksVisible() const { return marks_->Visible(); }
+  // The text of point i's mark for the marks' style.
+  virtual std::string MarkText(int index) const;
+  // The legend's text for a point (used by the legend mark style).
+  virtual std::string LegendText(int index) const;
+
+  // Paint steps the chart calls: before the layout, to draw the values, to draw the marks.
+  virtual void DoBeforeDrawChart() {}
+  virtual void DrawAllValues() {}
+  virtual void DrawMarks() {}
+  // Depths of the series in the chart box, set by the chart before drawing.
+  void SetDepthRange(int startZ, int endZ) {
+    startZ_ = startZ;
+    endZ_ = endZ;
+    middleZ_ = (startZ + endZ) / 2;
+    marks_->SetZPosition(middleZ_);
+  }
+  int StartZ() const { return startZ_; }
+  int EndZ() const { return endZ_; }
+  int MiddleZ() const { return middleZ_; }
+
  protected:
   // Hooks that keep per-point data of derived parts parallel to the points:
   // the marks' stored positions (and the pie's explode entries) follow here.
-  virtual void OnPointInserted(int /*index*/) {}
-  virtual void OnPointDeleted(int /*index*/) {}
-  virtual void OnPointsCleared() {}
+  virtual void OnPointInserted(int index) { marks_->InsertPosition(index); }
+  virtual void OnPointDeleted(int index) { marks_->DeletePosition(index); }
+  virtual void OnPointsCleared() { marks_->ClearPositions(); }
   // Called after ParentChart changed (the pie sets up its new chart here).
   virtual void OnParentChartChanged(TSeriesOwner* /*oldChart*/) {}
 
@@ -100,6 +125,8 @@ class TChartSeries {
   void QuickSort(const TChartValueList& list, int left, int right);
 
   TSeriesOwner* parentChart_ = nullptr;
+  std::unique_ptr<TSeriesMarks> marks_;
+  int startZ_ = 0, endZ_ = 0, middleZ_ = 0;
   std::unique_ptr<TChartValueList> xValues_;
   std::unique_ptr<TChartValueList> yValues_;
   std::vector<TChartValueList*> valueLists_;

@@ -1,0 +1,54 @@
+#pragma once
+// The chart: title, foot, legend and walls on top of the series panel.
+#include <memory>
+
+#include "engine/panel/axis_panel.h"
+#include "engine/panel/chart_title.h"
+#include "engine/panel/chart_wall.h"
+
+namespace pg::engine {
+
+class TCustomChart : public TCustomAxisPanel {
+ public:
+  TCustomChart();
+  ~TCustomChart() override;
+
+  TChartTitle& Title() { return *title_; }
+  TChartTitle& Foot() { return *foot_; }
+  TChartWall& BackWall() { return *backWall_; }
+  TChartWall& LeftWall() { return *leftWall_; }
+  TChartWall& BottomWall() { return *bottomWall_; }
+  // The frame is the back wall's pen.
+  TChartPen& Frame() { return backWall_->Pen(); }
+  TColor BackColor() const { return backWall_->Color(); }
+  void SetBackColor(TColor c);
+  bool BackImageInside() const { return backImageInside_; }
+  void SetBackImageInside(bool v) { Store(backImageInside_, v); }
+
+  // Legend hook: whether a legend is shown beside/above the plot; the legend
+  // object itself comes with its own layer.
+  virtual bool LegendVisible() const { return false; }
+  virtual bool LegendVertical() const { return true; }
+  virtual void DrawLegend() {}
+
+  // Draws a title (onTop) or the foot and takes its room from the plot.
+  void DrawTitle(TChartTitle& title, bool onTop);
+
+ protected:
+  void DrawTextBlocks() override;
+  void PaintWalls() override;
+
+ private:
+  std::unique_ptr<TChartTitle> title_, foot_;
+  std::unique_ptr<TChartWall> backWall_, leftWall_, bottomWall_;
+  bool backImageInside_ = false;
+};
+
+class TChart : public TCustomChart {
+ public:
+  // Construction done: changes repaint from now on.
+  TChart() { SetRepaintEnabled(true); }
+  ~TChart() override;
+};
+
+}  // namespace pg::engine

@@ -1,0 +1,379 @@
+#include "engine/series/pie_series.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "engine/panel/chart.h"
+#include "framework/arith.h"
+
+namespace pg::engine {
+
+namespace {
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+constexpr BrushStyle kPatterns[6] = {BrushStyle::bsHorizontal, BrushStyle::bsVertical, BrushStyle::bsFDiagonal,
+                                     BrushStyle::bsBDiagonal,  BrushStyle::bsCross,    BrushStyle::bsDiagCross};
+
+// Repaint requests made while the chart paints would only schedule another paint.
+class RepaintPause {
+ public:
+  explicit RepaintPause(TCustomChart* chart) : chart_(chart), was_(chart && chart->RepaintEnabled()) {
+    if (chart_) chart_->SetRepaintEnabled(false);
+  }
+  ~RepaintPause() {
+    if (chart_) chart_->SetRepaintEnabled(was_);
+  }
+  RepaintPause(const RepaintPause&) = delete;
+  RepaintPause& operator=(const RepaintPause&) = delete;
+
+ private:
+  TCustomChart* chart_;
+  bool was_;
+};
+
+}  // namespace
+
+TPieSeries::TPieSeries()
+    : TCircledSeries(true), otherSlice_([this] { Repaint(); }), piePen_([this] { Repaint(); }) {
+  XValues().SetName("");
+  PieValues().SetName("Pie");
+  Marks().SetVisible(true);
+  Marks().SetArrowLength(8);
+}
+
+void TPieSeries::SetDark3D(bool v) {
+  if (v == dark3D_) return;
+  dark3D_ = v;
+  Repaint();
+}
+
+void TPieSeries::SetUsePatterns(bool v) {
+  if (v == usePatterns_) return;
+  usePatterns_ = v;
+  Repaint();
+}
+
+int TPieSeries::Exploded(int index) const {
+  const auto i = static_cast<std::size_t>(index);
+  return index >= 0 && i < explode_.size() ? explode_[i] : 0;
+}
+
+void TPieSeries::SetExploded(int index, int percent) {
+  if (index < 0 || Exploded(index) == percent) return;
+  const auto i = static_cast<std::size_t>(index);
+  if (explode_.size() <= i) explode_.resize(i + 1, 0);
+  explode_[i] = percent;
+  Repaint();
+}
+
+void TPieSeries::SetExplodeBiggest(int percent) {
+  if (percent == explodeBiggest_) return;
+  explodeBiggest_ = percent;
+  if (percent > 0 && PointCount() > 0) {
+    const int i = PieValues().Locate(PieValues().MaxValue());
+    if (i >= 0) SetExploded(i, percent);
+  }
+  Repaint();
+}
+
+void TPieSeries::SwapPoints(int a, int b) {
+  TCircledSeries::SwapPoints(a, b);
+  const auto hi = static_cast<std::size_t>(std::max(a, b));
+  if (explode_.size() <= hi) explode_.resize(hi + 1, 0);
+  std::swap(explode_[static_cast<std::size_t>(a)], explode_[static_cast<std::size_t>(b)]);
+}
+
+void TPieSeries::OnPointInserted(int index) {
+  TCircledSeries::OnPointInserted(index);
+  const auto i = static_cast<std::size_t>(index);
+  if (i < explode_.size()) explode_.insert(explode_.begin() + static_cast<std::ptrdiff_t>(i), 0);
+}
+
+void TPieSeries::OnPointDeleted(int index) {
+  TCircledSeries::OnPointDeleted(index);
+  const auto i = static_cast<std::size_t>(index);
+  if (i < explode_.size()) explode_.erase(explode_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void TPieSeries::OnPointsCleared() {
+  TCircledSeries::OnPointsCleared();
+  explode_.clear();
+}
+
+void TPieSeries::OnParentChartChanged(TSeriesOwner* oldChart) {
+  TCircledSeries::OnParentChartChanged(oldChart);
+  TCustomChart* chart = Chart();
+  if (!chart || chart->IsDestroying()) return;
+  chart->SetAxisVisible(false);
+  chart->SetClipPoints(false);
+  chart->SetView3DWalls(false);
+  chart->Frame().SetVisible(false);
+  chart->BackWall().Brush().SetStyle(BrushStyle::bsClear);
+  chart->SetAllowZoom(false);
+  chart->SetAllowPanning(TPanningMode::pmNone);
+  auto& v = chart->View3DOptions();
+  v.SetOrthogonal(false);
+  v.SetRotation(360);
+  v.SetElevation(315);
+  v.SetPerspective(0);
+  v.SetTilt(0);
+}
+
+int TPieSeries::LegendItemCount() const {
+  int n = 0;
+  for (int i = 0; i < PointCount(); ++i)
+    if (!IsGrouped(i)) ++n;
+  return n;
+}
+
+int TPieSeries::LegendToPoint(int item) const {
+  int k = -1;
+  for (int i = 0; i < PointCount(); ++i)
+    if (!IsGrouped(i) && ++k == item) return i;
+  return item;
+}
+
+void TPieSeries::DoBeforeDrawChart() {
+  RepaintPause pause(Chart());
+  if (PieValues().Order() != TChartListOrder::loNone) SortByValues(PieValues());
+  for (int i = 0; i < PointCount(); ++i) {
+    if (XValues().ValueAt(i) == kOtherX) {
+      DeletePoint(i);
+      break;
+    }
+  }
+  XValues().FillSequence();
+  const auto style = otherSlice_.Style();
+  const double total = PieValues().TotalABS();
+  if (style == TPieOtherStyle::poNone || !(total > 0)) return;
+  double sum = 0;
+  for (int i = 0; i < PointCount(); ++i) {
+    const double v = PieValues().ValueAt(i);
+    const double compared = style == TPieOtherStyle::poBelowPercent ? v * 100 / total : v;
+    if (compared < otherSlice_.Value()) {
+      XValues().SetValue(i, kGroupedX);
+      sum += v;
+    }
+  }
+  if (sum != 0) {
+    AddPointXY(kOtherX, sum, otherSlice_.Text(), clDefault);
+    PieValues().SetTotalABS(PieValues().TotalABS() - sum);
+  }
+}
+
+void TPieSeries::CalcAngles() {
+  const int n = PointCount();
+  spans_.assign(static_cast<std::size_t>(n), TPieSliceSpan{});
+  const double total = PieValues().TotalABS();
+  const double k = total != 0 ? kTwoPi / total : 0;
+  double s = 0, previous = 0;
+  for (int i = 0; i < n; ++i) {
+    auto& span = spans_[static_cast<std::size_t>(i)];
+    span.fromAngle = previous;
+    if (total == 0) {
+      span.toAngle = kTwoPi;
+    } else {
+      if (!IsGrouped(i)) s += std::fabs(PieValues().ValueAt(i));
+      span.toAngle = s == total ? kTwoPi : s * k;
+      if (span.toAngle - span.fromAngle > kTwoPi) span.toAngle = span.fromAngle + kTwoPi;
+    }
+    span.centerAngle = (span.fromAngle + span.toAngle) * 0.5;
+    previous = span.toAngle;
+  }
+}
+
+platform::TPoint TPieSeries::ExplodeOffset(int index) const {
+  const int e = Exploded(index);
+  if (!anyExploded_ || e <= 0 || static_cast<std::size_t>(index) >= spans_.size()) return {0, 0};
+  const double f = e / 100.0;
+  const double angle = spans_[static_cast<std::size_t>(index)].centerAngle + RotationRadians();
+  return {Round(std::cos(angle) * radiusX_ * f), Round(std::sin(angle) * f * radiusY_)};
+}
+
+platform::TPoint TPieSeries::ExplodedRadii(int index) const {
+  const double f = 1 + Exploded(index) / 100.0;
+  return {Round(radiusX_ * f), Round(f * radiusY_)};
+}
+
+int TPieSeries::MaxMarkWidth() {
+  TCustomChart* chart = Chart();
+  if (!chart) return 0;
+  int widest = 0;
+  for (int i = 0; i < PointCount(); ++i) widest = std::max(widest, chart->Canvas().MeasureTextWidth(MarkText(i)));
+  return widest;
+}
+
+void TPieSeries::DrawAllValues() {
+  TCustomChart* chart = Chart();
+  if (!chart) return;
+  RepaintPause pause(chart);
+  AdjustCircleRect();
+  if (explodeBiggest_ > 0 && PointCount() > 0) {
+    const int i = PieValues().Locate(PieValues().MaxValue());
+    if (i >= 0) {
+      const auto at = static_cast<std::size_t>(i);
+      if (explode_.size() <= at) explode_.resize(at + 1, 0);
+      explode_[at] = explodeBiggest_;
+    }
+  }
+  int biggest = -1;
+  for (int i = 0; i < PointCount(); ++i)
+    if (Exploded(i) > 0 && (biggest < 0 || Exploded(i) > Exploded(biggest))) biggest = i;
+  CalcAngles();
+  anyExploded_ = biggest >= 0;
+  if (anyExploded_) {
+    const platform::TPoint d = ExplodeOffset(biggest);
+    auto r = PieRect();
+    r.left += Div(std::abs(d.x), 2);
+    r.right -= Div(std::abs(d.x), 2);
+    r.top += Div(std::abs(d.y), 2);
+    r.bottom -= Div(std::abs(d.y), 2);
+    SetPieRect(r);
+    NormalizePieRect();
+    ComputeRadii();
+  }
+  sliceStart_ = PointAtAngle(0, radiusX_, radiusY_);
+
+  std::vector<int> order(static_cast<std::size_t>(PointCount()));
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  if (chart->View3D() && anyExploded_) {
+    // Back to front: by the distance of each slice's centre from the top of the pie.
+    std::vector<double> key(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      double a = spans_[i].centerAngle + RotationRadians();
+      if (a > kTwoPi) a -= kTwoPi;
+      key[i] = std::fabs(a - std::numbers::pi / 2);
+      if (key[i] > std::numbers::pi) key[i] = kTwoPi - key[i];
+    }
+    auto quick = [&](auto&& self, int l, int r) -> void {
+      int i = l, j = r;
+      const double pivot = key[static_cast<std::size_t>(order[static_cast<std::size_t>(Div(l + r, 2))])];
+      while (i <= j) {
+        while (key[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] < pivot) ++i;
+        while (key[static_cast<std::size_t>(order[static_cast<std::size_t>(j)])] > pivot) --j;
+        if (i <= j) std::swap(order[static_cast<std::size_t>(i++)], order[static_cast<std::size_t>(j--)]);
+      }
+      if (l < j) self(self, l, j);
+      if (i < r) self(self, i, r);
+    };
+    if (!order.empty()) quick(quick, 0, static_cast<int>(order.size()) - 1);
+  }
+  for (int i : order) DrawSlice(i);
+}
+
+void TPieSeries::DrawSlice(int i) {
+  if (PieWidth() < 5 || PieHeight() < 5 || IsGrouped(i)) return;
+  TCustomChart* chart = Chart();
+  auto& canvas = chart->Canvas();
+  TColor back = CircleBackColor();
+  if (back == clDefault) back = chart->BackColor();
+  if (back == clDefault) back = chart->Color();
+  chart->UseBrush(PointColor(i), usePatterns_ ? kPatterns[i % 6] : BrushStyle::bsSolid, back);
+  canvas.UseChartPen(piePen_);
+  const platform::TPoint d = ExplodeOffset(i);
+  const auto& span = spans_[static_cast<std::size_t>(i)];
+  if (chart->View3D()) {
+    canvas.PieSlice3D(CenterX() + d.x, CenterY() - d.y, radiusX_, radiusY_, StartZ(), EndZ(),
+                      span.fromAngle + RotationRadians(), span.toAngle + RotationRadians(), dark3D_, anyExploded_);
+    return;
+  }
+  const platform::TPoint end = PointAtAngle(span.toAngle, radiusX_, radiusY_);
+  const bool draw = !(end == sliceStart_) || PointCount() == 1 ||
+                    (PointCount() > 1 && span.toAngle - span.fromAngle > 1.0);
+  if (!draw) return;
+  const auto& r = PieRect();
+  canvas.PieSlice(r.left + d.x, r.top - d.y, r.right + d.x, r.bottom - d.y, sliceStart_.x + d.x, sliceStart_.y - d.y,
+                  end.x + d.x, end.y - d.y);
+  sliceStart_ = end;
+}
+
+void TPieSeries::DrawMarks() {
+  TCustomChart* chart = Chart();
+  if (!chart) return;
+  auto& canvas = chart->Canvas();
+  for (int i = 0; i < PointCount(); ++i) {
+    if (PointColor(i) == clNone || IsGrouped(i)) continue;
+    const std::string text = MarkText(i);
+    if (text.empty()) continue;
+    TFontSpec font = Marks().Font().Spec();
+    if (chart->View3D() && chart->View3DOptions().ZoomText())
+      font.size = std::max(1, Round(font.size * chart->View3DOptions().Zoom() * 0.01));
+    chart->UseFont(font);
+    DrawMark(i, text);
+  }
+  (void)canvas;
+}
+
+void TPieSeries::DrawMark(int i, const std::string& text) {
+  TCustomChart* chart = Chart();
+  auto& c = chart->Canvas();
+  auto& marks = Marks();
+  const auto lines = MarkLines(text);
+  const int lineHeight = c.LineHeight();
+  int width = 0;
+  for (const auto& l : lines) width = std::max(width, c.MeasureTextWidth(l));
+  width += c.MeasureTextWidth("W");
+  int height = static_cast<int>(lines.size()) * lineHeight;
+  if (marks.Frame().Visible()) {
+    width += 2 * marks.Frame().Width();
+    height += 2 * marks.Frame().Width();
+  }
+
+  // Placement around the slice.
+  TSeriesMarkPosition pos;
+  pos.boxWidth = width;
+  pos.boxHeight = height;
+  const platform::TPoint radii = ExplodedRadii(i);
+  const double angle = spans_[static_cast<std::size_t>(i)].centerAngle;
+  marks.SetZPosition(EndZ());
+  const int w = c.MeasureTextWidth("W"), h = lineHeight;
+  pos.labelPoint = PointAtAngle(angle, radii.x + w + marks.ArrowLength(), radii.y + h + marks.ArrowLength());
+  pos.anchorPoint = PointAtAngle(angle, radii.x, radii.y);
+  pos.boxLeft = pos.labelPoint.x > CenterX() ? pos.labelPoint.x : pos.labelPoint.x - width;
+  pos.boxTop = pos.labelPoint.y > CenterY() ? pos.labelPoint.y : pos.labelPoint.y - height;
+
+  TSeriesMarkPosition& stored = marks.PositionAt(i);
+  if (stored.isCustom)
+    pos = stored;
+  else
+    stored = pos;
+
+  const TColor pointColour = PointColor(i);
+  const int z = marks.ZPosition();
+  if (marks.Arrow().Visible()) {
+    c.UseChartPen(marks.Arrow());
+    c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
+    const TColor pen = marks.Arrow().Color();
+    if (pen == pointColour || pen == chart->Color()) {
+      platform::Pen p = c.Pen();
+      p.color = chart->Color() == clBlack ? clWhite : clBlack;
+      c.SetPen(p);
+    }
+    if (chart->View3D())
+      c.LineAtDepth(pos.anchorPoint.x, pos.anchorPoint.y, pos.labelPoint.x, pos.labelPoint.y, z);
+    else
+      c.FlatLine(pos.anchorPoint.x, pos.anchorPoint.y, pos.labelPoint.x, pos.labelPoint.y);
+  }
+  if (chart->View3D()) {
+    const platform::TPoint p = c.ProjectPoint(pos.labelPoint.x, pos.labelPoint.y, z);
+    pos.boxLeft = p.x + (pos.boxLeft - pos.labelPoint.x);
+    pos.boxTop = p.y - (pos.labelPoint.y - pos.boxTop);
+  }
+  if (marks.Frame().Visible() || !marks.Transparent()) {
+    c.SetBrush(platform::Brush{marks.Transparent() ? BrushStyle::bsClear : BrushStyle::bsSolid, marks.BackColor(),
+                               nullptr});
+    c.UseChartPen(marks.Frame());
+    c.FlatRectangle(pos.boxLeft, pos.boxTop, pos.boxLeft + pos.boxWidth, pos.boxTop + pos.boxHeight);
+    if (marks.Frame().Visible()) pos.boxTop += marks.Frame().Width();
+  }
+  c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
+  c.SetBackgroundMode(platform::kTransparent);
+  c.SetTextAlignment(platform::kTaCenter | platform::kTaTop);
+  for (std::size_t k = 0; k < lines.size(); ++k)
+    c.FlatTextOut(pos.boxLeft + pos.boxWidth / 2, pos.boxTop + static_cast<int>(k) * lineHeight, lines[k]);
+  c.SetTextAlignment(platform::kTaLeft | platform::kTaTop);
+}
+
+}  // namespace pg::engine

@@ -1,0 +1,96 @@
+#pragma once
+// The pie: slice angles, the Other slice, explode, drawing order and slices,
+// and the marks placed around them.
+#include <string>
+#include <vector>
+
+#include "engine/core/chart_pen.h"
+#include "engine/series/circled_series.h"
+
+namespace pg::engine {
+
+enum class TPieOtherStyle { poNone, poBelowPercent, poBelowValue };
+
+class TPieOtherSlice {
+ public:
+  explicit TPieOtherSlice(ChangeHandler onChange) : onChange_(std::move(onChange)) {}
+  TPieOtherStyle Style() const { return style_; }
+  void SetStyle(TPieOtherStyle v) { StoreIfChanged(style_, v, onChange_); }
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& v) { StoreIfChanged(text_, v, onChange_); }
+  double Value() const { return value_; }
+  void SetValue(double v) { StoreIfChanged(value_, v, onChange_); }
+
+ private:
+  ChangeHandler onChange_;
+  TPieOtherStyle style_ = TPieOtherStyle::poNone;
+  std::string text_ = "Other";
+  double value_ = 0;
+};
+
+struct TPieSliceSpan {
+  double fromAngle = 0, centerAngle = 0, toAngle = 0;
+};
+
+class TPieSeries : public TCircledSeries {
+ public:
+  static constexpr double kOtherX = 2147483647.0;  // X value of the Other slice
+  static constexpr double kGroupedX = -1.0;        // X value of points grouped into it
+
+  TPieSeries();
+
+  TChartValueList& PieValues() { return YValues(); }
+  const TChartValueList& PieValues() const { return YValues(); }
+  bool Dark3D() const { return dark3D_; }
+  void SetDark3D(bool v);
+  int ExplodeBiggest() const { return explodeBiggest_; }
+  // Also applies it at once.
+  void SetExplodeBiggest(int percent);
+  TPieOtherSlice& OtherSlice() { return otherSlice_; }
+  TChartPen& PiePen() { return piePen_; }
+  bool UsePatterns() const { return usePatterns_; }
+  void SetUsePatterns(bool v);
+  int Exploded(int index) const;
+  void SetExploded(int index, int percent);
+
+  bool IsGrouped(int index) const { return XValues().ValueAt(index) == kGroupedX; }
+  const std::vector<TPieSliceSpan>& Spans() const { return spans_; }
+  bool AnyExploded() const { return anyExploded_; }
+  // Number of legend items and the point behind legend item k.
+  int LegendItemCount() const;
+  int LegendToPoint(int item) const;
+
+  void SwapPoints(int a, int b) override;
+  void DoBeforeDrawChart() override;
+  void DrawAllValues() override;
+  void DrawMarks() override;
+
+  // Computes the slice spans from the current values.
+  void CalcAngles();
+  // Explode offset (dx, dy) and exploded radii of a slice, for the current radii.
+  platform::TPoint ExplodeOffset(int index) const;
+  platform::TPoint ExplodedRadii(int index) const;
+
+ protected:
+  void OnPointInserted(int index) override;
+  void OnPointDeleted(int index) override;
+  void OnPointsCleared() override;
+  void OnParentChartChanged(TSeriesOwner* oldChart) override;
+  int MaxMarkWidth() override;
+
+ private:
+  void DrawSlice(int index);
+  void DrawMark(int index, const std::string& text);
+
+  bool dark3D_ = true;
+  int explodeBiggest_ = 0;
+  TPieOtherSlice otherSlice_;
+  TChartPen piePen_;
+  bool usePatterns_ = false;
+  std::vector<int> explode_;
+  std::vector<TPieSliceSpan> spans_;
+  bool anyExploded_ = false;
+  platform::TPoint sliceStart_{};
+};
+
+}  // namespace pg::engine

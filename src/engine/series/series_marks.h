@@ -1,0 +1,76 @@
+#pragma once
+// The small text boxes beside the points, joined to them by an arrow.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/core/chart_pen.h"
+#include "platform/graphics.h"
+
+namespace pg::engine {
+
+enum class TSeriesMarksStyle {
+  smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend, smsPercentTotal,
+  smsLabelPercentTotal, smsXValue
+};
+
+struct TSeriesMarkPosition {
+  platform::TPoint anchorPoint;
+  platform::TPoint labelPoint;
+  int boxLeft = 0, boxTop = 0, boxWidth = 0, boxHeight = 0;
+  bool isCustom = false;
+};
+
+class TSeriesMarks {
+ public:
+  explicit TSeriesMarks(ChangeHandler onChange);
+
+  TChartPen& Arrow() { return arrow_; }
+  const TChartPen& Arrow() const { return arrow_; }
+  int ArrowLength() const { return arrowLength_; }
+  void SetArrowLength(int v) { StoreIfChanged(arrowLength_, v, onChange_); }
+  TColor BackColor() const { return backColor_; }
+  void SetBackColor(TColor v) { StoreIfChanged(backColor_, v, onChange_); }
+  bool Clip() const { return clip_; }
+  void SetClip(bool v) { StoreIfChanged(clip_, v, onChange_); }
+  TChartFontObject& Font() { return font_; }
+  const TChartFontObject& Font() const { return font_; }
+  TChartPen& Frame() { return frame_; }
+  const TChartPen& Frame() const { return frame_; }
+  TSeriesMarksStyle Style() const { return style_; }
+  void SetStyle(TSeriesMarksStyle v) { StoreIfChanged(style_, v, onChange_); }
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool v) { StoreIfChanged(transparent_, v, onChange_); }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v) { StoreIfChanged(visible_, v, onChange_); }
+
+  int ZPosition() const { return zPosition_; }
+  void SetZPosition(int z) { zPosition_ = z; }
+
+  // Stored positions, one per point, created on first use.
+  TSeriesMarkPosition& PositionAt(int index);
+  void InsertPosition(int index);
+  void DeletePosition(int index);
+  void ClearPositions() { positions_.clear(); }
+  std::size_t PositionCount() const { return positions_.size(); }
+
+ private:
+  ChangeHandler onChange_;
+  TChartPen arrow_;
+  int arrowLength_ = 8;
+  TColor backColor_ = 0x80FFFF;
+  bool clip_ = false;
+  TChartFontObject font_;
+  TChartPen frame_;
+  TSeriesMarksStyle style_ = TSeriesMarksStyle::smsLabel;
+  bool transparent_ = false;
+  bool visible_ = false;
+  int zPosition_ = 0;
+  std::vector<std::optional<TSeriesMarkPosition>> positions_;
+};
+
+// Splits a mark text into its lines at carriage returns (a trailing one adds no
+// empty line; each line after a return is taken up to 255 characters).
+std::vector<std::string> MarkLines(const std::string& text);
+
+}  // namespace pg::engine
