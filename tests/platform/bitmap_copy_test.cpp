@@ -35,8 +35,8 @@ TEST(Bitmaps, OneBitBitmapsReduceColoursAsGdiDoes) {
   Bitmap m(60, 20, 1);
   DeviceContext& dc = m.Dc();
   dc.SetPen(MakePen(PenStyle::psClear, 1, 0));
-  // Drawn colours: black and white stay, the background colour becomes white,
-  // every other colour black.
+  // Drawn colours: black and white stay, the background colour takes its nearer
+  // pixel (white for light grey), every other colour the other one.
   dc.SetBrush(MakeBrush(BrushStyle::bsSolid, Rgb(250, 250, 250)));
   dc.Rectangle(0, 0, 11, 11);
   dc.SetBkColor(Rgb(200, 200, 200));
@@ -51,10 +51,15 @@ TEST(Bitmaps, OneBitBitmapsReduceColoursAsGdiDoes) {
   EXPECT_EQ(m.Pixel(15, 5), kWhitePx);
   EXPECT_EQ(m.Pixel(25, 5), 0u);
   EXPECT_EQ(m.Pixel(35, 5), kWhitePx);  // against a black background red is the other pixel
+  // The background's pixel is its nearer one: a blue background is black, so blue
+  // drawn on it is too, and any other colour white.
   dc.SetBrush(MakeBrush(BrushStyle::bsSolid, kBlue));
-  dc.SetBkColor(kBlue);  // after the brush: the drawing still sees it
-  dc.Rectangle(40, 0, 51, 11);
-  EXPECT_EQ(m.Pixel(45, 5), kWhitePx);
+  dc.SetBkColor(kBlue);
+  dc.Rectangle(40, 0, 46, 11);
+  dc.SetBrush(MakeBrush(BrushStyle::bsSolid, kGreen));
+  dc.Rectangle(45, 0, 51, 11);
+  EXPECT_EQ(m.Pixel(42, 5), 0u);
+  EXPECT_EQ(m.Pixel(47, 5), kWhitePx);
   // Single pixels and copies take the nearer of the two.
   dc.SetPixel(52, 5, Rgb(128, 128, 128));
   dc.SetPixel(53, 5, Rgb(127, 127, 127));

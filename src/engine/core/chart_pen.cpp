@@ -6,15 +6,15 @@ namespace pg::engine {
 
 int TChartFontObject::HeightPixels(int pixelsPerInch) const { return -MulDiv(spec_.size, pixelsPerInch, 72); }
 
-platform::Font ToPlatformFont(const TFontSpec& spec, int pixelsPerInch) {
+platform::Font ToPlatformFont(const TFontSpec& fontSpec, int pixelsPerInch) {
   platform::Font f;
-  f.face = spec.name;
-  f.height = -MulDiv(spec.size, pixelsPerInch, 72);
-  f.weight = (spec.styles & fsBold) ? 700 : 400;
-  f.italic = (spec.styles & fsItalic) != 0;
-  f.underline = (spec.styles & fsUnderline) != 0;
-  f.strikeOut = (spec.styles & fsStrikeOut) != 0;
-  f.charset = spec.charset;
+  f.face = fontSpec.name;
+  f.height = -MulDiv(fontSpec.size, pixelsPerInch, 72);
+  f.weight = (fontSpec.styles & fsBold) ? 700 : 400;
+  f.italic = (fontSpec.styles & fsItalic) != 0;
+  f.underline = (fontSpec.styles & fsUnderline) != 0;
+  f.strikeOut = (fontSpec.styles & fsStrikeOut) != 0;
+  f.charset = fontSpec.charset;
   return f;
 }
 

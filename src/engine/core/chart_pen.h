@@ -70,11 +70,11 @@ class TChartBrush {
 class TChartFontObject {
  public:
   static TFontSpec DefaultSpec() { return TFontSpec{"Arial", clBlack, 8, 0, 1}; }
-  explicit TChartFontObject(ChangeHandler onChange = {}, TFontSpec spec = DefaultSpec())
-      : onChange_(std::move(onChange)), spec_(std::move(spec)) {}
+  explicit TChartFontObject(ChangeHandler onChange = {}, TFontSpec fontSpec = DefaultSpec())
+      : onChange_(std::move(onChange)), spec_(std::move(fontSpec)) {}
 
-  const TFontSpec& Spec() const { return spec_; }
-  void Assign(const TFontSpec& spec) { StoreIfChanged(spec_, spec, onChange_); }
+  const TFontSpec& Value() const { return spec_; }
+  void Assign(const TFontSpec& fontSpec) { StoreIfChanged(spec_, fontSpec, onChange_); }
   void SetName(const std::string& v) { Set(&TFontSpec::name, v); }
   void SetColor(TColor v) { Set(&TFontSpec::color, v); }
   void SetSize(int v) { Set(&TFontSpec::size, v); }
@@ -97,6 +97,6 @@ class TChartFontObject {
 
 // The platform font of a chart font at a given pixels per inch (negative height:
 // character height, as fonts in points are made).
-platform::Font ToPlatformFont(const TFontSpec& spec, int pixelsPerInch);
+platform::Font ToPlatformFont(const TFontSpec& fontSpec, int pixelsPerInch);
 
 }  // namespace pg::engine

@@ -42,7 +42,7 @@ void TCustomChart::DrawTextBlocks() {
 
 void TCustomChart::DrawTitle(TChartTitle& title, bool onTop) {
   auto& c = Canvas();
-  UseFont(title.Font().Spec());
+  UseFont(title.Font().Value());
   const int h = c.LineHeight();
 
   // Background.

@@ -94,7 +94,7 @@ void TCircledSeries::AdjustCircleRect() {
     auto& canvas = chart->Canvas();
     int a = Marks().ArrowLength();
     if (Marks().Frame().Visible()) a += 2 * Marks().Frame().Width();
-    chart->UseFont(Marks().Font().Spec());
+    chart->UseFont(Marks().Font().Value());
     const int h = canvas.LineHeight();
     pieRect_.top += a + h;
     pieRect_.bottom -= a + h;

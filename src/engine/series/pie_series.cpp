@@ -297,7 +297,7 @@ void TPieSeries::DrawMarks() {
     if (PointColor(i) == clNone || IsGrouped(i)) continue;
     const std::string text = MarkText(i);
     if (text.empty()) continue;
-    TFontSpec font = Marks().Font().Spec();
+    TFontSpec font = Marks().Font().Value();
     if (chart->View3D() && chart->View3DOptions().ZoomText())
       font.size = std::max(1, Round(font.size * chart->View3DOptions().Zoom() * 0.01));
     chart->UseFont(font);

@@ -30,7 +30,7 @@ class FontTarget {
 // A FontTarget that writes into a TFontSpec it does not own.
 class FontSpecTarget final : public FontTarget {
  public:
-  explicit FontSpecTarget(TFontSpec& spec) : spec_(spec) {}
+  explicit FontSpecTarget(TFontSpec& fontSpec) : spec_(fontSpec) {}
   void SetName(const std::string& name) override { spec_.name = name; }
   void SetColor(TColor color) override { spec_.color = color; }
   void SetSize(int points) override { spec_.size = points; }

@@ -18,9 +18,8 @@ std::uint32_t ReduceDrawColor(std::uint32_t color, std::uint32_t background) {
   color &= kWhite;
   background &= kWhite;
   if (color == kBlack || color == kWhite) return color;
-  // A background that is itself black or white keeps its pixel; any other
-  // background is white.
-  const std::uint32_t backgroundPixel = background == kBlack ? kBlack : kWhite;
+  // The background's own pixel is the nearer of the two.
+  const std::uint32_t backgroundPixel = ReduceCopiedColor(background);
   if (color == background) return backgroundPixel;
   return backgroundPixel == kWhite ? kBlack : kWhite;
 }
