@@ -5,6 +5,7 @@ namespace pg::platform {
 void DeviceContext::SetPen(const Pen& pen) {
   pen_ = pen;
   if (pen_.width < 1) pen_.width = 1;
+  if (pen_.width > kMaxPenWidth) pen_.width = kMaxPenWidth;
   PenChanged();
 }
 

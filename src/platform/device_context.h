@@ -27,6 +27,9 @@ class DeviceContext {
   DeviceContext& operator=(const DeviceContext&) = delete;
   virtual ~DeviceContext() = default;
 
+  // Pens wider than this draw this wide.
+  static constexpr int kMaxPenWidth = 1000;
+
   // Current objects and attributes. A new context has a black 1-pixel solid pen,
   // a white solid brush, Arial -11, black text, opaque white background, left/top
   // alignment and the alternate fill mode (GDI's defaults).

@@ -56,7 +56,7 @@ enum class PenMode {
 
 struct Pen {
   PenStyle style = PenStyle::psSolid;
-  int width = 1;  // below 1 draws as 1
+  int width = 1;  // drawn as 1 below 1 and as DeviceContext::kMaxPenWidth above it
   Color color = 0;
   PenMode mode = PenMode::pmCopy;
 };

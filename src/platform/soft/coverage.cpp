@@ -11,6 +11,8 @@ Coverage::Coverage(const TRect& bounds) : bounds_(bounds) {
   bits_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(bounds_.Height()), 0);
   minX_ = bounds_.right;
   minY_ = bounds_.bottom;
+  maxX_ = bounds_.left - 1;
+  maxY_ = bounds_.top - 1;
 }
 
 void Coverage::Add(int x, int y) {

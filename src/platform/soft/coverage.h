@@ -44,7 +44,7 @@ class Coverage {
   int width_ = 0;
   std::vector<std::uint8_t> bits_;
   long long count_ = 0;
-  int minX_ = 0, minY_ = 0, maxX_ = -1, maxY_ = -1;
+  int minX_ = 0, minY_ = 0, maxX_ = 0, maxY_ = 0;  // of the covered pixels
 };
 
 }  // namespace pg::platform::soft

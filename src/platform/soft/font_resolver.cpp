@@ -152,8 +152,8 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     cairo_matrix_t matrix, ctm;
     cairo_matrix_init_scale(&matrix, em, em);
     cairo_matrix_init_identity(&ctm);
-    // Glyphs render hinted and unsmoothed, the same every run; advances come from
-    // the unhinted outlines rounded to whole pixels, which is how GDI spaces text.
+    // Glyphs render hinted and unsmoothed, the same every run; measured advances
+    // come from the unhinted outlines rounded to whole pixels.
     auto make = [&](cairo_hint_style_t hinting) {
       cairo_font_options_t* options = cairo_font_options_create();
       cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);

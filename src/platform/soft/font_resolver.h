@@ -13,7 +13,7 @@ namespace pg::platform::soft {
 
 struct ResolvedFont {
   cairo_scaled_font_t* scaled = nullptr;     // renders; null when no font could be loaded
-  cairo_scaled_font_t* measuring = nullptr;  // gives the advances
+  cairo_scaled_font_t* measuring = nullptr;  // gives the measured advances
   std::string family;
   TextMetrics metrics;
   double underlinePosition = 0;  // pixels below the baseline

@@ -48,11 +48,13 @@ TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes) {
   for (char c : bytes) {
     const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(static_cast<unsigned char>(c), font.codePage));
     cairo_glyph_t g{glyph, 0, 0};
-    cairo_text_extents_t ext;
+    cairo_text_extents_t ext, drawn;
     cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
+    cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &drawn);
     out.glyphs.push_back(glyph);
-    out.offsets.push_back(out.width);
+    out.offsets.push_back(out.pen);
     out.width += static_cast<int>(std::lround(ext.x_advance));
+    out.pen += static_cast<int>(std::lround(drawn.x_advance));
   }
   return out;
 }
@@ -63,7 +65,7 @@ void AddTextPixels(Coverage& out, const ResolvedFont& font, const TextLayout& la
   const int ascent = font.metrics.ascent;
   // Room for glyphs that reach outside their advance (italics, overhangs).
   const int pad = font.metrics.height + 2;
-  const int w = layout.width + 2 * pad, h = font.metrics.height + 2 * pad;
+  const int w = std::max(layout.width, layout.pen) + 2 * pad, h = font.metrics.height + 2 * pad;
   if (w > 32000 || h > 32000) return;
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
   if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {

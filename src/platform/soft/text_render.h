@@ -9,10 +9,14 @@
 
 namespace pg::platform::soft {
 
+// Glyphs are placed by their hinted advances while the text measures by the
+// unhinted ones rounded, as the Windows build's GDI does; the two can differ by a
+// pixel or so over a word.
 struct TextLayout {
   std::vector<unsigned long> glyphs;
   std::vector<int> offsets;  // pen x of each glyph from the text's left edge
-  int width = 0;
+  int width = 0;             // the measured extent
+  int pen = 0;               // where the drawn text ends
 };
 
 TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes);
