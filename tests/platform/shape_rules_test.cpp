@@ -234,6 +234,11 @@ TEST(ShapeRules, HugeCoordinatesAreHarmless) {
   b.Dc().Polygon(far);
   b.Dc().StretchBlt(TRect{-2000000000, 0, 2000000000, 20}, b, TRect{0, 0, 20, 20});
   b.Dc().BitBlt(-2000000000, 0, 2000000000, 2000000000, b, 0, 0);
+  b.Dc().SetPen(MakePen(PenStyle::psSolid, 2000000000, kBlue));
+  EXPECT_EQ(b.Dc().GetPen().width, DeviceContext::kMaxPenWidth);
+  b.Dc().MoveTo(-1000000, 5);
+  b.Dc().LineTo(1000000, 7);
+  EXPECT_EQ(b.Pixel(10, 10), Px(kBlue));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "platform/win32/gdi_device_context.h"
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
 #include "platform/win32/bitmap_impl.h"
+#include "platform/win32/coordinate_guard.h"
 
 namespace pg::platform::win32 {
 
@@ -83,52 +85,69 @@ void GdiDeviceContext::AttributesChanged() {
   ::SetPolyFillMode(dc_, GetPolyFillMode());
 }
 
-void GdiDeviceContext::MoveTo(int x, int y) { ::MoveToEx(dc_, x, y, nullptr); }
+void GdiDeviceContext::MoveTo(int x, int y) {
+  position_ = TPoint{x, y};
+  ::MoveToEx(dc_, Guard(x), Guard(y), nullptr);
+}
 
-void GdiDeviceContext::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
-
-TPoint GdiDeviceContext::CurrentPosition() const {
-  POINT p{};
-  ::GetCurrentPositionEx(dc_, &p);
-  return TPoint{p.x, p.y};
+void GdiDeviceContext::LineTo(int x, int y) {
+  TPoint a = position_, b{x, y};
+  position_ = b;
+  if (CutSegment(a, b)) {
+    ::MoveToEx(dc_, a.x, a.y, nullptr);
+    ::LineTo(dc_, b.x, b.y);
+  }
+  ::MoveToEx(dc_, Guard(x), Guard(y), nullptr);
 }
 
 void GdiDeviceContext::Polyline(std::span<const TPoint> points) {
   if (points.size() < 2 || points.size() > INT_MAX) return;
-  const auto pts = ToPoints(points);
-  ::Polyline(dc_, pts.data(), static_cast<int>(pts.size()));
+  if (std::all_of(points.begin(), points.end(), Inside)) {
+    const auto pts = ToPoints(points);
+    ::Polyline(dc_, pts.data(), static_cast<int>(pts.size()));
+    return;
+  }
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+    TPoint a = points[i], b = points[i + 1];
+    if (!CutSegment(a, b)) continue;
+    const POINT seg[] = {{a.x, a.y}, {b.x, b.y}};
+    ::Polyline(dc_, seg, 2);
+  }
 }
 
 void GdiDeviceContext::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2 || points.size() > INT_MAX) return;
-  const auto pts = ToPoints(points);
-  ::Polygon(dc_, pts.data(), static_cast<int>(pts.size()));
+  const auto pts = std::all_of(points.begin(), points.end(), Inside) ? ToPoints(points) : CutPolygon(points);
+  if (pts.size() >= 2) ::Polygon(dc_, pts.data(), static_cast<int>(pts.size()));
 }
 
 void GdiDeviceContext::Rectangle(int left, int top, int right, int bottom) {
-  ::Rectangle(dc_, left, top, right, bottom);
+  ::Rectangle(dc_, Guard(left), Guard(top), Guard(right), Guard(bottom));
 }
 
 void GdiDeviceContext::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-  ::RoundRect(dc_, left, top, right, bottom, cornerWidth, cornerHeight);
+  ::RoundRect(dc_, Guard(left), Guard(top), Guard(right), Guard(bottom), Guard(cornerWidth), Guard(cornerHeight));
 }
 
-void GdiDeviceContext::Ellipse(int left, int top, int right, int bottom) { ::Ellipse(dc_, left, top, right, bottom); }
+void GdiDeviceContext::Ellipse(int left, int top, int right, int bottom) {
+  ::Ellipse(dc_, Guard(left), Guard(top), Guard(right), Guard(bottom));
+}
 
 void GdiDeviceContext::Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
-  ::Pie(dc_, left, top, right, bottom, x3, y3, x4, y4);
+  ::Pie(dc_, Guard(left), Guard(top), Guard(right), Guard(bottom), Guard(x3), Guard(y3), Guard(x4), Guard(y4));
 }
 
 void GdiDeviceContext::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
-  ::Arc(dc_, left, top, right, bottom, x3, y3, x4, y4);
+  ::Arc(dc_, Guard(left), Guard(top), Guard(right), Guard(bottom), Guard(x3), Guard(y3), Guard(x4), Guard(y4));
 }
 
-void GdiDeviceContext::FillRect(const TRect& r) {
+void GdiDeviceContext::FillRect(const TRect& input) {
+  const TRect r = Guard(input);
   const RECT rc{r.left, r.top, r.right, r.bottom};
   if (brush_) ::FillRect(dc_, &rc, brush_);
 }
 
-void GdiDeviceContext::SetPixel(int x, int y, Color c) { ::SetPixel(dc_, x, y, ColorToRgb(c)); }
+void GdiDeviceContext::SetPixel(int x, int y, Color c) { ::SetPixel(dc_, Guard(x), Guard(y), ColorToRgb(c)); }
 
 std::uint32_t GdiDeviceContext::GetPixel(int x, int y) const {
   const COLORREF c = ::GetPixel(dc_, x, y);
@@ -137,7 +156,7 @@ std::uint32_t GdiDeviceContext::GetPixel(int x, int y) const {
 }
 
 void GdiDeviceContext::TextOutAt(int x, int y, std::string_view text) {
-  ::TextOutA(dc_, x, y, text.data(), ClampedLength(text));
+  ::TextOutA(dc_, Guard(x), Guard(y), text.data(), ClampedLength(text));
 }
 
 TSize GdiDeviceContext::TextExtent(std::string_view text) {
@@ -153,7 +172,8 @@ TextMetrics GdiDeviceContext::GetFontMetrics() {
                      tm.tmAveCharWidth, tm.tmMaxCharWidth};
 }
 
-void GdiDeviceContext::ClipRect(const TRect& r) {
+void GdiDeviceContext::ClipRect(const TRect& input) {
+  const TRect r = Guard(input);
   HRGN rgn = ::CreateRectRgn(r.left, r.top, r.right, r.bottom);
   ::SelectClipRgn(dc_, rgn);
   ::DeleteObject(rgn);
@@ -161,8 +181,8 @@ void GdiDeviceContext::ClipRect(const TRect& r) {
 
 void GdiDeviceContext::ClipPolygon(std::span<const TPoint> points) {
   if (points.size() > INT_MAX) return;
-  const auto pts = ToPoints(points);
-  HRGN rgn = ::CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), ALTERNATE);
+  const auto pts = CutPolygon(points);
+  HRGN rgn = pts.size() >= 3 ? ::CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), ALTERNATE) : nullptr;
   if (!rgn) rgn = ::CreateRectRgn(0, 0, 0, 0);
   ::SelectClipRgn(dc_, rgn);
   ::DeleteObject(rgn);
@@ -173,11 +193,13 @@ void GdiDeviceContext::RemoveClip() { ::SelectClipRgn(dc_, nullptr); }
 void GdiDeviceContext::BitBlt(int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY,
                               BlitRop rop) {
   if (src.Empty()) return;
-  ::BitBlt(dc_, x, y, width, height, SourceDc(src), srcX, srcY, static_cast<DWORD>(rop));
+  ::BitBlt(dc_, Guard(x), Guard(y), Guard(width), Guard(height), SourceDc(src), Guard(srcX), Guard(srcY),
+           static_cast<DWORD>(rop));
 }
 
-void GdiDeviceContext::StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) {
+void GdiDeviceContext::StretchBlt(const TRect& destIn, const Bitmap& src, const TRect& srcIn, BlitRop rop) {
   if (src.Empty()) return;
+  const TRect dest = Guard(destIn), srcRect = Guard(srcIn);
   ::SetStretchBltMode(dc_, COLORONCOLOR);
   ::StretchBlt(dc_, dest.left, dest.top, dest.Width(), dest.Height(), SourceDc(src), srcRect.left, srcRect.top,
                srcRect.Width(), srcRect.Height(), static_cast<DWORD>(rop));

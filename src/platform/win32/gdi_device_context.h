@@ -17,7 +17,7 @@ class GdiDeviceContext final : public DeviceContext {
 
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
-  TPoint CurrentPosition() const override;
+  TPoint CurrentPosition() const override { return position_; }
   void Polyline(std::span<const TPoint> points) override;
   void Polygon(std::span<const TPoint> points) override;
   void Rectangle(int left, int top, int right, int bottom) override;
@@ -25,17 +25,17 @@ class GdiDeviceContext final : public DeviceContext {
   void Ellipse(int left, int top, int right, int bottom) override;
   void Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
   void Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
-  void FillRect(const TRect& r) override;
+  void FillRect(const TRect& input) override;
   void SetPixel(int x, int y, Color c) override;
   std::uint32_t GetPixel(int x, int y) const override;
   void TextOutAt(int x, int y, std::string_view text) override;
   TSize TextExtent(std::string_view text) override;
   TextMetrics GetFontMetrics() override;
-  void ClipRect(const TRect& r) override;
+  void ClipRect(const TRect& input) override;
   void ClipPolygon(std::span<const TPoint> points) override;
   void RemoveClip() override;
   void BitBlt(int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY, BlitRop rop) override;
-  void StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) override;
+  void StretchBlt(const TRect& destIn, const Bitmap& src, const TRect& srcIn, BlitRop rop) override;
 
  protected:
   void PenChanged() override;
@@ -45,6 +45,7 @@ class GdiDeviceContext final : public DeviceContext {
 
  private:
   HDC dc_;
+  TPoint position_;
   HGDIOBJ originalPen_ = nullptr;
   HGDIOBJ originalBrush_ = nullptr;
   HGDIOBJ originalFont_ = nullptr;
