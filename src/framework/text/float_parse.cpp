@@ -1,3 +1,4 @@
+#include "framework/text/number_prefix.h"
 #include "framework/text/float_parse.h"
 
 #include <charconv>
@@ -21,12 +22,7 @@ constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 std::optional<double> Parse(std::string_view s, char separator) {
   std::size_t i = 0;
   const std::size_t n = s.size();
-  while (i < n && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < n && (s[i] == '-' || s[i] == '+')) {
-    negative = s[i] == '-';
-    ++i;
-  }
+  const bool negative = SkipBlanksAndSign(s, i);
   const std::size_t intBegin = i;
   while (i < n && IsDigit(s[i])) ++i;
   const std::string_view intDigits = s.substr(intBegin, i - intBegin);

@@ -1,3 +1,4 @@
+#include "framework/text/number_prefix.h"
 #include "framework/text/int_parse.h"
 
 #include <optional>
@@ -20,12 +21,7 @@ int HexDigitValue(char c) {
 std::optional<std::int32_t> Parse(std::string_view s) {
   std::size_t i = 0;
   const std::size_t n = s.size();
-  while (i < n && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < n && (s[i] == '-' || s[i] == '+')) {
-    negative = s[i] == '-';
-    ++i;
-  }
+  const bool negative = SkipBlanksAndSign(s, i);
   bool hex = false;
   if (i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
     hex = true;
