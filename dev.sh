@@ -59,12 +59,12 @@ run_tests() {
 
 demo() {
   start_display
-  mkdir -p out
+  mkdir -p out/win32
   for script in examples/*.pgs; do
-    echo "== $script (native)"
-    build/native/bin/pirogram-host "$script"
-    echo "== $script (Windows, under Wine)"
-    ./scripts/wine-run.sh build/win32/bin/pirogram-host.exe "$script"
+    echo "== $script (native; pictures in out/)"
+    (cd out && "$root/build/native/bin/pirogram-host" "$root/$script")
+    echo "== $script (Windows, under Wine; pictures in out/win32/)"
+    (cd out/win32 && "$root/scripts/wine-run.sh" "$root/build/win32/bin/pirogram-host.exe" "$root/$script")
   done
 }
 

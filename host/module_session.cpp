@@ -11,6 +11,10 @@ namespace pg::host {
 
 namespace {
 
+// The page behind a chart window that does not cover its rectangle.
+constexpr platform::Color kRectangleBackground = platform::Rgb(255, 255, 255);
+
+
 ModuleSession* g_session = nullptr;
 
 void PG_HOSTCALL AddActionCallback(std::int32_t id, const char* name, const char* hint, std::int32_t count,
@@ -60,6 +64,10 @@ ModuleSession::~ModuleSession() { Close(); }
 
 void ModuleSession::Close() {
   if (!module_) return;
+  // The windows go first, while the module that handles their children's
+  // messages is still loaded.
+  for (auto& r : rects_) platform::DestroyHostWindow(r->window);
+  rects_.clear();
   for (auto& s : info_) FreeHostString(s);
   platform::UnloadModule(module_);
   module_ = nullptr;
@@ -103,11 +111,13 @@ std::string ModuleSession::InfoDescription() const { return info_[2] ? info_[2] 
 
 Rectangle& ModuleSession::AddRectangle(const std::string& name, int w, int h) {
   if (Rectangle* r = FindRectangle(name)) {
-    r->width = w;
-    r->height = h;
+    platform::SetWindowPos(r->window, platform::kHwndTop, 0, 0, w, h,
+                           platform::kSwpNoMove | platform::kSwpNoZOrder | platform::kSwpNoActivate);
     return *r;
   }
-  rects_.push_back(std::make_unique<Rectangle>(Rectangle{name, w, h, std::nullopt}));
+  const auto window = platform::CreateHostWindow(w, h, kRectangleBackground);
+  if (window == 0) throw std::runtime_error("cannot create a window for rectangle " + name);
+  rects_.push_back(std::make_unique<Rectangle>(Rectangle{name, window, std::nullopt}));
   return *rects_.back();
 }
 
@@ -135,7 +145,7 @@ bool ModuleSession::OnInterfaceAccess(std::int32_t command, abi::ParamSlot* slot
     case 7: {
       const Rectangle* r = FindRectangle(text);
       std::string answer = "0";
-      if (r && r->answer7) answer = *r->answer7;
+      if (r) answer = r->answer7 ? *r->answer7 : std::to_string(r->window);
       FreeHostString(*slot);
       *slot = NewHostString(answer);
       return true;

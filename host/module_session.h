@@ -11,6 +11,7 @@
 
 #include "host_ledger.h"
 #include "plugin/abi.h"
+#include "platform/window.h"
 
 namespace pg::host {
 
@@ -21,9 +22,10 @@ struct ReceivedRow {
   std::int32_t count;
 };
 
+// A rectangle object of the page with its own window, which the module may fill.
 struct Rectangle {
   std::string name;
-  int width = 0, height = 0;
+  platform::WindowHandle window = 0;
   std::optional<std::string> answer7;  // what command 7 answers instead of the window handle
 };
 
@@ -47,11 +49,13 @@ class ModuleSession {
   std::string InfoName() const, InfoAuthor() const, InfoDescription() const;
 
   std::map<std::string, std::string>& Variables() { return variables_; }
+  // A new rectangle with a window of client size w x h; an existing one is resized.
   Rectangle& AddRectangle(const std::string& name, int w, int h);
   Rectangle* FindRectangle(const std::string& name);
   std::deque<std::optional<std::string>>& Picks() { return picks_; }
 
-  // Frees the host's own blocks, sends nothing, unloads; then the ledger's counts are final.
+  // Destroys the rectangles' windows, frees the host's own blocks, sends nothing,
+  // unloads; then the ledger's counts are final.
   void Close();
   const HostLedger& Ledger() const { return ledger_; }
 

@@ -1,5 +1,7 @@
 #include "script_line.h"
 
+#include "framework/text/int_parse.h"
+
 namespace pg::host {
 
 std::vector<std::string> SplitScriptLine(std::string_view line) {
@@ -32,6 +34,16 @@ std::vector<std::string> SplitScriptLine(std::string_view line) {
     words.push_back(std::move(word));
   }
   return words;
+}
+
+void NeedWords(const std::vector<std::string>& w, std::size_t n, const char* usage) {
+  if (w.size() != n) throw ScriptError(std::string("usage: ") + usage);
+}
+
+int ReadInt(const std::string& word, const char* what) {
+  std::int32_t v = 0;
+  if (!text::TryStrToInt(word, v)) throw ScriptError(std::string(what) + " is not a number: " + word);
+  return v;
 }
 
 }  // namespace pg::host

@@ -15,4 +15,9 @@ struct ScriptError : std::runtime_error {
 // Throws ScriptError for an unterminated quote.
 std::vector<std::string> SplitScriptLine(std::string_view line);
 
+// Checks a command's word count; the usage text goes into the error.
+void NeedWords(const std::vector<std::string>& words, std::size_t n, const char* usage);
+// A command's integer word; `what` names it in the error.
+int ReadInt(const std::string& word, const char* what);
+
 }  // namespace pg::host

@@ -6,22 +6,9 @@
 #include "framework/text/codepage.h"
 #include "framework/text/int_parse.h"
 #include "script_line.h"
+#include "window_commands.h"
 
 namespace pg::host {
-
-namespace {
-
-void NeedWords(const std::vector<std::string>& w, std::size_t n, const char* usage) {
-  if (w.size() != n) throw ScriptError(std::string("usage: ") + usage);
-}
-
-int ReadInt(const std::string& word, const char* what) {
-  std::int32_t v = 0;
-  if (!text::TryStrToInt(word, v)) throw ScriptError(std::string(what) + " is not a number: " + word);
-  return v;
-}
-
-}  // namespace
 
 ScriptRunner::ScriptRunner(ModuleSession& session, std::ostream& out, RunOptions options)
     : session_(session), out_(out), options_(options) {}
@@ -95,7 +82,7 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
       throw ScriptError(cmd + " takes " + std::to_string(row->count) + " parameter(s)");
     const bool result = session_.Exec(row->id, args, static_cast<std::size_t>(row->count));
     if (options_.printResults) Print(cmd + (result ? " -> true" : " -> false"));
-  } else {
+  } else if (!RunWindowCommand(session_, w, [this](const std::string& t) { Print(t); })) {
     throw ScriptError("unknown command " + cmd);
   }
 }

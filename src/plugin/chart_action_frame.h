@@ -4,12 +4,12 @@
 // swallows the first failure, and answer false.
 #include <string_view>
 
-#include "charts/chart_image_form.h"
+#include "charts/chart_action.h"
 #include "plugin/action_params.h"
 
 namespace pg::plugin {
 
-using ChartHandler = void (*)(charts::TChartImageForm& chart, const Params& params);
+using charts::ChartHandler;
 
 bool RunChartAction(const Params& params, ChartHandler handler);
 

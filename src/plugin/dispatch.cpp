@@ -2,57 +2,57 @@
 
 #include <array>
 
+#include "charts/actions/chart_actions.h"
 #include "plugin/actions/plain_actions.h"
 
 namespace pg::plugin {
 
 namespace {
 
-// Indexed by id - 1. Chart handlers left null still run the frame (lookup and
-// the missing-chart message) and then do nothing.
+// Indexed by id - 1.
 constexpr std::array<ActionEntry, 42> kActions = {{
     {1, nullptr, &ChartCreateAction},  // 1 pgChartCreate
     {1, nullptr, &ChartDeleteAction},  // 2 pgChartDelete
-    {4, nullptr, nullptr},             // 3 pgSetTitleChart
-    {4, nullptr, nullptr},             // 4 pgSetFootChart
-    {4, nullptr, nullptr},             // 5 pgAddSeriesChart
-    {2, nullptr, nullptr},             // 6 pgDeleteSeries
-    {1, nullptr, nullptr},             // 7 pgClearSeries
-    {2, nullptr, nullptr},             // 8 pgChartVisible
-    {2, nullptr, nullptr},             // 9 pgChartMonochrome
-    {2, nullptr, nullptr},             // 10 pgChartColor
-    {4, nullptr, nullptr},             // 11 pgChartGradient
-    {4, nullptr, nullptr},             // 12 pgChartPicture
-    {2, nullptr, nullptr},             // 13 pgView3DPicture
-    {2, nullptr, nullptr},             // 14 pgView3DPerspective
-    {2, nullptr, nullptr},             // 15 pgView3DRotation
-    {2, nullptr, nullptr},             // 16 pgView3DElevation
-    {2, nullptr, nullptr},             // 17 pgView3DHoriz
-    {2, nullptr, nullptr},             // 18 pgView3DZoom
-    {2, nullptr, nullptr},             // 19 pgView3DVert
-    {2, nullptr, nullptr},             // 20 pgView3DDepth
-    {5, nullptr, nullptr},             // 21 pgChartMargin
-    {2, nullptr, nullptr},             // 22 pgChartBorderWidth
-    {2, nullptr, nullptr},             // 23 pgLegendVisible
-    {2, nullptr, nullptr},             // 24 pgSetLegendFont
-    {2, nullptr, nullptr},             // 25 pgLegendColor
-    {2, nullptr, nullptr},             // 26 pgLegendColorWidth
-    {2, nullptr, nullptr},             // 27 pgLegendInverted
-    {2, nullptr, nullptr},             // 28 pgLegendResize
-    {3, nullptr, nullptr},             // 29 pgLegendShadow
-    {2, nullptr, nullptr},             // 30 pgMarksVisible
-    {2, nullptr, nullptr},             // 31 pgMarksStyle
-    {2, nullptr, nullptr},             // 32 pgMarksTransparent
-    {3, nullptr, nullptr},             // 33 pgMarksFontColor
-    {3, nullptr, nullptr},             // 34 pgMarksFrame
-    {2, nullptr, nullptr},             // 35 pgMarksFrVisible
-    {2, nullptr, nullptr},             // 36 pgMarksFrStyle
+    {4, &charts::SetTitleChart, nullptr},  // 3 pgSetTitleChart
+    {4, &charts::SetFootChart, nullptr},  // 4 pgSetFootChart
+    {4, &charts::AddSeriesChart, nullptr},  // 5 pgAddSeriesChart
+    {2, &charts::DeleteSeries, nullptr},  // 6 pgDeleteSeries
+    {1, &charts::ClearSeries, nullptr},  // 7 pgClearSeries
+    {2, &charts::ChartVisible, nullptr},  // 8 pgChartVisible
+    {2, &charts::ChartMonochrome, nullptr},  // 9 pgChartMonochrome
+    {2, &charts::ChartColor, nullptr},  // 10 pgChartColor
+    {4, &charts::ChartGradient, nullptr},  // 11 pgChartGradient
+    {4, &charts::ChartPicture, nullptr},  // 12 pgChartPicture
+    {2, &charts::View3DPicture, nullptr},  // 13 pgView3DPicture
+    {2, &charts::View3DPerspective, nullptr},  // 14 pgView3DPerspective
+    {2, &charts::View3DRotation, nullptr},  // 15 pgView3DRotation
+    {2, &charts::View3DElevation, nullptr},  // 16 pgView3DElevation
+    {2, &charts::View3DHoriz, nullptr},  // 17 pgView3DHoriz
+    {2, &charts::View3DZoom, nullptr},  // 18 pgView3DZoom
+    {2, &charts::View3DVert, nullptr},  // 19 pgView3DVert
+    {2, &charts::View3DDepth, nullptr},  // 20 pgView3DDepth
+    {5, &charts::ChartMargin, nullptr},  // 21 pgChartMargin
+    {2, &charts::ChartBorderWidth, nullptr},  // 22 pgChartBorderWidth
+    {2, &charts::LegendVisible, nullptr},  // 23 pgLegendVisible
+    {2, &charts::SetLegendFont, nullptr},  // 24 pgSetLegendFont
+    {2, &charts::LegendColor, nullptr},  // 25 pgLegendColor
+    {2, &charts::LegendColorWidth, nullptr},  // 26 pgLegendColorWidth
+    {2, &charts::LegendInverted, nullptr},  // 27 pgLegendInverted
+    {2, &charts::LegendResize, nullptr},  // 28 pgLegendResize
+    {3, &charts::LegendShadow, nullptr},  // 29 pgLegendShadow
+    {2, &charts::MarksVisible, nullptr},  // 30 pgMarksVisible
+    {2, &charts::MarksStyle, nullptr},  // 31 pgMarksStyle
+    {2, &charts::MarksTransparent, nullptr},  // 32 pgMarksTransparent
+    {3, &charts::MarksFontColor, nullptr},  // 33 pgMarksFontColor
+    {3, &charts::MarksFrame, nullptr},  // 34 pgMarksFrame
+    {2, &charts::MarksFrVisible, nullptr},  // 35 pgMarksFrVisible
+    {2, &charts::MarksFrStyle, nullptr},  // 36 pgMarksFrStyle
     {1, nullptr, &ColourBoxAction},    // 37 pgColorBox
     {1, nullptr, &FontDialogAction},   // 38 pgFontDialog
-    {2, nullptr, nullptr},             // 39 pgChartBitmap
+    {2, &charts::ChartBitmap, nullptr},  // 39 pgChartBitmap
     {2, nullptr, &ColourToRgbAction},  // 40 pgColorToRGB
     {2, nullptr, &RgbToColourAction},  // 41 pgRGBToColor
-    {4, nullptr, nullptr},             // 42 pgChartRoll
+    {4, &charts::ChartRoll, nullptr},  // 42 pgChartRoll
 }};
 
 }  // namespace

@@ -62,17 +62,25 @@ TEST(ModuleBoundary, EveryChartActionReportsAMissingChartAndAnswersFalse) {
   EXPECT_EQ(s.Ledger().Live(), 0u);
 }
 
-TEST(ModuleBoundary, ChartCreationFailsWithoutAWindowAndDeletionFindsNothing) {
+TEST(ModuleBoundary, ChartCreationNeedsAHostWindowAndAFailedOneStillDeletesTheOld) {
   pg::host::ModuleSession s(ModulePath());
-  s.AddRectangle("Rect1", 300, 200);
-  EXPECT_FALSE(s.Exec(1, {"Rect1"}, 1));  // the host answers "0"
-  s.FindRectangle("Rect1")->answer7 = "abc";
+  auto& rect = s.AddRectangle("Rect1", 300, 200);
+  EXPECT_TRUE(s.Exec(1, {"Rect1"}, 1));
+  rect.answer7 = "abc";
   EXPECT_FALSE(s.Exec(1, {"Rect1"}, 1));
+  EXPECT_FALSE(s.Exec(2, {"Rect1"}, 1));  // the failed creation removed the first chart
+  rect.answer7 = "0";
+  EXPECT_FALSE(s.Exec(1, {"Rect1"}, 1));
+  rect.answer7.reset();
+  EXPECT_TRUE(s.Exec(1, {"rect1"}, 1));
+  EXPECT_TRUE(s.Exec(2, {"RECT1"}, 1));
   EXPECT_FALSE(s.Exec(2, {"Rect1"}, 1));
+  EXPECT_TRUE(s.Exec(1, {"Rect1"}, 1));
   s.Message(2);
   s.Message(2);
   s.Message(7);
-  EXPECT_TRUE(s.Variables().empty());  // neither writes "[LastError]"
+  EXPECT_FALSE(s.Exec(2, {"Rect1"}, 1));  // the shutdown message destroyed it
+  EXPECT_TRUE(s.Variables().empty());     // none of these writes "[LastError]"
   s.Close();
   EXPECT_EQ(s.Ledger().Live(), 0u);
   EXPECT_EQ(s.Ledger().BadFrees(), 0u);

@@ -35,6 +35,12 @@ void TCustomChartPanel::SetChart3DPercent(int v) {
   Store(chart3DPercent_, v);
 }
 
+void TCustomChartPanel::SetVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  if (site_) site_->InvalidatePanel();
+}
+
 void TCustomChartPanel::SetBounds(int width, int height) {
   if (width == width_ && height == height_) return;
   width_ = width;

@@ -63,6 +63,10 @@ class TCustomChartPanel : public TSeriesOwner {
   // Throws ChartException outside 1..100 and keeps the old value.
   void SetChart3DPercent(int v);
 
+  // Whether the control shows in its window; hidden, the window's own colour shows.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+
   // The control's size (the window aligns it to its client area).
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -117,6 +121,7 @@ class TCustomChartPanel : public TSeriesOwner {
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
   int marginLeft_ = 3, marginTop_ = 4, marginRight_ = 3, marginBottom_ = 4;
+  bool visible_ = true;
   bool view3D_ = true;
   int chart3DPercent_ = 15;
   int width_ = 400, height_ = 250;

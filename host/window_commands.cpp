@@ -1,0 +1,120 @@
+#include "window_commands.h"
+
+#include <cstdio>
+
+#include "framework/text/int_parse.h"
+#include "platform/bitmap.h"
+#include "platform/window.h"
+#include "script_line.h"
+
+namespace pg::host {
+
+namespace {
+
+constexpr int kTickMilliseconds = 150;
+constexpr unsigned kRefitMessage = 0x04FA;
+
+Rectangle& NeedRectangle(ModuleSession& s, const std::string& name) {
+  Rectangle* r = s.FindRectangle(name);
+  if (!r) throw ScriptError("no rectangle " + name);
+  return *r;
+}
+
+bool EndsWith(const std::string& s, const char* tail) {
+  const std::string t(tail);
+  if (s.size() < t.size()) return false;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    char c = s[s.size() - t.size() + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != t[i]) return false;
+  }
+  return true;
+}
+
+std::string RectText(const platform::TRect& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.Width()) + "x" +
+         std::to_string(r.Height());
+}
+
+std::string Hex6(std::uint32_t v) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%06X", static_cast<unsigned>(v & 0xFFFFFF));
+  return buf;
+}
+
+std::unique_ptr<platform::Bitmap> Picture(Rectangle& r) {
+  platform::DeliverPendingPaints();
+  auto picture = platform::CaptureWindow(r.window);
+  if (!picture) throw ScriptError("rectangle " + r.name + " has no window");
+  return picture;
+}
+
+}  // namespace
+
+bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w, const PrintFn& print) {
+  const std::string& cmd = w[0];
+  if (cmd == "resize") {
+    NeedWords(w, 4, "resize NAME W H");
+    Rectangle& r = NeedRectangle(session, w[1]);
+    const int width = ReadInt(w[2], "width"), height = ReadInt(w[3], "height");
+    if (width <= 0 || height <= 0) throw ScriptError("a rectangle needs a positive size");
+    platform::SetWindowPos(r.window, platform::kHwndTop, 0, 0, width, height,
+                           platform::kSwpNoMove | platform::kSwpNoZOrder | platform::kSwpNoActivate);
+  } else if (cmd == "refit") {
+    NeedWords(w, 3, "refit NAME LPARAM");
+    Rectangle& r = NeedRectangle(session, w[1]);
+    const int lParam = ReadInt(w[2], "lParam");
+    const auto chart = platform::GetTopChildWindow(r.window);
+    if (chart) platform::SendWindowMessage(chart, kRefitMessage, 0, lParam);
+  } else if (cmd == "hide" || cmd == "show") {
+    NeedWords(w, 2, "hide NAME | show NAME");
+    platform::ShowWindow(NeedRectangle(session, w[1]).window, cmd == "show");
+  } else if (cmd == "tick") {
+    NeedWords(w, 2, "tick N");
+    const int n = ReadInt(w[1], "tick count");
+    if (n < 0) throw ScriptError("tick count must not be negative");
+    for (int i = 0; i < n; ++i) platform::RunMessagePeriod(kTickMilliseconds);
+  } else if (cmd == "paint") {
+    NeedWords(w, 1, "paint");
+    platform::DeliverPendingPaints();
+  } else if (cmd == "save") {
+    NeedWords(w, 3, "save NAME FILE");
+    auto picture = Picture(NeedRectangle(session, w[1]));
+    const bool ok = EndsWith(w[2], ".bmp") ? picture->SaveBmp(w[2]) : picture->SavePng(w[2]);
+    if (!ok) throw ScriptError("cannot write " + w[2]);
+  } else if (cmd == "geometry") {
+    NeedWords(w, 2, "geometry NAME");
+    Rectangle& r = NeedRectangle(session, w[1]);
+    std::string line = r.name + ": window " + RectText(platform::GetClientRect(r.window));
+    const auto chart = platform::GetTopChildWindow(r.window);
+    if (chart)
+      line += ", chart window " + RectText(platform::GetWindowRectInParent(chart)) +
+              (platform::IsWindowVisible(chart) ? " shown" : " hidden");
+    else
+      line += ", no chart window";
+    print(line);
+  } else if (cmd == "pixel") {
+    NeedWords(w, 4, "pixel NAME X Y");
+    auto picture = Picture(NeedRectangle(session, w[1]));
+    const int x = ReadInt(w[2], "x"), y = ReadInt(w[3], "y");
+    print("pixel " + w[1] + " " + w[2] + "," + w[3] + ": " + Hex6(picture->Pixel(x, y)));
+  } else if (cmd == "compare") {
+    NeedWords(w, 3, "compare NAME1 NAME2");
+    auto a = Picture(NeedRectangle(session, w[1]));
+    auto b = Picture(NeedRectangle(session, w[2]));
+    long differing = 0;
+    if (a->Width() != b->Width() || a->Height() != b->Height()) {
+      print("compare " + w[1] + " " + w[2] + ": sizes differ");
+      return true;
+    }
+    for (int y = 0; y < a->Height(); ++y)
+      for (int x = 0; x < a->Width(); ++x) differing += a->Pixel(x, y) != b->Pixel(x, y);
+    print("compare " + w[1] + " " + w[2] + ": " +
+          (differing ? std::to_string(differing) + " pixels differ" : std::string("same")));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace pg::host

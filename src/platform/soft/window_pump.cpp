@@ -1,0 +1,83 @@
+// The message loop's deliveries on the portable platform: paints of invalid
+// windows, and timer ticks on a virtual clock that only the host advances.
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+
+#include "platform/soft/soft_timers.h"
+#include "platform/soft/window_tree.h"
+
+namespace pg::platform {
+
+namespace {
+
+// Paints one window if it needs it, then its children; true when anything painted.
+bool PaintTree(WindowHandle h) {
+  soft::SoftWindow* w = soft::Tree().Find(h);
+  if (!w || !w->visible) return false;
+  bool painted = false;
+  if (w->invalid) {
+    w->invalid = false;
+    painted = true;
+    const int width = w->rect.Width(), height = w->rect.Height();
+    // A fresh surface per paint, as a paint gets a fresh device context.
+    auto surface = std::make_unique<Bitmap>(width, height);
+    const TRect client{0, 0, width, height};
+    if (w->client) {
+      w->client->WindowPaint(surface->Dc(), client);
+    } else {
+      Brush b;
+      b.color = ColorToRgb(w->background);
+      surface->Dc().SetBrush(b);
+      surface->Dc().FillRect(client);
+    }
+    w = soft::Tree().Find(h);  // the paint may have destroyed the window
+    if (!w) return true;
+    w->surface = std::move(surface);
+  }
+  const auto children = w->children;
+  for (WindowHandle c : children) painted |= PaintTree(c);
+  return painted;
+}
+
+}  // namespace
+
+void DeliverPendingPaints() {
+  // A paint that invalidates again is painted again, a bounded number of times.
+  for (int pass = 0; pass < 8; ++pass) {
+    bool painted = false;
+    const auto top = soft::Tree().TopLevel();
+    for (WindowHandle h : top) painted |= PaintTree(h);
+    if (!painted) break;
+  }
+}
+
+void RunMessagePeriod(int milliseconds) {
+  auto& clock = soft::Timers();
+  const std::int64_t end = clock.now + std::max(milliseconds, 0);
+  // Each timer due by the end ticks once; later expiries within the period are
+  // dropped, as a timer message waiting in the queue absorbs them.
+  struct Due {
+    std::int64_t at;
+    std::uint64_t order;
+    std::uint64_t id;
+  };
+  std::vector<Due> due;
+  for (auto& [id, t] : clock.timers) {
+    if (!t.running || t.nextDue > end) continue;
+    due.push_back({t.nextDue, t.startOrder, id});
+    while (t.nextDue <= end) t.nextDue += t.interval;
+  }
+  std::sort(due.begin(), due.end(),
+            [](const Due& a, const Due& b) { return a.at != b.at ? a.at < b.at : a.order < b.order; });
+  clock.now = end;
+  for (const Due& d : due) {
+    auto it = clock.timers.find(d.id);
+    if (it == clock.timers.end() || !it->second.running) continue;
+    auto tick = it->second.onTick;  // the tick may stop or destroy its timer
+    if (tick) tick();
+  }
+  DeliverPendingPaints();
+}
+
+}  // namespace pg::platform
