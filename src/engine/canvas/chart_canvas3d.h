@@ -68,6 +68,11 @@ class TChartCanvas3D final : public TCanvas3D {
     window_ = &window;
     SetTarget(&window);
   }
+  // A window's device context lives only through its paint: forget it after.
+  void DetachWindow() {
+    window_ = nullptr;
+    SetTarget(nullptr);
+  }
   bool BufferStale() const { return bufferStale_; }
   const platform::Bitmap* Buffer() const { return buffer_.get(); }
   // The view fields, for inspection.

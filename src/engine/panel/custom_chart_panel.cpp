@@ -71,9 +71,12 @@ void TCustomChartPanel::RecalcPlotSize() {
 }
 
 void TCustomChartPanel::Paint(platform::DeviceContext& window, const TRect& clientRect) {
+  struct Detach {
+    TChartCanvas3D& canvas;
+    ~Detach() { canvas.DetachWindow(); }
+  } detach{*canvas_};
   canvas_->AttachWindow(window);
-  if (canvas_->RepaintFromBuffer()) return;
-  DrawTo(window, clientRect);
+  if (!canvas_->RepaintFromBuffer()) DrawTo(window, clientRect);
 }
 
 void TCustomChartPanel::DrawTo(platform::DeviceContext& target, const TRect& rect) {
