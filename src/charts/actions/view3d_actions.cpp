@@ -6,34 +6,35 @@ namespace pg::charts {
 
 namespace {
 std::int32_t Value(const ActionParams& p) { return text::StrToInt(p.at(1)); }
+
+using ViewSetter = void (engine::TView3DOptions::*)(int);
+void SetView(TChartImageForm& w, const ActionParams& p, ViewSetter set) {
+  (w.Chart1().View3DOptions().*set)(Value(p));
+}
 }  // namespace
 
 void View3DPicture(TChartImageForm& w, const ActionParams& p) {
-  switch (params::ReadBoolWord(p.at(1))) {
-    case params::BoolWord::On: w.Chart1().SetView3D(true); break;
-    case params::BoolWord::Off: w.Chart1().SetView3D(false); break;
-    case params::BoolWord::Neither: break;
-  }
+  if (const auto v = params::ReadBoolValue(p.at(1))) w.Chart1().SetView3D(*v);
 }
 
 // The view accepts any integer; angles act modulo a full turn when drawn.
 void View3DPerspective(TChartImageForm& w, const ActionParams& p) {
-  w.Chart1().View3DOptions().SetPerspective(Value(p));
+  SetView(w, p, &engine::TView3DOptions::SetPerspective);
 }
 void View3DRotation(TChartImageForm& w, const ActionParams& p) {
-  w.Chart1().View3DOptions().SetRotation(Value(p));
+  SetView(w, p, &engine::TView3DOptions::SetRotation);
 }
 void View3DElevation(TChartImageForm& w, const ActionParams& p) {
-  w.Chart1().View3DOptions().SetElevation(Value(p));
+  SetView(w, p, &engine::TView3DOptions::SetElevation);
 }
 void View3DHoriz(TChartImageForm& w, const ActionParams& p) {
-  w.Chart1().View3DOptions().SetHorizOffset(Value(p));
+  SetView(w, p, &engine::TView3DOptions::SetHorizOffset);
 }
 void View3DZoom(TChartImageForm& w, const ActionParams& p) {
-  w.Chart1().View3DOptions().SetZoom(Value(p));
+  SetView(w, p, &engine::TView3DOptions::SetZoom);
 }
 void View3DVert(TChartImageForm& w, const ActionParams& p) {
-  w.Chart1().View3DOptions().SetVertOffset(Value(p));
+  SetView(w, p, &engine::TView3DOptions::SetVertOffset);
 }
 // The chart refuses a depth outside 1..100 with an error; the frame swallows it.
 void View3DDepth(TChartImageForm& w, const ActionParams& p) { w.Chart1().SetChart3DPercent(Value(p)); }

@@ -7,11 +7,7 @@ namespace pg::charts {
 
 // Hides or shows the chart inside its window; the window itself stays shown.
 void ChartVisible(TChartImageForm& w, const ActionParams& p) {
-  switch (params::ReadBoolWord(p.at(1))) {
-    case params::BoolWord::On: w.Chart1().SetVisible(true); break;
-    case params::BoolWord::Off: w.Chart1().SetVisible(false); break;
-    case params::BoolWord::Neither: break;
-  }
+  if (const auto v = params::ReadBoolValue(p.at(1))) w.Chart1().SetVisible(*v);
 }
 
 // The off-test comes before the numbers and the on-test after them, so "False"

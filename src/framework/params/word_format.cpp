@@ -8,6 +8,15 @@ BoolWord ReadBoolWord(std::string_view text) {
   return BoolWord::Neither;
 }
 
+std::optional<bool> ReadBoolValue(std::string_view text) {
+  switch (ReadBoolWord(text)) {
+    case BoolWord::On: return true;
+    case BoolWord::Off: return false;
+    case BoolWord::Neither: break;
+  }
+  return std::nullopt;
+}
+
 std::optional<TAlignment> ReadAlignmentWord(std::string_view text) {
   if (text == "Left") return TAlignment::taLeftJustify;
   if (text == "Center") return TAlignment::taCenter;
