@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One entry point for developers and CI.
 #   ./dev.sh demo   set up, build both targets, run the examples with the reference host
-#   ./dev.sh test   set up, build both targets, run every test (Windows ones under Wine)
+#   ./dev.sh test   set up, build both targets and a sanitized native build, run every test
+#                   (native, native under ASan/UBSan, Windows under Wine)
 #   ./dev.sh build  set up and build both targets
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -29,6 +30,12 @@ build_win32() {
   cmake --build build/win32 -j "$jobs"
 }
 
+# The native suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
+build_sanitized() {
+  cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPG_SANITIZE=ON >/dev/null
+  cmake --build build/asan -j "$jobs"
+}
+
 build() {
   setup
   build_native
@@ -53,6 +60,9 @@ run_tests() {
   start_display
   echo "== native tests"
   ctest --test-dir build/native --output-on-failure -j "$jobs"
+  echo "== native tests with sanitizers"
+  LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0" \
+    UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j "$jobs"
   echo "== Windows tests under Wine"
   ctest --test-dir build/win32 --output-on-failure -j "$jobs"
 }
@@ -70,7 +80,7 @@ demo() {
 
 case "${1:-}" in
   build) build ;;
-  test) build; run_tests ;;
+  test) build; build_sanitized; run_tests ;;
   demo) build; demo ;;
   *) echo "usage: $0 demo|test|build" >&2; exit 2 ;;
 esac

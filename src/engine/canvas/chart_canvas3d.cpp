@@ -158,8 +158,9 @@ void TChartCanvas3D::SetProjectionCenter(int chartDepth, const TRect&, const TRe
   view_.screenPivotX = view_.pivotX;
   view_.screenPivotY = view_.pivotY;
   if (options_) {
-    view_.screenPivotX += options_->HorizOffset();
-    view_.screenPivotY += options_->VertOffset();
+    // Offsets are any integers a script gives; they wrap as the engine's integers do.
+    view_.screenPivotX = WrapAdd(view_.screenPivotX, options_->HorizOffset());
+    view_.screenPivotY = WrapAdd(view_.screenPivotY, options_->VertOffset());
     if (options_->Perspective() > 0) view_.perspectiveFactor = options_->Perspective() / 35000.0;
   }
 }
@@ -167,30 +168,32 @@ void TChartCanvas3D::SetProjectionCenter(int chartDepth, const TRect&, const TRe
 TPoint TChartCanvas3D::ProjectPoint(int x, int y, int z) const {
   const auto& v = view_;
   if (v.obliqueMode) {
-    return TPoint{Round(v.scaleFactor * (static_cast<double>(x) + z - v.pivotX)) + v.screenPivotX,
-                  Round((static_cast<double>(y) - v.pivotY - z) * v.scaleFactor) + v.screenPivotY};
+    return TPoint{WrapAdd(Round(v.scaleFactor * (static_cast<double>(x) + z - v.pivotX)), v.screenPivotX),
+                  WrapAdd(Round((static_cast<double>(y) - v.pivotY - z) * v.scaleFactor), v.screenPivotY)};
   }
   if (!v.projectionOn) return TPoint{x, y};
   const double dx = static_cast<double>(x) - v.pivotX, dy = static_cast<double>(y) - v.pivotY,
                dz = static_cast<double>(z) - v.pivotZ;
   double f = v.scaleFactor;
   if (v.perspectiveFactor > 0) f = v.scaleFactor * (1 - v.perspectiveFactor * (dx * v.pdx - dy * v.pdy + dz * v.pdz));
-  return TPoint{Round((dx * v.rxx + dy * v.rxy + dz * v.rxz) * f) + v.screenPivotX,
-                Round((dx * v.ryx + dy * v.ryy + dz * v.ryz) * f) + v.screenPivotY};
+  return TPoint{WrapAdd(Round((dx * v.rxx + dy * v.rxy + dz * v.rxz) * f), v.screenPivotX),
+                WrapAdd(Round((dx * v.ryx + dy * v.ryy + dz * v.ryz) * f), v.screenPivotY)};
 }
 
 void TChartCanvas3D::UnprojectPoint(int xp, int yp, int z, int& x, int& y) const {
   const auto& v = view_;
   if (v.scaleFactor == 0) return;
   const double g = 1 / v.scaleFactor;
+  // Differences in doubles and sums that wrap: a wrapped pivot must not overflow here.
+  const double sx = static_cast<double>(xp) - v.screenPivotX, sy = static_cast<double>(yp) - v.screenPivotY;
   if (v.obliqueMode) {
-    x = Round(g * (xp - v.screenPivotX)) + v.pivotX - z;
-    y = z + Round(g * (yp - v.screenPivotY)) + v.pivotY;
+    x = WrapSub(WrapAdd(Round(g * sx), v.pivotX), z);
+    y = WrapAdd(WrapAdd(z, Round(g * sy)), v.pivotY);
   } else if (v.projectionOn) {
     if (v.rxx == 0 || v.ryy == 0) return;
     const double dz = static_cast<double>(z) - v.pivotZ;
-    x = Round((g * (xp - v.screenPivotX) - dz * v.rxz - (static_cast<double>(yp) - v.pivotY) * v.rxy) / v.rxx) + v.pivotX;
-    y = Round((g * (yp - v.screenPivotY) - dz * v.ryz - (static_cast<double>(xp) - v.pivotX) * v.ryx) / v.ryy) + v.pivotY;
+    x = WrapAdd(Round((g * sx - dz * v.rxz - (static_cast<double>(yp) - v.pivotY) * v.rxy) / v.rxx), v.pivotX);
+    y = WrapAdd(Round((g * sy - dz * v.ryz - (static_cast<double>(xp) - v.pivotX) * v.ryx) / v.ryy), v.pivotY);
   } else {
     x = xp;
     y = yp;
