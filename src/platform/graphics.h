@@ -46,7 +46,9 @@ struct TRect {
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-enum class PenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+// psAlternate: a cosmetic pen setting every other pixel, from the first one
+// drawn; always 1 pixel wide.
+enum class PenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psAlternate };
 
 // Raster operation of pen and brush drawing, numbered as GDI's R2_ codes.
 enum class PenMode {

@@ -77,6 +77,7 @@ TEST_F(FormPie, MarksTakeRoomAroundThePie) {
 TEST_F(FormPie, DefaultMarginsGiveThePlotRectangle) {
   chart.Title().SetVisible(false);
   chart.Foot().SetVisible(false);
+  chart.Legend().SetVisible(false);
   chart.SetView3D(false);
   Draw();
   EXPECT_EQ(chart.PlotRect(), (TRect{16, 10, 508, 236}));

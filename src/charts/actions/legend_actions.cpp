@@ -1,14 +1,51 @@
 #include "charts/actions/chart_actions.h"
+#include "framework/params/colour_format.h"
+#include "framework/params/font_format.h"
+#include "framework/params/word_format.h"
+#include "framework/text/int_parse.h"
 
-// Not built yet: the frame finds the chart and nothing changes.
 namespace pg::charts {
 
-void LegendVisible(TChartImageForm&, const ActionParams&) {}
-void SetLegendFont(TChartImageForm&, const ActionParams&) {}
-void LegendColor(TChartImageForm&, const ActionParams&) {}
-void LegendColorWidth(TChartImageForm&, const ActionParams&) {}
-void LegendInverted(TChartImageForm&, const ActionParams&) {}
-void LegendResize(TChartImageForm&, const ActionParams&) {}
-void LegendShadow(TChartImageForm&, const ActionParams&) {}
+namespace {
+
+engine::TChartLegend& LegendOf(TChartImageForm& w) { return w.Chart1().Legend(); }
+
+}  // namespace
+
+void LegendVisible(TChartImageForm& w, const ActionParams& p) {
+  // Only the exact on and off words change anything.
+  const auto word = params::ReadBoolWord(p.at(1));
+  if (word != params::BoolWord::Neither) LegendOf(w).SetVisible(word == params::BoolWord::On);
+}
+
+// All five fields are read before the font changes, so a short description changes nothing.
+void SetLegendFont(TChartImageForm& w, const ActionParams& p) {
+  auto& font = LegendOf(w).Font();
+  font.Assign(params::ReadWholeFontDescription(p.at(1), font.Value()));
+}
+
+void LegendColor(TChartImageForm& w, const ActionParams& p) { LegendOf(w).SetColor(params::ReadColourTriple(p.at(1))); }
+
+// The legend rejects widths outside 0..100 and keeps its own.
+void LegendColorWidth(TChartImageForm& w, const ActionParams& p) {
+  LegendOf(w).SetColorWidth(text::StrToInt(p.at(1)));
+}
+
+void LegendInverted(TChartImageForm& w, const ActionParams& p) {
+  const auto word = params::ReadBoolWord(p.at(1));
+  if (word != params::BoolWord::Neither) LegendOf(w).SetInverted(word == params::BoolWord::On);
+}
+
+void LegendResize(TChartImageForm& w, const ActionParams& p) {
+  const auto word = params::ReadBoolWord(p.at(1));
+  if (word != params::BoolWord::Neither) LegendOf(w).SetResizeChart(word == params::BoolWord::On);
+}
+
+// The colour is set before the size is read: a bad size keeps the new colour.
+void LegendShadow(TChartImageForm& w, const ActionParams& p) {
+  auto& legend = LegendOf(w);
+  legend.SetShadowColor(params::ReadColourTriple(p.at(1)));
+  legend.SetShadowSize(text::StrToInt(p.at(2)));
+}
 
 }  // namespace pg::charts

@@ -1,14 +1,100 @@
-#include "charts/actions/chart_actions.h"
+#include <string_view>
+#include <utility>
 
-// Not built yet: the frame finds the chart and nothing changes.
+#include "charts/actions/chart_actions.h"
+#include "framework/params/colour_format.h"
+#include "framework/params/font_format.h"
+#include "framework/params/word_format.h"
+#include "framework/text/int_parse.h"
+
 namespace pg::charts {
 
-void MarksVisible(TChartImageForm&, const ActionParams&) {}
-void MarksStyle(TChartImageForm&, const ActionParams&) {}
-void MarksTransparent(TChartImageForm&, const ActionParams&) {}
-void MarksFontColor(TChartImageForm&, const ActionParams&) {}
-void MarksFrame(TChartImageForm&, const ActionParams&) {}
-void MarksFrVisible(TChartImageForm&, const ActionParams&) {}
-void MarksFrStyle(TChartImageForm&, const ActionParams&) {}
+namespace {
+
+using engine::PenStyle;
+using engine::TSeriesMarksStyle;
+
+constexpr std::pair<std::string_view, TSeriesMarksStyle> kStyleWords[] = {
+    {"Value", TSeriesMarksStyle::smsValue},
+    {"Percent", TSeriesMarksStyle::smsPercent},
+    {"Label", TSeriesMarksStyle::smsLabel},
+    {"LabelPercent", TSeriesMarksStyle::smsLabelPercent},
+    {"LabelValue", TSeriesMarksStyle::smsLabelValue},
+    {"Legend", TSeriesMarksStyle::smsLegend},
+    {"PercentTotal", TSeriesMarksStyle::smsPercentTotal},
+    {"LabelPercentTotal", TSeriesMarksStyle::smsLabelPercentTotal},
+    {"XValue", TSeriesMarksStyle::smsXValue},
+};
+
+constexpr std::pair<std::string_view, PenStyle> kFrameStyleWords[] = {
+    {"Solid", PenStyle::psSolid},
+    {"Dash", PenStyle::psDash},
+    {"Dot", PenStyle::psDot},
+    {"DashDot", PenStyle::psDashDot},
+    {"DashDotDot", PenStyle::psDashDotDot},
+    {"Clear", PenStyle::psClear},
+};
+
+engine::TSeriesMarks& MarksOf(TChartImageForm& w) { return w.Series1().Marks(); }
+
+// The value of the word that equals text exactly; other texts change nothing.
+template <typename T, std::size_t N, typename Setter>
+void ApplyChoice(const std::pair<std::string_view, T> (&table)[N], const std::string& text, Setter set) {
+  for (const auto& [word, value] : table) {
+    if (word == text) {
+      set(value);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void MarksVisible(TChartImageForm& w, const ActionParams& p) {
+  // Only the exact on and off words change anything.
+  const auto word = params::ReadBoolWord(p.at(1));
+  if (word != params::BoolWord::Neither) MarksOf(w).SetVisible(word == params::BoolWord::On);
+}
+
+void MarksStyle(TChartImageForm& w, const ActionParams& p) {
+  ApplyChoice(kStyleWords, p.at(1), [&](TSeriesMarksStyle s) { MarksOf(w).SetStyle(s); });
+}
+
+void MarksTransparent(TChartImageForm& w, const ActionParams& p) {
+  const auto word = params::ReadBoolWord(p.at(1));
+  if (word != params::BoolWord::Neither) MarksOf(w).SetTransparent(word == params::BoolWord::On);
+}
+
+// The fields of the font take effect one by one: a failing field keeps the
+// background colour and the fields before it.
+void MarksFontColor(TChartImageForm& w, const ActionParams& p) {
+  auto& marks = MarksOf(w);
+  marks.SetBackColor(params::ReadColourTriple(p.at(1)));
+  TFontSpec font = marks.Font().Value();
+  params::FontSpecTarget target(font);
+  try {
+    params::ApplyFontDescription(p.at(2), target);
+  } catch (...) {
+    marks.SetFont(font);
+    throw;
+  }
+  marks.SetFont(font);
+}
+
+// A bad width keeps the new colour.
+void MarksFrame(TChartImageForm& w, const ActionParams& p) {
+  auto& frame = MarksOf(w).Frame();
+  frame.SetColor(params::ReadColourTriple(p.at(1)));
+  frame.SetWidth(text::StrToInt(p.at(2)));
+}
+
+void MarksFrVisible(TChartImageForm& w, const ActionParams& p) {
+  const auto word = params::ReadBoolWord(p.at(1));
+  if (word != params::BoolWord::Neither) MarksOf(w).Frame().SetVisible(word == params::BoolWord::On);
+}
+
+void MarksFrStyle(TChartImageForm& w, const ActionParams& p) {
+  ApplyChoice(kFrameStyleWords, p.at(1), [&](PenStyle s) { MarksOf(w).Frame().SetStyle(s); });
+}
 
 }  // namespace pg::charts

@@ -24,8 +24,8 @@ void TCanvas3D::UseChartPen(const TChartPen& pen) {
     p.width = pen.Width();
     p.style = pen.Style();
     p.mode = pen.Mode();
-    // A one-pixel small-dots pen draws dotted; the platform has no alternate-pixel pen yet.
-    if (pen.SmallDots() && pen.Width() == 1) p.style = platform::PenStyle::psDot;
+    // A one-pixel small-dots pen sets every other pixel.
+    if (pen.SmallDots() && pen.Width() == 1) p.style = platform::PenStyle::psAlternate;
   }
   SetPen(p);
 }

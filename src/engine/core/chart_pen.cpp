@@ -9,7 +9,7 @@ int TChartFontObject::HeightPixels(int pixelsPerInch) const { return -MulDiv(spe
 platform::Font ToPlatformFont(const TFontSpec& fontSpec, int pixelsPerInch) {
   platform::Font f;
   f.face = fontSpec.name;
-  f.height = -MulDiv(fontSpec.size, pixelsPerInch, 72);
+  f.height = WrapSub(0, MulDiv(fontSpec.size, pixelsPerInch, 72));  // points to a character height
   f.weight = (fontSpec.styles & fsBold) ? 700 : 400;
   f.italic = (fontSpec.styles & fsItalic) != 0;
   f.underline = (fontSpec.styles & fsUnderline) != 0;

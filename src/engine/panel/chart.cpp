@@ -13,6 +13,7 @@ TCustomChart::TCustomChart() {
   backWall_ = std::make_unique<TChartWall>(repaint, clWhite, BrushStyle::bsClear);
   leftWall_ = std::make_unique<TChartWall>(repaint, 0x80FFFF, BrushStyle::bsSolid);
   bottomWall_ = std::make_unique<TChartWall>(repaint, clWhite, BrushStyle::bsSolid);
+  legend_ = std::make_unique<TChartLegend>(*this);
 }
 
 TCustomChart::~TCustomChart() { ReleaseSeries(); }
@@ -29,14 +30,15 @@ void TCustomChart::DrawTextBlocks() {
     if (title_->Visible()) DrawTitle(*title_, true);
     if (foot_->Visible()) DrawTitle(*foot_, false);
   };
-  if (!LegendVisible() || !AnyActiveSeries()) {
+  // A side legend goes first, so the titles centre over the plot it leaves.
+  if (!legend_->Visible() || !AnyActiveSeries()) {
     titles();
-  } else if (LegendVertical()) {
-    DrawLegend();
+  } else if (legend_->Vertical()) {
+    legend_->PaintLegend();
     titles();
   } else {
     titles();
-    DrawLegend();
+    legend_->PaintLegend();
   }
 }
 

@@ -2,6 +2,7 @@
 // The chart: title, foot, legend and walls on top of the series panel.
 #include <memory>
 
+#include "engine/legend/chart_legend.h"
 #include "engine/panel/axis_panel.h"
 #include "engine/panel/chart_title.h"
 #include "engine/panel/chart_wall.h"
@@ -25,11 +26,8 @@ class TCustomChart : public TCustomAxisPanel {
   bool BackImageInside() const { return backImageInside_; }
   void SetBackImageInside(bool v) { Store(backImageInside_, v); }
 
-  // Legend hook: whether a legend is shown beside/above the plot; the legend
-  // object itself comes with its own layer.
-  virtual bool LegendVisible() const { return false; }
-  virtual bool LegendVertical() const { return true; }
-  virtual void DrawLegend() {}
+  TChartLegend& Legend() { return *legend_; }
+  const TChartLegend& Legend() const { return *legend_; }
 
   // Draws a title (onTop) or the foot and takes its room from the plot.
   void DrawTitle(TChartTitle& title, bool onTop);
@@ -41,6 +39,7 @@ class TCustomChart : public TCustomAxisPanel {
  private:
   std::unique_ptr<TChartTitle> title_, foot_;
   std::unique_ptr<TChartWall> backWall_, leftWall_, bottomWall_;
+  std::unique_ptr<TChartLegend> legend_;
   bool backImageInside_ = false;
 };
 

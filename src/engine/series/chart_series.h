@@ -93,13 +93,21 @@ class TChartSeries {
   bool MarksVisible() const { return marks_->Visible(); }
   // The text of point i's mark for the marks' style.
   virtual std::string MarkText(int index) const;
-  // The legend's text for a point (used by the legend mark style).
-  virtual std::string LegendText(int index) const;
+
+  // Legend items: how many the series shows and the point behind item k (a
+  // series that hides points from the legend maps past them).
+  virtual int LegendItemCount() const { return PointCount(); }
+  virtual int LegendToPoint(int item) const { return item; }
+  // The series' say in its legend colour box for point valueIndex (-1: the
+  // series as a whole): it may change the background colour and brush style.
+  virtual void PrepareLegendSymbol(int /*valueIndex*/, TColor& /*backColour*/, platform::BrushStyle& /*style*/) const {}
 
   // Paint steps the chart calls: before the layout, to draw the values, to draw the marks.
   virtual void DoBeforeDrawChart() {}
   virtual void DrawAllValues() {}
-  virtual void DrawMarks() {}
+  // Every point's mark that has a colour and a text: measured in the marks
+  // font, placed by the series, then drawn (clipped to the plot with Clip).
+  virtual void DrawMarks();
   // Depths of the series in the chart box, set by the chart before drawing.
   void SetDepthRange(int startZ, int endZ) {
     startZ_ = startZ;
@@ -119,6 +127,9 @@ class TChartSeries {
   virtual void OnPointsCleared() { marks_->ClearPositions(); }
   // Called after ParentChart changed (the pie sets up its new chart here).
   virtual void OnParentChartChanged(TSeriesOwner* /*oldChart*/) {}
+  // Places point index's mark of measured size: anchor, label point and box
+  // corner. False draws no mark (a series without placement draws none).
+  virtual bool PlaceMark(int /*index*/, TSeriesMarkPosition& /*position*/) { return false; }
 
  private:
   int CompareValues(const TChartValueList& list, int a, int b) const;

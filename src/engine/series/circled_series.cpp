@@ -92,8 +92,7 @@ void TCircledSeries::AdjustCircleRect() {
   NormalizePieRect();
   if (Marks().Visible()) {
     auto& canvas = chart->Canvas();
-    int a = Marks().ArrowLength();
-    if (Marks().Frame().Visible()) a += 2 * Marks().Frame().Width();
+    const int a = Marks().ArrowLength() + 2 * Marks().FrameRoom();
     chart->UseFont(Marks().Font().Value());
     const int h = canvas.LineHeight();
     pieRect_.top += a + h;

@@ -289,91 +289,26 @@ void TPieSeries::DrawSlice(int i) {
   sliceStart_ = end;
 }
 
-void TPieSeries::DrawMarks() {
+bool TPieSeries::PlaceMark(int i, TSeriesMarkPosition& position) {
   TCustomChart* chart = Chart();
-  if (!chart) return;
-  auto& canvas = chart->Canvas();
-  for (int i = 0; i < PointCount(); ++i) {
-    if (PointColor(i) == clNone || IsGrouped(i)) continue;
-    const std::string text = MarkText(i);
-    if (text.empty()) continue;
-    TFontSpec font = Marks().Font().Value();
-    if (chart->View3D() && chart->View3DOptions().ZoomText())
-      font.size = std::max(1, Round(font.size * chart->View3DOptions().Zoom() * 0.01));
-    chart->UseFont(font);
-    DrawMark(i, text);
-  }
-  (void)canvas;
-}
-
-void TPieSeries::DrawMark(int i, const std::string& text) {
-  TCustomChart* chart = Chart();
+  if (!chart || IsGrouped(i) || i < 0 || static_cast<std::size_t>(i) >= spans_.size()) return false;
   auto& c = chart->Canvas();
   auto& marks = Marks();
-  const auto lines = MarkLines(text);
-  const int lineHeight = c.LineHeight();
-  int width = 0;
-  for (const auto& l : lines) width = std::max(width, c.MeasureTextWidth(l));
-  width += c.MeasureTextWidth("W");
-  int height = static_cast<int>(lines.size()) * lineHeight;
-  if (marks.Frame().Visible()) {
-    width += 2 * marks.Frame().Width();
-    height += 2 * marks.Frame().Width();
-  }
-
-  // Placement around the slice.
-  TSeriesMarkPosition pos;
-  pos.boxWidth = width;
-  pos.boxHeight = height;
   const platform::TPoint radii = ExplodedRadii(i);
   const double angle = spans_[static_cast<std::size_t>(i)].centerAngle;
   marks.SetZPosition(EndZ());
-  const int w = c.MeasureTextWidth("W"), h = lineHeight;
-  pos.labelPoint = PointAtAngle(angle, radii.x + w + marks.ArrowLength(), radii.y + h + marks.ArrowLength());
-  pos.anchorPoint = PointAtAngle(angle, radii.x, radii.y);
-  pos.boxLeft = pos.labelPoint.x > CenterX() ? pos.labelPoint.x : pos.labelPoint.x - width;
-  pos.boxTop = pos.labelPoint.y > CenterY() ? pos.labelPoint.y : pos.labelPoint.y - height;
+  const int w = c.MeasureTextWidth("W"), h = c.LineHeight();
+  position.labelPoint = PointAtAngle(angle, radii.x + w + marks.ArrowLength(), radii.y + h + marks.ArrowLength());
+  position.anchorPoint = PointAtAngle(angle, radii.x, radii.y);
+  const platform::TPoint& label = position.labelPoint;
+  position.boxLeft = label.x > CenterX() ? label.x : label.x - position.boxWidth;
+  position.boxTop = label.y > CenterY() ? label.y : label.y - position.boxHeight;
+  return true;
+}
 
-  TSeriesMarkPosition& stored = marks.PositionAt(i);
-  if (stored.isCustom)
-    pos = stored;
-  else
-    stored = pos;
-
-  const TColor pointColour = PointColor(i);
-  const int z = marks.ZPosition();
-  if (marks.Arrow().Visible()) {
-    c.UseChartPen(marks.Arrow());
-    c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
-    const TColor pen = marks.Arrow().Color();
-    if (pen == pointColour || pen == chart->Color()) {
-      platform::Pen p = c.Pen();
-      p.color = chart->Color() == clBlack ? clWhite : clBlack;
-      c.SetPen(p);
-    }
-    if (chart->View3D())
-      c.LineAtDepth(pos.anchorPoint.x, pos.anchorPoint.y, pos.labelPoint.x, pos.labelPoint.y, z);
-    else
-      c.FlatLine(pos.anchorPoint.x, pos.anchorPoint.y, pos.labelPoint.x, pos.labelPoint.y);
-  }
-  if (chart->View3D()) {
-    const platform::TPoint p = c.ProjectPoint(pos.labelPoint.x, pos.labelPoint.y, z);
-    pos.boxLeft = p.x + (pos.boxLeft - pos.labelPoint.x);
-    pos.boxTop = p.y - (pos.labelPoint.y - pos.boxTop);
-  }
-  if (marks.Frame().Visible() || !marks.Transparent()) {
-    c.SetBrush(platform::Brush{marks.Transparent() ? BrushStyle::bsClear : BrushStyle::bsSolid, marks.BackColor(),
-                               nullptr});
-    c.UseChartPen(marks.Frame());
-    c.FlatRectangle(pos.boxLeft, pos.boxTop, pos.boxLeft + pos.boxWidth, pos.boxTop + pos.boxHeight);
-    if (marks.Frame().Visible()) pos.boxTop += marks.Frame().Width();
-  }
-  c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
-  c.SetBackgroundMode(platform::kTransparent);
-  c.SetTextAlignment(platform::kTaCenter | platform::kTaTop);
-  for (std::size_t k = 0; k < lines.size(); ++k)
-    c.FlatTextOut(pos.boxLeft + pos.boxWidth / 2, pos.boxTop + static_cast<int>(k) * lineHeight, lines[k]);
-  c.SetTextAlignment(platform::kTaLeft | platform::kTaTop);
+void TPieSeries::PrepareLegendSymbol(int valueIndex, TColor& backColour, BrushStyle& style) const {
+  backColour = CircleBackColor();
+  if (usePatterns_ && valueIndex >= 0) style = kPatterns[valueIndex % 6];
 }
 
 }  // namespace pg::engine

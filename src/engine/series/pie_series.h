@@ -56,14 +56,15 @@ class TPieSeries : public TCircledSeries {
   bool IsGrouped(int index) const { return XValues().ValueAt(index) == kGroupedX; }
   const std::vector<TPieSliceSpan>& Spans() const { return spans_; }
   bool AnyExploded() const { return anyExploded_; }
-  // Number of legend items and the point behind legend item k.
-  int LegendItemCount() const;
-  int LegendToPoint(int item) const;
+  // Points grouped into the Other slice have no legend item.
+  int LegendItemCount() const override;
+  int LegendToPoint(int item) const override;
+  // The circle background behind the box; with patterns, the slice's hatch.
+  void PrepareLegendSymbol(int valueIndex, TColor& backColour, BrushStyle& style) const override;
 
   void SwapPoints(int a, int b) override;
   void DoBeforeDrawChart() override;
   void DrawAllValues() override;
-  void DrawMarks() override;
 
   // Computes the slice spans from the current values.
   void CalcAngles();
@@ -77,10 +78,11 @@ class TPieSeries : public TCircledSeries {
   void OnPointsCleared() override;
   void OnParentChartChanged(TSeriesOwner* oldChart) override;
   int MaxMarkWidth() override;
+  // Outside the slice: the box grows away from the centre from the arrow's end.
+  bool PlaceMark(int index, TSeriesMarkPosition& position) override;
 
  private:
   void DrawSlice(int index);
-  void DrawMark(int index, const std::string& text);
 
   bool dark3D_ = true;
   int explodeBiggest_ = 0;

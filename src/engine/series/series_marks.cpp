@@ -1,5 +1,9 @@
 #include "engine/series/series_marks.h"
 
+#include <algorithm>
+
+#include "platform/device_context.h"
+
 namespace pg::engine {
 
 TSeriesMarks::TSeriesMarks(ChangeHandler onChange)
@@ -20,6 +24,20 @@ void TSeriesMarks::InsertPosition(int index) {
 void TSeriesMarks::DeletePosition(int index) {
   const auto i = static_cast<std::size_t>(index);
   if (i < positions_.size()) positions_.erase(positions_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+int TSeriesMarks::FrameRoom() const {
+  if (!frame_.Visible()) return 0;
+  return std::clamp(frame_.Width(), 0, platform::DeviceContext::kMaxPenWidth);
+}
+
+void TSeriesMarks::CopyPen(const TChartPen& from, TChartPen& to) {
+  to.SetColor(from.Color());
+  to.SetWidth(from.Width());
+  to.SetStyle(from.Style());
+  to.SetMode(from.Mode());
+  to.SetSmallDots(from.SmallDots());
+  to.SetVisible(from.Visible());
 }
 
 std::vector<std::string> MarkLines(const std::string& text) {

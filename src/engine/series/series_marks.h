@@ -9,6 +9,9 @@
 
 namespace pg::engine {
 
+class TCanvas3D;
+class TCustomChart;
+
 enum class TSeriesMarksStyle {
   smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend, smsPercentTotal,
   smsLabelPercentTotal, smsXValue
@@ -37,6 +40,14 @@ class TSeriesMarks {
   const TChartFontObject& Font() const { return font_; }
   TChartPen& Frame() { return frame_; }
   const TChartPen& Frame() const { return frame_; }
+  // What a visible frame adds on each side of a box: its width as the pen draws
+  // it, never below 0 nor beyond the widest pen (no width from a script can
+  // overflow the layout); 0 for a hidden frame.
+  int FrameRoom() const;
+  // Copy the given font or pen into the marks' own object; any change repaints.
+  void SetFont(const TFontSpec& font) { font_.Assign(font); }
+  void SetArrow(const TChartPen& pen) { CopyPen(pen, arrow_); }
+  void SetFrame(const TChartPen& pen) { CopyPen(pen, frame_); }
   TSeriesMarksStyle Style() const { return style_; }
   void SetStyle(TSeriesMarksStyle v) { StoreIfChanged(style_, v, onChange_); }
   bool Transparent() const { return transparent_; }
@@ -54,7 +65,17 @@ class TSeriesMarks {
   void ClearPositions() { positions_.clear(); }
   std::size_t PositionCount() const { return positions_.size(); }
 
+  // Box size of a mark text in the canvas font: the widest line plus a "W" by
+  // the lines' height, both grown by the frame on each side when it is visible.
+  void MeasureBox(TCanvas3D& canvas, const std::string& text, TSeriesMarkPosition& position) const;
+  // Stores the position of point index (a custom one wins), then draws the
+  // arrow, the box and the text of one mark.
+  void DrawMark(TCustomChart& chart, int index, const std::string& text, TColor pointColour,
+                TSeriesMarkPosition position);
+
  private:
+  static void CopyPen(const TChartPen& from, TChartPen& to);
+
   ChangeHandler onChange_;
   TChartPen arrow_;
   int arrowLength_ = 8;

@@ -8,6 +8,7 @@ constexpr int kDash[] = {18, 6};
 constexpr int kDot[] = {3, 3};
 constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+constexpr int kAlternate[] = {1, 1};
 
 }  // namespace
 
@@ -17,6 +18,7 @@ DashWalker::DashWalker(PenStyle style) {
     case PenStyle::psDot: lengths_ = kDot, count_ = 2; break;
     case PenStyle::psDashDot: lengths_ = kDashDot, count_ = 4; break;
     case PenStyle::psDashDotDot: lengths_ = kDashDotDot, count_ = 6; break;
+    case PenStyle::psAlternate: lengths_ = kAlternate, count_ = 2, alternate_ = true; break;
     default: break;
   }
   Restart();

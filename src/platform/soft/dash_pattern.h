@@ -9,6 +9,9 @@ class DashWalker {
  public:
   explicit DashWalker(PenStyle style);
   bool Dashed() const { return count_ > 0; }
+  // Whether an opaque background fills the gaps; the alternate pen only sets
+  // its own pixels and leaves the others alone.
+  bool GapsTakeBackground() const { return Dashed() && !alternate_; }
   // Whether the next pixel is drawn in the pen colour; moves on one pixel.
   bool Next();
   void Restart();
@@ -18,6 +21,7 @@ class DashWalker {
   int count_ = 0;
   int index_ = 0;
   int left_ = 0;
+  bool alternate_ = false;
 };
 
 }  // namespace pg::platform::soft

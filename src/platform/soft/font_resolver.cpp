@@ -129,8 +129,12 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     // Negative heights ask for the character (em) height, positive ones for the
     // cell, zero for the default cell of 16 pixels; the em is whole pixels.
     const int height = font.height == 0 ? 16 : font.height;
-    const double em = height < 0 ? -static_cast<double>(height)
-                                 : std::max(1.0, std::round(height * upem / static_cast<double>(cellUnits)));
+    const double asked = height < 0 ? -static_cast<double>(height)
+                                    : std::max(1.0, std::round(height * upem / static_cast<double>(cellUnits)));
+    // Beyond this the rasteriser refuses the size and leaves the shared face
+    // unusable for every later text; no picture needs a larger letter.
+    constexpr double kMaxEm = 16384;
+    const double em = std::min(asked, kMaxEm);
     const double scale = em / upem;
 
     TextMetrics& m = out->metrics;

@@ -77,8 +77,8 @@ SoftDeviceContext::SoftDeviceContext(Surface& surface) : surface_(surface) {
   FontChanged();
 }
 
-// Wide pens draw solid whatever their style.
-void SoftDeviceContext::PenChanged() { dash_ = DashWalker(GetPen().width > 1 ? PenStyle::psSolid : GetPen().style); }
+// Wide pens draw solid whatever their style; the alternate pen is never wide.
+void SoftDeviceContext::PenChanged() { dash_ = DashWalker(PenWidth() > 1 ? PenStyle::psSolid : GetPen().style); }
 
 void SoftDeviceContext::BrushChanged() {
   pattern_.clear();
@@ -98,6 +98,7 @@ void SoftDeviceContext::BrushChanged() {
 void SoftDeviceContext::FontChanged() { font_ = ResolveFont(GetFont()); }
 
 int SoftDeviceContext::PenWidth() const {
+  if (GetPen().style == PenStyle::psAlternate) return 1;
   return std::max(1, GetPen().width);
 }
 
@@ -169,7 +170,7 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
       else off.Add(x, y);
     });
   }
-  if (dash_.Dashed() && GetBkMode() == kOpaque) PaintCoverage(off, BackgroundSource(), Rop());
+  if (dash_.GapsTakeBackground() && GetBkMode() == kOpaque) PaintCoverage(off, BackgroundSource(), Rop());
   PaintCoverage(on, PenSource(), Rop());
 }
 
@@ -271,7 +272,7 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
       if (dash_.Next()) on.Add(p.x, p.y);
       else off.Add(p.x, p.y);
     }
-    if (GetBkMode() == kOpaque) PaintCoverage(off, BackgroundSource(), Rop());
+    if (dash_.GapsTakeBackground() && GetBkMode() == kOpaque) PaintCoverage(off, BackgroundSource(), Rop());
     PaintCoverage(on, PenSource(), Rop());
     return;
   }

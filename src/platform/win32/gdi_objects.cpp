@@ -14,6 +14,10 @@ HPEN MakePen(const Pen& pen) {
     case PenStyle::psDashDotDot: style = PS_DASHDOTDOT; break;
     case PenStyle::psClear: return nullptr;
     case PenStyle::psInsideFrame: style = PS_INSIDEFRAME; break;
+    case PenStyle::psAlternate: {
+      const LOGBRUSH solid{BS_SOLID, ColorToRgb(pen.color), 0};
+      return ::ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &solid, 0, nullptr);
+    }
   }
   return ::CreatePen(style, pen.width, ColorToRgb(pen.color));
 }

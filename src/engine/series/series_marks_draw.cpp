@@ -1,0 +1,99 @@
+// Measuring and drawing marks: the loop over a series' points and one mark's
+// arrow, box and text.
+#include <algorithm>
+
+#include "engine/panel/chart.h"
+#include "engine/series/chart_series.h"
+#include "engine/series/series_marks.h"
+#include "framework/arith.h"
+
+namespace pg::engine {
+
+void TSeriesMarks::MeasureBox(TCanvas3D& canvas, const std::string& text, TSeriesMarkPosition& position) const {
+  const auto lines = MarkLines(text);
+  int width = 0;
+  for (const auto& line : lines) width = std::max(width, canvas.MeasureTextWidth(line));
+  width += canvas.MeasureTextWidth("W");
+  const int height = static_cast<int>(lines.size()) * canvas.LineHeight();
+  position.boxWidth = width + 2 * FrameRoom();
+  position.boxHeight = height + 2 * FrameRoom();
+}
+
+void TSeriesMarks::DrawMark(TCustomChart& chart, int index, const std::string& text, TColor pointColour,
+                            TSeriesMarkPosition position) {
+  auto& c = chart.Canvas();
+  TSeriesMarkPosition& stored = PositionAt(index);
+  if (stored.isCustom)
+    position = stored;
+  else
+    stored = position;
+
+  if (arrow_.Visible()) {
+    c.UseChartPen(arrow_);
+    c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
+    // An arrow in the slice's or the panel's colour would vanish.
+    const TColor pen = arrow_.Color();
+    if (pen == pointColour || pen == chart.Color()) {
+      platform::Pen p = c.Pen();
+      p.color = chart.Color() == clBlack ? clWhite : clBlack;
+      c.SetPen(p);
+    }
+    const auto& a = position.anchorPoint;
+    const auto& l = position.labelPoint;
+    if (chart.View3D())
+      c.LineAtDepth(a.x, a.y, l.x, l.y, zPosition_);
+    else
+      c.FlatLine(a.x, a.y, l.x, l.y);
+  }
+
+  // The box itself is drawn flat, moved with its projected label point.
+  if (chart.View3D()) {
+    const platform::TPoint p = c.ProjectPoint(position.labelPoint.x, position.labelPoint.y, zPosition_);
+    position.boxLeft = p.x + (position.boxLeft - position.labelPoint.x);
+    position.boxTop = p.y - (position.labelPoint.y - position.boxTop);
+  }
+  if (frame_.Visible() || !transparent_) {
+    c.SetBrush(platform::Brush{transparent_ ? BrushStyle::bsClear : BrushStyle::bsSolid, backColor_, nullptr});
+    c.UseChartPen(frame_);
+    c.FlatRectangle(position.boxLeft, position.boxTop, position.boxLeft + position.boxWidth,
+                    position.boxTop + position.boxHeight);
+    position.boxTop += FrameRoom();  // the text starts below the frame
+  }
+
+  c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
+  c.SetBackgroundMode(platform::kTransparent);
+  c.SetTextAlignment(platform::kTaCenter | platform::kTaTop);
+  const int lineHeight = c.LineHeight();
+  const int x = position.boxLeft + Div(position.boxWidth, 2);
+  int y = position.boxTop;
+  for (const auto& line : MarkLines(text)) {
+    c.FlatTextOut(x, y, line);
+    y += lineHeight;
+  }
+  c.SetTextAlignment(platform::kTaLeft | platform::kTaTop);
+}
+
+void TChartSeries::DrawMarks() {
+  auto* chart = dynamic_cast<TCustomChart*>(ParentChart());
+  if (!chart) return;
+  auto& c = chart->Canvas();
+  auto& marks = Marks();
+  const bool clip = marks.Clip();
+  if (clip) c.ClipChartBox(chart->PlotRect(), 0, chart->ChartDepth());
+  for (int i = 0; i < PointCount(); ++i) {
+    const TColor colour = PointColor(i);
+    if (colour == clNone) continue;
+    const std::string text = MarkText(i);
+    if (text.empty()) continue;
+    TFontSpec font = marks.Font().Value();
+    if (chart->View3D() && chart->View3DOptions().ZoomText())
+      font.size = std::max(1, Round(font.size * 0.01 * chart->View3DOptions().Zoom()));
+    chart->UseFont(font);
+    TSeriesMarkPosition position;
+    marks.MeasureBox(c, text, position);
+    if (PlaceMark(i, position)) marks.DrawMark(*chart, i, text, colour, position);
+  }
+  if (clip) c.Unclip();
+}
+
+}  // namespace pg::engine
