@@ -156,6 +156,15 @@ void TCustomChart::PaintWalls() {
     const TRect p = PlotRect();
     c.FlatRectangle(p.left, p.top, p.right + 1, p.bottom + 1);
   }
+  if (backImageInside_ && !BackImage().Empty()) {
+    TRect r = PlotRect();
+    if (wall.Pen().Visible()) r = TRect{r.left, r.top + 1, r.right, r.bottom - 1};
+    DrawBackPicture(r, ChartDepth());
+  }
+}
+
+void TCustomChart::DrawPanelPicture(const TRect& rect) {
+  if (!backImageInside_ && !BackImage().Empty()) DrawBackPicture(rect, 0);
 }
 
 }  // namespace pg::engine

@@ -35,6 +35,8 @@ class TCustomChart : public TCustomAxisPanel {
  protected:
   void DrawTextBlocks() override;
   void PaintWalls() override;
+  // The panel-wide back picture, unless it belongs inside the plot.
+  void DrawPanelPicture(const TRect& rect) override;
 
  private:
   std::unique_ptr<TChartTitle> title_, foot_;

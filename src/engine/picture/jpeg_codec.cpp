@@ -1,0 +1,208 @@
+#include "engine/picture/jpeg_codec.h"
+
+// libjpeg's headers want these first.
+#include <csetjmp>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include "platform/bitmap.h"
+
+namespace pg::engine::jpeg {
+
+namespace {
+
+// libjpeg reports a fatal error by calling error_exit, which must not return:
+// it jumps back to the setjmp of the call that started the work. Only plain C
+// structs live in those frames, so nothing is skipped that needs destroying.
+struct ErrorManager {
+  jpeg_error_mgr pub;
+  std::jmp_buf jump;
+};
+
+void ErrorExit(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1); }
+// Warnings (a file that ends early, say) are not shown: the picture decodes as far as it goes.
+void OutputMessage(j_common_ptr) {}
+
+void InitErrors(ErrorManager& errors) {
+  jpeg_std_error(&errors.pub);
+  errors.pub.error_exit = ErrorExit;
+  errors.pub.output_message = OutputMessage;
+}
+
+void Configure(jpeg_decompress_struct& c, const DecodeOptions& o) {
+  c.scale_num = 1;
+  c.scale_denom = static_cast<unsigned>(o.scaleDenominator);
+  c.do_block_smoothing = o.smoothing;
+  if (o.grayscale) c.out_color_space = JCS_GRAYSCALE;
+  // The two-pass quantiser works on three colour channels only.
+  const bool fourChannels = c.jpeg_color_space == JCS_CMYK || c.jpeg_color_space == JCS_YCCK;
+  if (o.quantize && !fourChannels) {
+    c.quantize_colors = TRUE;
+    c.desired_number_of_colors = 236;
+  }
+  if (o.bestSpeed) {
+    c.dct_method = JDCT_IFAST;
+    c.two_pass_quantize = FALSE;
+    c.dither_mode = JDITHER_ORDERED;
+    c.do_fancy_upsampling = FALSE;
+  }
+  jpeg_calc_output_dimensions(&c);
+  if (!platform::Bitmap::SizeAllowed(static_cast<int>(c.output_width), static_cast<int>(c.output_height)))
+    ERREXIT1(&c, JERR_IMAGE_TOO_BIG, platform::Bitmap::kMaxSide);
+}
+
+std::uint32_t Rgb(unsigned r, unsigned g, unsigned b) { return r << 16 | g << 8 | b; }
+
+// One decoded scanline as pixels.
+void ConvertRow(const jpeg_decompress_struct& c, const JSAMPLE* s, std::uint32_t* out) {
+  const unsigned w = c.output_width;
+  if (c.quantize_colors) {
+    const bool gray = c.out_color_components == 1;
+    for (unsigned x = 0; x < w; ++x) {
+      const int i = s[x];
+      const unsigned r = c.colormap[0][i];
+      out[x] = gray ? Rgb(r, r, r) : Rgb(r, c.colormap[1][i], c.colormap[2][i]);
+    }
+  } else if (c.output_components == 1) {
+    for (unsigned x = 0; x < w; ++x) out[x] = Rgb(s[x], s[x], s[x]);
+  } else if (c.output_components == 4) {
+    // Adobe's files store CMYK inverted.
+    const bool inverted = c.saw_Adobe_marker;
+    for (unsigned x = 0; x < w; ++x, s += 4) {
+      auto ink = [&](int i) { return inverted ? s[i] : 255u - s[i]; };
+      const unsigned k = ink(3);
+      out[x] = Rgb(ink(0) * k / 255, ink(1) * k / 255, ink(2) * k / 255);
+    }
+  } else {
+    for (unsigned x = 0; x < w; ++x, s += 3) out[x] = Rgb(s[0], s[1], s[2]);
+  }
+}
+
+}  // namespace
+
+int ReadHeader(std::span<const std::uint8_t> data, Header& header) {
+  jpeg_decompress_struct c{};
+  ErrorManager errors{};
+  InitErrors(errors);
+  c.err = &errors.pub;
+  if (setjmp(errors.jump)) {
+    const int code = errors.pub.msg_code;
+    jpeg_destroy_decompress(&c);
+    return code;
+  }
+  jpeg_create_decompress(&c);
+  jpeg_mem_src(&c, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&c, TRUE);
+  header.width = static_cast<int>(c.image_width);
+  header.height = static_cast<int>(c.image_height);
+  header.grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
+  header.progressive = jpeg_has_multiple_scans(&c);
+  jpeg_destroy_decompress(&c);
+  return 0;
+}
+
+int OutputSize(std::span<const std::uint8_t> data, const DecodeOptions& options, int& width, int& height) {
+  jpeg_decompress_struct c{};
+  ErrorManager errors{};
+  InitErrors(errors);
+  c.err = &errors.pub;
+  if (setjmp(errors.jump)) {
+    const int code = errors.pub.msg_code;
+    jpeg_destroy_decompress(&c);
+    return code;
+  }
+  jpeg_create_decompress(&c);
+  jpeg_mem_src(&c, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&c, TRUE);
+  Configure(c, options);
+  width = static_cast<int>(c.output_width);
+  height = static_cast<int>(c.output_height);
+  jpeg_destroy_decompress(&c);
+  return 0;
+}
+
+int Decode(std::span<const std::uint8_t> data, const DecodeOptions& options, std::span<std::uint32_t> pixels,
+           int width, int height) {
+  jpeg_decompress_struct c{};
+  ErrorManager errors{};
+  InitErrors(errors);
+  c.err = &errors.pub;
+  if (setjmp(errors.jump)) {
+    const int code = errors.pub.msg_code;
+    jpeg_destroy_decompress(&c);
+    return code;
+  }
+  jpeg_create_decompress(&c);
+  jpeg_mem_src(&c, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(&c, TRUE);
+  Configure(c, options);
+  if (static_cast<int>(c.output_width) != width || static_cast<int>(c.output_height) != height ||
+      pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+    ERREXIT(&c, JERR_BAD_BUFFER_MODE);  // the caller's buffer does not fit
+  jpeg_start_decompress(&c);
+  JSAMPARRAY row = (*c.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE,
+                                          c.output_width * static_cast<unsigned>(c.output_components), 1);
+  while (c.output_scanline < c.output_height) {
+    const std::size_t y = c.output_scanline;
+    if (jpeg_read_scanlines(&c, row, 1) != 1) break;
+    ConvertRow(c, row[0], pixels.data() + y * static_cast<std::size_t>(width));
+  }
+  jpeg_finish_decompress(&c);
+  jpeg_destroy_decompress(&c);
+  return 0;
+}
+
+int Encode(std::span<const std::uint32_t> pixels, int width, int height, int quality, bool progressive,
+           bool grayscale, std::vector<std::uint8_t>& out) {
+  if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+    return JERR_EMPTY_IMAGE;
+  jpeg_compress_struct c{};
+  ErrorManager errors{};
+  InitErrors(errors);
+  c.err = &errors.pub;
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  if (setjmp(errors.jump)) {
+    const int code = errors.pub.msg_code;
+    jpeg_destroy_compress(&c);
+    std::free(buffer);
+    return code;
+  }
+  jpeg_create_compress(&c);
+  jpeg_mem_dest(&c, &buffer, &size);
+  c.image_width = static_cast<JDIMENSION>(width);
+  c.image_height = static_cast<JDIMENSION>(height);
+  c.input_components = 3;
+  c.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&c);
+  jpeg_set_quality(&c, quality, TRUE);
+  if (grayscale) jpeg_set_colorspace(&c, JCS_GRAYSCALE);
+  if (progressive) jpeg_simple_progression(&c);
+  jpeg_start_compress(&c, TRUE);
+  JSAMPARRAY row = (*c.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE,
+                                          static_cast<JDIMENSION>(width) * 3, 1);
+  while (c.next_scanline < c.image_height) {
+    const std::uint32_t* p = pixels.data() + static_cast<std::size_t>(c.next_scanline) * static_cast<std::size_t>(width);
+    for (int x = 0; x < width; ++x) {
+      row[0][3 * x] = static_cast<JSAMPLE>(p[x] >> 16 & 0xFF);
+      row[0][3 * x + 1] = static_cast<JSAMPLE>(p[x] >> 8 & 0xFF);
+      row[0][3 * x + 2] = static_cast<JSAMPLE>(p[x] & 0xFF);
+    }
+    jpeg_write_scanlines(&c, row, 1);
+  }
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  // No libjpeg call follows: a failing copy may throw, once the buffer is freed.
+  struct FreeBuffer {
+    unsigned char* p;
+    ~FreeBuffer() { std::free(p); }
+  } owner{buffer};
+  out.assign(buffer, buffer + size);
+  return 0;
+}
+
+}  // namespace pg::engine::jpeg

@@ -1,0 +1,15 @@
+#pragma once
+// Fast filling of a bitmap by picture decoders, one row at a time.
+#include <cstdint>
+#include <span>
+
+#include "platform/bitmap.h"
+
+namespace pg::platform {
+
+// Row y of the bitmap from column 0 takes the 0x00RRGGBB pixels (a 1-bit bitmap
+// reduces each to black or white); pixels beyond the width, or a row outside the
+// bitmap, are dropped.
+void WriteBitmapRow(Bitmap& bitmap, int y, std::span<const std::uint32_t> pixels);
+
+}  // namespace pg::platform

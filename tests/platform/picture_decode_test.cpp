@@ -1,0 +1,114 @@
+// Picture files as the platform reads them: natural extents, the layout of
+// each test picture where it is drawn, transparency, clipping, and bytes that
+// must be refused rather than read past.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/bitmap.h"
+#include "platform/picture_files.h"
+#include "platform/picture_headers.h"
+
+namespace pg::platform {
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kYellow = 0xFFFF00, kWhite = 0xFFFFFF;
+
+std::vector<std::uint8_t> ReadData(const std::string& name) {
+  std::ifstream f(std::string(PG_TEST_DATA) + "/pictures/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+std::unique_ptr<PictureImage> Decode(PictureFormat f, const std::string& name) {
+  const auto bytes = ReadData(name);
+  EXPECT_FALSE(bytes.empty()) << name;
+  return DecodePicture(f, bytes);
+}
+
+// Nearly the colour: metafile edges may be smoothed.
+bool Near(std::uint32_t a, std::uint32_t b) {
+  for (int s = 0; s <= 16; s += 8)
+    if (std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF)) > 8) return false;
+  return true;
+}
+
+TEST(PictureDecode, BitmapsKeepTheirQuadrantsWhenStretched) {
+  for (const char* name : {"quadrants.bmp", "quadrants8.bmp"}) {
+    auto p = Decode(PictureFormat::kBitmap, name);
+    ASSERT_TRUE(p) << name;
+    EXPECT_EQ(p->Extent(), (PictureExtent{40, 30, 0}));
+    Bitmap b(80, 60);
+    p->Draw(b.Dc(), TRect{0, 0, 80, 60});
+    EXPECT_EQ(b.Pixel(10, 10), kRed) << name;
+    EXPECT_EQ(b.Pixel(70, 10), kGreen) << name;
+    EXPECT_EQ(b.Pixel(10, 50), kBlue) << name;
+    EXPECT_EQ(b.Pixel(70, 50), kYellow) << name;
+  }
+}
+
+TEST(PictureDecode, IconMaskLetsTheBackgroundShow) {
+  auto p = Decode(PictureFormat::kIcon, "square.ico");
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->Extent(), (PictureExtent{16, 16, 0}));
+  Bitmap b(32, 32);
+  b.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0x00FF00, nullptr});
+  b.Dc().FillRect(TRect{0, 0, 32, 32});
+  p->Draw(b.Dc(), TRect{0, 0, 32, 32});
+  b.SavePng("picture_icon.png");
+  EXPECT_EQ(b.Pixel(16, 16), kRed);
+  EXPECT_EQ(b.Pixel(2, 2), kGreen);
+  EXPECT_EQ(b.Pixel(29, 29), kGreen);
+}
+
+TEST(PictureDecode, MetafilesPlayScaledIntoTheirRectangle) {
+  auto emf = Decode(PictureFormat::kEnhancedMetafile, "halves.emf");
+  auto wmf = Decode(PictureFormat::kWindowsMetafile, "halves.wmf");
+  ASSERT_TRUE(emf);
+  ASSERT_TRUE(wmf);
+  EXPECT_EQ(emf->Extent(), (PictureExtent{1270, 635, 2540}));  // 48 x 24 pixels at 96 per inch
+  EXPECT_EQ(wmf->Extent(), (PictureExtent{48, 24, 96}));
+  for (auto* p : {emf.get(), wmf.get()}) {
+    Bitmap b(120, 60);
+    p->Draw(b.Dc(), TRect{10, 5, 110, 55});
+    b.SavePng(p == emf.get() ? "picture_emf.png" : "picture_wmf.png");
+    EXPECT_TRUE(Near(b.Pixel(30, 30), kRed));
+    EXPECT_TRUE(Near(b.Pixel(90, 30), kBlue));
+    EXPECT_EQ(b.Pixel(5, 30), kWhite);  // outside the rectangle nothing is drawn
+    EXPECT_EQ(b.Pixel(115, 30), kWhite);
+    EXPECT_EQ(b.Pixel(60, 2), kWhite);
+  }
+}
+
+TEST(PictureDecode, DamagedFilesAreRefused) {
+  const auto bmp = ReadData("quadrants.bmp"), emf = ReadData("halves.emf"), wmf = ReadData("halves.wmf"),
+             ico = ReadData("square.ico");
+  auto cut = [](std::vector<std::uint8_t> v, std::size_t n) {
+    v.resize(n);
+    return v;
+  };
+  EXPECT_FALSE(DecodePicture(PictureFormat::kBitmap, cut(bmp, bmp.size() - 100)));
+  EXPECT_FALSE(DecodePicture(PictureFormat::kBitmap, cut(bmp, 20)));
+  EXPECT_FALSE(DecodePicture(PictureFormat::kIcon, cut(ico, ico.size() - 10)));
+  EXPECT_FALSE(DecodePicture(PictureFormat::kEnhancedMetafile, cut(emf, emf.size() - 20)));  // no end record
+  EXPECT_FALSE(DecodePicture(PictureFormat::kWindowsMetafile, cut(wmf, wmf.size() - 6)));
+  EXPECT_FALSE(DecodePicture(PictureFormat::kBitmap, std::vector<std::uint8_t>{}));
+  EXPECT_FALSE(DecodePicture(PictureFormat::kBitmap, wmf));  // another format's bytes
+  EXPECT_FALSE(DecodePicture(PictureFormat::kEnhancedMetafile, wmf));
+
+  // A bitmap whose header claims more pixels than any bitmap may hold.
+  auto huge = bmp;
+  huge[18] = huge[19] = 0xFF, huge[20] = 0x7F;
+  EXPECT_FALSE(DecodePicture(PictureFormat::kBitmap, huge));
+  // An enhanced-metafile record whose size runs past the end.
+  auto runaway = emf;
+  runaway[88 + 4] = 0xF0;
+  EXPECT_FALSE(ReadEmfExtent(runaway));
+  // A placeable header with a wrong checksum.
+  auto sum = wmf;
+  sum[20] ^= 1;
+  EXPECT_FALSE(ReadWmfLayout(sum));
+}
+
+}  // namespace
+}  // namespace pg::platform
