@@ -12,4 +12,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 fi
-exec wine "$@"
+# The module's users run a Cyrillic Windows: its default character set is code
+# page 1251. Wine takes the system code page from the locale's name (env keeps
+# the shell from trying to load a locale that need not be installed).
+exec env LC_ALL=ru_RU.UTF-8 wine "$@"
