@@ -41,6 +41,8 @@ class ModuleSession {
   // Calls nbExecAction with a block of host strings holding args (missing
   // parameters are null slots); frees the block afterwards.
   bool Exec(std::int32_t id, const std::vector<std::string>& args, std::size_t slots);
+  // Calls nbEditAction on a block the caller owns (the module may replace its strings).
+  bool Edit(std::int32_t id, abi::ParamBlock block) { return edit_(id, block); }
   void Message(std::int32_t code);
   void SetDecimalSeparator(char c);
 

@@ -5,6 +5,7 @@
 
 #include "framework/text/codepage.h"
 #include "framework/text/int_parse.h"
+#include "dialog_commands.h"
 #include "script_line.h"
 #include "window_commands.h"
 
@@ -82,6 +83,8 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
       throw ScriptError(cmd + " takes " + std::to_string(row->count) + " parameter(s)");
     const bool result = session_.Exec(row->id, args, static_cast<std::size_t>(row->count));
     if (options_.printResults) Print(cmd + (result ? " -> true" : " -> false"));
+  } else if (RunDialogCommand(session_, w, [this](const std::string& t) { Print(t); })) {
+    // queued for the next dialog, or an editor run
   } else if (!RunWindowCommand(session_, w, [this](const std::string& t) { Print(t); })) {
     throw ScriptError("unknown command " + cmd);
   }

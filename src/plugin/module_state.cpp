@@ -4,6 +4,7 @@
 #include "framework/text/codepage.h"
 #include "plugin/catalogue/catalogue.h"
 #include "plugin/dispatch.h"
+#include "plugin/edit_action.h"
 #include "plugin/host_string.h"
 
 namespace pg::plugin {
@@ -32,8 +33,7 @@ void InitPlugIn(std::int32_t hostValue, abi::HostString* name, abi::HostString* 
 
 bool ExecAction(std::int32_t id, abi::ParamBlock block) { return DispatchAction(id, block); }
 
-// The editors need the dialog layer; until it exists no editor opens.
-bool EditAction(std::int32_t, abi::ParamBlock) { return false; }
+bool EditAction(std::int32_t id, abi::ParamBlock block) { return EditActionParams(id, block); }
 
 void Message(std::int32_t code) {
   constexpr std::int32_t kShutdown = 2;

@@ -165,19 +165,29 @@ void TChartCanvas3D::SetProjectionCenter(int chartDepth, const TRect&, const TRe
   }
 }
 
+namespace {
+// Projected points of extreme views land far off any picture but stay well
+// inside the integer range, so the sizes later added to them cannot overflow.
+constexpr std::int64_t kFarCoordinate = 1 << 29;
+int Place(int offset, int pivot) {
+  return static_cast<int>(
+      std::clamp<std::int64_t>(static_cast<std::int64_t>(offset) + pivot, -kFarCoordinate, kFarCoordinate));
+}
+}  // namespace
+
 TPoint TChartCanvas3D::ProjectPoint(int x, int y, int z) const {
   const auto& v = view_;
   if (v.obliqueMode) {
-    return TPoint{WrapAdd(Round(v.scaleFactor * (static_cast<double>(x) + z - v.pivotX)), v.screenPivotX),
-                  WrapAdd(Round((static_cast<double>(y) - v.pivotY - z) * v.scaleFactor), v.screenPivotY)};
+    return TPoint{Place(Round(v.scaleFactor * (static_cast<double>(x) + z - v.pivotX)), v.screenPivotX),
+                  Place(Round((static_cast<double>(y) - v.pivotY - z) * v.scaleFactor), v.screenPivotY)};
   }
   if (!v.projectionOn) return TPoint{x, y};
   const double dx = static_cast<double>(x) - v.pivotX, dy = static_cast<double>(y) - v.pivotY,
                dz = static_cast<double>(z) - v.pivotZ;
   double f = v.scaleFactor;
   if (v.perspectiveFactor > 0) f = v.scaleFactor * (1 - v.perspectiveFactor * (dx * v.pdx - dy * v.pdy + dz * v.pdz));
-  return TPoint{WrapAdd(Round((dx * v.rxx + dy * v.rxy + dz * v.rxz) * f), v.screenPivotX),
-                WrapAdd(Round((dx * v.ryx + dy * v.ryy + dz * v.ryz) * f), v.screenPivotY)};
+  return TPoint{Place(Round((dx * v.rxx + dy * v.rxy + dz * v.rxz) * f), v.screenPivotX),
+                Place(Round((dx * v.ryx + dy * v.ryy + dz * v.ryz) * f), v.screenPivotY)};
 }
 
 void TChartCanvas3D::UnprojectPoint(int xp, int yp, int z, int& x, int& y) const {

@@ -1,0 +1,126 @@
+#include "dialog_commands.h"
+
+#include "framework/font_spec.h"
+#include "framework/params/colour_format.h"
+#include "framework/text/int_parse.h"
+#include "platform/dialog.h"
+#include "script_line.h"
+
+namespace pg::host {
+namespace {
+
+using Kind = platform::ScriptStep::Kind;
+
+// One scripted user for the whole run, shared with the module through the platform.
+platform::ScriptedUser& User() {
+  static platform::ScriptedUser user;
+  platform::SetScriptedUser(&user);
+  return user;
+}
+
+int Row(const std::string& word) {
+  const int row = ReadInt(word, "row");
+  if (row < 1 || row > 5) throw ScriptError("a row is 1 to 5");
+  return row;
+}
+
+void QueueDialogLine(const std::vector<std::string>& w) {
+  const std::string usage =
+      "dialog type|choose ROW \"TEXT\" | dialog chooser|color|font ROW | dialog show|ok|cancel|close | "
+      "dialog snapshot FILE";
+  if (w.size() < 2) throw ScriptError("usage: " + usage);
+  const std::string& what = w[1];
+  auto& steps = User().steps;
+  if ((what == "type" || what == "choose") && w.size() == 4) {
+    steps.push_back({what == "type" ? Kind::kType : Kind::kChoose,
+                     (what == "type" ? "edit" : "list") + std::to_string(Row(w[2])), w[3]});
+  } else if ((what == "chooser" || what == "color" || what == "font") && w.size() == 3) {
+    const std::string name = what == "color" ? "colour" : what;
+    steps.push_back({Kind::kPress, name + std::to_string(Row(w[2])), {}});
+  } else if (what == "snapshot" && w.size() == 3) {
+    steps.push_back({Kind::kSnapshot, {}, w[2]});
+  } else if (w.size() == 2 && (what == "ok" || what == "cancel")) {
+    steps.push_back({Kind::kPress, what, {}});
+  } else if (w.size() == 2 && what == "show") {
+    steps.push_back({Kind::kShow, {}, {}});
+  } else if (w.size() == 2 && what == "close") {
+    steps.push_back({Kind::kClose, {}, {}});
+  } else {
+    throw ScriptError("usage: " + usage);
+  }
+}
+
+std::optional<platform::FontChoice> ReadFontAnswer(const std::vector<std::string>& w) {
+  if (w.size() == 2 && w[1] == "cancel") return std::nullopt;
+  if (w.size() != 6) throw ScriptError("usage: fontdialog \"FACE\" SIZE \"STYLES\" \"COLOUR\" CHARSET | fontdialog cancel");
+  platform::FontChoice f;
+  f.font.face = w[1];
+  f.points = ReadInt(w[2], "size");
+  f.font.height = -(f.points * 96 + 36) / 72;
+  f.font.weight = w[3].find("fsBold") != std::string::npos ? 700 : 400;
+  f.font.italic = w[3].find("fsItalic") != std::string::npos;
+  f.font.underline = w[3].find("fsUnderline") != std::string::npos;
+  f.font.strikeOut = w[3].find("fsStrikeOut") != std::string::npos;
+  try {
+    f.color = params::ReadColourText(w[4]);
+  } catch (const std::exception&) {
+    throw ScriptError("not a colour: " + w[4]);
+  }
+  f.font.charset = ReadInt(w[5], "character set") & 0xFF;
+  return f;
+}
+
+void Edit(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print) {
+  if (w.size() < 2) throw ScriptError("usage: edit ACTION \"p1\" ...");
+  const ReceivedRow* row = session.FindAction(w[1]);
+  if (!row) throw ScriptError("no action " + w[1]);
+  const std::size_t count = static_cast<std::size_t>(row->count);
+  if (w.size() - 2 > count) throw ScriptError(w[1] + " takes " + std::to_string(count) + " parameter(s)");
+  std::vector<abi::ParamSlot> block(count + 1, nullptr);
+  for (std::size_t i = 2; i < w.size(); ++i) block[i - 2] = ModuleSession::NewHostString(w[i]);
+
+  auto& user = User();
+  user.report = [&print](const std::string& text) {
+    std::string t = text;
+    if (!t.empty() && t.back() == '\n') t.pop_back();
+    print(t);
+  };
+  const auto allocated = session.Ledger().Allocated(), freed = session.Ledger().Freed();
+  const bool result = session.Edit(row->id, block.data());
+  user.report = nullptr;
+  print(std::string("edit -> ") + (result ? "true" : "false"));
+  for (std::size_t k = 0; k < count; ++k)
+    print("slot " + std::to_string(k + 1) + "=" + (block[k] ? std::string(block[k]) : std::string("(null)")));
+  print("blocks: allocated +" + std::to_string(session.Ledger().Allocated() - allocated) + " freed +" +
+        std::to_string(session.Ledger().Freed() - freed));
+  for (auto& s : block) ModuleSession::FreeHostString(s);
+}
+
+}  // namespace
+
+bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print) {
+  const std::string& cmd = w[0];
+  if (cmd == "dialog") {
+    QueueDialogLine(w);
+  } else if (cmd == "colordialog") {
+    if (w.size() != 2) throw ScriptError("usage: colordialog \"R,G,B\" | colordialog cancel");
+    if (w[1] == "cancel") {
+      User().colourAnswers.push_back(std::nullopt);
+    } else {
+      try {
+        User().colourAnswers.push_back(params::ReadColourTriple(w[1]));
+      } catch (const std::exception&) {
+        throw ScriptError("not a colour triple: " + w[1]);
+      }
+    }
+  } else if (cmd == "fontdialog") {
+    User().fontAnswers.push_back(ReadFontAnswer(w));
+  } else if (cmd == "edit") {
+    Edit(session, w, print);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace pg::host

@@ -1,0 +1,27 @@
+#pragma once
+// The part of a modal dialog both backends share: carrying out a scripted
+// user's steps on an open dialog.
+#include "platform/device_context.h"
+#include "platform/dialog.h"
+
+namespace pg::platform {
+
+// An open dialog as the script sees it; each backend keeps the control state.
+class ScriptedDialog : public DialogContext {
+ public:
+  // Selects the list item with this text; false when the list has none.
+  virtual bool Select(std::string_view name, std::string_view word) = 0;
+};
+
+// Runs steps from user until one closes the dialog; the steps are used up.
+// Without a closing step the dialog is closed as by its frame.
+int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& open);
+
+// Draws one control as the portable platform shows it; the Windows backend
+// uses it for the controls that are not windows (pictures, labels).
+void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogContext& state);
+
+// The visible control of that name, or null.
+const DialogControl* FindVisible(const DialogTemplate& dialog, std::string_view name);
+
+}  // namespace pg::platform

@@ -1,0 +1,79 @@
+// Portable modal dialogs: the controls exist as state only and the scripted
+// user operates them. With no scripted user nobody can answer, so a dialog
+// closes at once as cancelled.
+#include <map>
+
+#include "platform/dialog.h"
+#include "platform/dialog_driver.h"
+
+namespace pg::platform {
+namespace {
+
+class SoftDialog final : public ScriptedDialog {
+ public:
+  explicit SoftDialog(const DialogTemplate& dialog) : dialog_(dialog) {
+    for (const auto& c : dialog.controls)
+      if (c.kind == ControlKind::kEdit) texts_[c.name] = c.text;
+  }
+  std::string Text(std::string_view name) const override {
+    const auto it = texts_.find(std::string(name));
+    return it == texts_.end() ? std::string() : it->second;
+  }
+  void SetText(std::string_view name, std::string_view text) override { texts_[std::string(name)] = text; }
+  bool Select(std::string_view name, std::string_view word) override {
+    for (const auto& c : dialog_.controls)
+      if (c.name == name)
+        for (const auto& item : c.items)
+          if (item == word) {
+            texts_[c.name] = item;
+            return true;
+          }
+    return false;
+  }
+  DialogOutcome Outcome(int result) const {
+    DialogOutcome out;
+    out.modalResult = result;
+    for (const auto& c : dialog_.controls)
+      if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kList) out.values.emplace_back(c.name, Text(c.name));
+    return out;
+  }
+
+ private:
+  const DialogTemplate& dialog_;
+  std::map<std::string, std::string> texts_;
+};
+
+ScriptedUser* g_user = nullptr;
+
+}  // namespace
+
+ScriptedUser* CurrentScriptedUser() { return g_user; }
+void SetScriptedUser(ScriptedUser* user) { g_user = user; }
+
+DialogOutcome RunModalDialog(const DialogTemplate& dialog) {
+  SoftDialog open(dialog);
+  ScriptedUser* user = CurrentScriptedUser();
+  return open.Outcome(user ? RunScript(*user, dialog, open) : kMrCancel);
+}
+
+std::optional<Color> ChooseColourDialog(Color initial) {
+  ScriptedUser* user = CurrentScriptedUser();
+  if (!user) return std::nullopt;
+  user->colourOpenedOn = initial;
+  if (user->colourAnswers.empty()) return std::nullopt;
+  auto answer = user->colourAnswers.front();
+  user->colourAnswers.pop_front();
+  return answer;
+}
+
+std::optional<FontChoice> ChooseFontDialog(const FontChoice& initial) {
+  ScriptedUser* user = CurrentScriptedUser();
+  if (!user) return std::nullopt;
+  user->fontOpenedOn = initial;
+  if (user->fontAnswers.empty()) return std::nullopt;
+  auto answer = user->fontAnswers.front();
+  user->fontAnswers.pop_front();
+  return answer;
+}
+
+}  // namespace pg::platform

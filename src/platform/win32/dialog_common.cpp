@@ -1,0 +1,74 @@
+// The system's colour and font dialogs. A scripted user, when set, answers
+// instead of a person.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "platform/dialog.h"
+
+namespace pg::platform {
+namespace {
+
+template <typename T>
+std::optional<T> ScriptedAnswer(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  auto answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+std::optional<Color> ChooseColourDialog(Color initial) {
+  if (ScriptedUser* user = CurrentScriptedUser()) {
+    user->colourOpenedOn = initial;
+    return ScriptedAnswer(user->colourAnswers);
+  }
+  static COLORREF custom[16] = {};
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof(cc);
+  cc.hwndOwner = ::GetActiveWindow();
+  cc.rgbResult = initial & 0xFFFFFF;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT;
+  if (!::ChooseColorA(&cc)) return std::nullopt;
+  return static_cast<Color>(cc.rgbResult);
+}
+
+std::optional<FontChoice> ChooseFontDialog(const FontChoice& initial) {
+  if (ScriptedUser* user = CurrentScriptedUser()) {
+    user->fontOpenedOn = initial;
+    return ScriptedAnswer(user->fontAnswers);
+  }
+  LOGFONTA lf{};
+  lf.lfHeight = initial.font.height;
+  lf.lfWeight = initial.font.weight;
+  lf.lfItalic = initial.font.italic;
+  lf.lfUnderline = initial.font.underline;
+  lf.lfStrikeOut = initial.font.strikeOut;
+  lf.lfCharSet = static_cast<BYTE>(initial.font.charset);
+  std::strncpy(lf.lfFaceName, initial.font.face.c_str(), LF_FACESIZE - 1);
+  CHOOSEFONTA cf{};
+  cf.lStructSize = sizeof(cf);
+  cf.hwndOwner = ::GetActiveWindow();
+  cf.lpLogFont = &lf;
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  // System colours are indices, not RGB: the dialog gets what they stand for.
+  const Color c = initial.color;
+  cf.rgbColors = IsSysColor(c) ? ::GetSysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
+  if (!::ChooseFontA(&cf)) return std::nullopt;
+  FontChoice out;
+  out.font.face = lf.lfFaceName;
+  out.font.height = lf.lfHeight;
+  out.font.weight = lf.lfWeight;
+  out.font.italic = lf.lfItalic != 0;
+  out.font.underline = lf.lfUnderline != 0;
+  out.font.strikeOut = lf.lfStrikeOut != 0;
+  out.font.charset = lf.lfCharSet;
+  out.color = static_cast<Color>(cf.rgbColors);
+  out.points = cf.iPointSize / 10;
+  return out;
+}
+
+}  // namespace pg::platform

@@ -1,0 +1,275 @@
+// Modal dialogs as real windows: edits, drop-down lists and buttons are
+// system controls; pictures and labels are painted by the window itself.
+// A scripted user, when set, operates the open window instead of a person.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/dialog_driver.h"
+#include "platform/win32/gdi_device_context.h"
+
+namespace pg::platform {
+
+namespace {
+
+constexpr int kFirstId = 100;
+constexpr const char* kClassName = "PirogramModalDialog";
+
+HINSTANCE ThisModule() {
+  HMODULE m = nullptr;
+  ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&ThisModule), &m);
+  return m;
+}
+
+bool IsWindowControl(ControlKind k) {
+  return k == ControlKind::kEdit || k == ControlKind::kList || k == ControlKind::kButton ||
+         k == ControlKind::kPictureButton;
+}
+
+class Win32Dialog final : public ScriptedDialog {
+ public:
+  explicit Win32Dialog(const DialogTemplate& t) : t_(t) {
+    Register();
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    const DWORD exStyle = WS_EX_DLGMODALFRAME;
+    RECT r{0, 0, t.clientWidth, t.clientHeight};
+    ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    wnd_ = ::CreateWindowExA(exStyle, kClassName, t.caption.c_str(), style, x, y, w, h, nullptr, nullptr,
+                             ThisModule(), this);
+    if (!wnd_) return;
+    tooltip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, wnd_,
+                                 nullptr, ThisModule(), nullptr);
+    for (std::size_t i = 0; i < t.controls.size(); ++i) CreateControl(i);
+  }
+  ~Win32Dialog() override {
+    if (wnd_) ::DestroyWindow(wnd_);
+    for (HFONT f : fonts_) ::DeleteObject(f);
+  }
+  Win32Dialog(const Win32Dialog&) = delete;
+  Win32Dialog& operator=(const Win32Dialog&) = delete;
+
+  bool Created() const { return wnd_ != nullptr; }
+
+  std::string Text(std::string_view name) const override {
+    const auto it = windows_.find(std::string(name));
+    if (it == windows_.end()) return {};
+    const HWND c = it->second;
+    if (IsList(name)) {
+      const auto sel = ::SendMessageA(c, CB_GETCURSEL, 0, 0);
+      if (sel == CB_ERR) return {};
+      std::string s(static_cast<std::size_t>(::SendMessageA(c, CB_GETLBTEXTLEN, sel, 0)) + 1, '\0');
+      ::SendMessageA(c, CB_GETLBTEXT, sel, reinterpret_cast<LPARAM>(s.data()));
+      s.resize(std::strlen(s.c_str()));
+      return s;
+    }
+    std::string s(static_cast<std::size_t>(::GetWindowTextLengthA(c)) + 1, '\0');
+    const int n = ::GetWindowTextA(c, s.data(), static_cast<int>(s.size()));
+    s.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return s;
+  }
+  void SetText(std::string_view name, std::string_view text) override {
+    const auto it = windows_.find(std::string(name));
+    if (it != windows_.end()) ::SetWindowTextA(it->second, std::string(text).c_str());
+  }
+  bool Select(std::string_view name, std::string_view word) override {
+    const auto it = windows_.find(std::string(name));
+    if (it == windows_.end()) return false;
+    const std::string w(word);
+    const auto index = ::SendMessageA(it->second, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(w.c_str()));
+    if (index == CB_ERR) return false;
+    ::SendMessageA(it->second, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    return true;
+  }
+
+  int RunPerson() {
+    ::ShowWindow(wnd_, SW_SHOW);
+    FocusFirst();
+    MSG msg;
+    while (result_ == kMrNone) {
+      const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+      if (got <= 0) {
+        if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
+        return kMrCancel;
+      }
+      if (!::IsDialogMessageA(wnd_, &msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+      }
+    }
+    return result_;
+  }
+
+  // The scripted user works on the real controls of the window, which stays
+  // unmapped: without a window manager (a test display) every unmap of a shown
+  // frame window stalls for seconds.
+  int RunScripted(ScriptedUser& user) { return RunScript(user, t_, *this); }
+
+  DialogOutcome Outcome(int result) const {
+    DialogOutcome out;
+    out.modalResult = result;
+    for (const auto& c : t_.controls)
+      if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kList) out.values.emplace_back(c.name, Text(c.name));
+    return out;
+  }
+
+ private:
+  static void Register() {
+    static const bool done = [] {
+      INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+      ::InitCommonControlsEx(&icc);
+      WNDCLASSA wc{};
+      wc.lpfnWndProc = &Win32Dialog::Proc;
+      wc.hInstance = ThisModule();
+      wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+      wc.hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+      wc.lpszClassName = kClassName;
+      return ::RegisterClassA(&wc) != 0;
+    }();
+    (void)done;
+  }
+
+  bool IsList(std::string_view name) const {
+    for (const auto& c : t_.controls)
+      if (c.name == name) return c.kind == ControlKind::kList;
+    return false;
+  }
+
+  void CreateControl(std::size_t i) {
+    const DialogControl& c = t_.controls[i];
+    if (!c.visible || !IsWindowControl(c.kind)) return;
+    const char* cls = "BUTTON";
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    int height = c.bounds.Height();
+    switch (c.kind) {
+      case ControlKind::kEdit: cls = "EDIT"; style |= WS_TABSTOP | ES_AUTOHSCROLL; break;
+      case ControlKind::kList: cls = "COMBOBOX"; style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST; height += 200; break;
+      case ControlKind::kButton: style |= WS_TABSTOP | (c.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON); break;
+      default: style |= BS_OWNERDRAW; break;
+    }
+    const std::string text = c.kind == ControlKind::kList ? std::string() : c.text;
+    HWND w = ::CreateWindowExA(0, cls, text.c_str(), style, c.bounds.left, c.bounds.top, c.bounds.Width(), height, wnd_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + i)), ThisModule(), nullptr);
+    if (!w) return;
+    if (HFONT f = win32::MakeFont(c.font)) {
+      fonts_.push_back(f);
+      ::SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+    }
+    for (const auto& item : c.items) ::SendMessageA(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (c.kind == ControlKind::kList) ::SendMessageA(w, CB_SETITEMHEIGHT, 0, 13);
+    if (tooltip_ && !c.tooltip.empty()) {
+      TTTOOLINFOA ti{};
+      ti.cbSize = sizeof(ti);
+      ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      ti.hwnd = wnd_;
+      ti.uId = reinterpret_cast<UINT_PTR>(w);
+      ti.lpszText = const_cast<char*>(c.tooltip.c_str());
+      ::SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    windows_[c.name] = w;
+  }
+
+  void FocusFirst() {
+    for (const auto& c : t_.controls)
+      if (c.visible && (c.kind == ControlKind::kEdit || c.kind == ControlKind::kList)) {
+        ::SetFocus(windows_[c.name]);
+        return;
+      }
+  }
+
+  void Paint() {
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(wnd_, &ps);
+    {
+      win32::GdiDeviceContext dc(hdc);
+      dc.SetBrush({BrushStyle::bsSolid, t_.background});
+      dc.FillRect({0, 0, t_.clientWidth, t_.clientHeight});
+      for (const auto& c : t_.controls)
+        if (c.visible && !IsWindowControl(c.kind)) DrawDialogControl(dc, c, *this);
+    }
+    ::EndPaint(wnd_, &ps);
+  }
+
+  void DrawButton(const DRAWITEMSTRUCT& d) {
+    const std::size_t i = d.CtlID - kFirstId;
+    if (i >= t_.controls.size()) return;
+    win32::GdiDeviceContext dc(d.hDC);
+    dc.SetBrush({BrushStyle::bsSolid, t_.background});
+    dc.FillRect({d.rcItem.left, d.rcItem.top, d.rcItem.right, d.rcItem.bottom});
+    DialogControl shown = t_.controls[i];
+    shown.bounds = {d.rcItem.left, d.rcItem.top, d.rcItem.right, d.rcItem.bottom};
+    DrawDialogControl(dc, shown, *this);
+  }
+
+  void PressDefault() {
+    for (const auto& c : t_.controls)
+      if (c.visible && c.isDefault && c.modalResult != kMrNone) result_ = c.modalResult;
+  }
+
+  void Command(WPARAM wp) {
+    const std::size_t i = LOWORD(wp) - kFirstId;
+    if (HIWORD(wp) != BN_CLICKED || i >= t_.controls.size()) return;
+    const DialogControl& c = t_.controls[i];
+    if (c.modalResult != kMrNone) {
+      result_ = c.modalResult;
+      return;
+    }
+    try {
+      if (t_.onClick) t_.onClick(*this, c.name);
+    } catch (...) {
+    }
+  }
+
+  static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+      auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
+      ::SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Win32Dialog*>(::GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (self) {
+      switch (msg) {
+        case WM_PAINT: self->Paint(); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_DRAWITEM: self->DrawButton(*reinterpret_cast<DRAWITEMSTRUCT*>(lp)); return TRUE;
+        case WM_COMMAND:
+          if (LOWORD(wp) == IDCANCEL) return 0;  // no button answers Escape
+          if (LOWORD(wp) == IDOK && HIWORD(wp) == BN_CLICKED) {  // Enter: the default button
+            self->PressDefault();
+            return 0;
+          }
+          self->Command(wp);
+          return 0;
+        case WM_CTLCOLOREDIT: return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+        case WM_CLOSE: self->result_ = kMrCancel; return 0;
+        default: break;
+      }
+    }
+    return ::DefWindowProcA(wnd, msg, wp, lp);
+  }
+
+  const DialogTemplate& t_;
+  HWND wnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  std::map<std::string, HWND> windows_;
+  std::vector<HFONT> fonts_;
+  int result_ = kMrNone;
+};
+
+}  // namespace
+
+DialogOutcome RunModalDialog(const DialogTemplate& dialog) {
+  Win32Dialog open(dialog);
+  if (!open.Created()) return DialogOutcome{};
+  ScriptedUser* user = CurrentScriptedUser();
+  return open.Outcome(user ? open.RunScripted(*user) : open.RunPerson());
+}
+
+}  // namespace pg::platform

@@ -1,0 +1,40 @@
+#include "plugin/edit_action.h"
+
+#include "dialogs/action_editor.h"
+#include "plugin/catalogue/catalogue.h"
+#include "plugin/host_services.h"
+#include "plugin/host_string.h"
+
+namespace pg::plugin {
+namespace {
+
+// Chooser buttons ask the host through the interface-access callback.
+class InterfaceAccessChooser final : public dialogs::HostChooser {
+ public:
+  std::optional<std::string> Choose(int code, const std::string& currentText) override {
+    const auto answer = AskHost(code, currentText);
+    if (!answer || !answer->result) return std::nullopt;
+    return answer->text;
+  }
+};
+
+}  // namespace
+
+bool EditActionParams(std::int32_t id, abi::ParamBlock block) {
+  constexpr std::uint32_t kLastId = 42;
+  if (static_cast<std::uint32_t>(id) - 1u >= kLastId) return false;
+  const dialogs::EditorSpec* spec = dialogs::FindEditor(id);
+  const CatalogueRow* row = FindAction(id);
+  // A host that passes no block has no slots to show or fill.
+  if (!spec || !row || !block) return false;
+
+  std::vector<std::string> values;
+  for (int k = 0; k < spec->rowCount; ++k) values.push_back(ReadHostString(block[k]));
+  InterfaceAccessChooser chooser;
+  const auto edited = dialogs::RunActionEditor(*spec, row->name, values, &chooser);
+  if (!edited) return false;
+  for (int k = 0; k < spec->rowCount; ++k) SetHostString(block[k], (*edited)[static_cast<std::size_t>(k)]);
+  return true;
+}
+
+}  // namespace pg::plugin
