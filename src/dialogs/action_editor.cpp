@@ -16,7 +16,7 @@ std::pair<std::string, int> ParseButton(const std::string& name) {
 
 class EditorButtons {
  public:
-  EditorButtons(const EditorSpec& spec, HostChooser* chooser) : spec_(spec), chooser_(chooser) {}
+  EditorButtons(const EditorSpec& editorTable, HostChooser* chooser) : spec_(editorTable), chooser_(chooser) {}
 
   // A failing chooser or picker leaves the row as it was; the dialog stays open.
   void Click(platform::DialogContext& dialog, const std::string& name) {
@@ -46,17 +46,17 @@ class EditorButtons {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> RunActionEditor(const EditorSpec& spec, std::string_view actionName,
+std::optional<std::vector<std::string>> RunActionEditor(const EditorSpec& editorTable, std::string_view actionName,
                                                         const std::vector<std::string>& values,
                                                         HostChooser* chooser) {
-  EditorButtons buttons(spec, chooser);
-  auto window = BuildEditorWindow(spec, actionName, values);
+  EditorButtons buttons(editorTable, chooser);
+  auto window = BuildEditorWindow(editorTable, actionName, values);
   window.onClick = [&buttons](platform::DialogContext& d, const std::string& name) { buttons.Click(d, name); };
   const auto outcome = platform::RunModalDialog(window);
   if (outcome.modalResult != platform::kMrOk) return std::nullopt;
   std::vector<std::string> result;
-  for (int k = 1; k <= spec.rowCount; ++k) {
-    const bool list = IsListRow(spec.rows[static_cast<std::size_t>(k - 1)].kind);
+  for (int k = 1; k <= editorTable.rowCount; ++k) {
+    const bool list = IsListRow(editorTable.rows[static_cast<std::size_t>(k - 1)].kind);
     result.push_back(outcome.Value(RowControl(list ? "list" : "edit", k)));
   }
   return result;

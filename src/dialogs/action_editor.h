@@ -26,7 +26,7 @@ class HostChooser {
 // Shows the editor modally. On OK: one value text per row, in row order (a list
 // row without a choice gives ""). On Cancel or close: nullopt. chooser may be
 // null: then the chooser buttons do nothing.
-std::optional<std::vector<std::string>> RunActionEditor(const EditorSpec& spec, std::string_view actionName,
+std::optional<std::vector<std::string>> RunActionEditor(const EditorSpec& editorTable, std::string_view actionName,
                                                         const std::vector<std::string>& values,
                                                         HostChooser* chooser);
 

@@ -87,9 +87,9 @@ std::string_view ButtonName(ButtonKind kind) {
   }
 }
 
-platform::DialogTemplate BuildEditorWindow(const EditorSpec& spec, std::string_view actionName,
+platform::DialogTemplate BuildEditorWindow(const EditorSpec& editorTable, std::string_view actionName,
                                            const std::vector<std::string>& values) {
-  const WindowGeometry& g = GeometryOf(spec.dialog);
+  const WindowGeometry& g = GeometryOf(editorTable.dialog);
   platform::DialogTemplate d;
   d.caption = std::string(actionName) + " " + std::string("Свойства"_cp);
   d.clientWidth = g.clientWidth;
@@ -97,8 +97,8 @@ platform::DialogTemplate BuildEditorWindow(const EditorSpec& spec, std::string_v
 
   // Pictures and labels first: they lie under the controls.
   std::vector<DialogControl> values_, buttons;
-  for (int k = 1; k <= spec.rowCount; ++k) {
-    const RowSpec& row = spec.rows[static_cast<std::size_t>(k - 1)];
+  for (int k = 1; k <= editorTable.rowCount; ++k) {
+    const RowSpec& row = editorTable.rows[static_cast<std::size_t>(k - 1)];
     const RowTops& t = kRows[static_cast<std::size_t>(k - 1)];
     const bool list = IsListRow(row.kind);
     d.controls.push_back(PictureAt(RowControl("panel", k), 8, t.panel, RowPanelPicture(list)));
@@ -125,9 +125,9 @@ platform::DialogTemplate BuildEditorWindow(const EditorSpec& spec, std::string_v
   }
   d.controls.push_back(PictureAt("descriptionPanel", 8, g.descriptionTop, DescriptionPanelPicture()));
   std::string title(actionName);
-  if (spec.nameTrailingBlank) title += ' ';
+  if (editorTable.nameTrailingBlank) title += ' ';
   d.controls.push_back(LabelAt("title", 40, g.descriptionTop + 5, title));
-  auto description = LabelAt("description", 16, g.descriptionTop + g.descriptionTextOffset, spec.description);
+  auto description = LabelAt("description", 16, g.descriptionTop + g.descriptionTextOffset, editorTable.description);
   description.bounds.bottom = g.descriptionTop + 75;
   d.controls.push_back(std::move(description));
   d.controls.push_back(PictureAt("logo", 25, g.logoTop, LogoPicture()));

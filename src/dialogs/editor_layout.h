@@ -25,7 +25,7 @@ std::string_view ButtonName(ButtonKind kind);
 
 // The editor window: caption "<name> Свойства", rows filled from values
 // (one per row; lists start empty), the description panel, the bottom line.
-platform::DialogTemplate BuildEditorWindow(const EditorSpec& spec, std::string_view actionName,
+platform::DialogTemplate BuildEditorWindow(const EditorSpec& editorTable, std::string_view actionName,
                                            const std::vector<std::string>& values);
 
 }  // namespace pg::dialogs

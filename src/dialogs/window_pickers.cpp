@@ -29,15 +29,15 @@ std::optional<std::string> WindowPickers::PickFont() {
 }
 
 std::string FontChoiceDescription(const platform::FontChoice& choice) {
-  TFontSpec spec;
-  spec.name = choice.font.face;
-  spec.color = choice.color;
-  spec.size = choice.points;
-  spec.styles = static_cast<std::uint8_t>((choice.font.weight >= 700 ? fsBold : 0) | (choice.font.italic ? fsItalic : 0) |
+  TFontSpec editorTable;
+  editorTable.name = choice.font.face;
+  editorTable.color = choice.color;
+  editorTable.size = choice.points;
+  editorTable.styles = static_cast<std::uint8_t>((choice.font.weight >= 700 ? fsBold : 0) | (choice.font.italic ? fsItalic : 0) |
                                           (choice.font.underline ? fsUnderline : 0) |
                                           (choice.font.strikeOut ? fsStrikeOut : 0));
-  spec.charset = static_cast<std::uint8_t>(choice.font.charset);
-  return params::WriteFontDescription(spec);
+  editorTable.charset = static_cast<std::uint8_t>(choice.font.charset);
+  return params::WriteFontDescription(editorTable);
 }
 
 }  // namespace pg::dialogs

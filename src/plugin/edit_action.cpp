@@ -23,17 +23,17 @@ class InterfaceAccessChooser final : public dialogs::HostChooser {
 bool EditActionParams(std::int32_t id, abi::ParamBlock block) {
   constexpr std::uint32_t kLastId = 42;
   if (static_cast<std::uint32_t>(id) - 1u >= kLastId) return false;
-  const dialogs::EditorSpec* spec = dialogs::FindEditor(id);
+  const dialogs::EditorSpec* editorTable = dialogs::FindEditor(id);
   const CatalogueRow* row = FindAction(id);
   // A host that passes no block has no slots to show or fill.
-  if (!spec || !row || !block) return false;
+  if (!editorTable || !row || !block) return false;
 
   std::vector<std::string> values;
-  for (int k = 0; k < spec->rowCount; ++k) values.push_back(ReadHostString(block[k]));
+  for (int k = 0; k < editorTable->rowCount; ++k) values.push_back(ReadHostString(block[k]));
   InterfaceAccessChooser chooser;
-  const auto edited = dialogs::RunActionEditor(*spec, row->name, values, &chooser);
+  const auto edited = dialogs::RunActionEditor(*editorTable, row->name, values, &chooser);
   if (!edited) return false;
-  for (int k = 0; k < spec->rowCount; ++k) SetHostString(block[k], (*edited)[static_cast<std::size_t>(k)]);
+  for (int k = 0; k < editorTable->rowCount; ++k) SetHostString(block[k], (*edited)[static_cast<std::size_t>(k)]);
   return true;
 }
 

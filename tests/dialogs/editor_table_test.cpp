@@ -65,11 +65,11 @@ std::string ShowEditor(int id, std::size_t slots) {
 TEST(EditorTable, EveryEditorShowsItsCaptionRowsAndButtons) {
   for (int id = 1; id <= 42; ++id) {
     const auto* row = pg::plugin::FindAction(id);
-    const auto* spec = pg::dialogs::FindEditor(id);
-    ASSERT_TRUE(row && spec) << id;
+    const auto* editorTable = pg::dialogs::FindEditor(id);
+    ASSERT_TRUE(row && editorTable) << id;
     const auto kinds = Words(kKinds[id]);
     ASSERT_EQ(static_cast<int>(kinds.size()), row->count) << row->name;
-    EXPECT_EQ(static_cast<int>(spec->dialog), row->count) << row->name;
+    EXPECT_EQ(static_cast<int>(editorTable->dialog), row->count) << row->name;
     const auto lines = Lines(ShowEditor(id, kinds.size()));
     ASSERT_EQ(lines.size(), 3 + kinds.size()) << row->name;
     EXPECT_EQ(lines[0], "caption \"" + std::string(row->name) + " " + std::string("Свойства"_cp) + "\"");
