@@ -1,5 +1,6 @@
 // pgChartPicture and pgChartBitmap on a chart window: what a failing load keeps,
 // the placement words, and the bitmap file the chart is saved as.
+#include "support/scratch_dir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -24,20 +25,7 @@ using namespace pg::charts;
 using pg::engine::TBackImageMode;
 namespace fs = std::filesystem;
 
-std::string Data(const std::string& name) { return std::string(PG_TEST_DATA) + "/pictures/" + name; }
 
-struct Scratch {
-  fs::path dir;
-  explicit Scratch(const std::string& name) : dir(fs::temp_directory_path() / ("pg_picture_actions_" + name)) {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
-};
 
 std::vector<std::uint8_t> Content(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
@@ -45,10 +33,10 @@ std::vector<std::uint8_t> Content(const std::string& path) {
 }
 
 TEST(PictureActions, OnlyALoadedPictureTakesThePlacementWords) {
-  Scratch s("load");
+  pg::testing::ScratchDir s("picture_actions_load");
   TChartImageForm w("R");
   auto& chart = w.Chart1();
-  ChartPicture(w, {"R", "False", Data("quadrants.bmp"), "Tile"});
+  ChartPicture(w, {"R", "False", pg::testing::PictureData("quadrants.bmp"), "Tile"});
   auto* first = chart.BackImage().Graphic();
   ASSERT_TRUE(first);
   EXPECT_TRUE(chart.BackImageInside());
@@ -63,21 +51,21 @@ TEST(PictureActions, OnlyALoadedPictureTakesThePlacementWords) {
     EXPECT_EQ(chart.BackImageMode(), TBackImageMode::pbmTile);
   }
 
-  ChartPicture(w, {"R", "True", Data("halves.emf"), "Center"});
+  ChartPicture(w, {"R", "True", pg::testing::PictureData("halves.emf"), "Center"});
   EXPECT_NE(chart.BackImage().Graphic(), first);
   EXPECT_FALSE(chart.BackImageInside());
   EXPECT_EQ(chart.BackImageMode(), TBackImageMode::pbmCenter);
   // Words outside the tables leave both settings.
-  ChartPicture(w, {"R", "TRUE", Data("quadrants.bmp"), "center"});
+  ChartPicture(w, {"R", "TRUE", pg::testing::PictureData("quadrants.bmp"), "center"});
   EXPECT_FALSE(chart.BackImageInside());
   EXPECT_EQ(chart.BackImageMode(), TBackImageMode::pbmCenter);
-  ChartPicture(w, {"R", "false", Data("square.ico"), "Stretch"});
+  ChartPicture(w, {"R", "false", pg::testing::PictureData("square.ico"), "Stretch"});
   EXPECT_TRUE(chart.BackImageInside());
   EXPECT_EQ(chart.BackImageMode(), TBackImageMode::pbmStretch);
 }
 
 TEST(PictureActions, BitmapOfTheWindowSizeInColour) {
-  Scratch s("bitmap");
+  pg::testing::ScratchDir s("picture_actions_bitmap");
   TChartImageForm w("R");
   ChartGradient(w, {"R", "255,0,0", "255,0,0", "TopBottom"});
   ChartMonochrome(w, {"R", "True"});
@@ -96,7 +84,7 @@ TEST(PictureActions, BitmapOfTheWindowSizeInColour) {
 }
 
 TEST(PictureActions, AFailedSaveLeavesTheOldFile) {
-  Scratch s("keep");
+  pg::testing::ScratchDir s("picture_actions_keep");
   TChartImageForm w("R");
   const std::string stem = s.Path("pie"), file = stem + ".bmp";
   std::ofstream(file, std::ios::binary) << "the author's picture";

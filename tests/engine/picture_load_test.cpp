@@ -1,5 +1,6 @@
 // The back picture: loading by extension, failures that keep the old picture,
 // and the three placements on the panel and inside the plot.
+#include "support/scratch_dir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,29 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kYellow = 0xFFFF00, kWhite = 0xFFFFFF;
 
-std::string Data(const std::string& name) { return std::string(PG_TEST_DATA) + "/pictures/" + name; }
 
-// A folder of its own for each test, removed afterwards.
-struct Scratch {
-  fs::path dir;
-  explicit Scratch(const std::string& name) : dir(fs::temp_directory_path() / ("pg_picture_" + name)) {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(Path(name), std::ios::binary) << bytes;
-    return Path(name);
-  }
-  std::string Copy(const std::string& from, const std::string& name) const {
-    fs::copy_file(from, Path(name), fs::copy_options::overwrite_existing);
-    return Path(name);
-  }
-};
 
 std::string MessageOf(TPicture& p, const std::string& path) {
   try {
@@ -53,18 +32,18 @@ std::string MessageOf(TPicture& p, const std::string& path) {
 }
 
 TEST(PictureLoad, TheExtensionPicksTheFormatWhateverItsCase) {
-  Scratch s("formats");
+  pg::testing::ScratchDir s("picture_formats");
   int changes = 0;
   TPicture p([&] { ++changes; });
   struct Case {
     std::string path;
     int w, h;
   };
-  for (const Case& c : {Case{Data("quadrants.bmp"), 40, 30}, Case{s.Copy(Data("quadrants8.bmp"), "Q.BMP"), 40, 30},
-                        Case{Data("square.ico"), 16, 16}, Case{Data("halves.emf"), 48, 24},
-                        Case{s.Copy(Data("halves.wmf"), "h.WmF"), 48, 24},
+  for (const Case& c : {Case{pg::testing::PictureData("quadrants.bmp"), 40, 30}, Case{s.Copy(pg::testing::PictureData("quadrants8.bmp"), "Q.BMP"), 40, 30},
+                        Case{pg::testing::PictureData("square.ico"), 16, 16}, Case{pg::testing::PictureData("halves.emf"), 48, 24},
+                        Case{s.Copy(pg::testing::PictureData("halves.wmf"), "h.WmF"), 48, 24},
                         // A metafile of either kind, whatever the extension says.
-                        Case{s.Copy(Data("halves.emf"), "enhanced.wmf"), 48, 24}}) {
+                        Case{s.Copy(pg::testing::PictureData("halves.emf"), "enhanced.wmf"), 48, 24}}) {
     const int before = changes;
     ASSERT_EQ(MessageOf(p, c.path), "loaded") << c.path;
     EXPECT_EQ(p.Width(), c.w) << c.path;
@@ -76,10 +55,10 @@ TEST(PictureLoad, TheExtensionPicksTheFormatWhateverItsCase) {
 }
 
 TEST(PictureLoad, AFailedLoadKeepsThePictureItHad) {
-  Scratch s("failures");
+  pg::testing::ScratchDir s("picture_failures");
   int changes = 0;
   TPicture p([&] { ++changes; });
-  p.LoadFromFile(Data("quadrants.bmp"));
+  p.LoadFromFile(pg::testing::PictureData("quadrants.bmp"));
   TGraphic* kept = p.Graphic();
   changes = 0;
   EXPECT_EQ(MessageOf(p, s.Path("missing.bmp")), "Cannot open file \"" + s.Path("missing.bmp") + "\"");
@@ -89,7 +68,7 @@ TEST(PictureLoad, AFailedLoadKeepsThePictureItHad) {
   EXPECT_EQ(MessageOf(p, s.Write("empty.jpeg", "")), "JPEG error #42");          // and its "empty input"
   EXPECT_EQ(MessageOf(p, s.Write("text.bmp", "BM but nothing more")), "Invalid bitmap file");
   EXPECT_EQ(MessageOf(p, s.Write("text.ico", "")), "Invalid icon file");
-  EXPECT_EQ(MessageOf(p, s.Copy(Data("quadrants.bmp"), "bitmap.emf")), "Invalid metafile");
+  EXPECT_EQ(MessageOf(p, s.Copy(pg::testing::PictureData("quadrants.bmp"), "bitmap.emf")), "Invalid metafile");
   fs::create_directories(s.dir / "folder.bmp");
   EXPECT_EQ(MessageOf(p, s.Path("folder.bmp")).rfind("Cannot open file", 0), 0u);
   EXPECT_EQ(p.Graphic(), kept);
@@ -103,7 +82,7 @@ struct BackPicture : ::testing::Test {
     pg::charts::ApplyChartFormDesign(chart, pie);
     chart.Legend().SetVisible(false);
     chart.SetView3D(false);
-    chart.BackImage().LoadFromFile(Data("quadrants.bmp"));  // 40 x 30
+    chart.BackImage().LoadFromFile(pg::testing::PictureData("quadrants.bmp"));  // 40 x 30
   }
   std::unique_ptr<pg::platform::Bitmap> Draw(int w = 524, int h = 246) {
     return chart.CreatePicture(pg::clWhite, TRect{0, 0, w, h});
@@ -161,7 +140,7 @@ TEST_F(BackPicture, InsidePictureOnlyWhileFlat) {
 }
 
 TEST_F(BackPicture, AJpegIsDecodedWhenTheChartFirstPaintsIt) {
-  Scratch s("lazy");
+  pg::testing::ScratchDir s("picture_lazy");
   pg::platform::Bitmap source(40, 30);
   source.Dc().SetBrush(pg::platform::Brush{pg::platform::BrushStyle::bsSolid, 0x0000FF, nullptr});
   source.Dc().FillRect(TRect{0, 0, 40, 30});

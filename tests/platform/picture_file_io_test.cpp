@@ -1,6 +1,7 @@
 // Picture files written whole or not at all: a write that fails leaves what was
 // there and no temporary file (a failing write over a kept file: the bitmap
 // action's test).
+#include "support/scratch_dir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,19 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Scratch {
-  fs::path dir;
-  explicit Scratch(const std::string& name) : dir(fs::temp_directory_path() / ("pg_file_io_" + name)) {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
-  int Entries() const { return static_cast<int>(std::distance(fs::directory_iterator(dir), fs::directory_iterator())); }
-};
 
 std::string Content(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
@@ -36,7 +24,7 @@ std::string Content(const std::string& path) {
 std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
 TEST(PictureFileIo, WritesAndReplacesWhole) {
-  Scratch s("replace");
+  pg::testing::ScratchDir s("file_io_replace");
   const std::string path = s.Path("pie.bmp");
   ASSERT_TRUE(WriteFileReplacing(path, Bytes("first")));
   EXPECT_EQ(Content(path), "first");
@@ -55,7 +43,7 @@ TEST(PictureFileIo, WritesAndReplacesWhole) {
 }
 
 TEST(PictureFileIo, FailuresLeaveWhatWasThere) {
-  Scratch s("failures");
+  pg::testing::ScratchDir s("file_io_failures");
   EXPECT_FALSE(WriteFileReplacing(s.Path("no folder/pie.bmp"), Bytes("x")));
   fs::create_directories(s.dir / "taken.bmp" / "inner");
   EXPECT_FALSE(WriteFileReplacing(s.Path("taken.bmp"), Bytes("x")));

@@ -82,9 +82,11 @@ void ConvertRow(const jpeg_decompress_struct& c, const JSAMPLE* s, std::uint32_t
   }
 }
 
-}  // namespace
-
-int ReadHeader(std::span<const std::uint8_t> data, Header& header) {
+// Runs body on a decompressor that has read the header of data; 0, or the
+// library's message number when it failed. A failure jumps back here, so body
+// must hold nothing that needs destroying.
+template <typename Body>
+int WithHeader(std::span<const std::uint8_t> data, Body&& body) {
   jpeg_decompress_struct c{};
   ErrorManager errors{};
   InitErrors(errors);
@@ -97,63 +99,47 @@ int ReadHeader(std::span<const std::uint8_t> data, Header& header) {
   jpeg_create_decompress(&c);
   jpeg_mem_src(&c, data.data(), static_cast<unsigned long>(data.size()));
   jpeg_read_header(&c, TRUE);
-  header.width = static_cast<int>(c.image_width);
-  header.height = static_cast<int>(c.image_height);
-  header.grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
-  header.progressive = jpeg_has_multiple_scans(&c);
+  body(c);
   jpeg_destroy_decompress(&c);
   return 0;
 }
 
+}  // namespace
+
+int ReadHeader(std::span<const std::uint8_t> data, Header& header) {
+  return WithHeader(data, [&](jpeg_decompress_struct& c) {
+    header.width = static_cast<int>(c.image_width);
+    header.height = static_cast<int>(c.image_height);
+    header.grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
+    header.progressive = jpeg_has_multiple_scans(&c);
+  });
+}
+
 int OutputSize(std::span<const std::uint8_t> data, const DecodeOptions& options, int& width, int& height) {
-  jpeg_decompress_struct c{};
-  ErrorManager errors{};
-  InitErrors(errors);
-  c.err = &errors.pub;
-  if (setjmp(errors.jump)) {
-    const int code = errors.pub.msg_code;
-    jpeg_destroy_decompress(&c);
-    return code;
-  }
-  jpeg_create_decompress(&c);
-  jpeg_mem_src(&c, data.data(), static_cast<unsigned long>(data.size()));
-  jpeg_read_header(&c, TRUE);
-  Configure(c, options);
-  width = static_cast<int>(c.output_width);
-  height = static_cast<int>(c.output_height);
-  jpeg_destroy_decompress(&c);
-  return 0;
+  return WithHeader(data, [&](jpeg_decompress_struct& c) {
+    Configure(c, options);
+    width = static_cast<int>(c.output_width);
+    height = static_cast<int>(c.output_height);
+  });
 }
 
 int Decode(std::span<const std::uint8_t> data, const DecodeOptions& options, std::span<std::uint32_t> pixels,
            int width, int height) {
-  jpeg_decompress_struct c{};
-  ErrorManager errors{};
-  InitErrors(errors);
-  c.err = &errors.pub;
-  if (setjmp(errors.jump)) {
-    const int code = errors.pub.msg_code;
-    jpeg_destroy_decompress(&c);
-    return code;
-  }
-  jpeg_create_decompress(&c);
-  jpeg_mem_src(&c, data.data(), static_cast<unsigned long>(data.size()));
-  jpeg_read_header(&c, TRUE);
-  Configure(c, options);
-  if (static_cast<int>(c.output_width) != width || static_cast<int>(c.output_height) != height ||
-      pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-    ERREXIT(&c, JERR_BAD_BUFFER_MODE);  // the caller's buffer does not fit
-  jpeg_start_decompress(&c);
-  JSAMPARRAY row = (*c.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE,
-                                          c.output_width * static_cast<unsigned>(c.output_components), 1);
-  while (c.output_scanline < c.output_height) {
-    const std::size_t y = c.output_scanline;
-    if (jpeg_read_scanlines(&c, row, 1) != 1) break;
-    ConvertRow(c, row[0], pixels.data() + y * static_cast<std::size_t>(width));
-  }
-  jpeg_finish_decompress(&c);
-  jpeg_destroy_decompress(&c);
-  return 0;
+  return WithHeader(data, [&](jpeg_decompress_struct& c) {
+    Configure(c, options);
+    if (static_cast<int>(c.output_width) != width || static_cast<int>(c.output_height) != height ||
+        pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+      ERREXIT(&c, JERR_BAD_BUFFER_MODE);  // the caller's buffer does not fit
+    jpeg_start_decompress(&c);
+    JSAMPARRAY row = (*c.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE,
+                                            c.output_width * static_cast<unsigned>(c.output_components), 1);
+    while (c.output_scanline < c.output_height) {
+      const std::size_t y = c.output_scanline;
+      if (jpeg_read_scanlines(&c, row, 1) != 1) break;
+      ConvertRow(c, row[0], pixels.data() + y * static_cast<std::size_t>(width));
+    }
+    jpeg_finish_decompress(&c);
+  });
 }
 
 int Encode(std::span<const std::uint32_t> pixels, int width, int height, int quality, bool progressive,
