@@ -21,6 +21,9 @@ int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& 
 // uses it for the controls that are not windows (pictures, labels).
 void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogContext& state);
 
+// How the dialog ended: the result and the text of every edit and list.
+DialogOutcome CollectOutcome(const DialogTemplate& dialog, const DialogContext& state, int result);
+
 // The visible control of that name, or null.
 const DialogControl* FindVisible(const DialogTemplate& dialog, std::string_view name);
 

@@ -99,4 +99,12 @@ std::string DescribeDialog(const DialogTemplate& dialog, const DialogContext& st
   return out;
 }
 
+DialogOutcome CollectOutcome(const DialogTemplate& dialog, const DialogContext& state, int result) {
+  DialogOutcome out;
+  out.modalResult = result;
+  for (const auto& c : dialog.controls)
+    if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kList) out.values.emplace_back(c.name, state.Text(c.name));
+  return out;
+}
+
 }  // namespace pg::platform

@@ -35,11 +35,7 @@ constexpr std::array<DirectionWord, 9> kDirections = {{
 }  // namespace
 
 void ChartMonochrome(TChartImageForm& w, const ActionParams& p) {
-  switch (params::ReadBoolWord(p.at(1))) {
-    case params::BoolWord::On: w.Chart1().SetMonochrome(true); break;
-    case params::BoolWord::Off: w.Chart1().SetMonochrome(false); break;
-    case params::BoolWord::Neither: break;
-  }
+  if (const auto on = params::ReadBoolValue(p.at(1))) w.Chart1().SetMonochrome(*on);
 }
 
 void ChartColor(TChartImageForm& w, const ActionParams& p) {
@@ -68,11 +64,8 @@ void ChartPicture(TChartImageForm& w, const ActionParams& p) {
   auto& chart = w.Chart1();
   // A picture that does not load ends the action: the old one and its settings stay.
   chart.BackImage().LoadFromFile(p.at(2));
-  switch (params::ReadBoolWord(p.at(1))) {
-    case params::BoolWord::On: chart.SetBackImageInside(false); break;
-    case params::BoolWord::Off: chart.SetBackImageInside(true); break;
-    case params::BoolWord::Neither: break;
-  }
+  // "True" puts the picture over the whole panel, "False" inside the plot.
+  if (const auto whole = params::ReadBoolValue(p.at(1))) chart.SetBackImageInside(!*whole);
   const std::string& mode = p.at(3);
   if (mode == "Stretch") chart.SetBackImageMode(TBackImageMode::pbmStretch);
   if (mode == "Tile") chart.SetBackImageMode(TBackImageMode::pbmTile);

@@ -14,8 +14,7 @@ engine::TChartLegend& LegendOf(TChartImageForm& w) { return w.Chart1().Legend();
 
 void LegendVisible(TChartImageForm& w, const ActionParams& p) {
   // Only the exact on and off words change anything.
-  const auto word = params::ReadBoolWord(p.at(1));
-  if (word != params::BoolWord::Neither) LegendOf(w).SetVisible(word == params::BoolWord::On);
+  if (const auto on = params::ReadBoolValue(p.at(1))) LegendOf(w).SetVisible(*on);
 }
 
 // All five fields are read before the font changes, so a short description changes nothing.
@@ -32,13 +31,11 @@ void LegendColorWidth(TChartImageForm& w, const ActionParams& p) {
 }
 
 void LegendInverted(TChartImageForm& w, const ActionParams& p) {
-  const auto word = params::ReadBoolWord(p.at(1));
-  if (word != params::BoolWord::Neither) LegendOf(w).SetInverted(word == params::BoolWord::On);
+  if (const auto on = params::ReadBoolValue(p.at(1))) LegendOf(w).SetInverted(*on);
 }
 
 void LegendResize(TChartImageForm& w, const ActionParams& p) {
-  const auto word = params::ReadBoolWord(p.at(1));
-  if (word != params::BoolWord::Neither) LegendOf(w).SetResizeChart(word == params::BoolWord::On);
+  if (const auto on = params::ReadBoolValue(p.at(1))) LegendOf(w).SetResizeChart(*on);
 }
 
 // The colour is set before the size is read: a bad size keeps the new colour.

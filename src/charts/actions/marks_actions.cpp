@@ -52,8 +52,7 @@ void ApplyChoice(const std::pair<std::string_view, T> (&table)[N], const std::st
 
 void MarksVisible(TChartImageForm& w, const ActionParams& p) {
   // Only the exact on and off words change anything.
-  const auto word = params::ReadBoolWord(p.at(1));
-  if (word != params::BoolWord::Neither) MarksOf(w).SetVisible(word == params::BoolWord::On);
+  if (const auto on = params::ReadBoolValue(p.at(1))) MarksOf(w).SetVisible(*on);
 }
 
 void MarksStyle(TChartImageForm& w, const ActionParams& p) {
@@ -61,8 +60,7 @@ void MarksStyle(TChartImageForm& w, const ActionParams& p) {
 }
 
 void MarksTransparent(TChartImageForm& w, const ActionParams& p) {
-  const auto word = params::ReadBoolWord(p.at(1));
-  if (word != params::BoolWord::Neither) MarksOf(w).SetTransparent(word == params::BoolWord::On);
+  if (const auto on = params::ReadBoolValue(p.at(1))) MarksOf(w).SetTransparent(*on);
 }
 
 // The fields of the font take effect one by one: a failing field keeps the
@@ -89,8 +87,7 @@ void MarksFrame(TChartImageForm& w, const ActionParams& p) {
 }
 
 void MarksFrVisible(TChartImageForm& w, const ActionParams& p) {
-  const auto word = params::ReadBoolWord(p.at(1));
-  if (word != params::BoolWord::Neither) MarksOf(w).Frame().SetVisible(word == params::BoolWord::On);
+  if (const auto on = params::ReadBoolValue(p.at(1))) MarksOf(w).Frame().SetVisible(*on);
 }
 
 void MarksFrStyle(TChartImageForm& w, const ActionParams& p) {

@@ -30,13 +30,7 @@ class SoftDialog final : public ScriptedDialog {
           }
     return false;
   }
-  DialogOutcome Outcome(int result) const {
-    DialogOutcome out;
-    out.modalResult = result;
-    for (const auto& c : dialog_.controls)
-      if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kList) out.values.emplace_back(c.name, Text(c.name));
-    return out;
-  }
+  DialogOutcome Outcome(int result) const { return CollectOutcome(dialog_, *this, result); }
 
  private:
   const DialogTemplate& dialog_;

@@ -113,13 +113,7 @@ class Win32Dialog final : public ScriptedDialog {
   // frame window stalls for seconds.
   int RunScripted(ScriptedUser& user) { return RunScript(user, t_, *this); }
 
-  DialogOutcome Outcome(int result) const {
-    DialogOutcome out;
-    out.modalResult = result;
-    for (const auto& c : t_.controls)
-      if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kList) out.values.emplace_back(c.name, Text(c.name));
-    return out;
-  }
+  DialogOutcome Outcome(int result) const { return CollectOutcome(t_, *this, result); }
 
  private:
   static void Register() {
