@@ -12,6 +12,36 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w || true
 fi
+# The prefix as the module's users have it, set once:
+# - windows are shown on a desktop of Wine's own: with no window manager on the
+#   display, hiding or destroying a shown top-level window otherwise waits
+#   seconds for one, and editors are shown windows;
+# - the Windows core font names exist (as their metric twins, the same the
+#   portable platform uses), so the font dialog lists and returns them.
+if [ ! -f "$WINEPREFIX/.pg-user-setup" ]; then
+  reg="$WINEPREFIX/drive_c/pg-user-setup.reg"
+  cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x1024"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Liberation Sans"
+"MS Sans Serif"="Liberation Sans"
+"Tahoma"="Liberation Sans"
+"Verdana"="Liberation Sans"
+"Times New Roman"="Liberation Serif"
+"Courier New"="Liberation Mono"
+REG
+  wine regedit /S 'C:\pg-user-setup.reg' >/dev/null 2>&1 || true
+  wineserver -w || true
+  rm -f "$reg"
+  touch "$WINEPREFIX/.pg-user-setup"
+fi
 # The module's users run a Cyrillic Windows: its default character set is code
 # page 1251. Wine takes the system code page from the locale's name (env keeps
 # the shell from trying to load a locale that need not be installed).

@@ -130,7 +130,8 @@ platform::DialogTemplate BuildEditorWindow(const EditorSpec& editorTable, std::s
   auto description = LabelAt("description", 16, g.descriptionTop + g.descriptionTextOffset, editorTable.description);
   description.bounds.bottom = g.descriptionTop + 75;
   d.controls.push_back(std::move(description));
-  d.controls.push_back(PictureAt("logo", 25, g.logoTop, LogoPicture()));
+  d.icon = LogoPicture();
+  d.controls.push_back(PictureAt("logo", 25, g.logoTop, d.icon));
   auto credit = LabelAt("credit", 70, g.creditTop, "Pirogram\nPlotwright");
   credit.font.face = "Comic Sans MS";
   credit.font.height = -9;

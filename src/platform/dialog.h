@@ -57,6 +57,7 @@ struct DialogTemplate {
   int clientWidth = 0;
   int clientHeight = 0;
   Color background = 0xFFFFFF;
+  std::shared_ptr<const Bitmap> icon;  // the window's icon, where the system shows one
   std::vector<DialogControl> controls;  // in tab order; the first edit has the focus
   // Buttons without a modal result call this with their name.
   std::function<void(DialogContext&, const std::string& name)> onClick;

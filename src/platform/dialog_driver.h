@@ -11,6 +11,13 @@ class ScriptedDialog : public DialogContext {
  public:
   // Selects the list item with this text; false when the list has none.
   virtual bool Select(std::string_view name, std::string_view word) = 0;
+  // Presses a button as a click would; answers the modal result when that
+  // ends the dialog, kMrNone otherwise.
+  virtual int Press(const DialogControl& button) = 0;
+  // Closes the dialog by its frame; answers the result that leaves it with.
+  virtual int Close() = 0;
+  // Writes the dialog as it looks now to a PNG file.
+  virtual bool Snapshot(const std::string& pngPath) = 0;
 };
 
 // Runs steps from user until one closes the dialog; the steps are used up.

@@ -34,20 +34,19 @@ int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& 
         break;
       case Kind::kPress:
         if (!c || (c->kind != ControlKind::kButton && c->kind != ControlKind::kPictureButton)) break;
-        if (c->modalResult != kMrNone) return c->modalResult;
-        if (dialog.onClick) dialog.onClick(open, c->name);
+        if (const int result = open.Press(*c); result != kMrNone) return result;
         break;
       case Kind::kShow:
         if (user.report) user.report(DescribeDialog(dialog, open));
         break;
       case Kind::kSnapshot:
-        SnapshotDialog(dialog, open, step.text);
+        open.Snapshot(step.text);
         break;
       case Kind::kClose:
-        return kMrCancel;
+        return open.Close();
     }
   }
-  return kMrCancel;
+  return open.Close();
 }
 
 namespace {

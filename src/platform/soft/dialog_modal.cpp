@@ -30,6 +30,13 @@ class SoftDialog final : public ScriptedDialog {
           }
     return false;
   }
+  int Press(const DialogControl& button) override {
+    if (button.modalResult != kMrNone) return button.modalResult;
+    if (dialog_.onClick) dialog_.onClick(*this, button.name);
+    return kMrNone;
+  }
+  int Close() override { return kMrCancel; }
+  bool Snapshot(const std::string& pngPath) override { return SnapshotDialog(dialog_, *this, pngPath); }
   DialogOutcome Outcome(int result) const { return CollectOutcome(dialog_, *this, result); }
 
  private:

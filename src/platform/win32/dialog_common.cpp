@@ -1,5 +1,5 @@
-// The system's colour and font dialogs. A scripted user, when set, answers
-// instead of a person.
+// The system's colour and font dialogs, owned by the active window (the
+// editor that opened them). A scripted user fills them in like a person.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -8,23 +8,7 @@
 #include "platform/dialog.h"
 
 namespace pg::platform {
-namespace {
-
-template <typename T>
-std::optional<T> ScriptedAnswer(std::deque<std::optional<T>>& answers) {
-  if (answers.empty()) return std::nullopt;
-  auto answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
-}  // namespace
-
 std::optional<Color> ChooseColourDialog(Color initial) {
-  if (ScriptedUser* user = CurrentScriptedUser()) {
-    user->colourOpenedOn = initial;
-    return ScriptedAnswer(user->colourAnswers);
-  }
   static COLORREF custom[16] = {};
   CHOOSECOLORA cc{};
   cc.lStructSize = sizeof(cc);
@@ -37,10 +21,6 @@ std::optional<Color> ChooseColourDialog(Color initial) {
 }
 
 std::optional<FontChoice> ChooseFontDialog(const FontChoice& initial) {
-  if (ScriptedUser* user = CurrentScriptedUser()) {
-    user->fontOpenedOn = initial;
-    return ScriptedAnswer(user->fontAnswers);
-  }
   LOGFONTA lf{};
   lf.lfHeight = initial.font.height;
   lf.lfWeight = initial.font.weight;

@@ -1,6 +1,7 @@
 // Modal dialogs as real windows: edits, drop-down lists and buttons are
 // system controls; pictures and labels are painted by the window itself.
-// A scripted user, when set, operates the open window instead of a person.
+// The dialog always runs its own modal loop; a scripted user reaches it from
+// a timer of the same thread (see dialog_window_driver.cpp).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,7 +11,10 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/bitmap.h"
 #include "platform/dialog_driver.h"
+#include "platform/win32/bitmap_impl.h"
+#include "platform/win32/dialog_window_driver.h"
 #include "platform/win32/gdi_device_context.h"
 
 namespace pg::platform {
@@ -48,9 +52,11 @@ class Win32Dialog final : public ScriptedDialog {
     tooltip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, wnd_,
                                  nullptr, ThisModule(), nullptr);
     for (std::size_t i = 0; i < t.controls.size(); ++i) CreateControl(i);
+    SetIcon();
   }
   ~Win32Dialog() override {
     if (wnd_) ::DestroyWindow(wnd_);
+    if (icon_) ::DestroyIcon(icon_);
     for (HFONT f : fonts_) ::DeleteObject(f);
   }
   Win32Dialog(const Win32Dialog&) = delete;
@@ -90,7 +96,28 @@ class Win32Dialog final : public ScriptedDialog {
     return true;
   }
 
-  int RunPerson() {
+  int Press(const DialogControl& button) override {
+    const auto it = windows_.find(button.name);
+    if (it != windows_.end()) ::SendMessageA(it->second, BM_CLICK, 0, 0);
+    return result_;
+  }
+  int Close() override {
+    ::SendMessageA(wnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return result_;
+  }
+  // The pixels the window shows on the screen, its controls included.
+  bool Snapshot(const std::string& pngPath) override {
+    ::RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Bitmap picture(t_.clientWidth, t_.clientHeight);
+    if (picture.Empty()) return false;
+    HDC screen = ::GetDC(wnd_);
+    ::BitBlt(picture.impl().dc, 0, 0, picture.Width(), picture.Height(), screen, 0, 0, SRCCOPY);
+    ::ReleaseDC(wnd_, screen);
+    ::GdiFlush();
+    return picture.SavePng(pngPath);
+  }
+
+  int Run() {
     ::ShowWindow(wnd_, SW_SHOW);
     FocusFirst();
     MSG msg;
@@ -107,11 +134,6 @@ class Win32Dialog final : public ScriptedDialog {
     }
     return result_;
   }
-
-  // The scripted user works on the real controls of the window, which stays
-  // unmapped: without a window manager (a test display) every unmap of a shown
-  // frame window stalls for seconds.
-  int RunScripted(ScriptedUser& user) { return RunScript(user, t_, *this); }
 
   DialogOutcome Outcome(int result) const { return CollectOutcome(t_, *this, result); }
 
@@ -171,6 +193,38 @@ class Win32Dialog final : public ScriptedDialog {
     windows_[c.name] = w;
   }
 
+  // The template's picture as the frame's icon (the system scales it); the
+  // class icon stays when there is none.
+  void SetIcon() {
+    if (!t_.icon || t_.icon->Empty()) return;
+    const int w = t_.icon->Width(), h = t_.icon->Height();
+    // A 24-bit copy: the picture's fourth byte is no alpha channel, and an
+    // icon would read it as one.
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP colour = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const std::vector<std::uint8_t> opaque(static_cast<std::size_t>((w + 15) / 16 * 2 * h), 0);
+    HBITMAP mask = ::CreateBitmap(w, h, 1, 1, opaque.data());
+    if (colour && mask) {
+      HDC copy = ::CreateCompatibleDC(nullptr);
+      HGDIOBJ old = ::SelectObject(copy, colour);
+      ::BitBlt(copy, 0, 0, w, h, t_.icon->impl().dc, 0, 0, SRCCOPY);
+      ::SelectObject(copy, old);
+      ::DeleteDC(copy);
+      ICONINFO info{};
+      info.fIcon = TRUE;
+      info.hbmMask = mask;
+      info.hbmColor = colour;
+      icon_ = ::CreateIconIndirect(&info);
+    }
+    if (colour) ::DeleteObject(colour);
+    if (mask) ::DeleteObject(mask);
+    if (!icon_) return;
+    ::SendMessageA(wnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    ::SendMessageA(wnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  }
+
   void FocusFirst() {
     for (const auto& c : t_.controls)
       if (c.visible && (c.kind == ControlKind::kEdit || c.kind == ControlKind::kList)) {
@@ -228,6 +282,12 @@ class Win32Dialog final : public ScriptedDialog {
       ::SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
     auto* self = reinterpret_cast<Win32Dialog*>(::GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (self && msg == ScriptedDialogMessage() && lp) {
+      auto* link = reinterpret_cast<OpenDialogLink*>(lp);
+      link->dialog = self;
+      link->layout = &self->t_;
+      return 1;
+    }
     if (self) {
       switch (msg) {
         case WM_PAINT: self->Paint(); return 0;
@@ -252,6 +312,7 @@ class Win32Dialog final : public ScriptedDialog {
   const DialogTemplate& t_;
   HWND wnd_ = nullptr;
   HWND tooltip_ = nullptr;
+  HICON icon_ = nullptr;
   std::map<std::string, HWND> windows_;
   std::vector<HFONT> fonts_;
   int result_ = kMrNone;
@@ -262,8 +323,7 @@ class Win32Dialog final : public ScriptedDialog {
 DialogOutcome RunModalDialog(const DialogTemplate& dialog) {
   Win32Dialog open(dialog);
   if (!open.Created()) return DialogOutcome{};
-  ScriptedUser* user = CurrentScriptedUser();
-  return open.Outcome(user ? open.RunScripted(*user) : open.RunPerson());
+  return open.Outcome(open.Run());
 }
 
 }  // namespace pg::platform

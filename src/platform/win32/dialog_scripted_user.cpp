@@ -1,36 +1,21 @@
-// The scripted user is set by the host and read by the module, which on
-// Windows are two modules with two copies of this code. They meet in a small
-// named memory block of the process that holds the pointer.
-#include <windows.h>
-
-#include <string>
-
+// The scripted user of this module copy. The host and the module are two
+// copies of the platform code; only the host's copy sets a user, and its timer
+// drives whatever dialog the module opens on the host's thread.
 #include "platform/dialog.h"
+#include "platform/win32/dialog_window_driver.h"
 
 namespace pg::platform {
 namespace {
 
-ScriptedUser** SharedCell() {
-  static ScriptedUser** cell = [] {
-    const std::string name = "Local\\PirogramScriptedUser." + std::to_string(::GetCurrentProcessId());
-    HANDLE mapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                          sizeof(ScriptedUser*), name.c_str());
-    if (!mapping) return static_cast<ScriptedUser**>(nullptr);
-    // The mapping stays open for the life of the process: both copies need it.
-    return static_cast<ScriptedUser**>(::MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(ScriptedUser*)));
-  }();
-  return cell;
-}
+ScriptedUser* g_user = nullptr;
 
 }  // namespace
 
-ScriptedUser* CurrentScriptedUser() {
-  ScriptedUser** cell = SharedCell();
-  return cell ? *cell : nullptr;
-}
+ScriptedUser* CurrentScriptedUser() { return g_user; }
 
 void SetScriptedUser(ScriptedUser* user) {
-  if (ScriptedUser** cell = SharedCell()) *cell = user;
+  g_user = user;
+  DriveDialogsOfThisThread(user);
 }
 
 }  // namespace pg::platform
