@@ -71,11 +71,18 @@ std::optional<platform::FontChoice> ReadFontAnswer(const std::vector<std::string
 }
 
 void Edit(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print) {
-  if (w.size() < 2) throw ScriptError("usage: edit ACTION \"p1\" ...");
-  const ReceivedRow* row = session.FindAction(w[1]);
-  if (!row) throw ScriptError("no action " + w[1]);
-  const std::size_t count = static_cast<std::size_t>(row->count);
-  if (w.size() - 2 > count) throw ScriptError(w[1] + " takes " + std::to_string(count) + " parameter(s)");
+  if (w.size() < 2) throw ScriptError("usage: edit ACTION|ID \"p1\" ...");
+  // A number calls that raw id with just the given slots: ids the module has
+  // no editor for must be refused without touching them.
+  std::int32_t id = 0;
+  std::size_t count = w.size() - 2;
+  if (!text::TryStrToInt(w[1], id)) {
+    const ReceivedRow* row = session.FindAction(w[1]);
+    if (!row) throw ScriptError("no action " + w[1]);
+    id = row->id;
+    count = static_cast<std::size_t>(row->count);
+    if (w.size() - 2 > count) throw ScriptError(w[1] + " takes " + std::to_string(count) + " parameter(s)");
+  }
   std::vector<abi::ParamSlot> block(count + 1, nullptr);
   for (std::size_t i = 2; i < w.size(); ++i) block[i - 2] = ModuleSession::NewHostString(w[i]);
 
@@ -86,7 +93,7 @@ void Edit(ModuleSession& session, const std::vector<std::string>& w, const Dialo
     print(t);
   };
   const auto allocated = session.Ledger().Allocated(), freed = session.Ledger().Freed();
-  const bool result = session.Edit(row->id, block.data());
+  const bool result = session.Edit(id, block.data());
   user.report = nullptr;
   print(std::string("edit -> ") + (result ? "true" : "false"));
   for (std::size_t k = 0; k < count; ++k)
