@@ -6,6 +6,7 @@
 #include "framework/text/codepage.h"
 #include "framework/text/int_parse.h"
 #include "dialog_commands.h"
+#include "memory_report.h"
 #include "script_line.h"
 #include "window_commands.h"
 
@@ -74,6 +75,9 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
     } else {
       throw ScriptError("usage: option decimal-separator C");
     }
+  } else if (cmd == "memory") {
+    NeedWords(w, 2, "memory LABEL");
+    Print(MemoryReport(w[1]));
   } else if (cmd == "pick") {
     NeedWords(w, 2, "pick \"NAME\" | pick cancel");
     session_.Picks().push_back(w[1] == "cancel" ? std::nullopt : std::optional<std::string>(w[1]));
