@@ -121,18 +121,26 @@ void TPieSeries::OnParentChartChanged(TSeriesOwner* oldChart) {
   v.SetTilt(0);
 }
 
-int TPieSeries::LegendItemCount() const {
-  int n = 0;
+// A legend asks for every item's point while it paints: looking each one up
+// from the start made a paint quadratic in the slices.
+const std::vector<int>& TPieSeries::LegendPoints() const {
+  auto& map = legendPoints_;
+  if (map.valid && map.version == XValues().Version() && map.pointCount == PointCount()) return map.points;
+  map.valid = false;
+  map.points.clear();
   for (int i = 0; i < PointCount(); ++i)
-    if (!IsGrouped(i)) ++n;
-  return n;
+    if (!IsGrouped(i)) map.points.push_back(i);
+  map.version = XValues().Version();
+  map.pointCount = PointCount();
+  map.valid = true;
+  return map.points;
 }
 
+int TPieSeries::LegendItemCount() const { return static_cast<int>(LegendPoints().size()); }
+
 int TPieSeries::LegendToPoint(int item) const {
-  int k = -1;
-  for (int i = 0; i < PointCount(); ++i)
-    if (!IsGrouped(i) && ++k == item) return i;
-  return item;
+  const auto& points = LegendPoints();
+  return item >= 0 && static_cast<std::size_t>(item) < points.size() ? points[static_cast<std::size_t>(item)] : item;
 }
 
 void TPieSeries::DoBeforeDrawChart() {

@@ -1,6 +1,7 @@
 #pragma once
 // The pie: slice angles, the Other slice, explode, drawing order and slices,
 // and the marks placed around them.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,8 @@ class TPieSeries : public TCircledSeries {
 
  private:
   void DrawSlice(int index);
+  // The point of each legend item, in order.
+  const std::vector<int>& LegendPoints() const;
 
   bool dark3D_ = true;
   int explodeBiggest_ = 0;
@@ -93,6 +96,13 @@ class TPieSeries : public TCircledSeries {
   std::vector<TPieSliceSpan> spans_;
   bool anyExploded_ = false;
   platform::TPoint sliceStart_{};
+  // Kept while the X values (which mark the grouped points) stay as they were.
+  mutable struct {
+    bool valid = false;
+    std::uint64_t version = 0;
+    int pointCount = 0;
+    std::vector<int> points;
+  } legendPoints_;
 };
 
 }  // namespace pg::engine

@@ -1,6 +1,7 @@
 #pragma once
 // One list of point values of a series (the X values, the Y values ...), with
 // its order rule, multiplier and cached statistics.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -62,9 +63,16 @@ class TChartValueList {
   // pie keeps the total from before it grouped small slices together.
   void SetTotalABS(double total);
 
+  // Counts every change of the values or the multiplier: what is worked out
+  // from the values can be kept until this moves on.
+  std::uint64_t Version() const { return version_; }
+
  private:
   void CheckIndex(int index) const;
-  void Changed() { dirty_ = true; }
+  void Changed() {
+    dirty_ = true;
+    ++version_;
+  }
   void Recalculate() const;
 
   TChartSeries& owner_;
@@ -75,6 +83,7 @@ class TChartValueList {
   bool dateTime_ = false;
   std::string valueSource_;
 
+  std::uint64_t version_ = 0;
   mutable bool dirty_ = true;
   mutable double minValue_ = 0;
   mutable double maxValue_ = 0;

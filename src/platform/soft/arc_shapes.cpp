@@ -2,6 +2,8 @@
 // screen from the start radial to the end radial.
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "platform/soft/line_raster.h"
 #include "platform/soft/shape_raster.h"
@@ -31,17 +33,47 @@ struct Sector {
   int cx, cy;
   double start, sweep;
   double AngleOf(double x, double y) const { return std::atan2(cy - y, x - cx); }
-  double Offset(int x, int y) const { return Wrap(AngleOf(x, y) - start); }
-  bool Contains(int x, int y) const { return Offset(x, y) <= sweep + 1e-9; }
+  double OffsetOf(double angle) const { return Wrap(angle - start); }
+  bool Contains(int x, int y) const { return OffsetOf(AngleOf(x, y)) <= sweep + 1e-9; }
 };
 
-// The outline pixels inside the sector, in order from the start radial.
-std::vector<TPoint> ArcPixels(const Coverage& edge, const Sector& s) {
-  std::vector<std::pair<double, TPoint>> found;
+// An outline pixel with its angle about the sector's centre.
+struct EdgePixel {
+  int x, y;
+  double angle;
+};
+
+// The outline of the ellipse in box b, in scan order, with each pixel's angle.
+// The slices of a pie share one ellipse, so the last one traced is kept: tracing
+// and measuring it for every slice was most of a flat pie's paint.
+const std::vector<EdgePixel>& EllipseEdge(const TRect& b, const TRect& area, const Sector& s) {
+  static struct {
+    bool valid = false;
+    TRect box, area;
+    std::vector<EdgePixel> pixels;
+  } last;
+  if (last.valid && last.box == b && last.area == area) return last.pixels;
+  Coverage shape(area);
+  AddEllipse(shape, b);
+  const Coverage edge = Outline(shape);
+  last.valid = false;
+  last.pixels.clear();
   edge.ForEachSpan([&](int y, int x0, int x1) {
-    for (int x = x0; x < x1; ++x)
-      if (s.Contains(x, y)) found.push_back({s.Offset(x, y), TPoint{x, y}});
+    for (int x = x0; x < x1; ++x) last.pixels.push_back(EdgePixel{x, y, s.AngleOf(x, y)});
   });
+  last.box = b;
+  last.area = area;
+  last.valid = true;
+  return last.pixels;
+}
+
+// The outline pixels inside the sector, in order from the start radial.
+std::vector<TPoint> ArcPixels(const std::vector<EdgePixel>& edge, const Sector& s) {
+  std::vector<std::pair<double, TPoint>> found;
+  for (const EdgePixel& e : edge) {
+    const double offset = s.OffsetOf(e.angle);
+    if (offset <= s.sweep + 1e-9) found.push_back({offset, TPoint{e.x, e.y}});
+  }
   std::sort(found.begin(), found.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
   std::vector<TPoint> out;
   out.reserve(found.size());
@@ -50,19 +82,17 @@ std::vector<TPoint> ArcPixels(const Coverage& edge, const Sector& s) {
 }
 
 // The outline pixel whose direction is nearest to the angle.
-TPoint NearestOnOutline(const Coverage& edge, const Sector& s, double angle) {
+TPoint NearestOnOutline(const std::vector<EdgePixel>& edge, const Sector& s, double angle) {
   TPoint best{s.cx, s.cy};
   double bestD = 1e9;
-  edge.ForEachSpan([&](int y, int x0, int x1) {
-    for (int x = x0; x < x1; ++x) {
-      double d = Wrap(s.AngleOf(x, y) - angle);
-      d = std::min(d, kTwoPi - d);
-      if (d < bestD) {
-        bestD = d;
-        best = TPoint{x, y};
-      }
+  for (const EdgePixel& e : edge) {
+    double d = Wrap(e.angle - angle);
+    d = std::min(d, kTwoPi - d);
+    if (d < bestD) {
+      bestD = d;
+      best = TPoint{e.x, e.y};
     }
-  });
+  }
   return best;
 }
 
@@ -95,9 +125,7 @@ void SoftDeviceContext::DrawArcShape(const TRect& box, TPoint start, TPoint end,
   s.sweep = Wrap(s.AngleOf(end.x, end.y) - s.start);
   if (s.sweep < 1e-12) s.sweep = kTwoPi;
 
-  Coverage shape(area);
-  AddEllipse(shape, b);
-  const Coverage edge = Outline(shape);
+  const std::vector<EdgePixel>& edge = EllipseEdge(b, area, s);
   const std::vector<TPoint> arc = ArcPixels(edge, s);
   const TPoint centre{s.cx, s.cy};
   const TPoint from = NearestOnOutline(edge, s, s.start);

@@ -2,6 +2,7 @@
 // stretching.
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -71,6 +72,36 @@ void SoftDeviceContext::BitBlt(int x, int y, int width, int height, const Bitmap
   StretchBlt(TRect{x, y, x + width, y + height}, src, TRect{srcX, srcY, srcX + width, srcY + height}, rop);
 }
 
+// A copy at the same size from another surface, row by row: the same pixels the
+// stepping below picks (each destination pixel takes the source pixel at the
+// same offset), without building the step tables and the whole copy first.
+void SoftDeviceContext::CopyUnscaled(const TRect& dest, const Surface& from, int srcX, int srcY, BlitRop rop) {
+  const int x0 = std::max(dest.left, 0), x1 = std::min(dest.right, surface_.Width());
+  const int y0 = std::max(dest.top, 0), y1 = std::min(dest.bottom, surface_.Height());
+  for (int y = y0; y < y1; ++y) {
+    const int sy = srcY + (y - dest.top);
+    if (sy < 0 || sy >= from.Height()) continue;
+    // The columns whose source pixel lies inside the source.
+    const int dx = srcX - dest.left;
+    const int a = std::max(x0, -dx), b = std::min(x1, from.Width() - dx);
+    if (a >= b) continue;
+    const std::uint32_t* in = from.Row(sy) + (a + dx);
+    std::uint32_t* out = surface_.Row(y) + a;
+    const int n = b - a;
+    if (rop == BlitRop::kSrcCopy && !clip_ && !surface_.Mono()) {
+      // Pixels are stored as 0x00RRGGBB and read masked, so a plain copy of the
+      // row is the masked copy.
+      std::memcpy(out, in, static_cast<std::size_t>(n) * sizeof *out);
+      continue;
+    }
+    for (int i = 0; i < n; ++i) {
+      if (clip_ && !clip_->Has(a + i, y)) continue;
+      const std::uint32_t px = surface_.Mono() ? ReduceCopiedColor(in[i] & 0xFFFFFF) : in[i] & 0xFFFFFF;
+      out[i] = Combine(rop, px, out[i] & 0xFFFFFF);
+    }
+  }
+}
+
 void SoftDeviceContext::StretchBlt(const TRect& destIn, const Bitmap& src, const TRect& srcIn, BlitRop rop) {
   const TRect dest = Clamped(destIn), srcRect = Clamped(srcIn);
   const Surface& from = *src.impl().surface;
@@ -79,6 +110,11 @@ void SoftDeviceContext::StretchBlt(const TRect& destIn, const Bitmap& src, const
   if (from.Width() == 0 || dw == 0 || dh == 0 || sw == 0 || sh == 0) return;
   const int dxStep = dest.Width() < 0 ? -1 : 1, dyStep = dest.Height() < 0 ? -1 : 1;
   const int sxStep = srcRect.Width() < 0 ? -1 : 1, syStep = srcRect.Height() < 0 ? -1 : 1;
+  if (&from != &surface_ && dest.Width() == srcRect.Width() && dest.Height() == srcRect.Height() && dxStep > 0 &&
+      dyStep > 0) {
+    CopyUnscaled(dest, from, srcRect.left, srcRect.top, rop);
+    return;
+  }
   const auto cols = VisibleSteps(dw, dest.left, dxStep, surface_.Width(), sw, srcRect.left, sxStep, true);
   const auto rows = VisibleSteps(dh, dest.top, dyStep, surface_.Height(), sh, srcRect.top, syStep, false);
 

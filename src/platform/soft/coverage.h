@@ -27,9 +27,10 @@ class Coverage {
   void ForEachSpan(F&& f) const {
     if (count_ == 0) return;
     for (int y = minY_; y <= maxY_; ++y) {
-      const std::uint8_t* row = &bits_[static_cast<std::size_t>(y - bounds_.top) * width_];
-      int x = minX_ - bounds_.left;
-      const int end = maxX_ - bounds_.left + 1;
+      const std::size_t r = static_cast<std::size_t>(y - bounds_.top);
+      const std::uint8_t* row = &bits_[r * width_];
+      int x = rowMinX_[r] - bounds_.left;
+      const int end = rowMaxX_[r] - bounds_.left + 1;
       while (x < end) {
         while (x < end && !row[x]) ++x;
         const int start = x;
@@ -45,6 +46,10 @@ class Coverage {
   std::vector<std::uint8_t> bits_;
   long long count_ = 0;
   int minX_ = 0, minY_ = 0, maxX_ = 0, maxY_ = 0;  // of the covered pixels
+  // Each row's covered columns lie within these (they never shrink): a span walk
+  // reads only them, not the whole width, which thin shapes (slice edges, mark
+  // arrows) left mostly empty.
+  std::vector<int> rowMinX_, rowMaxX_;
 };
 
 }  // namespace pg::platform::soft

@@ -4,8 +4,11 @@
 // so text measures the same on every machine with the project's fonts.
 #include <cairo.h>
 
+#include <array>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/graphics.h"
 
@@ -21,6 +24,22 @@ struct ResolvedFont {
   double strikeoutPosition = 0;  // pixels above the baseline
   double strikeoutThickness = 1;
   int codePage = 1251;
+
+  // The glyph and both advances of each code page byte, filled on first use:
+  // text was laid out by asking cairo character by character on every measure
+  // and every draw.
+  struct ByteGlyph {
+    bool known = false;
+    unsigned long glyph = 0;
+    int measuredAdvance = 0;
+    int drawnAdvance = 0;
+  };
+  mutable std::array<ByteGlyph, 256> byteGlyphs{};
+  // The inked pixels of each glyph drawn alone, from its pen position on the
+  // baseline: text is these put side by side (glyphs drawn without smoothing
+  // only ever add whole pixels), so cairo renders each glyph once, not every
+  // text every time it is drawn.
+  mutable std::map<unsigned long, std::vector<TPoint>> glyphPixels;
 
   ResolvedFont() = default;
   ResolvedFont(const ResolvedFont&) = delete;

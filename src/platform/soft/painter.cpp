@@ -43,18 +43,33 @@ bool SourcePixel(const PaintSource& s, int x, int y, std::uint32_t& out) {
 
 }  // namespace
 
+void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& source, int rop2, const Coverage* clip) {
+  if (rop2 == 11 || y < 0 || y >= surface.Height()) return;  // R2_NOP
+  x0 = x0 < 0 ? 0 : x0;
+  x1 = x1 < surface.Width() ? x1 : surface.Width();
+  std::uint32_t* row = surface.Row(y);
+  // The common case, a solid copy, as one fill of the run or of its clipped parts.
+  if (source.kind == PaintSource::Kind::kSolid && rop2 == kRopCopy) {
+    if (!clip) {
+      for (int x = x0; x < x1; ++x) row[x] = source.color;
+      return;
+    }
+    for (int x = x0; x < x1; ++x)
+      if (clip->Has(x, y)) row[x] = source.color;
+    return;
+  }
+  for (int x = x0; x < x1; ++x) {
+    if (clip && !clip->Has(x, y)) continue;
+    std::uint32_t c = 0;
+    if (!SourcePixel(source, x, y, c)) continue;
+    row[x] = ApplyRop2(rop2, c, row[x]);
+  }
+}
+
 void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source, int rop2, const Coverage* clip) {
   if (rop2 == 11) return;  // R2_NOP
-  coverage.ForEachSpan([&](int y, int x0, int x1) {
-    if (y < 0 || y >= surface.Height()) return;
-    std::uint32_t* row = surface.Row(y);
-    for (int x = x0 < 0 ? 0 : x0; x < x1 && x < surface.Width(); ++x) {
-      if (clip && !clip->Has(x, y)) continue;
-      std::uint32_t c = 0;
-      if (!SourcePixel(source, x, y, c)) continue;
-      row[x] = ApplyRop2(rop2, c, row[x]);
-    }
-  });
+  coverage.ForEachSpan(
+      [&](int y, int x0, int x1) { PaintSpan(surface, y, x0, x1, source, rop2, clip); });
 }
 
 }  // namespace pg::platform::soft

@@ -26,6 +26,9 @@ constexpr int kRopCopy = 13;  // R2_COPYPEN
 // `clip` null paints everywhere on the surface.
 void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source, int rop2, const Coverage* clip);
 
+// One run [x0, x1) of row y, as Paint paints each run of a coverage.
+void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& source, int rop2, const Coverage* clip);
+
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dest);
 
 }  // namespace pg::platform::soft

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/bitmap.h"
 #include "platform/soft/color_reduction.h"
@@ -156,7 +157,10 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
   if (!HasPen() || points.empty()) return;
   if (restartDash) dash_.Restart();
   const TRect area = WorkArea(BoxOf(points));
-  Coverage on(area), off(area);
+  Coverage on(area);
+  // Only a dashed pen has gaps to collect.
+  std::optional<Coverage> off;
+  if (dash_.Dashed()) off.emplace(area);
   const std::size_t segments = closed ? points.size() : points.size() - 1;
   const int width = PenWidth();
   for (std::size_t i = 0; i < segments; ++i) {
@@ -167,10 +171,10 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
     }
     StepLine(a, b, false, area, [&](int x, int y) {
       if (dash_.Next()) on.Add(x, y);
-      else off.Add(x, y);
+      else if (off) off->Add(x, y);
     });
   }
-  if (dash_.GapsTakeBackground() && GetBkMode() == kOpaque) PaintCoverage(off, BackgroundSource(), Rop());
+  if (off && dash_.GapsTakeBackground() && GetBkMode() == kOpaque) PaintCoverage(*off, BackgroundSource(), Rop());
   PaintCoverage(on, PenSource(), Rop());
 }
 
@@ -229,28 +233,35 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
     return c;
   };
 
+  // A plain rectangle's fill is rows: painted directly (the legend and the marks
+  // are many small rectangles). The same pixels as the coverage below gives.
+  const auto fillRows = [&](const TRect& r) {
+    const PaintSource source = BrushSource();
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, surface_.Height()); ++y)
+      PaintSpan(surface_, y, r.left, r.right, source, Rop(), clip_.get());
+  };
   if (!HasPen()) {
     // Without an outline GDI fills a rectangle one pixel less to the right and bottom.
-    if (HasBrush())
-      PaintCoverage(plainRect ? region(TRect{b.left, b.top, b.right - 1, b.bottom - 1}, 0, 0)
-                              : region(b, cornerWidth, cornerHeight),
-                    BrushSource(), Rop());
+    if (HasBrush() && plainRect) fillRows(TRect{b.left, b.top, b.right - 1, b.bottom - 1});
+    else if (HasBrush()) PaintCoverage(region(b, cornerWidth, cornerHeight), BrushSource(), Rop());
     return;
   }
   if (plainRect && (b.Width() <= 1 || b.Height() <= 1)) return;
 
   const int w = PenWidth();
+  if (w == 1 && plainRect) {
+    // Inside the one-pixel outline; GDI walks the outline from the top-right
+    // corner, leftwards first.
+    if (HasBrush()) fillRows(TRect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1});
+    const TPoint corners[] = {{b.right - 1, b.top}, {b.left, b.top}, {b.left, b.bottom - 1}, {b.right - 1, b.bottom - 1}};
+    StrokePath(corners, true, true);
+    return;
+  }
   if (w == 1) {
     Coverage shape = region(b, cornerWidth, cornerHeight);
     Coverage edge = Outline(shape);
     shape.Subtract(edge);
     if (HasBrush()) PaintCoverage(shape, BrushSource(), Rop());
-    if (plainRect) {
-      // GDI walks the outline from the top-right corner, leftwards first.
-      const TPoint corners[] = {{b.right - 1, b.top}, {b.left, b.top}, {b.left, b.bottom - 1}, {b.right - 1, b.bottom - 1}};
-      StrokePath(corners, true, true);
-      return;
-    }
     if (!dash_.Dashed()) {
       PaintCoverage(edge, PenSource(), Rop());
       return;
@@ -299,9 +310,10 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
 void SoftDeviceContext::FillRect(const TRect& r) {
   if (!HasBrush()) return;
   const TRect area = Intersect(Normalized(Clamp(r)), surface_.Bounds());
-  Coverage c(area);
-  for (int y = area.top; y < area.bottom; ++y) c.AddSpan(y, area.left, area.right);
-  PaintCoverage(c, BrushSource(), kRopCopy);
+  // A rectangle is its rows: painted directly, without collecting a coverage first.
+  const PaintSource source = BrushSource();
+  for (int y = area.top; y < area.bottom; ++y)
+    PaintSpan(surface_, y, area.left, area.right, source, kRopCopy, clip_.get());
 }
 
 void SoftDeviceContext::SetPixel(int x, int y, Color c) {

@@ -66,6 +66,8 @@ class SoftDeviceContext final : public DeviceContext {
   // A closed shape: fill region and outline by the pen's width and style.
   void DrawClosedShape(const TRect& box, int cornerWidth, int cornerHeight, bool ellipse);
   void DrawArcShape(const TRect& box, TPoint start, TPoint end, bool pie);
+  // StretchBlt's copy when nothing is scaled or mirrored and the source is another surface.
+  void CopyUnscaled(const TRect& dest, const Surface& from, int srcX, int srcY, BlitRop rop);
 
   Surface& surface_;
   TPoint position_;

@@ -1,5 +1,8 @@
 #include "platform/soft/surface.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace pg::platform::soft {
 
 Surface::Surface(int width, int height, bool mono) : mono_(mono) {
@@ -14,9 +17,16 @@ Surface::Surface(int width, int height, bool mono) : mono_(mono) {
   height_ = height;
   pixels_ = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(cairo_));
   stride_ = cairo_image_surface_get_stride(cairo_) / 4;
-  for (int y = 0; y < height_; ++y)
-    for (int x = 0; x < width_; ++x) Row(y)[x] = 0xFFFFFFu;
-  cairo_surface_mark_dirty(cairo_);
+  Clear();
+}
+
+void Surface::Clear() {
+  if (height_ <= 0) return;
+  // One row filled, then copied: a pump paint starts from this.
+  std::fill_n(Row(0), width_, 0xFFFFFFu);
+  const std::size_t bytes = static_cast<std::size_t>(width_) * sizeof(std::uint32_t);
+  for (int y = 1; y < height_; ++y) std::memcpy(Row(y), Row(0), bytes);
+  if (cairo_) cairo_surface_mark_dirty(cairo_);
 }
 
 Surface::~Surface() {

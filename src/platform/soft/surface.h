@@ -28,6 +28,9 @@ class Surface {
   std::uint32_t At(int x, int y) const { return Row(y)[x] & 0xFFFFFFu; }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
+  // Every pixel white, as a new surface starts.
+  void Clear();
+
   // Call around direct cairo drawing.
   void BeginCairo();
   void EndCairo();

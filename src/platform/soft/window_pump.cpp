@@ -4,12 +4,27 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/soft/bitmap_impl.h"
 #include "platform/soft/soft_timers.h"
 #include "platform/soft/window_tree.h"
 
 namespace pg::platform {
 
 namespace {
+
+// What a paint draws on: white, with a fresh device context. The last paint's
+// bitmap is reused when the size still fits (a new one per paint cost more than
+// copying a buffered chart); it leaves the window while the paint runs, since
+// the paint may destroy the window.
+std::unique_ptr<Bitmap> SurfaceForPaint(soft::SoftWindow& w, int width, int height) {
+  if (!w.surface || w.surface->Width() != width || w.surface->Height() != height || width <= 0 || height <= 0)
+    return std::make_unique<Bitmap>(width, height);
+  auto surface = std::move(w.surface);
+  auto& impl = surface->impl();
+  impl.surface->Clear();
+  impl.context = std::make_unique<soft::SoftDeviceContext>(*impl.surface);
+  return surface;
+}
 
 // Paints one window if it needs it, then its children; true when anything painted.
 bool PaintTree(WindowHandle h) {
@@ -20,8 +35,7 @@ bool PaintTree(WindowHandle h) {
     w->invalid = false;
     painted = true;
     const int width = w->rect.Width(), height = w->rect.Height();
-    // A fresh surface per paint, as a paint gets a fresh device context.
-    auto surface = std::make_unique<Bitmap>(width, height);
+    auto surface = SurfaceForPaint(*w, width, height);
     const TRect client{0, 0, width, height};
     if (w->client) {
       w->client->WindowPaint(surface->Dc(), client);

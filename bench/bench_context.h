@@ -1,0 +1,22 @@
+#pragma once
+// What every benchmark shares: the loaded module, and where to leave pictures
+// of what the timed paints drew.
+#include <string>
+
+#include "module_driver.h"
+
+namespace pg::bench {
+
+ModuleDriver& Driver();
+void SetDriver(ModuleDriver* driver);
+
+// Saves what the rectangle shows as DIR/NAME.png when pictures were asked for.
+void SavePicture(const std::string& rectangle, const std::string& name);
+void SetPictureFolder(const std::string& folder);
+
+// Registers the benchmarks in the order they run: paints, actions, memory.
+void RegisterPaintBenchmarks();
+void RegisterActionBenchmarks();
+void RegisterMemoryBenchmarks();
+
+}  // namespace pg::bench

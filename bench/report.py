@@ -1,0 +1,104 @@
+#!/usr/bin/python3
+"""Prints the benchmark table: the median of the repetitions of each benchmark
+from pg_bench's JSON, the targets it is held to, and (given the peer's JSON) the
+matplotlib frame times with the ratio peer / ours for the standard chart.
+
+Targets are judged on CPU time: the machine is shared, and a paint runs on one
+thread, so wall time also counts the waits for other programs (shown beside).
+"""
+import json
+import sys
+
+MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+# name -> (limit in ms, what the limit is)
+TIME_TARGETS = {
+    "repaint/standard_3d": (1.0, "<= 1 ms"),
+    "repaint/from_buffer": (0.1, "<= 0.1 ms"),
+    "repaint/slices/10000": (100.0, "<= 100 ms"),
+}
+WINDOW_BYTES_LIMIT = 2 * 1024 * 1024
+PEER_RATIO = 40
+
+
+def medians(runs):
+    out = {}
+    for r in runs:
+        if r.get("run_type") == "aggregate" and r.get("aggregate_name") != "median":
+            continue
+        name = r.get("run_name", r["name"])
+        if r.get("run_type") == "aggregate" or name not in out:
+            out[name] = r
+    return out
+
+
+def ms(run, key):
+    return run[key] * MS[run.get("time_unit", "ns")]
+
+
+def fmt_ms(v):
+    if v < 0.1:
+        return f"{v * 1000:.2f} us"
+    return f"{v:.3f} ms" if v < 10 else f"{v:.1f} ms"
+
+
+def main():
+    ours = json.load(open(sys.argv[1]))
+    peer = json.load(open(sys.argv[2])) if len(sys.argv) > 2 else None
+    runs = medians(ours["benchmarks"])
+    failed = []
+    print(f"{'benchmark':42} {'cpu/op':>10} {'wall/op':>10}  {'target':14} notes")
+    for name, r in runs.items():
+        if "BigO" in name or "RMS" in name or "cpu_time" not in r:
+            continue
+        cpu, wall = ms(r, "cpu_time"), ms(r, "real_time")
+        target, verdict = "", ""
+        if name in TIME_TARGETS:
+            limit, target = TIME_TARGETS[name]
+            verdict = "met" if cpu <= limit else "MISSED"
+        notes = []
+        growth = r.get("heap_growth_per_paint")
+        if growth is not None:
+            notes.append(f"heap growth/paint {growth:.0f} B")
+            if growth > 0:
+                verdict = "MISSED (grows)"
+        if "new_per_op" in r:
+            notes.append(f"{r['new_per_op']:.0f} new/op")
+        if "heap_bytes_per_window" in r:
+            per = r["heap_bytes_per_window"]
+            target = "<= 2 MB/window"
+            verdict = "met" if per <= WINDOW_BYTES_LIMIT else "MISSED"
+            notes = [f"heap {per / 1024:.0f} KiB/window, RSS {r['rss_bytes_per_window'] / 1024:.0f} KiB/window, "
+                     f"left after delete {r['heap_bytes_left_per_window_after_delete']:.0f} B/window, "
+                     f"{r['windows']:.0f} windows"]
+        if verdict.startswith("MISSED"):
+            failed.append(name)
+        print(f"{name:42} {fmt_ms(cpu):>10} {fmt_ms(wall):>10}  {target:14} {verdict} {'; '.join(notes)}")
+    for r in ours["benchmarks"]:
+        if r.get("aggregate_name") == "BigO":
+            per = r["cpu_coefficient"] * MS[r.get("time_unit", "ns")] * 1000
+            print(f"{r['run_name']:42} fitted O({r['big_o']}): {per:.1f} us per slice (cpu)")
+    if peer:
+        standard = runs.get("repaint/standard_3d")
+        print()
+        print(f"peer: matplotlib {peer['matplotlib']} (Agg), {peer['pixels'][0]} x {peer['pixels'][1]}, "
+              f"{peer['frames']} frames each")
+        print(f"  redraw of the built figure: median {peer['draw_median_ms']:.1f} ms/frame cpu "
+              f"({peer['draw_wall_median_ms']:.1f} ms wall)")
+        print(f"  figure rebuilt and drawn:   median {peer['build_draw_median_ms']:.1f} ms/frame cpu "
+              f"({peer['build_draw_wall_median_ms']:.1f} ms wall)")
+        print("  per-frame cpu ms (redraw): " + " ".join(f"{t:.1f}" for t in peer["draw_ms"]))
+        if standard:
+            ours_ms = ms(standard, "cpu_time")
+            ratio = peer["draw_median_ms"] / ours_ms
+            verdict = "met" if ratio >= PEER_RATIO else "MISSED"
+            if verdict == "MISSED":
+                failed.append("peer ratio")
+            print(f"  ratio peer/ours (cpu), standard 3D repaint: {ratio:.0f} x (redraw only), "
+                  f"{peer['build_draw_median_ms'] / ours_ms:.0f} x (rebuilt)  target >= {PEER_RATIO} x: {verdict}")
+    if failed:
+        print("\ntargets missed: " + ", ".join(failed))
+
+
+if __name__ == "__main__":
+    main()
