@@ -32,7 +32,6 @@ constexpr auto kTrueFalse = "True/False:"_cp;
 constexpr auto kInt30 = "Целое число (например 30 или -30):"_cp;
 constexpr auto kFontParams = "Параметры шрифта:"_cp;
 constexpr auto kAlignCaption = "Расположение текста:"_cp;
-constexpr auto kMargin = "(целое число: например 20):"_cp;
 
 constexpr EditorSpec Two(std::int32_t id, RowSpec row2, std::string_view description, RowSpec row1 = Rect()) {
   return {id, D::TEditForm1, description, {row1, row2}, 2};

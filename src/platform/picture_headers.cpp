@@ -28,6 +28,8 @@ int Span(std::int64_t a, std::int64_t b) {
   const std::int64_t d = std::llabs(b - a);
   return d > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : static_cast<int>(d);
 }
+// The same with both edges counted, as inclusive bounds are.
+int InclusiveSpan(std::int64_t a, std::int64_t b) { return Span(a, b >= a ? b + 1 : b - 1); }
 
 constexpr std::size_t kFileHeader = 14, kCoreHeader = 12, kInfoHeader = 40;
 constexpr std::uint32_t kPlain = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
@@ -155,8 +157,8 @@ std::optional<PictureExtent> ReadEmfExtent(std::span<const std::uint8_t> bytes) 
   PictureExtent e{Span(Signed32(bytes, 24), Signed32(bytes, 32)), Span(Signed32(bytes, 28), Signed32(bytes, 36)),
                   2540};
   if (e.width == 0 || e.height == 0)  // no frame: the bounds, in device pixels
-    e = PictureExtent{Span(Signed32(bytes, 8), Signed32(bytes, 16)) + 1,
-                      Span(Signed32(bytes, 12), Signed32(bytes, 20)) + 1, 0};
+    e = PictureExtent{InclusiveSpan(Signed32(bytes, 8), Signed32(bytes, 16)),
+                      InclusiveSpan(Signed32(bytes, 12), Signed32(bytes, 20)), 0};
   return e;
 }
 
@@ -178,6 +180,10 @@ std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes) {
   const std::uint16_t type = ReadLe16(bytes, base), headerWords = ReadLe16(bytes, base + 2),
                       version = ReadLe16(bytes, base + 4);
   if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300)) return std::nullopt;
+  // Decoders size their record buffer by the header's largest record: one
+  // claimed larger than the file would have them allocate gigabytes.
+  const std::uint32_t maxRecordWords = ReadLe32(bytes, base + 12);
+  if (maxRecordWords > (bytes.size() - base) / 2) return std::nullopt;
 
   bool ended = false, haveWindowExt = false;
   for (std::size_t at = base + kMetaHeaderSize; at + 6 <= bytes.size();) {

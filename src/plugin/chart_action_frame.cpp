@@ -6,8 +6,13 @@
 
 namespace pg::plugin {
 
+namespace {
+// A named constant: clang 14 crashes on a std::string built straight from the literal.
+constexpr std::string_view kMissingChart = "Нет управления диаграммой прикреплённой к объекту "_cp;
+}  // namespace
+
 std::string MissingChartMessage(std::string_view rectangleName) {
-  std::string msg("Нет управления диаграммой прикреплённой к объекту "_cp);
+  std::string msg(kMissingChart);
   msg.append(rectangleName);
   msg += '.';
   return msg;

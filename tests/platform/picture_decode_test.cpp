@@ -3,10 +3,13 @@
 // must be refused rather than read past.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 #include "platform/bitmap.h"
+#include "platform/image_files.h"
 #include "platform/picture_files.h"
 #include "platform/picture_headers.h"
 
@@ -80,6 +83,20 @@ TEST(PictureDecode, MetafilesPlayScaledIntoTheirRectangle) {
   }
 }
 
+// A header counting more colours than its depth has reads as the whole palette,
+// not as a palette of gigabytes.
+TEST(PictureDecode, ColourCountBeyondTheDepthReadsAsTheFullPalette) {
+  auto bytes = EncodeBmp(4, 2, 1, [](int x, int) { return x < 2 ? 0u : kWhite; });
+  const std::uint8_t used[4] = {0x00, 0x20, 0xFF, 0xFF};
+  std::copy(std::begin(used), std::end(used), bytes.begin() + 46);
+  auto p = DecodePicture(PictureFormat::kBitmap, bytes);
+  ASSERT_TRUE(p);
+  Bitmap b(4, 2);
+  p->Draw(b.Dc(), TRect{0, 0, 4, 2});
+  EXPECT_EQ(b.Pixel(0, 0), 0u);
+  EXPECT_EQ(b.Pixel(3, 1), kWhite);
+}
+
 TEST(PictureDecode, DamagedFilesAreRefused) {
   const auto bmp = ReadData("quadrants.bmp"), emf = ReadData("halves.emf"), wmf = ReadData("halves.wmf"),
              ico = ReadData("square.ico");
@@ -108,6 +125,45 @@ TEST(PictureDecode, DamagedFilesAreRefused) {
   auto sum = wmf;
   sum[20] ^= 1;
   EXPECT_FALSE(ReadWmfLayout(sum));
+  // A metafile header whose largest record is bigger than the file: refused
+  // before a decoder sizes a buffer by it.
+  auto greedy = wmf;
+  greedy[22 + 14] = 0x70, greedy[22 + 15] = 0x66;
+  EXPECT_FALSE(ReadWmfLayout(greedy));
+  EXPECT_FALSE(DecodePicture(PictureFormat::kWindowsMetafile, greedy));
+}
+
+// A header whose description has no length, or does not lie within the header
+// record, still draws: the description is not read (the sanitized suite would
+// see a read past the file).
+TEST(PictureDecode, EmfDescriptionOutsideItsHeaderIsNotRead) {
+  const auto emf = ReadData("halves.emf");
+  auto put = [](std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
+    for (std::size_t i = 0; i < 4; ++i) v[at + i] = static_cast<std::uint8_t>(x >> (8 * i));
+  };
+  for (const std::uint32_t length : {0u, 2u, 0x40000000u}) {
+    auto stray = emf;
+    put(stray, 60, length);
+    put(stray, 64, static_cast<std::uint32_t>(stray.size() - 2));
+    stray[stray.size() - 2] = stray[stray.size() - 1] = 'A';
+    auto p = DecodePicture(PictureFormat::kEnhancedMetafile, stray);
+    ASSERT_TRUE(p) << length;
+    EXPECT_EQ(p->Extent(), Decode(PictureFormat::kEnhancedMetafile, "halves.emf")->Extent()) << length;
+  }
+}
+
+// Without a frame an enhanced metafile measures its bounds, both edges counted;
+// bounds across the whole integer range give the largest extent, not a negative one.
+TEST(PictureDecode, EmfBoundsAsWideAsTheIntegerRangeStayPositive) {
+  auto emf = ReadData("halves.emf");
+  std::fill(emf.begin() + 24, emf.begin() + 40, std::uint8_t{0});  // no frame
+  auto put = [&emf](std::size_t at, std::uint32_t v) {
+    for (std::size_t i = 0; i < 4; ++i) emf[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  put(8, 0x80000000u), put(12, 0), put(16, 0x7FFFFFFFu), put(20, 9);
+  const auto extent = ReadEmfExtent(emf);
+  ASSERT_TRUE(extent);
+  EXPECT_EQ(*extent, (PictureExtent{std::numeric_limits<int>::max(), 10, 0}));
 }
 
 }  // namespace

@@ -82,7 +82,18 @@ class IconPicture final : public PictureImage {
 
 std::unique_ptr<PictureImage> DecodeBitmapFile(std::span<const std::uint8_t> bytes) {
   // Only files whose headers hold together, as on Windows.
-  if (!ReadBitmapLayout(bytes)) return nullptr;
+  const auto layout = ReadBitmapLayout(bytes);
+  if (!layout) return nullptr;
+  // The loader sizes its palette by the header's colour count unchecked: a count
+  // beyond the depth's colours is given as the whole palette, as it is read here.
+  constexpr std::size_t kColoursUsed = 46;
+  std::vector<std::uint8_t> clamped;
+  if (!layout->coreHeader && layout->bitsPerPixel <= 8 && ReadLe32(bytes, kColoursUsed) > layout->paletteColours) {
+    clamped.assign(bytes.begin(), bytes.end());
+    for (std::size_t i = 0; i < 4; ++i)
+      clamped[kColoursUsed + i] = static_cast<std::uint8_t>(layout->paletteColours >> (8 * i));
+    bytes = clamped;
+  }
   const PixbufPtr p = LoadPixbuf("bmp", bytes);
   if (!p) return nullptr;
   const int w = gdk_pixbuf_get_width(p.get()), h = gdk_pixbuf_get_height(p.get());
