@@ -2,8 +2,14 @@
 # One entry point for developers and CI.
 #   ./dev.sh demo   set up, build both targets, run the examples with the reference host
 #   ./dev.sh test   set up, build both targets and a sanitized native build, run every test
-#                   (native, native under ASan/UBSan, Windows under Wine)
+#                   (native, native under ASan/UBSan, the scenarios under valgrind memcheck,
+#                   Windows under Wine)
 #   ./dev.sh build  set up and build both targets
+#   ./dev.sh soak   set up, build both targets, run the soak script natively and under Wine
+#   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
+#   ./dev.sh bench [--peer]  set up, build the benchmarks (build/bench), run them and
+#                   print the table; --peer also times the matplotlib pie
+#   ./dev.sh fuzz SECONDS  set up, build the libFuzzer targets with clang, run each for SECONDS
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -63,6 +69,8 @@ run_tests() {
   echo "== native tests with sanitizers"
   LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j "$jobs"
+  echo "== host-level scenarios under valgrind memcheck"
+  memcheck
   echo "== Windows tests under Wine"
   ctest --test-dir build/win32 --output-on-failure -j "$jobs"
 }
@@ -78,9 +86,80 @@ demo() {
   done
 }
 
+# Each libFuzzer target in turn for the given seconds, on a scratch copy of its
+# seed corpus (fuzz/corpus/<target>); any crash, leak, hang or sanitizer report
+# fails. The action target works in a scratch folder holding the test pictures.
+fuzz() {
+  local seconds=$1
+  if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then echo "usage: $0 fuzz SECONDS" >&2; exit 2; fi
+  setup
+  cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_PROJECT_Pirogram_INCLUDE="$root/fuzz/fuzz_build.cmake" >/dev/null
+  cmake --build build/fuzz -j "$jobs" --target fuzzers
+  local run="$root/build/fuzz/run" failed=()
+  rm -rf "$run"
+  mkdir -p "$run/work" "$run/findings"
+  cp tests/data/pictures/*.bmp tests/data/pictures/*.ico tests/data/pictures/*.emf tests/data/pictures/*.wmf \
+    examples/pictures/* "$run/work/"
+  export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  for target in params pictures actions; do
+    echo "== fuzz_$target for ${seconds}s"
+    mkdir -p "$run/corpus/$target"
+    cp fuzz/corpus/$target/* "$run/corpus/$target/"
+    local dict=()
+    [ -f "fuzz/$target.dict" ] && dict=(-dict="$root/fuzz/$target.dict")
+    if ! (cd "$run/work" && "$root/build/fuzz/bin/fuzz_$target" -max_total_time="$seconds" -timeout=25 \
+          -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$run/findings/$target-" "${dict[@]}" \
+          "$run/corpus/$target"); then
+      failed+=("$target")
+    fi
+  done
+  if [ ${#failed[@]} -gt 0 ] || [ -n "$(ls -A "$run/findings")" ]; then
+    echo "fuzz: findings in ${failed[*]:-?}; inputs kept in $run/findings" >&2
+    exit 1
+  fi
+  echo "fuzz: no findings"
+}
+
+# Benchmarks of the portable build, three repetitions each (medians reported);
+# pictures of what the timed paints drew and the JSON land in out/bench/.
+bench() {
+  setup
+  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPG_BENCH=ON >/dev/null
+  cmake --build build/bench -j "$jobs" --target pg_bench
+  mkdir -p out/bench
+  build/bench/bin/pg_bench --pictures out/bench --benchmark_repetitions=3 \
+    --benchmark_report_aggregates_only=true \
+    --benchmark_out=out/bench/pirogram.json --benchmark_out_format=json
+  local peer=()
+  if [ "${1:-}" = "--peer" ]; then
+    # Debian's python3 with its matplotlib, not whatever python3 is first on PATH.
+    /usr/bin/python3 bench/peer/matplotlib_pie.py --picture out/bench/peer.png >out/bench/peer.json
+    peer=(out/bench/peer.json)
+  fi
+  echo "== benchmark table (medians of 3)"
+  /usr/bin/python3 bench/report.py out/bench/pirogram.json "${peer[@]}"
+}
+
+# Charts created, rolled and edited thousands of times with the memory checked at
+# checkpoints; under Wine fewer ticks, as each one waits its 150 ms.
+soak() {
+  start_display
+  ./scripts/soak.sh --native-build build/native --win32-build build/win32 --ticks 10000 --wine-ticks 200
+}
+
+memcheck() {
+  ./scripts/memcheck.sh build/native
+}
+
 case "${1:-}" in
   build) build ;;
   test) build; build_sanitized; run_tests ;;
   demo) build; demo ;;
-  *) echo "usage: $0 demo|test|build" >&2; exit 2 ;;
+  fuzz) fuzz "${2:-}" ;;
+  bench) bench "${2:-}" ;;
+  soak) build; soak ;;
+  memcheck) setup; build_native; memcheck ;;
+  *) echo "usage: $0 demo|test|build|fuzz SECONDS|bench [--peer]|soak|memcheck" >&2; exit 2 ;;
 esac

@@ -9,8 +9,10 @@ PACKAGES=(
   libcairo2-dev libfontconfig-dev libfreetype-dev libjpeg62-turbo-dev libpng-dev
   libgdk-pixbuf-2.0-dev librsvg2-dev libwmf-dev libemf2svg-dev fonts-urw-base35
   fonts-liberation fonts-dejavu-core
-  libgtest-dev googletest libbenchmark-dev
+  libgtest-dev googletest libbenchmark-dev python3-matplotlib
   wine wine32:i386 xvfb xauth x11-utils
+  clang libclang-rt-14-dev llvm-14
+  valgrind
 )
 
 missing=()
