@@ -24,6 +24,15 @@ class ScriptedDialog : public DialogContext {
 // Without a closing step the dialog is closed as by its frame.
 int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& open);
 
+// The next queued answer of a common dialog; an empty queue cancels it.
+template <typename T>
+std::optional<T> TakeAnswer(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  auto answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
 // Draws one control as the portable platform shows it; the Windows backend
 // uses it for the controls that are not windows (pictures, labels).
 void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogContext& state);

@@ -61,20 +61,14 @@ std::optional<Color> ChooseColourDialog(Color initial) {
   ScriptedUser* user = CurrentScriptedUser();
   if (!user) return std::nullopt;
   user->colourOpenedOn = initial;
-  if (user->colourAnswers.empty()) return std::nullopt;
-  auto answer = user->colourAnswers.front();
-  user->colourAnswers.pop_front();
-  return answer;
+  return TakeAnswer(user->colourAnswers);
 }
 
 std::optional<FontChoice> ChooseFontDialog(const FontChoice& initial) {
   ScriptedUser* user = CurrentScriptedUser();
   if (!user) return std::nullopt;
   user->fontOpenedOn = initial;
-  if (user->fontAnswers.empty()) return std::nullopt;
-  auto answer = user->fontAnswers.front();
-  user->fontAnswers.pop_front();
-  return answer;
+  return TakeAnswer(user->fontAnswers);
 }
 
 }  // namespace pg::platform

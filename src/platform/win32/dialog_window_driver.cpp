@@ -50,18 +50,10 @@ void Click(HWND dialog, int id) {
   }
 }
 
-template <typename T>
-std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers) {
-  if (answers.empty()) return std::nullopt;
-  auto answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
 void AnswerColourDialog(HWND dialog, ScriptedUser& user) {
   const auto channel = [dialog](int id) { return static_cast<int>(::GetDlgItemInt(dialog, id, nullptr, FALSE)); };
   user.colourOpenedOn = Rgb(channel(kColourRed), channel(kColourGreen), channel(kColourBlue));
-  const auto answer = NextAnswer(user.colourAnswers);
+  const auto answer = TakeAnswer(user.colourAnswers);
   if (!answer) {
     Click(dialog, IDCANCEL);
     return;
@@ -121,7 +113,7 @@ void AnswerFontDialog(HWND dialog, ScriptedUser& user) {
   if (const LRESULT cs = SelectedData(dialog, cmb5); cs != CB_ERR) opened.font.charset = static_cast<int>(cs);
   user.fontOpenedOn = opened;
 
-  const auto answer = NextAnswer(user.fontAnswers);
+  const auto answer = TakeAnswer(user.fontAnswers);
   if (!answer) {
     Click(dialog, IDCANCEL);
     return;
