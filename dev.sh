@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # One entry point for developers and CI.
-#   ./dev.sh demo   set up, build both targets, run the examples with the reference host
-#   ./dev.sh test   set up, build both targets and a sanitized native build, run every test
-#                   (native, native under ASan/UBSan, the scenarios under valgrind memcheck,
-#                   Windows under Wine)
-#   ./dev.sh build  set up and build both targets
-#   ./dev.sh soak   set up, build both targets, run the soak script natively and under Wine
+#   ./dev.sh demo   set up, build, run the examples with the reference host natively and
+#                   with the Windows build this machine can run (32-bit where 32-bit
+#                   programs run, else 64-bit)
+#   ./dev.sh test   set up, build and a sanitized native build, run every test (native,
+#                   native under ASan/UBSan, the scenarios under valgrind memcheck, the
+#                   64-bit Windows suite under 64-bit Wine, the 32-bit one under 32-bit
+#                   Wine where 32-bit programs run, else only the 32-bit DLL's static checks)
+#   ./dev.sh build  set up and build the native, 32-bit and 64-bit Windows trees
+#   ./dev.sh soak   set up, build, run the soak script natively and under Wine
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
 #   ./dev.sh bench [--peer]  set up, build the benchmarks (build/bench), run them and
 #                   print the table; --peer also times the matplotlib pie
@@ -15,13 +18,15 @@ cd "$(dirname "$0")"
 root=$(pwd)
 jobs=$(nproc)
 
+# Whether this machine executes 32-bit programs (PG_NO_32BIT=1 says no anywhere).
+if no32_reason=$(./scripts/probe-32bit.sh); then can32=1; else can32=0; fi
+
 setup() {
   if [ "$(id -u)" -eq 0 ]; then
     ./scripts/setup.sh
   else
     ./scripts/setup.sh || true
   fi
-  ./scripts/deps-win32.sh
 }
 
 build_native() {
@@ -29,11 +34,15 @@ build_native() {
   cmake --build build/native -j "$jobs"
 }
 
-build_win32() {
-  cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake" \
-    -DPG_WIN32_DEPS="$root/build/deps/win32" >/dev/null
-  cmake --build build/win32 -j "$jobs"
+# build_windows win32|win64: the 32-bit product or the 64-bit test vehicle.
+build_windows() {
+  local target=$1 toolchain=toolchain-mingw32.cmake
+  [ "$target" = win64 ] && toolchain=toolchain-mingw64.cmake
+  ./scripts/deps-win32.sh "$target"
+  cmake -S . -B "build/$target" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
+    -DPG_WIN32_DEPS="$root/build/deps/$target" >/dev/null
+  cmake --build "build/$target" -j "$jobs"
 }
 
 # The native suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -45,7 +54,18 @@ build_sanitized() {
 build() {
   setup
   build_native
-  build_win32
+  build_windows win32
+  build_windows win64
+}
+
+# The line that says what a missing capability left out; never silent.
+say_32bit() {
+  if [ $can32 -eq 1 ]; then
+    echo "== this machine runs 32-bit programs: the 32-bit Windows build runs under 32-bit Wine"
+  else
+    echo "== 32-bit Windows suite SKIPPED: $no32_reason; the 64-bit Windows build runs" \
+      "under 64-bit Wine, and the 32-bit DLL gets its static checks only"
+  fi
 }
 
 # Windows programs that open windows need a display.
@@ -55,11 +75,16 @@ start_display() {
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
-    trap 'WINEPREFIX="$root/build/wineprefix" wineserver -k 2>/dev/null || true; sleep 0.5; kill $xvfb_pid 2>/dev/null || true' EXIT
+    trap 'stop_wine; sleep 0.5; kill $xvfb_pid 2>/dev/null || true' EXIT
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
-  export WINEPREFIX="$root/build/wineprefix"
+  export WINEPREFIX="$root/build/wineprefix" WINEPREFIX64="$root/build/wineprefix64"
+}
+
+stop_wine() {
+  WINEPREFIX="$root/build/wineprefix64" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+  if [ $can32 -eq 1 ]; then WINEPREFIX="$root/build/wineprefix" wineserver -k 2>/dev/null || true; fi
 }
 
 run_tests() {
@@ -71,18 +96,34 @@ run_tests() {
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j "$jobs"
   echo "== host-level scenarios under valgrind memcheck"
   memcheck
-  echo "== Windows tests under Wine"
-  ctest --test-dir build/win32 --output-on-failure -j "$jobs"
+  echo "== 64-bit Windows tests under 64-bit Wine"
+  ctest --test-dir build/win64 --output-on-failure -j "$jobs"
+  echo "== native and 64-bit Windows hosts compared"
+  ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
+  say_32bit
+  if [ $can32 -eq 1 ]; then
+    echo "== 32-bit Windows tests under 32-bit Wine"
+    ctest --test-dir build/win32 --output-on-failure -j "$jobs"
+    echo "== native and 32-bit Windows hosts compared"
+    ./scripts/compare-builds.sh build/native build/win32 scripts/wine-run.sh
+  else
+    echo "== 32-bit Windows DLL: static checks (no 32-bit program runs)"
+    ctest --test-dir build/win32 --output-on-failure -L static
+  fi
+  echo "== Windows suites run: 64-bit$([ $can32 -eq 1 ] && echo ", 32-bit" || echo "; 32-bit skipped ($no32_reason)")"
 }
 
 demo() {
   start_display
-  mkdir -p out/win32
+  local target=win32 runner=wine-run.sh
+  if [ $can32 -eq 0 ]; then target=win64; runner=wine64-run.sh; fi
+  say_32bit
+  mkdir -p "out/$target"
   for script in examples/*.pgs; do
     echo "== $script (native; pictures in out/)"
     (cd out && "$root/build/native/bin/pirogram-host" "$root/$script")
-    echo "== $script (Windows, under Wine; pictures in out/win32/)"
-    (cd out/win32 && "$root/scripts/wine-run.sh" "$root/build/win32/bin/pirogram-host.exe" "$root/$script")
+    echo "== $script ($target Windows build under Wine; pictures in out/$target/)"
+    (cd "out/$target" && "$root/scripts/$runner" "$root/build/$target/bin/pirogram-host.exe" "$root/$script")
   done
 }
 
@@ -146,7 +187,10 @@ bench() {
 # checkpoints; under Wine fewer ticks, as each one waits its 150 ms.
 soak() {
   start_display
-  ./scripts/soak.sh --native-build build/native --win32-build build/win32 --ticks 10000 --wine-ticks 200
+  local target=win32
+  [ $can32 -eq 1 ] || target=win64
+  say_32bit
+  ./scripts/soak.sh --native-build build/native --windows-build "build/$target" --ticks 10000 --wine-ticks 200
 }
 
 memcheck() {

@@ -5,15 +5,20 @@ set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build pkg-config g++ dpkg-dev
-  g++-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libcairo2-dev libfontconfig-dev libfreetype-dev libjpeg62-turbo-dev libpng-dev
   libgdk-pixbuf-2.0-dev librsvg2-dev libwmf-dev libemf2svg-dev fonts-urw-base35
   fonts-liberation fonts-dejavu-core
   libgtest-dev googletest libbenchmark-dev python3-matplotlib
-  wine wine32:i386 xvfb xauth x11-utils
+  wine wine64 xvfb xauth x11-utils python3 python3-pil
   clang libclang-rt-14-dev llvm-14
   valgrind
 )
+# 32-bit Wine only where the kernel runs 32-bit programs: elsewhere its i386
+# packages cannot even run their own install steps.
+if "$(dirname "$0")/probe-32bit.sh" >/dev/null; then
+  PACKAGES+=(wine32:i386)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -35,7 +40,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 export DEBIAN_FRONTEND=noninteractive
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [[ " ${PACKAGES[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
 fi
 if [ $need_src -eq 1 ]; then

@@ -6,14 +6,15 @@
 # memory grows between the second checkpoint and the last by more than the bounds.
 #   scripts/soak.sh [--native-only | --wine-only] [--ticks N] [--wine-ticks N]
 #                   [--heap-kib N] [--rss-kib N] [--objects N]
-#                   [--native-build DIR] [--win32-build DIR]
+#                   [--native-build DIR] [--windows-build DIR]
 # Native ticks run on a virtual clock; under Wine each tick waits its 150 ms, so
 # the Windows run rolls for fewer ticks (default 200, half a minute).
-# The Windows run needs a display (./dev.sh soak starts one).
+# The Windows run takes the 32-bit build/win32 by default, or the build given
+# (a 64-bit one runs under 64-bit Wine); it needs a display (./dev.sh soak starts one).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 native_build=$root/build/native
-win32_build=$root/build/win32
+windows_build=$root/build/win32
 ticks=10000
 wine_ticks=200
 heap_kib=1024   # the allocator's bytes in use
@@ -31,8 +32,8 @@ while [ $# -gt 0 ]; do
     --rss-kib) rss_kib=$2; shift ;;
     --objects) objects=$2; shift ;;
     --native-build) native_build=$(realpath "$2"); shift ;;
-    --win32-build) win32_build=$(realpath "$2"); shift ;;
-    *) echo "usage: $0 [--native-only|--wine-only] [--ticks N] [--wine-ticks N] [--heap-kib N] [--rss-kib N] [--objects N] [--native-build DIR] [--win32-build DIR]" >&2; exit 2 ;;
+    --windows-build) windows_build=$(realpath "$2"); shift ;;
+    *) echo "usage: $0 [--native-only|--wine-only] [--ticks N] [--wine-ticks N] [--heap-kib N] [--rss-kib N] [--objects N] [--native-build DIR] [--windows-build DIR]" >&2; exit 2 ;;
   esac
   shift
 done
@@ -94,6 +95,10 @@ if [ $run_wine -eq 1 ]; then
     echo "soak: the Windows run needs a display (run it through ./dev.sh soak)" >&2
     exit 2
   fi
-  soak_one wine "$wine_ticks" "$work/wine" "$root/scripts/wine-run.sh" "$win32_build/bin/pirogram-host.exe" || status=1
+  runner=$root/scripts/wine-run.sh
+  if grep -qs x86_64-w64-mingw32 "$windows_build/CMakeCache.txt"; then
+    runner=$root/scripts/wine64-run.sh
+  fi
+  soak_one wine "$wine_ticks" "$work/wine" "$runner" "$windows_build/bin/pirogram-host.exe" || status=1
 fi
 exit $status

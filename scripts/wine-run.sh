@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Runs a Windows program under 32-bit Wine with the project's own prefix.
+# Runs a Windows program under Wine with the project's own prefix: 32-bit Wine
+# and build/wineprefix by default, 64-bit Wine and build/wineprefix64 with
+# PG_WINE_ARCH=win64 (scripts/wine64-run.sh). Each kind has a prefix of its own.
 # Needs a display for programs that open windows: dev.sh starts Xvfb.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
-export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+if [ "${PG_WINE_ARCH:-win32}" = win64 ]; then
+  export WINEPREFIX=${WINEPREFIX64:-$here/build/wineprefix64}
+  export WINEARCH=win64
+  # /usr/bin/wine picks the 32-bit loader whenever wine32 is installed.
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine WINESERVER=/usr/lib/wine/wineserver64
+else
+  export WINEPREFIX=${WINEPREFIX:-$here/build/wineprefix}
+  export WINEARCH=win32
+  wine=wine
+fi
+server=${WINESERVER:-wineserver}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
-  wineserver -w || true
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  "$server" -w || true
 fi
 # The prefix as the module's users have it, set once:
 # - windows are shown on a desktop of Wine's own: with no window manager on the
@@ -37,12 +49,12 @@ REGEDIT4
 "Times New Roman"="Liberation Serif"
 "Courier New"="Liberation Mono"
 REG
-  wine regedit /S 'C:\pg-user-setup.reg' >/dev/null 2>&1 || true
-  wineserver -w || true
+  "$wine" regedit /S 'C:\pg-user-setup.reg' >/dev/null 2>&1 || true
+  "$server" -w || true
   rm -f "$reg"
   touch "$WINEPREFIX/.pg-user-setup"
 fi
 # The module's users run a Cyrillic Windows: its default character set is code
 # page 1251. Wine takes the system code page from the locale's name (env keeps
 # the shell from trying to load a locale that need not be installed).
-exec env LC_ALL=ru_RU.UTF-8 wine "$@"
+exec env LC_ALL=ru_RU.UTF-8 "$wine" "$@"
