@@ -4,6 +4,8 @@
 #   ./dev.sh test   set up, build both targets and a sanitized native build, run every test
 #                   (native, native under ASan/UBSan, the scenarios under valgrind memcheck,
 #                   Windows under Wine)
+#   ./dev.sh dist   set up, build both targets, write and check dist/Pirogram-<version>-win32.zip
+#                   and dist/pirogram-<version>-linux-x86_64.tar.gz
 #   ./dev.sh build  set up and build both targets
 #   ./dev.sh soak   set up, build both targets, run the soak script natively and under Wine
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
@@ -157,9 +159,10 @@ case "${1:-}" in
   build) build ;;
   test) build; build_sanitized; run_tests ;;
   demo) build; demo ;;
+  dist) build; ./scripts/dist.sh build/native build/win32 dist ;;
   fuzz) fuzz "${2:-}" ;;
   bench) bench "${2:-}" ;;
   soak) build; soak ;;
   memcheck) setup; build_native; memcheck ;;
-  *) echo "usage: $0 demo|test|build|fuzz SECONDS|bench [--peer]|soak|memcheck" >&2; exit 2 ;;
+  *) echo "usage: $0 demo|test|dist|build|fuzz SECONDS|bench [--peer]|soak|memcheck" >&2; exit 2 ;;
 esac

@@ -13,6 +13,7 @@ PACKAGES=(
   wine wine32:i386 xvfb xauth x11-utils
   clang libclang-rt-14-dev llvm-14
   valgrind
+  zip unzip chromium
 )
 
 missing=()
