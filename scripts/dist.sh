@@ -33,15 +33,16 @@ win="Pirogram-$version-win32"
 text() { sed "s/@VERSION@/$version/g" "$root/packaging/$1"; }
 crlf() { sed 's/$/\r/'; }
 
-# Linux: the installed tree, whose run paths are $ORIGIN alone.
-cmake --install "$native" --prefix "$work/stage/$lin" >/dev/null
+# Linux: the installed tree, whose run paths are $ORIGIN alone; no debugging data.
+cmake --install "$native" --prefix "$work/stage/$lin" --strip >/dev/null
 text README.txt >"$work/stage/$lin/README.txt"
 rm -f "$out/$lin.tar.gz"
 tar -C "$work/stage" --sort=name --owner=0 --group=0 --numeric-owner -czf "$out/$lin.tar.gz" "$lin"
 
-# Windows: the DLL with its texts in the system's code page and line ends.
+# Windows: the DLL without debugging data (its exports and resources stay), its
+# texts in the system's code page and line ends.
 mkdir -p "$work/stage/$win"
-cp "$dll" "$work/stage/$win/Pirogram.nbp"
+i686-w64-mingw32-strip --strip-debug -o "$work/stage/$win/Pirogram.nbp" "$dll"
 cp -r "$native/reference" "$work/stage/$win/reference"
 text ПРОЧТИ.txt | iconv -f UTF-8 -t CP1251 | crlf >"$work/stage/$win/ПРОЧТИ.txt"
 text README.txt | crlf >"$work/stage/$win/README.txt"
@@ -59,8 +60,15 @@ got_lin=$(tar -tzf "$out/$lin.tar.gz" | grep -v '/$' | sort)
 want_win=$(printf '%s\n' Pirogram.nbp README.txt ПРОЧТИ.txt "$reference" | sed "s|^|$win/|" | sort)
 got_win=$(unzip -Z1 "$out/$win.zip" | grep -v '/$' | sort)
 [ "$got_win" = "$want_win" ] || fail "$win.zip holds other files: $(diff <(echo "$want_win") <(echo "$got_win") || true)"
-unzip -p "$out/$win.zip" "$win/Pirogram.nbp" | cmp -s - "$dll" || fail "the zip's Pirogram.nbp is not the build's"
-objdump -f "$dll" | grep -q 'file format pei-i386' || fail "Pirogram.nbp is not a 32-bit DLL"
+mkdir "$work/zipped"
+unzip -q "$out/$win.zip" "$win/Pirogram.nbp" -d "$work/zipped"
+zipped="$work/zipped/$win/Pirogram.nbp"
+i686-w64-mingw32-objdump -f "$zipped" | grep -q 'file format pei-i386' || fail "Pirogram.nbp is not a 32-bit DLL"
+exports() { i686-w64-mingw32-objdump -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p'; }
+[ "$(exports "$zipped")" = "$(exports "$dll")" ] && [ -n "$(exports "$dll")" ] ||
+  fail "the zip's Pirogram.nbp does not export what the build's does"
+cmake -DDLL="$zipped" -DWINDRES=i686-w64-mingw32-windres -DVERSION="$version" \
+  -P "$root/cmake/check_version_resource.cmake" >/dev/null || fail "the zip's Pirogram.nbp lost its version resource"
 unzip -p "$out/$win.zip" "$win/ПРОЧТИ.txt" | iconv -f CP1251 -t UTF-8 | grep -q 'Куда положить файл' ||
   fail "ПРОЧТИ.txt is not in code page 1251"
 
