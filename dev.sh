@@ -7,6 +7,8 @@
 #                   native under ASan/UBSan, the scenarios under valgrind memcheck, the
 #                   64-bit Windows suite under 64-bit Wine, the 32-bit one under 32-bit
 #                   Wine where 32-bit programs run, else only the 32-bit DLL's static checks)
+#   ./dev.sh dist   set up, build, write and check dist/Pirogram-<version>-win32.zip
+#                   and dist/pirogram-<version>-linux-x86_64.tar.gz
 #   ./dev.sh build  set up and build the native, 32-bit and 64-bit Windows trees
 #   ./dev.sh soak   set up, build, run the soak script natively and under Wine
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
@@ -201,9 +203,10 @@ case "${1:-}" in
   build) build ;;
   test) build; build_sanitized; run_tests ;;
   demo) build; demo ;;
+  dist) build; ./scripts/dist.sh build/native build/win32 dist ;;
   fuzz) fuzz "${2:-}" ;;
   bench) bench "${2:-}" ;;
   soak) build; soak ;;
   memcheck) setup; build_native; memcheck ;;
-  *) echo "usage: $0 demo|test|build|fuzz SECONDS|bench [--peer]|soak|memcheck" >&2; exit 2 ;;
+  *) echo "usage: $0 demo|test|dist|build|fuzz SECONDS|bench [--peer]|soak|memcheck" >&2; exit 2 ;;
 esac

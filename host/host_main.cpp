@@ -7,14 +7,33 @@
 
 #include "module_session.h"
 #include "platform/console.h"
+#include "platform/module_loader.h"
+#include "reference_builder.h"
 #include "script_line.h"
 #include "script_runner.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: pirogram-host [--module PATH] [--results] SCRIPT\n";
+  std::cerr << "usage: pirogram-host [--module PATH] [--results] SCRIPT\n"
+               "       pirogram-host [--module PATH] --version\n"
+               "       pirogram-host [--module PATH] [--examples DIR] --reference DIR\n";
   return 2;
+}
+
+// The host's version and the one the module carries, read without calling it.
+int PrintVersions(const std::string& modulePath) {
+  std::cout << "pirogram-host " << PG_VERSION << "\n";
+  std::string error;
+  const auto module = pg::platform::LoadModule(modulePath, &error);
+  if (!module) {
+    std::cerr << "cannot load " << modulePath << ": " << error << "\n";
+    return 2;
+  }
+  const std::string version = pg::platform::ModuleVersion(module);
+  pg::platform::UnloadModule(module);
+  std::cout << "module " << modulePath << " " << (version.empty() ? "(no version)" : version) << "\n";
+  return version.empty() ? 1 : 0;
 }
 
 // The module beside this program.
@@ -32,7 +51,8 @@ std::string DefaultModulePath(const std::string& argv0) {
 
 int main(int argc, char** argv) {
   pg::platform::UseBinaryStdio();
-  std::string modulePath = DefaultModulePath(argv[0]), scriptPath;
+  std::string modulePath = DefaultModulePath(argv[0]), scriptPath, referenceDir, examplesDir = "examples";
+  bool version = false;
   pg::host::RunOptions options;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -40,11 +60,30 @@ int main(int argc, char** argv) {
       modulePath = argv[++i];
     } else if (a == "--results") {
       options.printResults = true;
+    } else if (a == "--version") {
+      version = true;
+    } else if (a == "--reference" && i + 1 < argc) {
+      referenceDir = argv[++i];
+    } else if (a == "--examples" && i + 1 < argc) {
+      examplesDir = argv[++i];
     } else if (!a.empty() && a[0] != '-' && scriptPath.empty()) {
       scriptPath = a;
     } else {
       return Usage();
     }
+  }
+  if (version) return scriptPath.empty() && referenceDir.empty() ? PrintVersions(modulePath) : Usage();
+  if (!referenceDir.empty()) {
+    if (!scriptPath.empty()) return Usage();
+    try {
+      pg::host::ModuleSession session(modulePath);
+      pg::host::WriteReference(session, referenceDir, examplesDir);
+      session.Close();
+    } catch (const std::exception& e) {
+      std::cerr << "host: " << e.what() << "\n";
+      return 2;
+    }
+    return 0;
   }
   if (scriptPath.empty()) return Usage();
   std::ifstream script(scriptPath, std::ios::binary);

@@ -6,6 +6,7 @@
 
 #include "framework/text/ascii_text.h"
 #include "platform/memory.h"
+#include "platform/module_loader.h"
 
 namespace pg::host {
 
@@ -108,6 +109,7 @@ const ReceivedRow* ModuleSession::FindAction(const std::string& name) const {
 std::string ModuleSession::InfoName() const { return info_[0] ? info_[0] : ""; }
 std::string ModuleSession::InfoAuthor() const { return info_[1] ? info_[1] : ""; }
 std::string ModuleSession::InfoDescription() const { return info_[2] ? info_[2] : ""; }
+std::string ModuleSession::ModuleVersion() const { return platform::ModuleVersion(module_); }
 
 Rectangle& ModuleSession::AddRectangle(const std::string& name, int w, int h) {
   if (Rectangle* r = FindRectangle(name)) {

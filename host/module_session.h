@@ -49,6 +49,8 @@ class ModuleSession {
   const ReceivedRow* FindAction(const std::string& name) const;
   const std::vector<ReceivedRow>& Catalogue() const { return rows_; }
   std::string InfoName() const, InfoAuthor() const, InfoDescription() const;
+  // What the module's version resource or note says ("" when it carries none).
+  std::string ModuleVersion() const;
 
   std::map<std::string, std::string>& Variables() { return variables_; }
   // A new rectangle with a window of client size w x h; an existing one is resized.

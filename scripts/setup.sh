@@ -13,6 +13,7 @@ PACKAGES=(
   wine wine64 xvfb xauth x11-utils python3 python3-pil
   clang libclang-rt-14-dev llvm-14
   valgrind
+  zip unzip chromium
 )
 # 32-bit Wine only where the kernel runs 32-bit programs: elsewhere its i386
 # packages cannot even run their own install steps.

@@ -95,6 +95,7 @@ struct ScriptedUser {
   std::deque<std::optional<Color>> colourAnswers;
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::function<void(const std::string& cp1251Text)> report;  // where kShow goes
+  std::function<void(const DialogTemplate&)> inspect;          // kShow also hands over the dialog itself
   // What the last common dialogs opened on.
   std::optional<Color> colourOpenedOn;
   std::optional<FontChoice> fontOpenedOn;

@@ -38,6 +38,7 @@ int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& 
         break;
       case Kind::kShow:
         if (user.report) user.report(DescribeDialog(dialog, open));
+        if (user.inspect) user.inspect(dialog);
         break;
       case Kind::kSnapshot:
         open.Snapshot(step.text);
@@ -70,7 +71,7 @@ std::string Quoted(std::string_view text) {
 std::string DescribeDialog(const DialogTemplate& dialog, const DialogContext& state) {
   std::string out = "caption " + Quoted(dialog.caption) + "\n";
   struct Row {
-    std::string caption, kind, value, buttons;
+    std::string caption, kind, value, words, buttons;
   };
   std::map<int, Row> rows;
   for (const auto& c : dialog.controls) {
@@ -86,6 +87,7 @@ std::string DescribeDialog(const DialogTemplate& dialog, const DialogContext& st
     if (base == "edit" || base == "list") {
       r.kind = base;
       r.value = state.Text(c.name);
+      for (const auto& item : c.items) r.words += " " + Quoted(item);
     }
     if (c.kind == ControlKind::kPictureButton) {
       r.buttons += " " + base;
@@ -94,7 +96,7 @@ std::string DescribeDialog(const DialogTemplate& dialog, const DialogContext& st
   }
   for (const auto& [n, r] : rows)
     out += "row " + std::to_string(n) + " " + Quoted(r.caption) + " " + r.kind + " " + Quoted(r.value) +
-           (r.buttons.empty() ? std::string(" no buttons") : " buttons" + r.buttons) + "\n";
+           (r.words.empty() ? std::string() : " words" + r.words) + (r.buttons.empty() ? std::string(" no buttons") : " buttons" + r.buttons) + "\n";
   return out;
 }
 

@@ -12,6 +12,10 @@ using ModuleHandle = void*;
 ModuleHandle LoadModule(const std::string& path, std::string* error);
 void* ModuleSymbol(ModuleHandle module, const char* name);
 void UnloadModule(ModuleHandle module);
+// The version a loaded module carries without being called ("1.0.0"): on Windows
+// its version resource, on the portable platform its version note; "" when it
+// carries none.
+std::string ModuleVersion(ModuleHandle module);
 
 class GlobalMemoryObserver {
  public:

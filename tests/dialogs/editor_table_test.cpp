@@ -76,7 +76,10 @@ TEST(EditorTable, EveryEditorShowsItsCaptionRowsAndButtons) {
     EXPECT_EQ(lines[1], "title \"" + std::string(row->name) + (id == 42 ? " " : "") + "\"");
     for (std::size_t k = 0; k < kinds.size(); ++k) {
       const bool list = kinds[k] == "L";
-      const std::string tail = std::string(list ? " list \"\"" : " edit \"v\"") + ExpectedButtons(kinds[k]);
+      std::string words;
+      for (const auto word : editorTable->rows[k].words) words += " \"" + std::string(word) + "\"";
+      const std::string tail =
+          std::string(list ? " list \"\" words" + words : " edit \"v\"") + ExpectedButtons(kinds[k]);
       const std::string& line = lines[3 + k];
       EXPECT_EQ(line.rfind("row " + std::to_string(k + 1) + " \"", 0), 0u) << line;
       ASSERT_GE(line.size(), tail.size());

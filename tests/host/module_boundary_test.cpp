@@ -3,6 +3,7 @@
 
 #include "module_session.h"
 #include "platform/memory.h"
+#include "platform/module_loader.h"
 #include "plugin/abi.h"
 
 namespace {
@@ -114,6 +115,18 @@ TEST(ModuleBoundary, UnregisteredCallbacksAreSkipped) {
   s.Close();
   EXPECT_EQ(s.Ledger().Live(), 0u);
   EXPECT_EQ(s.Ledger().BadFrees(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// The version the build stamped into the module, read without calling it: the
+// version resource on Windows, the version note on Linux.
+TEST(ModuleBoundary, CarriesTheBuildsVersion) {
+  pg::host::ModuleSession s(ModulePath());
+  EXPECT_EQ(s.ModuleVersion(), PG_VERSION);
+  EXPECT_EQ(pg::platform::ModuleVersion(nullptr), "");
 }
 
 }  // namespace
