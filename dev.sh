@@ -8,7 +8,7 @@
 #   ./dev.sh soak   set up, build both targets, run the soak script natively and under Wine
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
 #   ./dev.sh bench [--peer]  set up, build the benchmarks (build/bench), run them and
-#                   print the table; --peer also times the matplotlib pie
+#                   print the table; --peer also times the matplotlib pie and the cairo peer
 #   ./dev.sh fuzz SECONDS  set up, build the libFuzzer targets with clang, run each for SECONDS
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -127,7 +127,7 @@ fuzz() {
 bench() {
   setup
   cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPG_BENCH=ON >/dev/null
-  cmake --build build/bench -j "$jobs" --target pg_bench
+  cmake --build build/bench -j "$jobs" --target pg_bench pg_cairo_peer
   mkdir -p out/bench
   build/bench/bin/pg_bench --pictures out/bench --benchmark_repetitions=3 \
     --benchmark_report_aggregates_only=true \
@@ -136,7 +136,8 @@ bench() {
   if [ "${1:-}" = "--peer" ]; then
     # Debian's python3 with its matplotlib, not whatever python3 is first on PATH.
     /usr/bin/python3 bench/peer/matplotlib_pie.py --picture out/bench/peer.png >out/bench/peer.json
-    peer=(out/bench/peer.json)
+    build/bench/bin/pg_cairo_peer --picture out/bench/peer_cairo.png >out/bench/peer_cairo.json
+    peer=(out/bench/peer.json out/bench/peer_cairo.json)
   fi
   echo "== benchmark table (medians of 3)"
   /usr/bin/python3 bench/report.py out/bench/pirogram.json "${peer[@]}"
