@@ -67,16 +67,18 @@ const std::vector<EdgePixel>& EllipseEdge(const TRect& b, const TRect& area, con
   return last.pixels;
 }
 
-// The outline pixels inside the sector, in order from the start radial.
-std::vector<TPoint> ArcPixels(const std::vector<EdgePixel>& edge, const Sector& s) {
-  std::vector<std::pair<double, TPoint>> found;
+// The outline pixels inside the sector, in order from the start radial. Into
+// buffers kept from slice to slice: a pie of many slices allocates nothing here.
+const std::vector<TPoint>& ArcPixels(const std::vector<EdgePixel>& edge, const Sector& s) {
+  static thread_local std::vector<std::pair<double, TPoint>> found;
+  static thread_local std::vector<TPoint> out;
+  found.clear();
   for (const EdgePixel& e : edge) {
     const double offset = s.OffsetOf(e.angle);
     if (offset <= s.sweep + 1e-9) found.push_back({offset, TPoint{e.x, e.y}});
   }
   std::sort(found.begin(), found.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
-  std::vector<TPoint> out;
-  out.reserve(found.size());
+  out.clear();
   for (const auto& f : found) out.push_back(f.second);
   return out;
 }
@@ -126,44 +128,44 @@ void SoftDeviceContext::DrawArcShape(const TRect& box, TPoint start, TPoint end,
   if (s.sweep < 1e-12) s.sweep = kTwoPi;
 
   const std::vector<EdgePixel>& edge = EllipseEdge(b, area, s);
-  const std::vector<TPoint> arc = ArcPixels(edge, s);
+  const std::vector<TPoint>& arc = ArcPixels(edge, s);
   const TPoint centre{s.cx, s.cy};
   const TPoint from = NearestOnOutline(edge, s, s.start);
   const TPoint to = NearestOnOutline(edge, s, Wrap(s.start + s.sweep));
 
   if (pie && HasBrush()) {
     // The slice fills like a polygon through the centre and the arc's pixels.
-    std::vector<PointF> outline;
-    outline.reserve(arc.size() + 3);
+    static thread_local std::vector<PointF> outline;
+    outline.clear();
     outline.push_back(PointF{static_cast<double>(centre.x), static_cast<double>(centre.y)});
     outline.push_back(PointF{static_cast<double>(from.x), static_cast<double>(from.y)});
     for (const TPoint& p : arc) outline.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
     outline.push_back(PointF{static_cast<double>(to.x), static_cast<double>(to.y)});
-    Coverage fill(area);
-    AddPolygon(fill, outline, kAlternate);
-    PaintCoverage(fill, BrushSource(), Rop());
+    FillShape(area, BrushSource(), [](SpanSink& out) { AddPolygon(out, outline, kAlternate); });
   }
   if (!HasPen()) return;
 
   const int w = PenWidth();
-  Coverage band(area);
-  if (w > 1) {
-    const int h = w / 2;
-    AddEllipse(band, TRect{b.left - h, b.top - h, b.right + w - 1 - h, b.bottom + w - 1 - h});
-    Coverage inner(area);
-    AddEllipse(inner, TRect{b.left + w - h, b.top + w - h, b.right - 1 - h, b.bottom - 1 - h});
-    band.Subtract(inner);
-    KeepSector(band, s);
-  } else {
-    for (const TPoint& p : arc) band.Add(p.x, p.y);
-    if (pie) {
-      const auto add = [&band](int x, int y) { band.Add(x, y); };
+  if (w == 1) {
+    // The outline's pixels within the sector, and a pie's radials.
+    FillShape(area, PenSource(), [&](SpanSink& out) {
+      for (const TPoint& p : arc) out.AddSpan(p.y, p.x, p.x + 1);
+      if (!pie) return;
+      const auto add = [&out](int x, int y) { out.AddSpan(y, x, x + 1); };
       StepLine(centre, from, true, area, add);
       StepLine(centre, to, true, area, add);
-    }
+    });
+    return;
   }
+  const int h = w / 2;
+  Coverage band(area);
+  AddEllipse(band, TRect{b.left - h, b.top - h, b.right + w - 1 - h, b.bottom + w - 1 - h});
+  Coverage inner(area);
+  AddEllipse(inner, TRect{b.left + w - h, b.top + w - h, b.right - 1 - h, b.bottom - 1 - h});
+  band.Subtract(inner);
+  KeepSector(band, s);
   PaintCoverage(band, PenSource(), Rop());
-  if (pie && w > 1) {
+  if (pie) {
     const TPoint radials[] = {from, centre, to};
     StrokePath(radials, false, true);
   }

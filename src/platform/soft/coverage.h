@@ -1,26 +1,40 @@
 #pragma once
 // The set of pixels one primitive touches, collected before painting so that each
 // pixel is painted once whatever the shape's overlaps (exclusive-or pens rely on it).
+//
+// Its rows live in buffers reused from one shape to the next, and only the
+// columns a row has touched are ever cleared or read: a shape costs its own
+// pixels, not the empty parts of its bounding box (a thin slice of a large pie).
+#include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstring>
+#include <memory>
 
 #include "platform/graphics.h"
+#include "platform/soft/span_sink.h"
 
 namespace pg::platform::soft {
 
-class Coverage {
+class CoverageBuffer;
+
+class Coverage final : public SpanSink {
  public:
   // Pixels outside `bounds` (the surface) are dropped.
   explicit Coverage(const TRect& bounds);
+  Coverage(const Coverage& other);
+  Coverage& operator=(const Coverage& other);
+  Coverage(Coverage&& other) noexcept;
+  Coverage& operator=(Coverage&& other) noexcept;
+  ~Coverage();
 
   void Add(int x, int y);
-  void AddSpan(int y, int x0, int x1);  // x1 exclusive
+  void AddSpan(int y, int x0, int x1) override;  // x1 exclusive
   bool Has(int x, int y) const;
   void Remove(int x, int y);
   void Subtract(const Coverage& other);
   void Unite(const Coverage& other);
   bool Empty() const { return count_ == 0; }
-  const TRect& Bounds() const { return bounds_; }
+  const TRect& Bounds() const override { return bounds_; }
 
   // Calls f(y, x0, x1) for each run of covered pixels, top to bottom.
   template <typename F>
@@ -28,28 +42,45 @@ class Coverage {
     if (count_ == 0) return;
     for (int y = minY_; y <= maxY_; ++y) {
       const std::size_t r = static_cast<std::size_t>(y - bounds_.top);
-      const std::uint8_t* row = &bits_[r * width_];
+      const std::uint8_t* row = bits_ + r * width_;
       int x = rowMinX_[r] - bounds_.left;
       const int end = rowMaxX_[r] - bounds_.left + 1;
       while (x < end) {
-        while (x < end && !row[x]) ++x;
+        x = Skip(row, x, end, 0);
         const int start = x;
-        while (x < end && row[x]) ++x;
+        x = Skip(row, x, end, 1);
         if (x > start) f(y, start + bounds_.left, x + bounds_.left);
       }
     }
   }
 
  private:
+  // The first column from x on (before end) whose byte is not `value`, eight
+  // at a time over long runs: a wide fill is mostly whole words.
+  static int Skip(const std::uint8_t* row, int x, int end, std::uint8_t value) {
+    const std::uint64_t all = value * 0x0101010101010101ULL;
+    for (std::uint64_t word; x + 8 <= end; x += 8) {
+      std::memcpy(&word, row + x, 8);
+      if (word != all) break;
+    }
+    while (x < end && row[x] == value) ++x;
+    return x;
+  }
+  void Take(const TRect& bounds);
+  void CopyFrom(const Coverage& other);
+  // Makes row r's valid columns include [x0, x1] (absolute), clearing the new ones.
+  void Widen(std::size_t r, int x0, int x1);
+
   TRect bounds_;
-  int width_ = 0;
-  std::vector<std::uint8_t> bits_;
+  std::size_t width_ = 0;
+  std::unique_ptr<CoverageBuffer> buffer_;
+  // Into buffer_: one byte a pixel; of each row only the columns between
+  // rowMinX_ and rowMaxX_ hold values, the rest is left from earlier shapes.
+  std::uint8_t* bits_ = nullptr;
+  int* rowMinX_ = nullptr;
+  int* rowMaxX_ = nullptr;
   long long count_ = 0;
   int minX_ = 0, minY_ = 0, maxX_ = 0, maxY_ = 0;  // of the covered pixels
-  // Each row's covered columns lie within these (they never shrink): a span walk
-  // reads only them, not the whole width, which thin shapes (slice edges, mark
-  // arrows) left mostly empty.
-  std::vector<int> rowMinX_, rowMaxX_;
 };
 
 }  // namespace pg::platform::soft

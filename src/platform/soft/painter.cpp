@@ -1,5 +1,8 @@
 #include "platform/soft/painter.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace pg::platform::soft {
 
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dest) {
@@ -43,6 +46,25 @@ bool SourcePixel(const PaintSource& s, int x, int y, std::uint32_t& out) {
 
 }  // namespace
 
+namespace {
+
+// Row pixels [x0, x1) set to one colour: a few pixels one by one, then the set
+// part copied onto the rest in doubling blocks, which the library's copy does
+// many pixels an instruction (a gradient is hundreds of full-width rows).
+void FillPixels(std::uint32_t* row, int x0, int x1, std::uint32_t color) {
+  const int n = x1 - x0;
+  std::uint32_t* p = row + x0;
+  int done = std::min(n, 16);
+  for (int i = 0; i < done; ++i) p[i] = color;
+  while (done < n) {
+    const int step = std::min(done, n - done);
+    std::memcpy(p + done, p, static_cast<std::size_t>(step) * sizeof *p);
+    done += step;
+  }
+}
+
+}  // namespace
+
 void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& source, int rop2, const Coverage* clip) {
   if (rop2 == 11 || y < 0 || y >= surface.Height()) return;  // R2_NOP
   x0 = x0 < 0 ? 0 : x0;
@@ -51,7 +73,7 @@ void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& sourc
   // The common case, a solid copy, as one fill of the run or of its clipped parts.
   if (source.kind == PaintSource::Kind::kSolid && rop2 == kRopCopy) {
     if (!clip) {
-      for (int x = x0; x < x1; ++x) row[x] = source.color;
+      if (x1 > x0) FillPixels(row, x0, x1, source.color);
       return;
     }
     for (int x = x0; x < x1; ++x)
@@ -64,6 +86,13 @@ void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& sourc
     if (!SourcePixel(source, x, y, c)) continue;
     row[x] = ApplyRop2(rop2, c, row[x]);
   }
+}
+
+void SpanPainter::AddSpan(int y, int x0, int x1) {
+  if (y < bounds_.top || y >= bounds_.bottom) return;
+  x0 = std::max(x0, bounds_.left);
+  x1 = std::min(x1, bounds_.right);
+  if (x0 < x1) PaintSpan(surface_, y, x0, x1, source_, rop2_, clip_);
 }
 
 void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source, int rop2, const Coverage* clip) {

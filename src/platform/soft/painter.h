@@ -29,6 +29,39 @@ void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source
 // One run [x0, x1) of row y, as Paint paints each run of a coverage.
 void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& source, int rop2, const Coverage* clip);
 
+// Paints each run as it comes, cut to `bounds` as a coverage would cut it.
+class SpanPainter final : public SpanSink {
+ public:
+  SpanPainter(Surface& surface, const TRect& bounds, const PaintSource& source, int rop2, const Coverage* clip)
+      : surface_(surface), bounds_(bounds), source_(source), rop2_(rop2), clip_(clip) {}
+  const TRect& Bounds() const override { return bounds_; }
+  void AddSpan(int y, int x0, int x1) override;
+  void Add(int x, int y) { AddSpan(y, x, x + 1); }
+
+ private:
+  Surface& surface_;
+  TRect bounds_;
+  PaintSource source_;
+  int rop2_;
+  const Coverage* clip_;
+};
+
+// Paints the runs `shape` adds to the SpanSink it is given, each pixel once. A
+// copy paints them as they come (painting a pixel twice is painting it once),
+// other operations collect them in a coverage within `area` first.
+template <typename Shape>
+void PaintShape(Surface& surface, const TRect& area, const PaintSource& source, int rop2, const Coverage* clip,
+                Shape&& shape) {
+  if (rop2 == kRopCopy) {
+    SpanPainter direct(surface, area, source, rop2, clip);
+    shape(direct);
+    return;
+  }
+  Coverage collected(area);
+  shape(collected);
+  Paint(surface, collected, source, rop2, clip);
+}
+
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dest);
 
 }  // namespace pg::platform::soft

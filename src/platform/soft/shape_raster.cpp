@@ -10,7 +10,7 @@ namespace {
 constexpr double kEps = 1e-9;
 
 // Pixels whose centres lie in [from, to).
-void AddCentredSpan(Coverage& out, int y, double from, double to) {
+void AddCentredSpan(SpanSink& out, int y, double from, double to) {
   const double lo = std::ceil(from - 0.5 - kEps);
   const double hi = std::ceil(to - 0.5 - kEps);
   const double left = std::max(lo, static_cast<double>(out.Bounds().left));
@@ -20,7 +20,7 @@ void AddCentredSpan(Coverage& out, int y, double from, double to) {
 
 // Pixels whose corner points lie in [from, to): polygons are sampled at whole
 // coordinates, left and top edges inside, right and bottom edges outside.
-void AddPointSpan(Coverage& out, int y, double from, double to) { AddCentredSpan(out, y, from + 0.5, to + 0.5); }
+void AddPointSpan(SpanSink& out, int y, double from, double to) { AddCentredSpan(out, y, from + 0.5, to + 0.5); }
 
 }  // namespace
 
@@ -29,7 +29,7 @@ TRect Normalized(const TRect& r) {
                std::max(r.top, r.bottom)};
 }
 
-void AddPolygon(Coverage& out, std::span<const PointF> points, int fillMode) {
+void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
   if (points.size() < 3) return;
   double minY = points[0].y, maxY = points[0].y;
   for (const PointF& p : points) {
@@ -42,7 +42,8 @@ void AddPolygon(Coverage& out, std::span<const PointF> points, int fillMode) {
     double x;
     int dir;
   };
-  std::vector<Crossing> xs;
+  // Kept from polygon to polygon: a paint of many slices allocates nothing here.
+  static thread_local std::vector<Crossing> xs;
   for (int y = y0; y < y1; ++y) {
     const double yc = y;
     xs.clear();
@@ -84,7 +85,7 @@ bool EllipseRow(const TRect& box, int y, int& x0, int& x1) {
   return x1 > x0;
 }
 
-void AddEllipse(Coverage& out, const TRect& box) {
+void AddEllipse(SpanSink& out, const TRect& box) {
   const TRect b = Normalized(box);
   const int y0 = std::max(b.top, out.Bounds().top), y1 = std::min(b.bottom, out.Bounds().bottom);
   for (int y = y0; y < y1; ++y) {
@@ -93,7 +94,7 @@ void AddEllipse(Coverage& out, const TRect& box) {
   }
 }
 
-void AddRoundRect(Coverage& out, const TRect& box, int cornerWidth, int cornerHeight) {
+void AddRoundRect(SpanSink& out, const TRect& box, int cornerWidth, int cornerHeight) {
   const TRect b = Normalized(box);
   const int cw = std::min(std::abs(cornerWidth), b.Width());
   const int ch = std::min(std::abs(cornerHeight), b.Height());

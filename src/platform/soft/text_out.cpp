@@ -7,9 +7,10 @@
 namespace pg::platform::soft {
 
 void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
-  if (!font_ || text.empty()) return;
-  const TextLayout layout = LayOutText(*font_, text);
-  const TextMetrics& m = font_->metrics;
+  const ResolvedFont* font = Font();
+  if (!font || text.empty()) return;
+  const TextLayout layout = LayOutText(*font, text);
+  const TextMetrics& m = font->metrics;
   const unsigned align = GetTextAlign();
   int left = std::clamp(x, -(1 << 27), 1 << 27), top = std::clamp(y, -(1 << 27), 1 << 27);
   if ((align & kTaCenter) == kTaCenter) left -= layout.width / 2;
@@ -30,17 +31,21 @@ void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
     PaintCoverage(box, BackgroundSource(), kRopCopy);
   }
   Coverage glyphs(area);
-  AddTextPixels(glyphs, *font_, layout, left, top, GetFont().underline, GetFont().strikeOut);
+  AddTextPixels(glyphs, *font, layout, left, top, GetFont().underline, GetFont().strikeOut);
   PaintSource ink;
   ink.color = DrawColor(GetTextColor());
   PaintCoverage(glyphs, ink, kRopCopy);
 }
 
 TSize SoftDeviceContext::TextExtent(std::string_view text) {
-  if (!font_) return {};
-  return TSize{LayOutText(*font_, text).width, font_->metrics.height};
+  const ResolvedFont* font = Font();
+  if (!font) return {};
+  return TSize{LayOutText(*font, text).width, font->metrics.height};
 }
 
-TextMetrics SoftDeviceContext::GetFontMetrics() { return font_ ? font_->metrics : TextMetrics{}; }
+TextMetrics SoftDeviceContext::GetFontMetrics() {
+  const ResolvedFont* font = Font();
+  return font ? font->metrics : TextMetrics{};
+}
 
 }  // namespace pg::platform::soft
