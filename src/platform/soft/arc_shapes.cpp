@@ -70,8 +70,8 @@ const std::vector<EdgePixel>& EllipseEdge(const TRect& b, const TRect& area, con
 // The outline pixels inside the sector, in order from the start radial. Into
 // buffers kept from slice to slice: a pie of many slices allocates nothing here.
 const std::vector<TPoint>& ArcPixels(const std::vector<EdgePixel>& edge, const Sector& s) {
-  static thread_local std::vector<std::pair<double, TPoint>> found;
-  static thread_local std::vector<TPoint> out;
+  static std::vector<std::pair<double, TPoint>> found;
+  static std::vector<TPoint> out;
   found.clear();
   for (const EdgePixel& e : edge) {
     const double offset = s.OffsetOf(e.angle);
@@ -135,7 +135,7 @@ void SoftDeviceContext::DrawArcShape(const TRect& box, TPoint start, TPoint end,
 
   if (pie && HasBrush()) {
     // The slice fills like a polygon through the centre and the arc's pixels.
-    static thread_local std::vector<PointF> outline;
+    static std::vector<PointF> outline;
     outline.clear();
     outline.push_back(PointF{static_cast<double>(centre.x), static_cast<double>(centre.y)});
     outline.push_back(PointF{static_cast<double>(from.x), static_cast<double>(from.y)});

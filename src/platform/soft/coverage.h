@@ -5,6 +5,7 @@
 // Its rows live in buffers reused from one shape to the next, and only the
 // columns a row has touched are ever cleared or read: a shape costs its own
 // pixels, not the empty parts of its bounding box (a thin slice of a large pie).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -35,6 +36,22 @@ class Coverage final : public SpanSink {
   void Unite(const Coverage& other);
   bool Empty() const { return count_ == 0; }
   const TRect& Bounds() const override { return bounds_; }
+
+  // Calls f(a, b) for each run [a, b) of covered pixels of row y within [x0, x1).
+  template <typename F>
+  void ForEachRunIn(int y, int x0, int x1, F&& f) const {
+    if (y < bounds_.top || y >= bounds_.bottom) return;
+    const std::size_t r = static_cast<std::size_t>(y - bounds_.top);
+    const std::uint8_t* row = bits_ + r * width_;
+    int x = std::max(x0, rowMinX_[r]) - bounds_.left;
+    const int end = std::min(x1, rowMaxX_[r] + 1) - bounds_.left;
+    while (x < end) {
+      x = Skip(row, x, end, 0);
+      const int start = x;
+      x = Skip(row, x, end, 1);
+      if (x > start) f(start + bounds_.left, x + bounds_.left);
+    }
+  }
 
   // Calls f(y, x0, x1) for each run of covered pixels, top to bottom.
   template <typename F>

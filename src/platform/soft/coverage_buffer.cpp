@@ -15,7 +15,7 @@ constexpr std::size_t kKeepLimit = std::size_t{8} << 20;
 constexpr std::size_t kKeepCount = 8;
 
 std::vector<std::unique_ptr<CoverageBuffer>>& FreeBuffers() {
-  static thread_local std::vector<std::unique_ptr<CoverageBuffer>> buffers = [] {
+  static std::vector<std::unique_ptr<CoverageBuffer>> buffers = [] {
     std::vector<std::unique_ptr<CoverageBuffer>> v;
     v.reserve(kKeepCount);
     return v;

@@ -44,10 +44,6 @@ bool SourcePixel(const PaintSource& s, int x, int y, std::uint32_t& out) {
   return false;
 }
 
-}  // namespace
-
-namespace {
-
 // Row pixels [x0, x1) set to one colour: a few pixels one by one, then the set
 // part copied onto the rest in doubling blocks, which the library's copy does
 // many pixels an instruction (a gradient is hundreds of full-width rows).
@@ -63,36 +59,51 @@ void FillPixels(std::uint32_t* row, int x0, int x1, std::uint32_t color) {
   }
 }
 
-}  // namespace
-
-void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& source, int rop2, const Coverage* clip) {
-  if (rop2 == 11 || y < 0 || y >= surface.Height()) return;  // R2_NOP
-  x0 = x0 < 0 ? 0 : x0;
-  x1 = x1 < surface.Width() ? x1 : surface.Width();
-  std::uint32_t* row = surface.Row(y);
-  // The common case, a solid copy, as one fill of the run or of its clipped parts.
+// Pixels [x0, x1) of row y, all inside the surface and the clip.
+void PaintRun(std::uint32_t* row, int y, int x0, int x1, const PaintSource& source, int rop2) {
+  // The common case, a solid copy, as one fill.
   if (source.kind == PaintSource::Kind::kSolid && rop2 == kRopCopy) {
-    if (!clip) {
-      if (x1 > x0) FillPixels(row, x0, x1, source.color);
-      return;
-    }
-    for (int x = x0; x < x1; ++x)
-      if (clip->Has(x, y)) row[x] = source.color;
+    FillPixels(row, x0, x1, source.color);
     return;
   }
   for (int x = x0; x < x1; ++x) {
-    if (clip && !clip->Has(x, y)) continue;
     std::uint32_t c = 0;
     if (!SourcePixel(source, x, y, c)) continue;
     row[x] = ApplyRop2(rop2, c, row[x]);
   }
 }
 
+}  // namespace
+
+void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& source, int rop2, const Coverage* clip) {
+  if (rop2 == 11 || y < 0 || y >= surface.Height()) return;  // R2_NOP
+  x0 = x0 < 0 ? 0 : x0;
+  x1 = x1 < surface.Width() ? x1 : surface.Width();
+  if (x0 >= x1) return;
+  std::uint32_t* row = surface.Row(y);
+  // Clipped: the clip's own runs within this one, not a test per pixel.
+  if (clip) clip->ForEachRunIn(y, x0, x1, [&](int a, int b) { PaintRun(row, y, a, b, source, rop2); });
+  else PaintRun(row, y, x0, x1, source, rop2);
+}
+
+SpanPainter::SpanPainter(Surface& surface, const TRect& bounds, const PaintSource& source, int rop2,
+                         const Coverage* clip)
+    : surface_(surface), source_(source), rop2_(rop2), clip_(clip) {
+  bounds_ = bounds;
+  // Runs cut to the surface as well, where a solid copy without a clip is
+  // stored straight into the rows.
+  inside_ = TRect{std::max(bounds.left, 0), std::max(bounds.top, 0), std::min(bounds.right, surface.Width()),
+                  std::min(bounds.bottom, surface.Height())};
+  plain_ = source.kind == PaintSource::Kind::kSolid && rop2 == kRopCopy && !clip;
+}
+
 void SpanPainter::AddSpan(int y, int x0, int x1) {
-  if (y < bounds_.top || y >= bounds_.bottom) return;
-  x0 = std::max(x0, bounds_.left);
-  x1 = std::min(x1, bounds_.right);
-  if (x0 < x1) PaintSpan(surface_, y, x0, x1, source_, rop2_, clip_);
+  if (y < inside_.top || y >= inside_.bottom) return;
+  x0 = std::max(x0, inside_.left);
+  x1 = std::min(x1, inside_.right);
+  if (x0 >= x1) return;
+  if (plain_) FillPixels(surface_.Row(y), x0, x1, source_.color);
+  else PaintSpan(surface_, y, x0, x1, source_, rop2_, clip_);
 }
 
 void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source, int rop2, const Coverage* clip) {

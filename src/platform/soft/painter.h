@@ -32,18 +32,26 @@ void PaintSpan(Surface& surface, int y, int x0, int x1, const PaintSource& sourc
 // Paints each run as it comes, cut to `bounds` as a coverage would cut it.
 class SpanPainter final : public SpanSink {
  public:
-  SpanPainter(Surface& surface, const TRect& bounds, const PaintSource& source, int rop2, const Coverage* clip)
-      : surface_(surface), bounds_(bounds), source_(source), rop2_(rop2), clip_(clip) {}
+  SpanPainter(Surface& surface, const TRect& bounds, const PaintSource& source, int rop2, const Coverage* clip);
   const TRect& Bounds() const override { return bounds_; }
   void AddSpan(int y, int x0, int x1) override;
-  void Add(int x, int y) { AddSpan(y, x, x + 1); }
+  // One pixel, as lines and outlines come.
+  void Add(int x, int y) {
+    if (!plain_) {
+      AddSpan(y, x, x + 1);
+    } else if (x >= inside_.left && x < inside_.right && y >= inside_.top && y < inside_.bottom) {
+      surface_.Row(y)[x] = source_.color;
+    }
+  }
 
  private:
   Surface& surface_;
   TRect bounds_;
+  TRect inside_;  // bounds_ within the surface
   PaintSource source_;
   int rop2_;
   const Coverage* clip_;
+  bool plain_;  // a solid copy without a clip
 };
 
 // Paints the runs `shape` adds to the SpanSink it is given, each pixel once. A

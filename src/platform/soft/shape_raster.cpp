@@ -43,7 +43,7 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
     int dir;
   };
   // Kept from polygon to polygon: a paint of many slices allocates nothing here.
-  static thread_local std::vector<Crossing> xs;
+  static std::vector<Crossing> xs;
   for (int y = y0; y < y1; ++y) {
     const double yc = y;
     xs.clear();

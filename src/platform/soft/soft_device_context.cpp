@@ -22,14 +22,14 @@ TPoint Clamp(TPoint p) { return TPoint{Clamp(p.x), Clamp(p.y)}; }
 TRect Clamp(const TRect& r) { return TRect{Clamp(r.left), Clamp(r.top), Clamp(r.right), Clamp(r.bottom)}; }
 // Into buffers kept from shape to shape, so that a shape allocates nothing.
 std::span<const TPoint> Clamp(std::span<const TPoint> points) {
-  static thread_local std::vector<TPoint> out;
+  static std::vector<TPoint> out;
   out.clear();
   for (const TPoint& p : points) out.push_back(Clamp(p));
   return out;
 }
 
 std::span<const PointF> Corners(std::span<const TPoint> points) {
-  static thread_local std::vector<PointF> out;
+  static std::vector<PointF> out;
   out.clear();
   for (const TPoint& p : points) out.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
   return out;
