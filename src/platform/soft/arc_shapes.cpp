@@ -15,8 +15,10 @@ namespace {
 
 constexpr double kTwoPi = 2 * 3.14159265358979323846;
 
+// fmod only when it changes the value: within one turn it returns its argument,
+// and this runs for every outline pixel of every slice.
 double Wrap(double a) {
-  a = std::fmod(a, kTwoPi);
+  if (!(a > -kTwoPi && a < kTwoPi)) a = std::fmod(a, kTwoPi);
   return a < 0 ? a + kTwoPi : a;
 }
 

@@ -42,20 +42,35 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
     double x;
     int dir;
   };
+  struct Edge {
+    PointF a, b;  // in the polygon's order, which the crossing's sum follows
+    double top, bottom;
+    int dir;
+  };
   // Kept from polygon to polygon: a paint of many slices allocates nothing here.
   static std::vector<Crossing> xs;
+  static std::vector<Edge> edges;
+  static std::vector<const Edge*> active;
+  edges.clear();
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const PointF& a = points[i];
+    const PointF& b = points[(i + 1) % points.size()];
+    if (a.y == b.y) continue;
+    const bool down = b.y > a.y;
+    edges.push_back(Edge{a, b, down ? a.y : b.y, down ? b.y : a.y, down ? 1 : -1});
+  }
+  // Each row looks only at the edges that span it (a slice's outline has one
+  // point per arc pixel, a row crosses two or three of them).
+  std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.top < r.top; });
+  active.clear();
+  std::size_t next = 0;
   for (int y = y0; y < y1; ++y) {
     const double yc = y;
+    while (next < edges.size() && edges[next].top <= yc) active.push_back(&edges[next++]);
+    std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
     xs.clear();
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      const PointF& a = points[i];
-      const PointF& b = points[(i + 1) % points.size()];
-      if (a.y == b.y) continue;
-      const bool down = b.y > a.y;
-      const double top = down ? a.y : b.y, bottom = down ? b.y : a.y;
-      if (yc < top || yc >= bottom) continue;
-      xs.push_back(Crossing{a.x + (yc - a.y) * (b.x - a.x) / (b.y - a.y), down ? 1 : -1});
-    }
+    for (const Edge* e : active)
+      xs.push_back(Crossing{e->a.x + (yc - e->a.y) * (e->b.x - e->a.x) / (e->b.y - e->a.y), e->dir});
     std::sort(xs.begin(), xs.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
     int winding = 0;
     for (std::size_t i = 0; i + 1 < xs.size() || (i < xs.size() && fillMode == kWinding); ++i) {

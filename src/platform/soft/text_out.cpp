@@ -25,16 +25,17 @@ void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
   const TRect area{std::max(around.left, bounds.left), std::max(around.top, bounds.top),
                    std::max(std::min(around.right, bounds.right), bounds.left),
                    std::max(std::min(around.bottom, bounds.bottom), bounds.top)};
+  // Text is always copied: its pixels go straight onto the surface.
   if (GetBkMode() == kOpaque) {
-    Coverage box(area);
-    for (int row = cell.top; row < cell.bottom; ++row) box.AddSpan(row, cell.left, cell.right);
-    PaintCoverage(box, BackgroundSource(), kRopCopy);
+    PaintShape(surface_, area, BackgroundSource(), kRopCopy, clip_.get(), [&](SpanSink& box) {
+      for (int row = cell.top; row < cell.bottom; ++row) box.AddSpan(row, cell.left, cell.right);
+    });
   }
-  Coverage glyphs(area);
-  AddTextPixels(glyphs, *font, layout, left, top, GetFont().underline, GetFont().strikeOut);
   PaintSource ink;
   ink.color = DrawColor(GetTextColor());
-  PaintCoverage(glyphs, ink, kRopCopy);
+  PaintShape(surface_, area, ink, kRopCopy, clip_.get(), [&](SpanSink& glyphs) {
+    AddTextPixels(glyphs, *font, layout, left, top, GetFont().underline, GetFont().strikeOut);
+  });
 }
 
 TSize SoftDeviceContext::TextExtent(std::string_view text) {
