@@ -15,10 +15,13 @@ namespace {
 
 constexpr double kTwoPi = 2 * 3.14159265358979323846;
 
-// fmod only when it changes the value: within one turn it returns its argument,
-// and this runs for every outline pixel of every slice.
+// Runs for every outline pixel of every slice, so fmod only where it is needed:
+// within one turn it returns its argument, and within two it takes one turn
+// off, which the subtraction does exactly (the operands are within a factor of 2).
 double Wrap(double a) {
-  if (!(a > -kTwoPi && a < kTwoPi)) a = std::fmod(a, kTwoPi);
+  if (a <= -kTwoPi && a > -2 * kTwoPi) a += kTwoPi;
+  else if (a >= kTwoPi && a < 2 * kTwoPi) a -= kTwoPi;
+  else if (!(a > -kTwoPi && a < kTwoPi)) a = std::fmod(a, kTwoPi);
   return a < 0 ? a + kTwoPi : a;
 }
 
@@ -45,6 +48,9 @@ struct EdgePixel {
   double angle;
 };
 
+// Counts the outlines EllipseEdge traced: what was found on one stays true while it is kept.
+unsigned g_edgeGeneration = 0;
+
 // The outline of the ellipse in box b, in scan order, with each pixel's angle.
 // The slices of a pie share one ellipse, so the last one traced is kept: tracing
 // and measuring it for every slice was most of a flat pie's paint.
@@ -59,6 +65,7 @@ const std::vector<EdgePixel>& EllipseEdge(const TRect& b, const TRect& area, con
   AddEllipse(shape, b);
   const Coverage edge = Outline(shape);
   last.valid = false;
+  ++g_edgeGeneration;
   last.pixels.clear();
   edge.ForEachSpan([&](int y, int x0, int x1) {
     for (int x = x0; x < x1; ++x) last.pixels.push_back(EdgePixel{x, y, s.AngleOf(x, y)});
@@ -85,8 +92,18 @@ const std::vector<TPoint>& ArcPixels(const std::vector<EdgePixel>& edge, const S
   return out;
 }
 
-// The outline pixel whose direction is nearest to the angle.
+// The outline pixel whose direction is nearest to the angle. Neighbouring slices
+// share a radial, so the last two answers are kept.
 TPoint NearestOnOutline(const std::vector<EdgePixel>& edge, const Sector& s, double angle) {
+  struct Answer {
+    unsigned generation = 0;
+    double angle = 0;
+    TPoint point;
+  };
+  static Answer answers[2];
+  static int older = 0;
+  for (const Answer& a : answers)
+    if (a.generation == g_edgeGeneration && a.angle == angle) return a.point;
   TPoint best{s.cx, s.cy};
   double bestD = 1e9;
   for (const EdgePixel& e : edge) {
@@ -97,6 +114,8 @@ TPoint NearestOnOutline(const std::vector<EdgePixel>& edge, const Sector& s, dou
       best = TPoint{e.x, e.y};
     }
   }
+  answers[older] = Answer{g_edgeGeneration, angle, best};
+  older ^= 1;
   return best;
 }
 
