@@ -7,8 +7,8 @@
 #include "platform/bitmap.h"
 #include "platform/soft/color_reduction.h"
 #include "platform/soft/hatch_patterns.h"
-#include "platform/soft/line_raster.h"
-#include "platform/soft/shape_raster.h"
+#include "platform/soft/raster/line_raster.h"
+#include "platform/soft/raster/shape_raster.h"
 
 namespace pg::platform::soft {
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "platform/device_context.h"
-#include "platform/soft/coverage.h"
-#include "platform/soft/dash_pattern.h"
+#include "platform/soft/raster/coverage.h"
+#include "platform/soft/raster/dash_pattern.h"
 #include "platform/soft/font_resolver.h"
-#include "platform/soft/painter.h"
+#include "platform/soft/raster/painter.h"
 #include "platform/soft/surface.h"
 
 namespace pg::platform::soft {

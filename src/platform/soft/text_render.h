@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/soft/font_resolver.h"
-#include "platform/soft/span_sink.h"
+#include "platform/soft/raster/span_sink.h"
 
 namespace pg::platform::soft {
 

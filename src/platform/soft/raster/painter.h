@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/soft/coverage.h"
+#include "platform/soft/raster/coverage.h"
 #include "platform/soft/surface.h"
 
 namespace pg::platform::soft {

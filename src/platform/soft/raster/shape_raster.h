@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/graphics.h"
-#include "platform/soft/coverage.h"
-#include "platform/soft/span_sink.h"
+#include "platform/soft/raster/coverage.h"
+#include "platform/soft/raster/span_sink.h"
 
 namespace pg::platform::soft {
 

@@ -1,10 +1,10 @@
-#include "platform/soft/coverage.h"
+#include "platform/soft/raster/coverage.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-#include "platform/soft/coverage_buffer.h"
+#include "platform/soft/raster/coverage_buffer.h"
 
 namespace pg::platform::soft {
 

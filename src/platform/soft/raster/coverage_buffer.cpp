@@ -1,4 +1,4 @@
-#include "platform/soft/coverage_buffer.h"
+#include "platform/soft/raster/coverage_buffer.h"
 
 #include <vector>
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/soft/line_raster.h"
-#include "platform/soft/shape_raster.h"
+#include "platform/soft/raster/line_raster.h"
+#include "platform/soft/raster/shape_raster.h"
 #include "platform/soft/soft_device_context.h"
 
 namespace pg::platform::soft {

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "platform/graphics.h"
-#include "platform/soft/span_sink.h"
+#include "platform/soft/raster/span_sink.h"
 
 namespace pg::platform::soft {
 

@@ -1,4 +1,4 @@
-#include "platform/soft/shape_raster.h"
+#include "platform/soft/raster/shape_raster.h"
 
 #include <algorithm>
 #include <cmath>

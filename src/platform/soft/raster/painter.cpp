@@ -1,4 +1,4 @@
-#include "platform/soft/painter.h"
+#include "platform/soft/raster/painter.h"
 
 #include <algorithm>
 #include <cstring>
