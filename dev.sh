@@ -13,7 +13,7 @@
 #   ./dev.sh soak   set up, build, run the soak script natively and under Wine
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
 #   ./dev.sh bench [--peer]  set up, build the benchmarks (build/bench), run them and
-#                   print the table; --peer also times the matplotlib pie
+#                   print the table; --peer also times the matplotlib pie and the cairo peer
 #   ./dev.sh fuzz SECONDS  set up, build the libFuzzer targets with clang, run each for SECONDS
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -40,7 +40,7 @@ build_native() {
 build_windows() {
   local target=$1 toolchain=toolchain-mingw32.cmake
   [ "$target" = win64 ] && toolchain=toolchain-mingw64.cmake
-  ./scripts/deps-win32.sh "$target"
+  ./scripts/deps-win32.sh "cmake/$toolchain" "build/deps/$target"
   cmake -S . -B "build/$target" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
     -DPG_WIN32_DEPS="$root/build/deps/$target" >/dev/null
@@ -170,7 +170,7 @@ fuzz() {
 bench() {
   setup
   cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPG_BENCH=ON >/dev/null
-  cmake --build build/bench -j "$jobs" --target pg_bench
+  cmake --build build/bench -j "$jobs" --target pg_bench pg_cairo_peer
   mkdir -p out/bench
   build/bench/bin/pg_bench --pictures out/bench --benchmark_repetitions=3 \
     --benchmark_report_aggregates_only=true \
@@ -179,7 +179,8 @@ bench() {
   if [ "${1:-}" = "--peer" ]; then
     # Debian's python3 with its matplotlib, not whatever python3 is first on PATH.
     /usr/bin/python3 bench/peer/matplotlib_pie.py --picture out/bench/peer.png >out/bench/peer.json
-    peer=(out/bench/peer.json)
+    build/bench/bin/pg_cairo_peer --picture out/bench/peer_cairo.png >out/bench/peer_cairo.json
+    peer=(out/bench/peer.json out/bench/peer_cairo.json)
   fi
   echo "== benchmark table (medians of 3)"
   /usr/bin/python3 bench/report.py out/bench/pirogram.json "${peer[@]}"

@@ -14,8 +14,9 @@ void SetDriver(ModuleDriver* driver);
 void SavePicture(const std::string& rectangle, const std::string& name);
 void SetPictureFolder(const std::string& folder);
 
-// Registers the benchmarks in the order they run: paints, actions, memory.
+// Registers the benchmarks in the order they run: paints, PNG files, actions, memory.
 void RegisterPaintBenchmarks();
+void RegisterPngBenchmarks();
 void RegisterActionBenchmarks();
 void RegisterMemoryBenchmarks();
 

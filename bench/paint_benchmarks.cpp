@@ -134,6 +134,7 @@ void RegisterPaintBenchmarks() {
       ->Arg(1000)
       ->Arg(3000)
       ->Arg(10000)
+      ->Arg(100000)
       ->Complexity(benchmark::oN)
       ->Unit(kMillisecond);
   benchmark::RegisterBenchmark("roll_tick/standard_3d", BM_RollTick)->Unit(kMillisecond);

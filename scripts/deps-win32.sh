@@ -1,31 +1,64 @@
 #!/usr/bin/env bash
-# Cross-builds the static libraries a Windows build links (libjpeg from Debian's
-# source package) into build/deps/<target>.
-#   scripts/deps-win32.sh [win32|win64]   (default win32: the 32-bit product)
-# Skips what is already built.
+# Cross-builds the static libraries the Windows build links (libjpeg, zlib and
+# libpng, each from Debian's source package) into a prefix. Skips what is built.
+#   scripts/deps-win32.sh [TOOLCHAIN_FILE PREFIX]
+# defaults to the 32-bit toolchain (cmake/toolchain-mingw32.cmake) and build/deps/win32.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:-win32}
-case "$target" in
-  win32) toolchain=toolchain-mingw32.cmake ;;
-  win64) toolchain=toolchain-mingw64.cmake ;;
-  *) echo "usage: $0 [win32|win64]" >&2; exit 2 ;;
-esac
 root=$(pwd)
-prefix=$root/build/deps/$target
-[ -f "$prefix/lib/libjpeg.a" ] && exit 0
+toolchain=$(realpath "${1:-$root/cmake/toolchain-mingw32.cmake}")
+prefix=$(realpath -m "${2:-$root/build/deps/win32}")
 work=$root/build/deps/src
 mkdir -p "$work" "$prefix"
-cd "$work"
-if ! ls -d libjpeg-turbo-*/ >/dev/null 2>&1; then
-  apt-get source --download-only libjpeg-turbo >/dev/null 2>&1
-  dpkg-source -x --no-check libjpeg-turbo_*.dsc >/dev/null
+# Each toolchain builds in its own folders beside the shared unpacked sources.
+tag=$(basename "$prefix")
+
+# Unpacks Debian's source package $1 once; prints its folder.
+source_of() {
+  local package=$1 stem=$2
+  (
+    cd "$work"
+    if ! ls -d "$stem"-*/ >/dev/null 2>&1; then
+      apt-get source --download-only "$package" >/dev/null 2>&1
+      dpkg-source -x --no-check "$(ls "${package}"_*.dsc | head -n 1)" >/dev/null
+    fi
+  )
+  ls -d "$work/$stem"-*/ | head -n 1
+}
+
+# configure NAME SOURCE OPTIONS...: a build folder for the toolchain and prefix.
+configure() {
+  local name=$1 src=$2
+  shift 2
+  cmake -S "$src" -B "$work/$name-$tag" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DPG_WIN32_DEPS="$prefix" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="" -Wno-dev "$@" >/dev/null
+}
+
+# cmake_install NAME SOURCE OPTIONS...: configure, build and install into the prefix.
+cmake_install() {
+  configure "$@"
+  cmake --build "$work/$1-$tag" -j "$(nproc)" >/dev/null
+  cmake --install "$work/$1-$tag" >/dev/null
+}
+
+if [ ! -f "$prefix/lib/libjpeg.a" ]; then
+  cmake_install libjpeg "$(source_of libjpeg-turbo libjpeg-turbo)" \
+    -DWITH_SIMD=0 -DENABLE_SHARED=0 -DWITH_TURBOJPEG=0 -DWITH_JPEG8=0
 fi
-src=$(ls -d "$work"/libjpeg-turbo-*/ | head -n 1)
-cmake -S "$src" -B "$work/libjpeg-$target" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
-  -DWITH_SIMD=0 -DENABLE_SHARED=0 -DWITH_TURBOJPEG=0 -DWITH_JPEG8=0 \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="" -Wno-dev >/dev/null
-cmake --build "$work/libjpeg-$target" -j "$(nproc)" >/dev/null
-cmake --install "$work/libjpeg-$target" >/dev/null
+
+if [ ! -f "$prefix/lib/libz.a" ]; then
+  # The static library alone: Debian's sources drop the DLL's resource script.
+  zsrc=$(source_of zlib zlib)
+  configure zlib "$zsrc"
+  cmake --build "$work/zlib-$tag" -j "$(nproc)" --target zlibstatic >/dev/null
+  mkdir -p "$prefix/include" "$prefix/lib"
+  cp "$zsrc/zlib.h" "$work/zlib-$tag/zconf.h" "$prefix/include/"
+  cp "$work/zlib-$tag/libzlibstatic.a" "$prefix/lib/libz.a"
+fi
+
+if [ ! -f "$prefix/lib/libpng.a" ]; then
+  cmake_install libpng "$(source_of libpng1.6 libpng1.6)" \
+    -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+    -DZLIB_INCLUDE_DIR="$prefix/include" -DZLIB_LIBRARY="$prefix/lib/libz.a"
+fi

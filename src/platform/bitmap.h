@@ -39,7 +39,7 @@ class Bitmap {
   // Windows BMP: 24-bit for colour bitmaps, 1-bit (black/white palette) for mono.
   // An existing file is overwritten; false when the file cannot be written.
   bool SaveBmp(const std::string& path) const;
-  // PNG, 8-bit RGB.
+  // PNG, 8-bit RGB; false for an empty bitmap, which PNG cannot hold.
   bool SavePng(const std::string& path) const;
 
   struct Impl;

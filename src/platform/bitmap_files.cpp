@@ -10,7 +10,7 @@ bool Bitmap::SaveBmp(const std::string& path) const {
 
 bool Bitmap::SavePng(const std::string& path) const {
   const auto bytes = EncodePng(Width(), Height(), [this](int x, int y) { return Pixel(x, y); });
-  return WriteFileBytes(path, bytes);
+  return !bytes.empty() && WriteFileBytes(path, bytes);
 }
 
 }  // namespace pg::platform

@@ -15,7 +15,8 @@ using PixelSource = std::function<std::uint32_t(int x, int y)>;
 // more than half of white's).
 std::vector<std::uint8_t> EncodeBmp(int width, int height, int bitsPerPixel, const PixelSource& pixel);
 
-// PNG, 8-bit RGB, deflate without compression.
+// PNG, 8-bit RGB, fast compression; empty when the picture is empty (PNG has no
+// 0 x 0 form) or the encoder fails.
 std::vector<std::uint8_t> EncodePng(int width, int height, const PixelSource& pixel);
 
 // Writes the bytes to a new or truncated file; false on any failure.

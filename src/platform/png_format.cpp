@@ -1,6 +1,8 @@
-#include <algorithm>
-#include <array>
+#include <png.h>
+
+#include <csetjmp>
 #include <cstddef>
+#include <new>
 
 #include "platform/image_files.h"
 
@@ -8,77 +10,60 @@ namespace pg::platform {
 
 namespace {
 
-std::uint32_t Crc32(const std::uint8_t* data, std::size_t n, std::uint32_t crc = 0) {
-  static const std::array<std::uint32_t, 256> table = [] {
-    std::array<std::uint32_t, 256> t{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-      std::uint32_t c = i;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[i] = c;
+// libpng reports failures by jumping back to the setjmp in EncodeRows; nothing
+// of ours may unwind through its C frames, so allocation failures jump too.
+void AppendBytes(png_structp png, png_bytep data, png_size_t n) {
+  auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+  try {
+    out->insert(out->end(), data, data + n);
+  } catch (const std::bad_alloc&) {
+    png_error(png, "out of memory");
+  }
+}
+
+void NoFlush(png_structp) {}
+
+// Only trivially destructible objects live across the setjmp.
+bool EncodeRows(png_structp png, png_infop info, int width, int height, const PixelSource& pixel,
+                std::vector<std::uint8_t>& out, png_bytep row) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_write_fn(png, &out, AppendBytes, NoFlush);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  // Charts are flat colours: the fastest deflate level with the left-neighbour
+  // filter keeps them small, where adaptive filtering costs time for nothing.
+  png_set_compression_level(png, 1);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+  png_write_info(png, info);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t rgb = pixel(x, y);
+      row[3 * x] = static_cast<png_byte>(rgb >> 16);
+      row[3 * x + 1] = static_cast<png_byte>(rgb >> 8);
+      row[3 * x + 2] = static_cast<png_byte>(rgb);
     }
-    return t;
-  }();
-  crc = ~crc;
-  for (std::size_t i = 0; i < n; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
-
-void PutBe32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int s = 24; s >= 0; s -= 8) out.push_back(static_cast<std::uint8_t>(v >> s));
-}
-
-void PutChunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
-  PutBe32(out, static_cast<std::uint32_t>(data.size()));
-  const std::size_t typeAt = out.size();
-  out.insert(out.end(), type, type + 4);
-  out.insert(out.end(), data.begin(), data.end());
-  PutBe32(out, Crc32(out.data() + typeAt, data.size() + 4));
+    png_write_row(png, row);
+  }
+  png_write_end(png, nullptr);
+  return true;
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> EncodePng(int width, int height, const PixelSource& pixel) {
-  if (width < 0 || height < 0) width = height = 0;
-  std::vector<std::uint8_t> raw;
-  raw.reserve(static_cast<std::size_t>(height) * (1 + 3 * static_cast<std::size_t>(width)));
-  for (int y = 0; y < height; ++y) {
-    raw.push_back(0);  // no filter
-    for (int x = 0; x < width; ++x) {
-      const std::uint32_t rgb = pixel(x, y);
-      raw.push_back(static_cast<std::uint8_t>(rgb >> 16));
-      raw.push_back(static_cast<std::uint8_t>(rgb >> 8));
-      raw.push_back(static_cast<std::uint8_t>(rgb));
-    }
+  // PNG has no form for an empty picture: the caller reports the failure.
+  if (width <= 0 || height <= 0) return {};
+  std::vector<std::uint8_t> out, row;
+  try {
+    row.resize(3 * static_cast<std::size_t>(width));
+  } catch (const std::bad_alloc&) {
+    return {};
   }
-
-  std::vector<std::uint8_t> z = {0x78, 0x01};
-  std::uint32_t a = 1, b = 0;
-  for (std::uint8_t v : raw) {
-    a = (a + v) % 65521;
-    b = (b + a) % 65521;
-  }
-  std::size_t pos = 0;
-  do {
-    const std::size_t n = std::min<std::size_t>(65535, raw.size() - pos);
-    const bool last = pos + n == raw.size();
-    z.push_back(last ? 1 : 0);
-    z.push_back(static_cast<std::uint8_t>(n));
-    z.push_back(static_cast<std::uint8_t>(n >> 8));
-    z.push_back(static_cast<std::uint8_t>(~n));
-    z.push_back(static_cast<std::uint8_t>(~n >> 8));
-    z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos), raw.begin() + static_cast<std::ptrdiff_t>(pos + n));
-    pos += n;
-  } while (pos < raw.size());
-  PutBe32(z, (b << 16) | a);
-
-  std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  std::vector<std::uint8_t> ihdr;
-  PutBe32(ihdr, static_cast<std::uint32_t>(width));
-  PutBe32(ihdr, static_cast<std::uint32_t>(height));
-  ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
-  PutChunk(out, "IHDR", ihdr);
-  PutChunk(out, "IDAT", z);
-  PutChunk(out, "IEND", {});
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  const bool ok = info && EncodeRows(png, info, width, height, pixel, out, row.data());
+  png_destroy_write_struct(&png, &info);
+  if (!ok) out.clear();
   return out;
 }
 

@@ -7,8 +7,8 @@
 #include "platform/bitmap.h"
 #include "platform/soft/color_reduction.h"
 #include "platform/soft/hatch_patterns.h"
-#include "platform/soft/line_raster.h"
-#include "platform/soft/shape_raster.h"
+#include "platform/soft/raster/line_raster.h"
+#include "platform/soft/raster/shape_raster.h"
 
 namespace pg::platform::soft {
 
@@ -20,10 +20,18 @@ constexpr int kCoordLimit = 1 << 27;
 int Clamp(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
 TPoint Clamp(TPoint p) { return TPoint{Clamp(p.x), Clamp(p.y)}; }
 TRect Clamp(const TRect& r) { return TRect{Clamp(r.left), Clamp(r.top), Clamp(r.right), Clamp(r.bottom)}; }
-std::vector<TPoint> Clamp(std::span<const TPoint> points) {
-  std::vector<TPoint> out;
-  out.reserve(points.size());
+// Into buffers kept from shape to shape, so that a shape allocates nothing.
+std::span<const TPoint> Clamp(std::span<const TPoint> points) {
+  static std::vector<TPoint> out;
+  out.clear();
   for (const TPoint& p : points) out.push_back(Clamp(p));
+  return out;
+}
+
+std::span<const PointF> Corners(std::span<const TPoint> points) {
+  static std::vector<PointF> out;
+  out.clear();
+  for (const TPoint& p : points) out.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
   return out;
 }
 
@@ -96,7 +104,18 @@ void SoftDeviceContext::BrushChanged() {
     }
 }
 
-void SoftDeviceContext::FontChanged() { font_ = ResolveFont(GetFont()); }
+void SoftDeviceContext::FontChanged() {
+  font_.reset();
+  fontResolved_ = false;
+}
+
+const ResolvedFont* SoftDeviceContext::Font() {
+  if (!fontResolved_) {
+    font_ = ResolveFont(GetFont());
+    fontResolved_ = true;
+  }
+  return font_.get();
+}
 
 int SoftDeviceContext::PenWidth() const {
   if (GetPen().style == PenStyle::psAlternate) return 1;
@@ -157,24 +176,46 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
   if (!HasPen() || points.empty()) return;
   if (restartDash) dash_.Restart();
   const TRect area = WorkArea(BoxOf(points));
+  const std::size_t segments = closed ? points.size() : points.size() - 1;
+  const int width = PenWidth();
+  const bool gapsPainted = dash_.Dashed() && dash_.GapsTakeBackground() && GetBkMode() == kOpaque;
+  if (width == 1 && !gapsPainted && Rop() == kRopCopy) {
+    // A copied pixel painted twice is painted once: the line's pixels go straight
+    // onto the surface, without a coverage of its box.
+    struct Direct {
+      DashWalker& dash;
+      SpanPainter pen;
+    } direct{dash_, SpanPainter(surface_, area, PenSource(), kRopCopy, clip_.get())};
+    const auto plot = [&direct](int x, int y) {
+      if (direct.dash.Next()) direct.pen.Add(x, y);
+    };
+    for (std::size_t i = 0; i < segments; ++i) StepLine(points[i], points[(i + 1) % points.size()], false, area, plot);
+    return;
+  }
   Coverage on(area);
   // Only a dashed pen has gaps to collect.
   std::optional<Coverage> off;
   if (dash_.Dashed()) off.emplace(area);
-  const std::size_t segments = closed ? points.size() : points.size() - 1;
-  const int width = PenWidth();
+  // One captured reference keeps the callback within std::function's own storage:
+  // a line then allocates nothing.
+  struct Targets {
+    DashWalker& dash;
+    Coverage& on;
+    std::optional<Coverage>& off;
+  } targets{dash_, on, off};
+  const auto plot = [&targets](int x, int y) {
+    if (targets.dash.Next()) targets.on.Add(x, y);
+    else if (targets.off) targets.off->Add(x, y);
+  };
   for (std::size_t i = 0; i < segments; ++i) {
     const TPoint a = points[i], b = points[(i + 1) % points.size()];
     if (width > 1) {
       AddWideSegment(on, a, b, width);
       continue;
     }
-    StepLine(a, b, false, area, [&](int x, int y) {
-      if (dash_.Next()) on.Add(x, y);
-      else if (off) off->Add(x, y);
-    });
+    StepLine(a, b, false, area, plot);
   }
-  if (off && dash_.GapsTakeBackground() && GetBkMode() == kOpaque) PaintCoverage(*off, BackgroundSource(), Rop());
+  if (off && gapsPainted) PaintCoverage(*off, BackgroundSource(), Rop());
   PaintCoverage(on, PenSource(), Rop());
 }
 
@@ -194,15 +235,10 @@ void SoftDeviceContext::Polyline(std::span<const TPoint> points) {
 
 void SoftDeviceContext::Polygon(std::span<const TPoint> input) {
   if (input.size() < 2) return;
-  const std::vector<TPoint> points = Clamp(input);
-  if (HasBrush() && points.size() >= 3) {
-    Coverage fill(WorkArea(BoxOf(points)));
-    std::vector<PointF> corners;
-    corners.reserve(points.size());
-    for (const TPoint& p : points) corners.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
-    AddPolygon(fill, corners, GetPolyFillMode());
-    PaintCoverage(fill, BrushSource(), Rop());
-  }
+  const std::span<const TPoint> points = Clamp(input);
+  if (HasBrush() && points.size() >= 3)
+    FillShape(WorkArea(BoxOf(points)), BrushSource(),
+              [&](SpanSink& out) { AddPolygon(out, Corners(points), GetPolyFillMode()); });
   StrokePath(points, true, true);
 }
 
@@ -224,12 +260,15 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
   cornerHeight = std::min(cornerHeight, b.Height());
   const TRect area = WorkArea(b);
   const bool plainRect = !ellipse && (cornerWidth < 2 || cornerHeight < 2);
-  auto region = [&](const TRect& r, int cw, int ch) {
-    Coverage c(area);
+  auto addRegion = [&](SpanSink& c, const TRect& r, int cw, int ch) {
     if (ellipse) AddEllipse(c, r);
     else if (cw >= 2 && ch >= 2) AddRoundRect(c, r, cw, ch);
     else
       for (int y = std::max(r.top, area.top); y < std::min(r.bottom, area.bottom); ++y) c.AddSpan(y, r.left, r.right);
+  };
+  auto region = [&](const TRect& r, int cw, int ch) {
+    Coverage c(area);
+    addRegion(c, r, cw, ch);
     return c;
   };
 
@@ -243,7 +282,8 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
   if (!HasPen()) {
     // Without an outline GDI fills a rectangle one pixel less to the right and bottom.
     if (HasBrush() && plainRect) fillRows(TRect{b.left, b.top, b.right - 1, b.bottom - 1});
-    else if (HasBrush()) PaintCoverage(region(b, cornerWidth, cornerHeight), BrushSource(), Rop());
+    else if (HasBrush())
+      FillShape(area, BrushSource(), [&](SpanSink& out) { addRegion(out, b, cornerWidth, cornerHeight); });
     return;
   }
   if (plainRect && (b.Width() <= 1 || b.Height() <= 1)) return;
@@ -334,9 +374,7 @@ void SoftDeviceContext::ClipRect(const TRect& r) {
 
 void SoftDeviceContext::ClipPolygon(std::span<const TPoint> points) {
   clip_ = std::make_unique<Coverage>(surface_.Bounds());
-  std::vector<PointF> corners;
-  for (const TPoint& p : Clamp(points)) corners.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
-  AddPolygon(*clip_, corners, kAlternate);
+  AddPolygon(*clip_, Corners(Clamp(points)), kAlternate);
 }
 
 void SoftDeviceContext::RemoveClip() { clip_.reset(); }

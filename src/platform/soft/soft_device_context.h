@@ -1,13 +1,14 @@
 #pragma once
 // The device context of the portable build: GDI's raster rules on a soft surface.
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/device_context.h"
-#include "platform/soft/coverage.h"
-#include "platform/soft/dash_pattern.h"
+#include "platform/soft/raster/coverage.h"
+#include "platform/soft/raster/dash_pattern.h"
 #include "platform/soft/font_resolver.h"
-#include "platform/soft/painter.h"
+#include "platform/soft/raster/painter.h"
 #include "platform/soft/surface.h"
 
 namespace pg::platform::soft {
@@ -61,6 +62,14 @@ class SoftDeviceContext final : public DeviceContext {
   bool HasBrush() const;
 
   void PaintCoverage(const Coverage& c, const PaintSource& s, int rop);
+  // Paints the runs `shape` adds to a SpanSink within `area` with the current ROP.
+  template <typename Shape>
+  void FillShape(const TRect& area, const PaintSource& s, Shape&& shape) {
+    PaintShape(surface_, area, s, Rop(), clip_.get(), std::forward<Shape>(shape));
+  }
+  // The selected font, resolved at its first use: a paint makes a new device
+  // context, and many never write text in its first font.
+  const ResolvedFont* Font();
   // Pixels of an open path drawn with the pen: on and (for dashes) off pixels.
   void StrokePath(std::span<const TPoint> points, bool closed, bool restartDash);
   // A closed shape: fill region and outline by the pen's width and style.
@@ -77,6 +86,7 @@ class SoftDeviceContext final : public DeviceContext {
   int patternWidth_ = 0;
   int patternHeight_ = 0;
   std::shared_ptr<const ResolvedFont> font_;
+  bool fontResolved_ = false;
 };
 
 }  // namespace pg::platform::soft

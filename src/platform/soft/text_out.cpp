@@ -7,9 +7,10 @@
 namespace pg::platform::soft {
 
 void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
-  if (!font_ || text.empty()) return;
-  const TextLayout layout = LayOutText(*font_, text);
-  const TextMetrics& m = font_->metrics;
+  const ResolvedFont* font = Font();
+  if (!font || text.empty()) return;
+  const TextLayout layout = LayOutText(*font, text);
+  const TextMetrics& m = font->metrics;
   const unsigned align = GetTextAlign();
   int left = std::clamp(x, -(1 << 27), 1 << 27), top = std::clamp(y, -(1 << 27), 1 << 27);
   if ((align & kTaCenter) == kTaCenter) left -= layout.width / 2;
@@ -24,23 +25,28 @@ void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
   const TRect area{std::max(around.left, bounds.left), std::max(around.top, bounds.top),
                    std::max(std::min(around.right, bounds.right), bounds.left),
                    std::max(std::min(around.bottom, bounds.bottom), bounds.top)};
+  // Text is always copied: its pixels go straight onto the surface.
   if (GetBkMode() == kOpaque) {
-    Coverage box(area);
-    for (int row = cell.top; row < cell.bottom; ++row) box.AddSpan(row, cell.left, cell.right);
-    PaintCoverage(box, BackgroundSource(), kRopCopy);
+    PaintShape(surface_, area, BackgroundSource(), kRopCopy, clip_.get(), [&](SpanSink& box) {
+      for (int row = cell.top; row < cell.bottom; ++row) box.AddSpan(row, cell.left, cell.right);
+    });
   }
-  Coverage glyphs(area);
-  AddTextPixels(glyphs, *font_, layout, left, top, GetFont().underline, GetFont().strikeOut);
   PaintSource ink;
   ink.color = DrawColor(GetTextColor());
-  PaintCoverage(glyphs, ink, kRopCopy);
+  PaintShape(surface_, area, ink, kRopCopy, clip_.get(), [&](SpanSink& glyphs) {
+    AddTextPixels(glyphs, *font, layout, left, top, GetFont().underline, GetFont().strikeOut);
+  });
 }
 
 TSize SoftDeviceContext::TextExtent(std::string_view text) {
-  if (!font_) return {};
-  return TSize{LayOutText(*font_, text).width, font_->metrics.height};
+  const ResolvedFont* font = Font();
+  if (!font) return {};
+  return TSize{LayOutText(*font, text).width, font->metrics.height};
 }
 
-TextMetrics SoftDeviceContext::GetFontMetrics() { return font_ ? font_->metrics : TextMetrics{}; }
+TextMetrics SoftDeviceContext::GetFontMetrics() {
+  const ResolvedFont* font = Font();
+  return font ? font->metrics : TextMetrics{};
+}
 
 }  // namespace pg::platform::soft

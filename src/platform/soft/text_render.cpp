@@ -108,7 +108,7 @@ const std::vector<TPoint>& GlyphPixels(const ResolvedFont& font, unsigned long g
 
 }  // namespace
 
-void AddTextPixels(Coverage& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
+void AddTextPixels(SpanSink& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
                    bool underline, bool strikeOut) {
   if (!font.scaled || layout.glyphs.empty()) return;
   const int ascent = font.metrics.ascent;
@@ -122,7 +122,7 @@ void AddTextPixels(Coverage& out, const ResolvedFont& font, const TextLayout& la
     const int penX = pad + layout.offsets[i], penY = pad + ascent;
     for (const TPoint& p : GlyphPixels(font, layout.glyphs[i])) {
       const int x = penX + p.x, y = penY + p.y;
-      if (x >= 0 && x < w && y >= 0 && y < h) out.Add(left - pad + x, top - pad + y);
+      if (x >= 0 && x < w && y >= 0 && y < h) out.AddSpan(top - pad + y, left - pad + x, left - pad + x + 1);
     }
   }
 

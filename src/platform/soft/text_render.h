@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/soft/coverage.h"
 #include "platform/soft/font_resolver.h"
+#include "platform/soft/raster/span_sink.h"
 
 namespace pg::platform::soft {
 
@@ -23,7 +23,7 @@ TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes);
 
 // Glyph pixels of the text whose cell's top-left corner is (left, top), plus
 // underline and strike-out bars.
-void AddTextPixels(Coverage& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
+void AddTextPixels(SpanSink& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
                    bool underline, bool strikeOut);
 
 }  // namespace pg::platform::soft

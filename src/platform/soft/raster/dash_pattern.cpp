@@ -1,4 +1,4 @@
-#include "platform/soft/dash_pattern.h"
+#include "platform/soft/raster/dash_pattern.h"
 
 namespace pg::platform::soft {
 

@@ -1,4 +1,4 @@
-#include "platform/soft/line_raster.h"
+#include "platform/soft/raster/line_raster.h"
 
 #include <algorithm>
 #include <cmath>

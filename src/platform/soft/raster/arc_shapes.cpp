@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/soft/line_raster.h"
-#include "platform/soft/shape_raster.h"
+#include "platform/soft/raster/line_raster.h"
+#include "platform/soft/raster/shape_raster.h"
 #include "platform/soft/soft_device_context.h"
 
 namespace pg::platform::soft {
@@ -15,8 +15,13 @@ namespace {
 
 constexpr double kTwoPi = 2 * 3.14159265358979323846;
 
+// Runs for every outline pixel of every slice, so fmod only where it is needed:
+// within one turn it returns its argument, and within two it takes one turn
+// off, which the subtraction does exactly (the operands are within a factor of 2).
 double Wrap(double a) {
-  a = std::fmod(a, kTwoPi);
+  if (a <= -kTwoPi && a > -2 * kTwoPi) a += kTwoPi;
+  else if (a >= kTwoPi && a < 2 * kTwoPi) a -= kTwoPi;
+  else if (!(a > -kTwoPi && a < kTwoPi)) a = std::fmod(a, kTwoPi);
   return a < 0 ? a + kTwoPi : a;
 }
 
@@ -43,6 +48,9 @@ struct EdgePixel {
   double angle;
 };
 
+// Counts the outlines EllipseEdge traced: what was found on one stays true while it is kept.
+unsigned g_edgeGeneration = 0;
+
 // The outline of the ellipse in box b, in scan order, with each pixel's angle.
 // The slices of a pie share one ellipse, so the last one traced is kept: tracing
 // and measuring it for every slice was most of a flat pie's paint.
@@ -57,6 +65,7 @@ const std::vector<EdgePixel>& EllipseEdge(const TRect& b, const TRect& area, con
   AddEllipse(shape, b);
   const Coverage edge = Outline(shape);
   last.valid = false;
+  ++g_edgeGeneration;
   last.pixels.clear();
   edge.ForEachSpan([&](int y, int x0, int x1) {
     for (int x = x0; x < x1; ++x) last.pixels.push_back(EdgePixel{x, y, s.AngleOf(x, y)});
@@ -67,22 +76,34 @@ const std::vector<EdgePixel>& EllipseEdge(const TRect& b, const TRect& area, con
   return last.pixels;
 }
 
-// The outline pixels inside the sector, in order from the start radial.
-std::vector<TPoint> ArcPixels(const std::vector<EdgePixel>& edge, const Sector& s) {
-  std::vector<std::pair<double, TPoint>> found;
+// The outline pixels inside the sector, in order from the start radial. Into
+// buffers kept from slice to slice: a pie of many slices allocates nothing here.
+const std::vector<TPoint>& ArcPixels(const std::vector<EdgePixel>& edge, const Sector& s) {
+  static std::vector<std::pair<double, TPoint>> found;
+  static std::vector<TPoint> out;
+  found.clear();
   for (const EdgePixel& e : edge) {
     const double offset = s.OffsetOf(e.angle);
     if (offset <= s.sweep + 1e-9) found.push_back({offset, TPoint{e.x, e.y}});
   }
   std::sort(found.begin(), found.end(), [](const auto& l, const auto& r) { return l.first < r.first; });
-  std::vector<TPoint> out;
-  out.reserve(found.size());
+  out.clear();
   for (const auto& f : found) out.push_back(f.second);
   return out;
 }
 
-// The outline pixel whose direction is nearest to the angle.
+// The outline pixel whose direction is nearest to the angle. Neighbouring slices
+// share a radial, so the last two answers are kept.
 TPoint NearestOnOutline(const std::vector<EdgePixel>& edge, const Sector& s, double angle) {
+  struct Answer {
+    unsigned generation = 0;
+    double angle = 0;
+    TPoint point;
+  };
+  static Answer answers[2];
+  static int older = 0;
+  for (const Answer& a : answers)
+    if (a.generation == g_edgeGeneration && a.angle == angle) return a.point;
   TPoint best{s.cx, s.cy};
   double bestD = 1e9;
   for (const EdgePixel& e : edge) {
@@ -93,6 +114,8 @@ TPoint NearestOnOutline(const std::vector<EdgePixel>& edge, const Sector& s, dou
       best = TPoint{e.x, e.y};
     }
   }
+  answers[older] = Answer{g_edgeGeneration, angle, best};
+  older ^= 1;
   return best;
 }
 
@@ -126,44 +149,44 @@ void SoftDeviceContext::DrawArcShape(const TRect& box, TPoint start, TPoint end,
   if (s.sweep < 1e-12) s.sweep = kTwoPi;
 
   const std::vector<EdgePixel>& edge = EllipseEdge(b, area, s);
-  const std::vector<TPoint> arc = ArcPixels(edge, s);
+  const std::vector<TPoint>& arc = ArcPixels(edge, s);
   const TPoint centre{s.cx, s.cy};
   const TPoint from = NearestOnOutline(edge, s, s.start);
   const TPoint to = NearestOnOutline(edge, s, Wrap(s.start + s.sweep));
 
   if (pie && HasBrush()) {
     // The slice fills like a polygon through the centre and the arc's pixels.
-    std::vector<PointF> outline;
-    outline.reserve(arc.size() + 3);
+    static std::vector<PointF> outline;
+    outline.clear();
     outline.push_back(PointF{static_cast<double>(centre.x), static_cast<double>(centre.y)});
     outline.push_back(PointF{static_cast<double>(from.x), static_cast<double>(from.y)});
     for (const TPoint& p : arc) outline.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
     outline.push_back(PointF{static_cast<double>(to.x), static_cast<double>(to.y)});
-    Coverage fill(area);
-    AddPolygon(fill, outline, kAlternate);
-    PaintCoverage(fill, BrushSource(), Rop());
+    FillShape(area, BrushSource(), [](SpanSink& out) { AddPolygon(out, outline, kAlternate); });
   }
   if (!HasPen()) return;
 
   const int w = PenWidth();
-  Coverage band(area);
-  if (w > 1) {
-    const int h = w / 2;
-    AddEllipse(band, TRect{b.left - h, b.top - h, b.right + w - 1 - h, b.bottom + w - 1 - h});
-    Coverage inner(area);
-    AddEllipse(inner, TRect{b.left + w - h, b.top + w - h, b.right - 1 - h, b.bottom - 1 - h});
-    band.Subtract(inner);
-    KeepSector(band, s);
-  } else {
-    for (const TPoint& p : arc) band.Add(p.x, p.y);
-    if (pie) {
-      const auto add = [&band](int x, int y) { band.Add(x, y); };
+  if (w == 1) {
+    // The outline's pixels within the sector, and a pie's radials.
+    FillShape(area, PenSource(), [&](SpanSink& out) {
+      for (const TPoint& p : arc) out.AddSpan(p.y, p.x, p.x + 1);
+      if (!pie) return;
+      const auto add = [&out](int x, int y) { out.AddSpan(y, x, x + 1); };
       StepLine(centre, from, true, area, add);
       StepLine(centre, to, true, area, add);
-    }
+    });
+    return;
   }
+  const int h = w / 2;
+  Coverage band(area);
+  AddEllipse(band, TRect{b.left - h, b.top - h, b.right + w - 1 - h, b.bottom + w - 1 - h});
+  Coverage inner(area);
+  AddEllipse(inner, TRect{b.left + w - h, b.top + w - h, b.right - 1 - h, b.bottom - 1 - h});
+  band.Subtract(inner);
+  KeepSector(band, s);
   PaintCoverage(band, PenSource(), Rop());
-  if (pie && w > 1) {
+  if (pie) {
     const TPoint radials[] = {from, centre, to};
     StrokePath(radials, false, true);
   }

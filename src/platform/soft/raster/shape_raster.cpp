@@ -1,4 +1,4 @@
-#include "platform/soft/shape_raster.h"
+#include "platform/soft/raster/shape_raster.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +10,7 @@ namespace {
 constexpr double kEps = 1e-9;
 
 // Pixels whose centres lie in [from, to).
-void AddCentredSpan(Coverage& out, int y, double from, double to) {
+void AddCentredSpan(SpanSink& out, int y, double from, double to) {
   const double lo = std::ceil(from - 0.5 - kEps);
   const double hi = std::ceil(to - 0.5 - kEps);
   const double left = std::max(lo, static_cast<double>(out.Bounds().left));
@@ -20,7 +20,7 @@ void AddCentredSpan(Coverage& out, int y, double from, double to) {
 
 // Pixels whose corner points lie in [from, to): polygons are sampled at whole
 // coordinates, left and top edges inside, right and bottom edges outside.
-void AddPointSpan(Coverage& out, int y, double from, double to) { AddCentredSpan(out, y, from + 0.5, to + 0.5); }
+void AddPointSpan(SpanSink& out, int y, double from, double to) { AddCentredSpan(out, y, from + 0.5, to + 0.5); }
 
 }  // namespace
 
@@ -29,7 +29,7 @@ TRect Normalized(const TRect& r) {
                std::max(r.top, r.bottom)};
 }
 
-void AddPolygon(Coverage& out, std::span<const PointF> points, int fillMode) {
+void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
   if (points.size() < 3) return;
   double minY = points[0].y, maxY = points[0].y;
   for (const PointF& p : points) {
@@ -42,19 +42,35 @@ void AddPolygon(Coverage& out, std::span<const PointF> points, int fillMode) {
     double x;
     int dir;
   };
-  std::vector<Crossing> xs;
+  struct Edge {
+    PointF a, b;  // in the polygon's order, which the crossing's sum follows
+    double top, bottom;
+    int dir;
+  };
+  // Kept from polygon to polygon: a paint of many slices allocates nothing here.
+  static std::vector<Crossing> xs;
+  static std::vector<Edge> edges;
+  static std::vector<const Edge*> active;
+  edges.clear();
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const PointF& a = points[i];
+    const PointF& b = points[(i + 1) % points.size()];
+    if (a.y == b.y) continue;
+    const bool down = b.y > a.y;
+    edges.push_back(Edge{a, b, down ? a.y : b.y, down ? b.y : a.y, down ? 1 : -1});
+  }
+  // Each row looks only at the edges that span it (a slice's outline has one
+  // point per arc pixel, a row crosses two or three of them).
+  std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.top < r.top; });
+  active.clear();
+  std::size_t next = 0;
   for (int y = y0; y < y1; ++y) {
     const double yc = y;
+    while (next < edges.size() && edges[next].top <= yc) active.push_back(&edges[next++]);
+    std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
     xs.clear();
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      const PointF& a = points[i];
-      const PointF& b = points[(i + 1) % points.size()];
-      if (a.y == b.y) continue;
-      const bool down = b.y > a.y;
-      const double top = down ? a.y : b.y, bottom = down ? b.y : a.y;
-      if (yc < top || yc >= bottom) continue;
-      xs.push_back(Crossing{a.x + (yc - a.y) * (b.x - a.x) / (b.y - a.y), down ? 1 : -1});
-    }
+    for (const Edge* e : active)
+      xs.push_back(Crossing{e->a.x + (yc - e->a.y) * (e->b.x - e->a.x) / (e->b.y - e->a.y), e->dir});
     std::sort(xs.begin(), xs.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
     int winding = 0;
     for (std::size_t i = 0; i + 1 < xs.size() || (i < xs.size() && fillMode == kWinding); ++i) {
@@ -84,7 +100,7 @@ bool EllipseRow(const TRect& box, int y, int& x0, int& x1) {
   return x1 > x0;
 }
 
-void AddEllipse(Coverage& out, const TRect& box) {
+void AddEllipse(SpanSink& out, const TRect& box) {
   const TRect b = Normalized(box);
   const int y0 = std::max(b.top, out.Bounds().top), y1 = std::min(b.bottom, out.Bounds().bottom);
   for (int y = y0; y < y1; ++y) {
@@ -93,7 +109,7 @@ void AddEllipse(Coverage& out, const TRect& box) {
   }
 }
 
-void AddRoundRect(Coverage& out, const TRect& box, int cornerWidth, int cornerHeight) {
+void AddRoundRect(SpanSink& out, const TRect& box, int cornerWidth, int cornerHeight) {
   const TRect b = Normalized(box);
   const int cw = std::min(std::abs(cornerWidth), b.Width());
   const int ch = std::min(std::abs(cornerHeight), b.Height());
