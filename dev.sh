@@ -20,6 +20,9 @@ cd "$(dirname "$0")"
 root=$(pwd)
 jobs=$(nproc)
 
+# "== what" with the seconds since dev.sh started, so a log shows each phase's time.
+phase() { echo "== $* (at ${SECONDS}s)"; }
+
 # Whether this machine executes 32-bit programs (PG_NO_32BIT=1 says no anywhere).
 if no32_reason=$(./scripts/probe-32bit.sh); then can32=1; else can32=0; fi
 
@@ -55,6 +58,7 @@ build_sanitized() {
 
 build() {
   setup
+  phase "set up"
   build_native
   build_windows win32
   build_windows win64
@@ -91,25 +95,25 @@ stop_wine() {
 
 run_tests() {
   start_display
-  echo "== native tests"
+  phase "native tests"
   ctest --test-dir build/native --output-on-failure -j "$jobs"
-  echo "== native tests with sanitizers"
+  phase "native tests with sanitizers"
   LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j "$jobs"
-  echo "== host-level scenarios under valgrind memcheck"
+  phase "host-level scenarios under valgrind memcheck"
   memcheck
-  echo "== 64-bit Windows tests under 64-bit Wine"
+  phase "64-bit Windows tests under 64-bit Wine"
   ctest --test-dir build/win64 --output-on-failure -j "$jobs"
-  echo "== native and 64-bit Windows hosts compared"
+  phase "native and 64-bit Windows hosts compared"
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
   say_32bit
   if [ $can32 -eq 1 ]; then
-    echo "== 32-bit Windows tests under 32-bit Wine"
+    phase "32-bit Windows tests under 32-bit Wine"
     ctest --test-dir build/win32 --output-on-failure -j "$jobs"
-    echo "== native and 32-bit Windows hosts compared"
+    phase "native and 32-bit Windows hosts compared"
     ./scripts/compare-builds.sh build/native build/win32 scripts/wine-run.sh
   else
-    echo "== 32-bit Windows DLL: static checks (no 32-bit program runs)"
+    phase "32-bit Windows DLL: static checks (no 32-bit program runs)"
     ctest --test-dir build/win32 --output-on-failure -L static
   fi
   echo "== Windows suites run: 64-bit$([ $can32 -eq 1 ] && echo ", 32-bit" || echo "; 32-bit skipped ($no32_reason)")"
@@ -202,7 +206,8 @@ memcheck() {
 
 case "${1:-}" in
   build) build ;;
-  test) build; build_sanitized; run_tests ;;
+  test) build; phase "built native, 32-bit and 64-bit Windows"; build_sanitized; phase "built native with sanitizers"
+    run_tests; phase "all tests done" ;;
   demo) build; demo ;;
   dist) build; ./scripts/dist.sh build/native build/win32 dist ;;
   fuzz) fuzz "${2:-}" ;;
