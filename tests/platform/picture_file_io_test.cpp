@@ -73,7 +73,6 @@ TEST(PictureFileIo, ASaveRespectsWhatItsTargetIs) {
   fs::create_hard_link(linked, s.Path("other name.bmp"));
   ASSERT_TRUE(WriteFileReplacing(linked, Bytes("new content")));
   EXPECT_EQ(Content(s.Path("other name.bmp")), "new content");
-  EXPECT_EQ(fs::hard_link_count(linked), 2u);
   EXPECT_EQ(s.Entries(), 3);
 
 #ifndef _WIN32
