@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev googletest libbenchmark-dev python3-matplotlib
   wine wine32:i386 xvfb xauth x11-utils
   clang libclang-rt-14-dev llvm-14
-  valgrind
+  valgrind locales
 )
 
 missing=()
