@@ -14,6 +14,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -116,6 +117,29 @@ TEST(PictureFileIo, CyrillicNamesReachTheFileSystem) {
 }
 
 #ifndef _WIN32
+// Another user's file in a folder anyone may write: a rename would replace it,
+// a plain write would be refused. Root makes the file and saves as "nobody".
+TEST(PictureFileIo, AnotherUsersFileIsRefused) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a file that another user then may not write";
+  pg::testing::ScratchDir s("file_io_other_user");
+  fs::permissions(s.dir, fs::perms::all);
+  const std::string file = s.Write("theirs.bmp", "kept");
+  ::chmod(file.c_str(), 0644);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    constexpr uid_t kNobody = 65534;
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+    ::_exit(WriteFileReplacing(file, Bytes("new")) ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save went through, 2: could not become nobody";
+  EXPECT_EQ(Content(file), "kept");
+  EXPECT_EQ(s.Entries(), 1);
+}
+
 TEST(PictureFileIo, AFifoIsRefusedWithoutWaiting) {
   pg::testing::ScratchDir s("file_io_fifo");
   ASSERT_EQ(::mkfifo(s.Path("pipe.bmp").c_str(), 0600), 0);
