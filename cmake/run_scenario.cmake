@@ -1,5 +1,7 @@
 # Runs one host script and compares what it prints with the expected output.
-# A line "# args: ..." in the script gives extra host arguments.
+# A line "# args: ..." in the script gives extra host arguments. Any exit status
+# but 0 fails, even when the output matches, unless a line "# exit: N" in the
+# script expects that status (a script that tests the host's own errors).
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(stem ${SCRIPT} NAME_WE)
 set(expected_file ${dir}/${stem}.out)
@@ -9,6 +11,11 @@ file(STRINGS ${SCRIPT} first REGEX "^# args: " LIMIT_COUNT 1)
 set(extra "")
 if(first MATCHES "^# args: (.*)$")
   separate_arguments(extra UNIX_COMMAND "${CMAKE_MATCH_1}")
+endif()
+set(expected_rc 0)
+file(STRINGS ${SCRIPT} exit_line REGEX "^# exit: " LIMIT_COUNT 1)
+if(exit_line MATCHES "^# exit: ([0-9]+)$")
+  set(expected_rc ${CMAKE_MATCH_1})
 endif()
 set(cmd ${HOST} ${extra} ${SCRIPT})
 if(EMULATOR)
@@ -22,6 +29,9 @@ if(err)
 endif()
 string(APPEND actual "exit: ${rc}\n")
 file(WRITE ${WORKDIR}/actual.out "${actual}")
+if(NOT "${rc}" STREQUAL "${expected_rc}")
+  message(FATAL_ERROR "scenario ${stem}: the host exited with ${rc}, not ${expected_rc}\n${actual}")
+endif()
 file(READ ${expected_file} expected)
 if(NOT actual STREQUAL expected)
   execute_process(COMMAND diff -u ${expected_file} ${WORKDIR}/actual.out)

@@ -1,7 +1,10 @@
 #include "dialog_commands.h"
 
+#include <algorithm>
+
 #include "framework/font_spec.h"
 #include "framework/params/colour_format.h"
+#include "framework/text/ascii_text.h"
 #include "framework/text/int_parse.h"
 #include "platform/dialog.h"
 #include "script_line.h"
@@ -50,6 +53,25 @@ void QueueDialogLine(const std::vector<std::string>& w) {
   }
 }
 
+// Style words as authors write them (bold) or as font descriptions hold them (fsBold).
+void ReadFontStyles(const std::string& words, platform::Font& font) {
+  font.weight = 400;
+  for (const std::string& word : SplitScriptLine(words)) {
+    const std::string style = word.size() > 2 && word.compare(0, 2, "fs") == 0 ? word.substr(2) : word;
+    if (text::SameTextAsciiCase(style, "bold")) {
+      font.weight = 700;
+    } else if (text::SameTextAsciiCase(style, "italic")) {
+      font.italic = true;
+    } else if (text::SameTextAsciiCase(style, "underline")) {
+      font.underline = true;
+    } else if (text::SameTextAsciiCase(style, "strikeout")) {
+      font.strikeOut = true;
+    } else {
+      throw ScriptError("unknown font style " + word);
+    }
+  }
+}
+
 std::optional<platform::FontChoice> ReadFontAnswer(const std::vector<std::string>& w) {
   if (w.size() == 2 && w[1] == "cancel") return std::nullopt;
   if (w.size() != 6) throw ScriptError("usage: fontdialog \"FACE\" SIZE \"STYLES\" \"COLOUR\" CHARSET | fontdialog cancel");
@@ -57,10 +79,7 @@ std::optional<platform::FontChoice> ReadFontAnswer(const std::vector<std::string
   f.font.face = w[1];
   f.points = ReadInt(w[2], "size");
   f.font.height = -(f.points * 96 + 36) / 72;
-  f.font.weight = w[3].find("fsBold") != std::string::npos ? 700 : 400;
-  f.font.italic = w[3].find("fsItalic") != std::string::npos;
-  f.font.underline = w[3].find("fsUnderline") != std::string::npos;
-  f.font.strikeOut = w[3].find("fsStrikeOut") != std::string::npos;
+  ReadFontStyles(w[3], f.font);
   try {
     f.color = params::ReadColourText(w[4]);
   } catch (const std::exception&) {
@@ -72,11 +91,14 @@ std::optional<platform::FontChoice> ReadFontAnswer(const std::vector<std::string
 
 void Edit(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print) {
   if (w.size() < 2) throw ScriptError("usage: edit ACTION|ID \"p1\" ...");
-  // A number calls that raw id with just the given slots: ids the module has
-  // no editor for must be refused without touching them.
+  // A raw id of a catalogued action gets a block of that action's size, as a
+  // host always passes; any other id gets just the given slots, which the
+  // module must refuse without touching them.
   std::int32_t id = 0;
   std::size_t count = w.size() - 2;
-  if (!text::TryStrToInt(w[1], id)) {
+  if (text::TryStrToInt(w[1], id)) {
+    if (const ReceivedRow* row = session.FindActionById(id)) count = std::max(count, static_cast<std::size_t>(row->count));
+  } else {
     const ReceivedRow* row = session.FindAction(w[1]);
     if (!row) throw ScriptError("no action " + w[1]);
     id = row->id;

@@ -106,6 +106,12 @@ const ReceivedRow* ModuleSession::FindAction(const std::string& name) const {
   return nullptr;
 }
 
+const ReceivedRow* ModuleSession::FindActionById(std::int32_t id) const {
+  for (const auto& r : rows_)
+    if (id != 0 && r.id == id) return &r;
+  return nullptr;
+}
+
 std::string ModuleSession::InfoName() const { return info_[0] ? info_[0] : ""; }
 std::string ModuleSession::InfoAuthor() const { return info_[1] ? info_[1] : ""; }
 std::string ModuleSession::InfoDescription() const { return info_[2] ? info_[2] : ""; }

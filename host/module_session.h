@@ -47,6 +47,8 @@ class ModuleSession {
   void SetDecimalSeparator(char c);
 
   const ReceivedRow* FindAction(const std::string& name) const;
+  // The action row (not a group header) with this id, or null.
+  const ReceivedRow* FindActionById(std::int32_t id) const;
   const std::vector<ReceivedRow>& Catalogue() const { return rows_; }
   std::string InfoName() const, InfoAuthor() const, InfoDescription() const;
   // What the module's version resource or note says ("" when it carries none).

@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev googletest libbenchmark-dev python3-matplotlib
   wine wine64 xvfb xauth x11-utils python3 python3-pil
   clang libclang-rt-14-dev llvm-14
-  valgrind
+  valgrind locales
   zip unzip chromium
 )
 # 32-bit Wine only where the kernel runs 32-bit programs: elsewhere its i386

@@ -56,5 +56,13 @@ REG
 fi
 # The module's users run a Cyrillic Windows: its default character set is code
 # page 1251. Wine takes the system code page from the locale's name (env keeps
-# the shell from trying to load a locale that need not be installed).
+# the shell from trying to load a locale that need not be installed). Non-ASCII
+# file names also need the locale itself, for Wine's UTF-8 names on Linux: it is
+# built once into the build tree from the system's locale sources.
+locales=$here/build/locale
+if [ ! -d "$locales/ru_RU.UTF-8" ] && [ -f /usr/share/i18n/locales/ru_RU ]; then
+  mkdir -p "$locales"
+  localedef -i ru_RU -f UTF-8 "$locales/ru_RU.UTF-8" >/dev/null 2>&1 || true
+fi
+[ -d "$locales/ru_RU.UTF-8" ] && export LOCPATH=$locales
 exec env LC_ALL=ru_RU.UTF-8 "$wine" "$@"

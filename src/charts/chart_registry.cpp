@@ -1,6 +1,5 @@
 #include "charts/chart_registry.h"
 
-#include <optional>
 #include <vector>
 
 #include "framework/text/ascii_text.h"
@@ -9,8 +8,14 @@ namespace pg::charts {
 
 namespace {
 
-std::optional<std::vector<std::unique_ptr<TChartImageForm>>>& Registry() {
-  static std::optional<std::vector<std::unique_ptr<TChartImageForm>>> registry;
+using Windows = std::vector<std::unique_ptr<TChartImageForm>>;
+
+// Made by the first window, destroyed only by the shutdown message. A host that
+// unloads the module without that message leaves its windows as they are: they
+// must not be destroyed while the module unloads, when windows and timers may
+// already be gone or must not be touched (on Windows, inside DllMain).
+Windows*& Registry() {
+  static Windows* registry = nullptr;
   return registry;
 }
 
@@ -26,7 +31,7 @@ TChartImageForm* FindChartWindow(std::string_view rectangleName) {
 
 void AppendChartWindow(std::unique_ptr<TChartImageForm> window) {
   auto& reg = Registry();
-  if (!reg) reg.emplace();
+  if (!reg) reg = new Windows;
   reg->push_back(std::move(window));
 }
 
@@ -48,11 +53,11 @@ bool DeleteChartWindow(std::string_view rectangleName) {
 void DestroyChartRegistry() {
   auto& reg = Registry();
   if (!reg) return;
-  auto windows = std::move(*reg);
-  reg.reset();
-  for (auto& w : windows) w.reset();
+  const std::unique_ptr<Windows> windows(reg);
+  reg = nullptr;
+  for (auto& w : *windows) w.reset();
 }
 
-bool ChartRegistryExists() { return Registry().has_value(); }
+bool ChartRegistryExists() { return Registry() != nullptr; }
 
 }  // namespace pg::charts

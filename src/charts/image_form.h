@@ -24,6 +24,9 @@ class TImageForm : public forms::TForm, private engine::TPanelSite {
   void Paint(platform::DeviceContext& dc, const platform::TRect& clientRect) override;
   // The roll timer's handler.
   virtual void Timer1Timer() {}
+  // A chart whose window is gone stops its timer: the timer must not outlive
+  // the window in a host that goes on to unload the module.
+  void WindowLost() override { timer1_->SetEnabled(false); }
 
  private:
   void InvalidatePanel() override { Invalidate(); }

@@ -21,6 +21,17 @@ class Bitmap {
     return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
            static_cast<long long>(width) * height <= kMaxPixels;
   }
+  // The largest top-left part of width x height that a bitmap can hold; 0 x 0
+  // when either side is below 1.
+  static constexpr void FitAllowedSize(int& width, int& height) {
+    if (width <= 0 || height <= 0) {
+      width = height = 0;
+      return;
+    }
+    width = width < kMaxSide ? width : kMaxSide;
+    height = height < kMaxSide ? height : kMaxSide;
+    if (static_cast<long long>(width) * height > kMaxPixels) height = static_cast<int>(kMaxPixels / width);
+  }
   Bitmap(const Bitmap&) = delete;
   Bitmap& operator=(const Bitmap&) = delete;
   ~Bitmap();

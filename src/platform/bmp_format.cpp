@@ -1,6 +1,5 @@
-#include <cstdio>
-
 #include "platform/image_files.h"
+#include "platform/picture_file_io.h"
 
 namespace pg::platform {
 
@@ -78,11 +77,7 @@ std::vector<std::uint8_t> EncodeBmp(int width, int height, int bitsPerPixel, con
 }
 
 bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool closed = std::fclose(f) == 0;
-  return written && closed;
+  return WriteFileReplacing(path, bytes);
 }
 
 }  // namespace pg::platform

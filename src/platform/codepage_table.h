@@ -1,8 +1,10 @@
 #pragma once
 // Byte-to-Unicode tables of the single-byte code pages the module speaks. The
-// platform decodes text by a font's character set with them; the framework
-// converts constants and host text with them.
+// platform decodes text by a font's character set and file names with them; the
+// framework converts constants and host text with them.
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace pg::platform {
 
@@ -44,6 +46,32 @@ constexpr std::uint32_t CodePointOf(unsigned char byte, int codePage) {
   }
   const std::uint32_t cp = kCp1251High[byte - 0x80];
   return cp ? cp : 0xFFFD;
+}
+
+inline void AppendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Text in code page 1251 or 1252 as UTF-8.
+inline std::string CodePageToUtf8(std::string_view bytes, int codePage) {
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (const char c : bytes) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c), codePage));
+  return out;
 }
 
 }  // namespace pg::platform

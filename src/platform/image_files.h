@@ -19,7 +19,7 @@ std::vector<std::uint8_t> EncodeBmp(int width, int height, int bitsPerPixel, con
 // 0 x 0 form) or the encoder fails.
 std::vector<std::uint8_t> EncodePng(int width, int height, const PixelSource& pixel);
 
-// Writes the bytes to a new or truncated file; false on any failure.
+// Writes the bytes as WriteFileReplacing does; false on any failure.
 bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace pg::platform

@@ -41,6 +41,10 @@ class WindowClient {
   // handling (which answers 0).
   virtual bool WindowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                              std::intptr_t& result) = 0;
+  // The window was destroyed with an ancestor (the host destroyed its own
+  // window); called once, as the window goes. Not called when the owner
+  // destroys the Window object.
+  virtual void WindowDestroyed() {}
 
  protected:
   ~WindowClient() = default;

@@ -53,6 +53,23 @@ TEST(ChartWindowTest, RefitsToTheHostOnlyForParameterFour) {
   EXPECT_EQ(platform::GetWindowRectInParent(chart), (platform::TRect{0, 0, 350, 120}));
 }
 
+TEST(ChartWindowTest, AChartWhoseHostWindowIsDestroyedStopsRolling) {
+  const auto host = platform::CreateHostWindow(100, 100, 0xFFFFFF);
+  ASSERT_TRUE(CreateChartWindow("Gone", static_cast<std::int32_t>(host)));
+  ASSERT_TRUE(CreateChartWindow("Kept", static_cast<std::int32_t>(host)));
+  TChartImageForm& gone = *FindChartWindow("Gone");
+  ChartRoll(gone, {"Gone", "True", "30", "10"});
+  ASSERT_TRUE(gone.Timer1().Enabled());
+  const auto window = gone.Handle();
+  DeleteChartWindow("Kept");  // its owner destroys it: nothing is told
+  platform::DestroyHostWindow(host);
+  EXPECT_FALSE(platform::IsWindow(window));
+  EXPECT_FALSE(gone.Timer1().Enabled());
+  gone.Invalidate();
+  DestroyChartRegistry();
+  SharedRollState() = RollState{};
+}
+
 TEST(ChartWindowTest, ACreationIntoNoWindowRegistersNothing) {
   EXPECT_FALSE(CreateChartWindow("Ghost", 12345));
   EXPECT_FALSE(FindChartWindow("Ghost"));

@@ -9,6 +9,7 @@
 
 #include "charts/actions/chart_actions.h"
 #include "engine/picture/picture_errors.h"
+#include "platform/bitmap.h"
 #include "platform/picture_headers.h"
 
 #ifdef _WIN32
@@ -117,6 +118,25 @@ TEST(PictureActions, AFailedSaveLeavesTheOldFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator(s.dir), fs::directory_iterator()), 1);
   // A path into no folder fails the same way and writes nothing.
   EXPECT_THROW(ChartBitmap(w, {"R", s.Path("none/pie")}), pg::engine::FileStreamError);
+}
+
+TEST(PictureActions, AChartTooLargeForABitmapKeepsTheFileAndStillPaints) {
+  pg::testing::ScratchDir s("picture_actions_large");
+  TChartImageForm w("R");
+  ChartGradient(w, {"R", "255,0,0", "255,0,0", "TopBottom"});
+  const std::string stem = s.Path("pie"), file = stem + ".bmp";
+  ChartBitmap(w, {"R", stem});
+  const auto good = Content(file);
+  ASSERT_FALSE(good.empty());
+  // 8193 x 8193 pixels are more than a bitmap may hold.
+  w.SetClientSize(8193, 8193);
+  EXPECT_THROW(ChartBitmap(w, {"R", stem}), pg::engine::FileStreamError);
+  EXPECT_EQ(Content(file), good);
+  EXPECT_EQ(std::distance(fs::directory_iterator(s.dir), fs::directory_iterator()), 1);
+  // The window of that size shows what its device context holds.
+  pg::platform::Bitmap window(300, 200);
+  w.Chart1().Paint(window.Dc(), pg::platform::TRect{0, 0, 8193, 8193});
+  EXPECT_EQ(window.Pixel(150, 100), 0xFF0000u);
 }
 
 }  // namespace

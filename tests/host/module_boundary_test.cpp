@@ -4,6 +4,7 @@
 #include "module_session.h"
 #include "platform/memory.h"
 #include "platform/module_loader.h"
+#include "platform/window.h"
 #include "plugin/abi.h"
 
 namespace {
@@ -85,6 +86,31 @@ TEST(ModuleBoundary, ChartCreationNeedsAHostWindowAndAFailedOneStillDeletesTheOl
   s.Close();
   EXPECT_EQ(s.Ledger().Live(), 0u);
   EXPECT_EQ(s.Ledger().BadFrees(), 0u);
+}
+
+// A host may end without the shutdown message, its charts rolling, and load the
+// module again: nothing crashes, and the new session's charts work.
+TEST(ModuleBoundary, AHostUnloadsWithoutTheShutdownMessageAndLoadsAgain) {
+  for (int round = 0; round < 2; ++round) {
+    pg::host::ModuleSession s(ModulePath());
+    const auto* roll = s.FindAction("pgChartRoll");
+    ASSERT_TRUE(roll);
+    s.AddRectangle("Rect1", 120, 90);
+    s.AddRectangle("Rect2", 120, 90);
+    EXPECT_TRUE(s.Exec(1, {"Rect1"}, 1));
+    EXPECT_TRUE(s.Exec(1, {"Rect2"}, 1));
+    EXPECT_FALSE(s.Exec(roll->id, {"Rect1", "True", "30", "10"}, 4));
+    EXPECT_FALSE(s.Exec(roll->id, {"Rect2", "True", "30", "10"}, 4));
+    EXPECT_TRUE(s.Variables().empty());
+    pg::platform::RunMessagePeriod(320);
+    EXPECT_TRUE(s.Exec(2, {"Rect2"}, 1));
+    pg::platform::RunMessagePeriod(160);
+    s.Close();
+    // Ticks due after the unload find no timer of the module.
+    pg::platform::RunMessagePeriod(320);
+    EXPECT_EQ(s.Ledger().Live(), 0u);
+    EXPECT_EQ(s.Ledger().BadFrees(), 0u);
+  }
 }
 
 // A host that registered no callbacks at all must not bring the module down.

@@ -129,6 +129,12 @@ TRect TChartCanvas3D::BeginView(platform::DeviceContext& target, const TView3DOp
   const int w = rect.Width(), h = rect.Height();
   if (buffer_ && (buffer_->Width() != w || buffer_->Height() != h)) buffer_.reset();
   if (!buffer_) buffer_ = std::make_unique<platform::Bitmap>(w, h, monochrome_ ? 1 : 32);
+  if (buffer_->Empty()) {
+    // Too large to buffer: this paint draws on the target itself.
+    buffer_.reset();
+    SetTarget(&target);
+    return rect;
+  }
   SetTarget(&buffer_->Dc());
   return TRect{0, 0, w, h};
 }

@@ -66,6 +66,8 @@ void TCustomChartPanelExtended::DrawBackPicture(const TRect& rect, int depth) {
 
 void TCustomChartPanelExtended::SaveChartBitmap(const std::string& fileName) {
   const auto picture = CreatePicture(clWhite, GetDrawRect());
+  // A chart too large for a bitmap must not leave an empty picture in place of the file.
+  if (picture->Empty()) throw FileStreamError("Cannot create file \"" + fileName + "\"");
   const auto bytes = platform::EncodeBmp(picture->Width(), picture->Height(), picture->BitsPerPixel(),
                                          [&](int x, int y) { return picture->Pixel(x, y); });
   if (!platform::WriteFileReplacing(fileName, bytes)) throw FileStreamError("Cannot create file \"" + fileName + "\"");

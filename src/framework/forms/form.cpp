@@ -79,4 +79,11 @@ bool TForm::WindowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lPa
   }
 }
 
+void TForm::WindowDestroyed() {
+  try {
+    WindowLost();
+  } catch (...) {
+  }
+}
+
 }  // namespace pg::forms

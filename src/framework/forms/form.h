@@ -51,11 +51,14 @@ class TForm : private platform::WindowClient {
                              std::intptr_t& result);
   // Fills rect with the form's colour.
   void PaintColour(platform::DeviceContext& dc, const platform::TRect& rect);
+  // The host destroyed the window the form lived in, and the form's window with it.
+  virtual void WindowLost() {}
 
  private:
   void WindowPaint(platform::DeviceContext& dc, const platform::TRect& clientRect) final;
   bool WindowMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                      std::intptr_t& result) final;
+  void WindowDestroyed() final;
 
   std::unique_ptr<platform::Window> window_;
   TColor color_;

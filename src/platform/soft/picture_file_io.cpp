@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+
+#include "platform/soft/file_paths.h"
 
 namespace pg::platform {
 
@@ -29,10 +32,51 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+// The file a write to path would reach: symbolic links followed, also one whose
+// target does not exist yet. Empty for a loop of links.
+std::string ResolveLinks(std::string path) {
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return {};
+    target.resize(static_cast<std::size_t>(n));
+    const auto slash = path.find_last_of('/');
+    path = target[0] == '/' || slash == std::string::npos ? target : path.substr(0, slash + 1) + target;
+  }
+  return {};
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A file nobody may write is refused even where the user could override its
+// mode (root), as Windows refuses a read-only file to everyone.
+bool MayWrite(const std::string& path, const struct stat& st) {
+  return (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+// Overwrites a file that has other names in place, so that every name sees the
+// new content; only once the full content is on disk beside it.
+bool OverwriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
+  Fd f{::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+  if (f.fd < 0) return false;
+  bool ok = WriteAll(f.fd, bytes) && ::ftruncate(f.fd, static_cast<off_t>(bytes.size())) == 0 &&
+            ::fsync(f.fd) == 0;
+  ok = ::close(f.fd) == 0 && ok;
+  f.fd = -1;
+  return ok;
+}
+
 }  // namespace
 
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
-  Fd f{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  // Not blocking: opening a FIFO or a device must not wait for a writer.
+  Fd f{::open(soft::FileSystemPath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
   struct stat st {};
   if (f.fd < 0 || ::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
       static_cast<unsigned long long>(st.st_size) > maxBytes)
@@ -51,14 +95,21 @@ bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<st
 
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
   if (path.empty()) return false;
-  std::string temp = path + ".XXXXXX";
+  const std::string target = ResolveLinks(soft::FileSystemPath(path));
+  if (target.empty()) return false;
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && (!S_ISREG(old.st_mode) || !MayWrite(target, old))) return false;
+
+  // A short name, whatever the length of the target's.
+  std::string temp = FolderOf(target) + "/.pg.XXXXXX";
   Fd f{::mkstemp(temp.data())};
   if (f.fd < 0) return false;
-  // The new file gets the mode the old one had, or what a plain create would give.
-  struct stat old {};
   mode_t mode;
-  if (::stat(path.c_str(), &old) == 0) {
+  if (exists) {
     mode = old.st_mode & 07777;
+    // Root rewriting another user's file keeps its owner; a file that changes owner loses its set-id bits.
+    if (::fchown(f.fd, old.st_uid, old.st_gid) != 0) mode &= 0777;
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -67,7 +118,13 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
   bool ok = WriteAll(f.fd, bytes) && ::fchmod(f.fd, mode) == 0 && ::fsync(f.fd) == 0;
   ok = ::close(f.fd) == 0 && ok;
   f.fd = -1;
-  if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
+  if (ok && exists && old.st_nlink > 1) {
+    // Renaming would split the hard link; the content is known to fit beside it.
+    ok = OverwriteInPlace(target, bytes);
+    ::unlink(temp.c_str());
+    return ok;
+  }
+  if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
   ::unlink(temp.c_str());
   return false;
 }

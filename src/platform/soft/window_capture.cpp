@@ -20,7 +20,9 @@ void Compose(WindowHandle h, Bitmap& target) {
   for (WindowHandle c : w->children) {
     soft::SoftWindow* child = soft::Tree().Find(c);
     if (!child || !child->visible || child->rect.Width() <= 0 || child->rect.Height() <= 0) continue;
-    Bitmap picture(child->rect.Width(), child->rect.Height());
+    int width = child->rect.Width(), height = child->rect.Height();
+    Bitmap::FitAllowedSize(width, height);
+    Bitmap picture(width, height);
     Compose(c, picture);
     // The child is clipped to this window's client area by the copy.
     target.Dc().BitBlt(child->rect.left, child->rect.top, picture.Width(), picture.Height(), picture,
@@ -33,7 +35,10 @@ void Compose(WindowHandle h, Bitmap& target) {
 std::unique_ptr<Bitmap> CaptureWindow(WindowHandle window) {
   soft::SoftWindow* w = soft::Tree().Find(window);
   if (!w) return nullptr;
-  auto picture = std::make_unique<Bitmap>(w->rect.Width(), w->rect.Height());
+  // A window too large for one bitmap shows its top-left part.
+  int width = w->rect.Width(), height = w->rect.Height();
+  Bitmap::FitAllowedSize(width, height);
+  auto picture = std::make_unique<Bitmap>(width, height);
   Compose(window, *picture);
   return picture;
 }

@@ -16,7 +16,9 @@ namespace {
 // bitmap is reused when the size still fits (a new one per paint cost more than
 // copying a buffered chart); it leaves the window while the paint runs, since
 // the paint may destroy the window.
+// A window too large for one bitmap keeps the top-left part that fits.
 std::unique_ptr<Bitmap> SurfaceForPaint(soft::SoftWindow& w, int width, int height) {
+  Bitmap::FitAllowedSize(width, height);
   if (!w.surface || w.surface->Width() != width || w.surface->Height() != height || width <= 0 || height <= 0)
     return std::make_unique<Bitmap>(width, height);
   auto surface = std::move(w.surface);

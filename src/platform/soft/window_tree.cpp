@@ -28,14 +28,18 @@ SoftWindow& WindowTree::Add(WindowHandle parent) {
   return ref;
 }
 
-void WindowTree::Destroy(WindowHandle h) {
+void WindowTree::Destroy(WindowHandle h) { Remove(h, false); }
+
+void WindowTree::Remove(WindowHandle h, bool tellClient) {
   SoftWindow* w = Find(h);
   if (!w) return;
   const auto children = w->children;
-  for (WindowHandle c : children) Destroy(c);
+  for (WindowHandle c : children) Remove(c, true);
+  WindowClient* client = w->client;
   auto& siblings = w->parent ? Find(w->parent)->children : topLevel_;
   siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
   windows_.erase(h);
+  if (tellClient && client) client->WindowDestroyed();
 }
 
 bool WindowTree::Showing(const SoftWindow& w) {

@@ -28,7 +28,7 @@ class WindowTree {
  public:
   SoftWindow* Find(WindowHandle h);
   SoftWindow& Add(WindowHandle parent);
-  // Removes the window and its descendants.
+  // Removes the window and its descendants; the descendants' clients are told.
   void Destroy(WindowHandle h);
   // Top-level windows in creation order.
   const std::vector<WindowHandle>& TopLevel() const { return topLevel_; }
@@ -39,6 +39,8 @@ class WindowTree {
   void RaiseOrLower(SoftWindow& w, WindowHandle insertAfter);
 
  private:
+  void Remove(WindowHandle h, bool tellClient);
+
   std::map<WindowHandle, std::unique_ptr<SoftWindow>> windows_;
   std::vector<WindowHandle> topLevel_;
   WindowHandle next_ = 0x10010;

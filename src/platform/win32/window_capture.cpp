@@ -34,7 +34,10 @@ std::vector<HWND> ChildrenBottomFirst(HWND w) {
 std::unique_ptr<Bitmap> Compose(HWND w, int depth) {
   RECT client{};
   ::GetClientRect(w, &client);
-  auto picture = std::make_unique<Bitmap>(client.right, client.bottom);
+  // A window too large for one bitmap shows its top-left part.
+  int width = client.right, height = client.bottom;
+  Bitmap::FitAllowedSize(width, height);
+  auto picture = std::make_unique<Bitmap>(width, height);
   if (picture->Empty()) return picture;
   HDC dc = picture->impl().dc;
   PaintOwnClient(w, dc);

@@ -103,8 +103,11 @@ class Win32ChildWindow final : public Window {
         result = 0;
         return true;
       case WM_NCDESTROY:
+        // The owner's destructor unhooks the window before destroying it, so
+        // this is the host destroying an ancestor.
         ::SetWindowLongPtrW(h, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
+        client_.WindowDestroyed();
         return false;
       default:
         break;
