@@ -60,9 +60,11 @@ fi
 # file names also need the locale itself, for Wine's UTF-8 names on Linux: it is
 # built once into the build tree from the system's locale sources.
 locales=$here/build/locale
-if [ ! -d "$locales/ru_RU.UTF-8" ] && [ -f /usr/share/i18n/locales/ru_RU ]; then
+if [ ! -f "$locales/.built" ] && [ -f /usr/share/i18n/locales/ru_RU ]; then
+  # Tests run in parallel: one builds it, the others wait for it.
   mkdir -p "$locales"
-  localedef -i ru_RU -f UTF-8 "$locales/ru_RU.UTF-8" >/dev/null 2>&1 || true
+  flock "$locales/.lock" sh -c '[ -f "$1/.built" ] || { localedef -i ru_RU -f UTF-8 "$1/ru_RU.UTF-8"; touch "$1/.built"; }' \
+    _ "$locales" >/dev/null 2>&1 || true
 fi
-[ -d "$locales/ru_RU.UTF-8" ] && export LOCPATH=$locales
+[ -f "$locales/.built" ] && export LOCPATH=$locales
 exec env LC_ALL=ru_RU.UTF-8 "$wine" "$@"
