@@ -14,8 +14,10 @@ void SetDriver(ModuleDriver* driver);
 void SavePicture(const std::string& rectangle, const std::string& name);
 void SetPictureFolder(const std::string& folder);
 
-// Registers the benchmarks in the order they run: paints, actions, memory.
+// Registers the benchmarks in the order they run: paints, the extreme-value
+// sweep, actions, memory.
 void RegisterPaintBenchmarks();
+void RegisterSweepBenchmarks();
 void RegisterActionBenchmarks();
 void RegisterMemoryBenchmarks();
 

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     pg::bench::ModuleDriver driver(modulePath);
     pg::bench::SetDriver(&driver);
     pg::bench::RegisterPaintBenchmarks();
+    pg::bench::RegisterSweepBenchmarks();
     pg::bench::RegisterActionBenchmarks();
     pg::bench::RegisterMemoryBenchmarks();
     benchmark::RunSpecifiedBenchmarks();

@@ -18,6 +18,7 @@ TIME_TARGETS = {
     "repaint/slices/10000": (100.0, "<= 100 ms"),
 }
 WINDOW_BYTES_LIMIT = 2 * 1024 * 1024
+SWEEP_CASE_LIMIT_MS = 10.0
 PEER_RATIO = 40
 
 
@@ -71,6 +72,15 @@ def main():
             notes = [f"heap {per / 1024:.0f} KiB/window, RSS {r['rss_bytes_per_window'] / 1024:.0f} KiB/window, "
                      f"left after delete {r['heap_bytes_left_per_window_after_delete']:.0f} B/window, "
                      f"{r['windows']:.0f} windows"]
+        if "slowest_case_ms" in r:
+            slowest = r["slowest_case_ms"]
+            target = f"<= {SWEEP_CASE_LIMIT_MS:.0f} ms/case"
+            verdict = "met" if slowest <= SWEEP_CASE_LIMIT_MS else "MISSED"
+            grown = r["heap_growth_per_pass"]
+            if grown > 0:
+                verdict = "MISSED (grows)"
+            notes = [f"slowest case {fmt_ms(slowest)} ({r.get('label', '')}), {r['cases']:.0f} cases, "
+                     f"heap growth/pass {grown:.0f} B"]
         if verdict.startswith("MISSED"):
             failed.append(name)
         print(f"{name:42} {fmt_ms(cpu):>10} {fmt_ms(wall):>10}  {target:14} {verdict} {'; '.join(notes)}")
