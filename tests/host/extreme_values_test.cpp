@@ -25,6 +25,16 @@ std::string ModulePath() {
 #endif
 }
 
+// Only a frozen paint fails the test; the benchmark holds each paint to 10 ms.
+// Under Wine the Windows build draws text with Wine's GDI, which renders each
+// glyph whole: mark text under a zoom of 100000 (glyphs of 10000 pixels) takes
+// it a few seconds there, so the bound is wider under Wine.
+#ifdef _WIN32
+constexpr auto kFrozen = std::chrono::seconds(10);
+#else
+constexpr auto kFrozen = std::chrono::seconds(2);
+#endif
+
 TEST(ExtremeValues, EveryPaintEndsAtOnceAndTheMemoryStaysFlat) {
   ModuleDriver driver(ModulePath());
   BuildChart(driver, "R", ChartLook{});
@@ -34,9 +44,8 @@ TEST(ExtremeValues, EveryPaintEndsAtOnceAndTheMemoryStaysFlat) {
       const auto start = std::chrono::steady_clock::now();
       PaintSweepCase(driver, c);
       const auto took = std::chrono::steady_clock::now() - start;
-      // Only a frozen paint fails this (the roll's period waits 150 ms on
-      // Windows); the benchmark holds each paint to 10 ms.
-      EXPECT_LT(took, std::chrono::seconds(2)) << c.name;
+      // The roll's period waits 150 ms on Windows.
+      EXPECT_LT(took, kFrozen) << c.name;
       RestoreSweepCase(driver, c);
     }
     EXPECT_EQ(driver.TakeLastError(), "");
