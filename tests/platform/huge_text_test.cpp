@@ -63,7 +63,6 @@ TEST(HugeText, DrawsTheSeenPartAtOnce) {
     dc.SetBrush(MakeBrush(BrushStyle::bsSolid, Rgb(255, 255, 255)));
     dc.FillRect(TRect{0, 0, 524, 246});
   }
-  b.SavePng("huge_text.png");
 }
 
 // Each size drawn once, as a script trying sizes would: what a size leaves
