@@ -8,6 +8,7 @@
 #include "extreme_sweep.h"
 #include "platform/process_memory.h"
 #include "standard_chart.h"
+#include "support/module_path.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define PG_FOREIGN_ALLOCATOR 1
@@ -17,13 +18,7 @@ namespace {
 
 using namespace pg::bench;
 
-std::string ModulePath() {
-#ifdef _WIN32
-  return "Pirogram.nbp";  // beside the test program
-#else
-  return PG_MODULE_PATH;
-#endif
-}
+using pg::testing::ModulePath;
 
 // Only a frozen paint fails the test; the benchmark holds each paint to 10 ms.
 // Under Wine the Windows build draws text with Wine's GDI, which renders each

@@ -20,13 +20,6 @@ namespace {
 
 using namespace testing;
 
-Font ArialOf(int height) {
-  Font f;
-  f.face = "Arial";
-  f.height = height;
-  return f;
-}
-
 // Only a frozen paint fails this; the benchmarks hold the real bound.
 constexpr auto kFrozen = std::chrono::seconds(2);
 
