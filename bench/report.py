@@ -19,6 +19,9 @@ TIME_TARGETS = {
 }
 WINDOW_BYTES_LIMIT = 2 * 1024 * 1024
 SWEEP_CASE_LIMIT_MS = 10.0
+# A pass of 160 paints moves a few kilobytes between the allocator's bins; a
+# cache without a bound would show as megabytes.
+SWEEP_GROWTH_NOISE = 64 * 1024
 PEER_RATIO = 40
 
 
@@ -77,9 +80,9 @@ def main():
             target = f"<= {SWEEP_CASE_LIMIT_MS:.0f} ms/case"
             verdict = "met" if slowest <= SWEEP_CASE_LIMIT_MS else "MISSED"
             grown = r["heap_growth_per_pass"]
-            if grown > 0:
+            if grown > SWEEP_GROWTH_NOISE:
                 verdict = "MISSED (grows)"
-            notes = [f"slowest case {fmt_ms(slowest)} ({r.get('label', '')}), {r['cases']:.0f} cases, "
+            notes = [f"slowest case {fmt_ms(slowest)} (named on the error stream), {r['cases']:.0f} cases, "
                      f"heap growth/pass {grown:.0f} B"]
         if verdict.startswith("MISSED"):
             failed.append(name)
