@@ -14,7 +14,8 @@ namespace {
 constexpr platform::Brush kClearBrush{BrushStyle::bsClear, clWhite, nullptr};
 
 // Legend positions are sums of the shadow and frame sizes an author may set to
-// any integer: added in 64 bits and kept within the coordinate range.
+// any integer: added in 64 bits and kept within the coordinate range. Products
+// with them are taken in floating point, exact for every smaller value.
 int Sum(std::int64_t a, std::int64_t b, std::int64_t c = 0) { return ClampCoord(a + b + c); }
 
 }  // namespace
@@ -53,7 +54,7 @@ void TCustomChartLegend::PaintLegend() {
   const int shadow = shadowSize_;
   const int n = LegendItemCount();
   const int wall = WidestText(n);
-  colorBoxWidth_ = Round((wall + 4) * colorWidth_ * 0.01);
+  colorBoxWidth_ = Round((wall + 4.0) * colorWidth_ * 0.01);
   const platform::TRect plot = chart_.PlotRect();
   const platform::TRect panel = chart_.PanelRect();
 
@@ -87,7 +88,7 @@ void TCustomChartLegend::PaintLegend() {
     case TLegendAlignment::laLeft: {
       const int w = WidestText(rowCount_);
       box.left = plot.left + frameRoom;
-      colorBoxWidth_ = Round((w + 10) * colorWidth_ * 0.01);
+      colorBoxWidth_ = Round((w + 10.0) * colorWidth_ * 0.01);
       textX = box.left + 8 + colorBoxWidth_;
       box.right = box.left + colorBoxWidth_ + w + 10;
       shown = rowCount_;
@@ -97,7 +98,7 @@ void TCustomChartLegend::PaintLegend() {
       const int w = WidestText(rowCount_);
       box.right = Sum(plot.right, -frameRoom, -std::int64_t{shadow});
       textX = box.right - w - 2;
-      colorBoxWidth_ = Round((w + 10) * colorWidth_ * 0.01);
+      colorBoxWidth_ = Round((w + 10.0) * colorWidth_ * 0.01);
       box.left = textX - colorBoxWidth_ - 8;
       shown = rowCount_;
       break;
@@ -106,7 +107,7 @@ void TCustomChartLegend::PaintLegend() {
     case TLegendAlignment::laBottom: {
       const int width = std::min(chart_.PlotWidth(), Sum(2 * std::int64_t{shadow},
                                                          std::int64_t{columnCount_} * (colorBoxWidth_ + wall + 8), 8));
-      const int shift = Round(topPos_ * (panel.Width() - width) * 0.01);
+      const int shift = Round(topPos_ * (static_cast<double>(panel.Width()) - width) * 0.01);
       box.left = chart_.PlotCenterX() - Div(width, 2) + shift;
       box.right = chart_.PlotCenterX() + Div(width, 2) + shift;
       textX = box.left + 8 + colorBoxWidth_;
