@@ -14,9 +14,11 @@ void SetDriver(ModuleDriver* driver);
 void SavePicture(const std::string& rectangle, const std::string& name);
 void SetPictureFolder(const std::string& folder);
 
-// Registers the benchmarks in the order they run: paints, PNG files, actions, memory.
+// Registers the benchmarks in the order they run: paints, PNG files, the
+// extreme-value sweep, actions, memory.
 void RegisterPaintBenchmarks();
 void RegisterPngBenchmarks();
+void RegisterSweepBenchmarks();
 void RegisterActionBenchmarks();
 void RegisterMemoryBenchmarks();
 

@@ -34,4 +34,11 @@ constexpr std::int32_t WrapSub(std::int32_t a, std::int32_t b) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
 }
 
+// Pixel coordinates stay within +-2^28: sums of two of them, and the widths
+// between them, never overflow, and nothing on a surface lies that far out.
+inline constexpr int kCoordLimit = 1 << 28;
+constexpr int ClampCoord(std::int64_t v) {
+  return v < -kCoordLimit ? -kCoordLimit : v > kCoordLimit ? kCoordLimit : static_cast<int>(v);
+}
+
 }  // namespace pg

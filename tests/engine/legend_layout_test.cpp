@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "framework/arith.h"
 #include "framework/errors.h"
@@ -106,6 +107,72 @@ TEST_F(Legend, ShadowOffsetAndColour) {
   EXPECT_EQ(picture->Pixel(box.right + 11, box.top + 12), kWhitePx);
   EXPECT_EQ(picture->Pixel(box.left + 12, box.bottom + 10), Px(kRed));
   EXPECT_EQ(picture->Pixel(box.left + 9, box.bottom + 5), kWhitePx);
+}
+
+// A shadow of 0 or less draws nothing, but the box keeps the shadow in its
+// arithmetic: -5 places a side legend 5 pixels further out than 0 does.
+TEST_F(Legend, NegativeShadowDrawsNothingButMovesTheBox) {
+  chart.SetView3D(false);
+  auto& legend = chart.Legend();
+  legend.SetShadowColor(kRed);
+  auto noRed = [&] {
+    for (int y = 0; y < picture->Height(); ++y)
+      for (int x = 0; x < picture->Width(); ++x)
+        if (picture->Pixel(x, y) == Px(kRed)) return false;
+    return true;
+  };
+  pie.ClearPoints();
+  pie.AddPoint(10, "North", kGreen);
+  pie.AddPoint(20, "East", kBlue);
+  for (const auto alignment : {TLegendAlignment::laRight, TLegendAlignment::laBottom}) {
+    legend.SetAlignment(alignment);
+    legend.SetShadowSize(0);
+    Draw();
+    const TRect zero = legend.LegendBox();
+    const TRect plotZero = chart.PlotRect();
+    legend.SetShadowSize(-5);
+    Draw();
+    const TRect minus5 = legend.LegendBox();
+    EXPECT_TRUE(noRed());
+    if (alignment == TLegendAlignment::laRight) {
+      EXPECT_EQ(minus5.left, zero.left + 5);
+      EXPECT_EQ(minus5.right, zero.right + 5);
+      EXPECT_EQ(minus5.top, zero.top);
+    } else {
+      EXPECT_EQ(minus5.top, zero.top + 5);
+      EXPECT_EQ(minus5.bottom, zero.bottom + 5);
+      // Two shadows less of width: 2 x ShadowSize is part of it.
+      EXPECT_EQ(minus5.Width(), zero.Width() - 10);
+      EXPECT_EQ(chart.PlotRect().bottom, plotZero.bottom + 5);
+    }
+  }
+  legend.SetAlignment(TLegendAlignment::laTop);
+  legend.SetShadowSize(0);
+  Draw();
+  const int plotTop = chart.PlotRect().top;
+  legend.SetShadowSize(-5);
+  Draw();
+  EXPECT_EQ(chart.PlotRect().top, plotTop - 5);
+  EXPECT_TRUE(noRed());
+}
+
+// Any shadow size lays out and draws without overflow (the sanitized build
+// checks the arithmetic); the box and plot stay within the coordinate range.
+TEST_F(Legend, ExtremeShadowsLayOutWithoutOverflow) {
+  auto& legend = chart.Legend();
+  for (const auto alignment : {TLegendAlignment::laRight, TLegendAlignment::laLeft, TLegendAlignment::laTop,
+                               TLegendAlignment::laBottom})
+    for (const int shadow : {INT_MIN, INT_MIN + 1, -1000000, 1000000, INT_MAX}) {
+      SCOPED_TRACE(shadow);
+      legend.SetAlignment(alignment);
+      legend.SetShadowSize(shadow);
+      Draw();
+      const TRect box = legend.LegendBox(), plot = chart.PlotRect();
+      for (const int v : {box.left, box.top, box.right, box.bottom, plot.left, plot.top, plot.right, plot.bottom}) {
+        EXPECT_LE(v, pg::kCoordLimit + 1000);
+        EXPECT_GE(v, -pg::kCoordLimit - 1000);
+      }
+    }
 }
 
 TEST_F(Legend, EmptyTextGetsNeitherTextNorBox) {

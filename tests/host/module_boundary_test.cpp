@@ -6,16 +6,11 @@
 #include "platform/module_loader.h"
 #include "platform/window.h"
 #include "plugin/abi.h"
+#include "support/module_path.h"
 
 namespace {
 
-std::string ModulePath() {
-#ifdef _WIN32
-  return "Pirogram.nbp";  // beside the test program
-#else
-  return PG_MODULE_PATH;
-#endif
-}
+using pg::testing::ModulePath;
 
 const std::string kMissing = "\xCD\xE5\xF2 \xF3\xEF\xF0\xE0\xE2\xEB\xE5\xED\xE8\xFF \xE4\xE8\xE0\xE3\xF0\xE0\xEC\xEC\xEE\xE9 "
                              "\xEF\xF0\xE8\xEA\xF0\xE5\xEF\xEB\xB8\xED\xED\xEE\xE9 \xEA \xEE\xE1\xFA\xE5\xEA\xF2\xF3 ";

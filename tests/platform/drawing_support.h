@@ -17,6 +17,13 @@ constexpr Color kGreen = Rgb(0, 160, 0);
 constexpr Color kYellow = Rgb(255, 255, 0);
 constexpr std::uint32_t kWhitePx = 0xFFFFFF;
 
+inline Font ArialOf(int height) {
+  Font f;
+  f.face = "Arial";
+  f.height = height;
+  return f;
+}
+
 inline Pen MakePen(PenStyle style, int width, Color color) {
   Pen p;
   p.style = style;

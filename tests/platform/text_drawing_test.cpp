@@ -10,13 +10,6 @@ namespace {
 
 using namespace testing;
 
-Font ArialOf(int height) {
-  Font f;
-  f.face = "Arial";
-  f.height = height;
-  return f;
-}
-
 TEST(TextDrawing, ExtentsArePositiveStableAndAdditive) {
   Bitmap b(10, 10);
   DeviceContext& dc = b.Dc();

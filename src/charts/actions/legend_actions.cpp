@@ -1,4 +1,5 @@
 #include "charts/actions/chart_actions.h"
+#include "charts/actions/chart_font_target.h"
 #include "framework/params/colour_format.h"
 #include "framework/params/font_format.h"
 #include "framework/params/word_format.h"
@@ -17,10 +18,11 @@ void LegendVisible(TChartImageForm& w, const ActionParams& p) {
   if (const auto on = params::ReadBoolValue(p.at(1))) LegendOf(w).SetVisible(*on);
 }
 
-// All five fields are read before the font changes, so a short description changes nothing.
+// A description of fewer than five fields changes nothing; the fields then land
+// one by one, and a field that does not convert keeps the ones before it.
 void SetLegendFont(TChartImageForm& w, const ActionParams& p) {
-  auto& font = LegendOf(w).Font();
-  font.Assign(params::ReadWholeFontDescription(p.at(1), font.Value()));
+  ChartFontTarget font(LegendOf(w).Font());
+  params::ApplyWholeFontDescription(p.at(1), font);
 }
 
 void LegendColor(TChartImageForm& w, const ActionParams& p) { LegendOf(w).SetColor(params::ReadColourTriple(p.at(1))); }

@@ -1,4 +1,5 @@
 #include "charts/actions/chart_actions.h"
+#include "charts/actions/chart_font_target.h"
 #include "framework/errors.h"
 #include "framework/params/font_format.h"
 #include "framework/params/word_format.h"
@@ -6,23 +7,6 @@
 namespace pg::charts {
 
 namespace {
-
-// A font description lands on a chart font one field at a time, each a change
-// of its own, so a failing field keeps the ones before it.
-class ChartFontTarget final : public params::FontTarget {
- public:
-  explicit ChartFontTarget(engine::TChartFontObject& font) : font_(font) {}
-  void SetName(const std::string& name) override { font_.SetName(name); }
-  void SetColor(TColor color) override { font_.SetColor(color); }
-  void SetSize(int points) override { font_.SetSize(points); }
-  void AddStyles(std::uint8_t styles) override {
-    font_.SetStyles(static_cast<std::uint8_t>(font_.Value().styles | styles));
-  }
-  void SetCharset(std::uint8_t charset) override { font_.SetCharset(charset); }
-
- private:
-  engine::TChartFontObject& font_;
-};
 
 // Text of line 0, font, alignment; in this order, each kept when a later one fails.
 void SetTitleBlock(engine::TChartTitle& title, const ActionParams& p) {

@@ -1,5 +1,6 @@
 // Laying out and drawing the legend box, its items and the room it takes.
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/legend/custom_chart_legend.h"
 #include "engine/panel/chart.h"
@@ -12,8 +13,10 @@ namespace {
 
 constexpr platform::Brush kClearBrush{BrushStyle::bsClear, clWhite, nullptr};
 
-// A negative shadow draws nothing, so it takes no room either.
-int ShadowRoom(int shadowSize) { return std::max(0, shadowSize); }
+// Legend positions are sums of the shadow and frame sizes an author may set to
+// any integer: added in 64 bits and kept within the coordinate range. Products
+// with them are taken in floating point, exact for every smaller value.
+int Sum(std::int64_t a, std::int64_t b, std::int64_t c = 0) { return ClampCoord(a + b + c); }
 
 }  // namespace
 
@@ -47,10 +50,11 @@ void TCustomChartLegend::PaintLegend() {
 
   const int h = c.LineHeight();
   const int frameRoom = frame_.Visible() ? frame_.Width() + 1 : 0;
-  const int shadow = ShadowRoom(shadowSize_);
+  // A shadow of 0 or less is not drawn, but a negative one still moves the box.
+  const int shadow = shadowSize_;
   const int n = LegendItemCount();
   const int wall = WidestText(n);
-  colorBoxWidth_ = Round((wall + 4) * colorWidth_ * 0.01);
+  colorBoxWidth_ = Round((wall + 4.0) * colorWidth_ * 0.01);
   const platform::TRect plot = chart_.PlotRect();
   const platform::TRect panel = chart_.PanelRect();
 
@@ -66,7 +70,7 @@ void TCustomChartLegend::PaintLegend() {
       box.bottom = box.top + 2 + rowCount_ * h;
       break;
     case TLegendAlignment::laBottom:
-      box.bottom = plot.bottom - shadow - frameRoom;
+      box.bottom = Sum(plot.bottom, -std::int64_t{shadow}, -frameRoom);
       columnsAndRows();
       box.top = box.bottom - 2 - rowCount_ * h;
       break;
@@ -84,7 +88,7 @@ void TCustomChartLegend::PaintLegend() {
     case TLegendAlignment::laLeft: {
       const int w = WidestText(rowCount_);
       box.left = plot.left + frameRoom;
-      colorBoxWidth_ = Round((w + 10) * colorWidth_ * 0.01);
+      colorBoxWidth_ = Round((w + 10.0) * colorWidth_ * 0.01);
       textX = box.left + 8 + colorBoxWidth_;
       box.right = box.left + colorBoxWidth_ + w + 10;
       shown = rowCount_;
@@ -92,18 +96,18 @@ void TCustomChartLegend::PaintLegend() {
     }
     case TLegendAlignment::laRight: {
       const int w = WidestText(rowCount_);
-      box.right = plot.right - frameRoom - shadow;
+      box.right = Sum(plot.right, -frameRoom, -std::int64_t{shadow});
       textX = box.right - w - 2;
-      colorBoxWidth_ = Round((w + 10) * colorWidth_ * 0.01);
+      colorBoxWidth_ = Round((w + 10.0) * colorWidth_ * 0.01);
       box.left = textX - colorBoxWidth_ - 8;
       shown = rowCount_;
       break;
     }
     case TLegendAlignment::laTop:
     case TLegendAlignment::laBottom: {
-      const int width = std::min(chart_.PlotWidth(),
-                                 2 * shadow + columnCount_ * (colorBoxWidth_ + wall + 8) + 8);
-      const int shift = Round(topPos_ * (panel.Width() - width) * 0.01);
+      const int width = std::min(chart_.PlotWidth(), Sum(2 * std::int64_t{shadow},
+                                                         std::int64_t{columnCount_} * (colorBoxWidth_ + wall + 8), 8));
+      const int shift = Round(topPos_ * (static_cast<double>(panel.Width()) - width) * 0.01);
       box.left = chart_.PlotCenterX() - Div(width, 2) + shift;
       box.right = chart_.PlotCenterX() + Div(width, 2) + shift;
       textX = box.left + 8 + colorBoxWidth_;
@@ -135,14 +139,14 @@ void TCustomChartLegend::PaintBackground() {
     }
     const int f = frame_.Width();
     box = platform::TRect{box.left - f, box.top - f, box.right + f, box.bottom + f};
-    d = shadowSize_ + f + Div(f - 1, 2);
+    d = Sum(shadowSize_, f, Div(f - 1, 2));
   } else {
-    d = shadowSize_ - 1;
+    d = Sum(shadowSize_, -1);
   }
   if (shadowSize_ > 0) {
     c.SetBrush(platform::Brush{BrushStyle::bsSolid, shadowColor_, nullptr});
-    c.FillRectangle(platform::TRect{legendBox_.left + shadowSize_, legendBox_.top + shadowSize_,
-                                    legendBox_.right + d, legendBox_.bottom + d});
+    c.FillRectangle(platform::TRect{Sum(legendBox_.left, shadowSize_), Sum(legendBox_.top, shadowSize_),
+                                    Sum(legendBox_.right, d), Sum(legendBox_.bottom, d)});
   }
   if (brush_.Style() != BrushStyle::bsSolid) {
     c.SetBackgroundColour(color_);
@@ -203,7 +207,7 @@ void TCustomChartLegend::TakeRoom() {
         plot.right = legendBox_.left;
         break;
       case TLegendAlignment::laTop:
-        plot.top = legendBox_.bottom + ShadowRoom(shadowSize_);
+        plot.top = Sum(legendBox_.bottom, shadowSize_);
         break;
       case TLegendAlignment::laBottom:
         plot.bottom = legendBox_.top;

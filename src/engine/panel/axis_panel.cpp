@@ -37,7 +37,9 @@ void TCustomAxisPanel::LayoutAxes() {
     chartDepth_ = seriesDepth_ = 0;
   } else {
     const double f = View3DOptions().Orthogonal() ? 1.0 : 2.0;
-    seriesDepth_ = Round(PlotWidth() * Chart3DPercent() * 0.001 * f);
+    // In floating point: a plot pushed millions of pixels wide overflows the
+    // integer product (exact in a double for every smaller one).
+    seriesDepth_ = Round(static_cast<double>(PlotWidth()) * Chart3DPercent() * 0.001 * f);
     chartDepth_ = std::max(1, topZSlot_ + 1) * seriesDepth_;
   }
   RecalcPlotSize();

@@ -1,5 +1,6 @@
 #include "engine/panel/custom_chart_panel.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "framework/arith.h"
@@ -81,10 +82,12 @@ void TCustomChartPanel::Paint(platform::DeviceContext& window, const TRect& clie
 
 void TCustomChartPanel::DrawTo(platform::DeviceContext& target, const TRect& rect) {
   panelRect_ = canvas_->BeginView(target, view3DOptions_.get(), view3D_, rect);
-  const int w = panelRect_.Width(), h = panelRect_.Height(), b = borderWidth_;
-  plotRect_ = TRect{panelRect_.left + b + MulDiv(marginLeft_, w, 100), panelRect_.top + b + MulDiv(marginTop_, h, 100),
-                    panelRect_.right - b - MulDiv(marginRight_, w, 100),
-                    panelRect_.bottom - b - MulDiv(marginBottom_, h, 100)};
+  const int w = panelRect_.Width(), h = panelRect_.Height();
+  const std::int64_t b = borderWidth_;
+  plotRect_ = TRect{ClampCoord(panelRect_.left + b + MulDiv(marginLeft_, w, 100)),
+                    ClampCoord(panelRect_.top + b + MulDiv(marginTop_, h, 100)),
+                    ClampCoord(panelRect_.right - b - MulDiv(marginRight_, w, 100)),
+                    ClampCoord(panelRect_.bottom - b - MulDiv(marginBottom_, h, 100))};
   RecalcPlotSize();
   DrawContents(panelRect_);
   canvas_->PresentView(target, target, rect);
@@ -141,6 +144,10 @@ void TCustomChartPanel::DrawPanelBorder(const TRect& rect) {
   c.SetPen(platform::Pen{});
   c.SetBrush(platform::Brush{platform::BrushStyle::bsClear, clWhite, nullptr});
   TRect r = rect;
+  auto shrink = [&](int width) {
+    r = TRect{ClampCoord(std::int64_t{r.left} + width), ClampCoord(std::int64_t{r.top} + width),
+              ClampCoord(std::int64_t{r.right} - width), ClampCoord(std::int64_t{r.bottom} - width)};
+  };
   // A 3D frame of `width` pixels, shrinking r by as much.
   auto frame3D = [&](TColor topLeft, TColor bottomRight, int width) {
     for (int i = 0; i < width; ++i) {
@@ -155,7 +162,7 @@ void TCustomChartPanel::DrawPanelBorder(const TRect& rect) {
       c.SetPen(p);
       c.FlatLineTo(right, bottom);
       c.FlatLineTo(r.left - 1, bottom);
-      r = TRect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+      shrink(1);
     }
   };
   auto bevel = [&](TBevelCut cut) {
@@ -165,8 +172,27 @@ void TCustomChartPanel::DrawPanelBorder(const TRect& rect) {
     if (cut == TBevelCut::bvLowered) frame3D(sh, hi, bevelWidth_);
     if (cut == TBevelCut::bvSpace) frame3D(hi, hi, bevelWidth_);
   };
+  // The border band: the pixels that frames of one pixel each, drawn inwards
+  // `width` times, would cover, filled at once so that any width paints at once.
+  // Frames past the middle keep covering the rectangle, so a band wider than
+  // half the rectangle fills all of it.
+  auto band = [&](int width) {
+    const TRect outer = r;
+    shrink(width);
+    if (outer.right <= outer.left || outer.bottom <= outer.top) return;
+    c.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, color_, nullptr});
+    if (r.right <= r.left || r.bottom <= r.top) {
+      c.FillRectangle(outer);
+    } else {
+      c.FillRectangle(TRect{outer.left, outer.top, outer.right, r.top});
+      c.FillRectangle(TRect{outer.left, r.bottom, outer.right, outer.bottom});
+      c.FillRectangle(TRect{outer.left, r.top, r.left, r.bottom});
+      c.FillRectangle(TRect{r.right, r.top, outer.right, r.bottom});
+    }
+    c.SetBrush(platform::Brush{platform::BrushStyle::bsClear, clWhite, nullptr});
+  };
   bevel(bevelOuter_);
-  if (borderWidth_ > 0) frame3D(color_, color_, borderWidth_);
+  if (borderWidth_ > 0) band(borderWidth_);
   bevel(bevelInner_);
 }
 

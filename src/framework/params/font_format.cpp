@@ -88,13 +88,10 @@ void ApplyFontDescription(std::string_view description, FontTarget& target) {
   ApplyFields(text::SplitFields(description, kDelimiter), target);
 }
 
-TFontSpec ReadWholeFontDescription(std::string_view description, const TFontSpec& current) {
+void ApplyWholeFontDescription(std::string_view description, FontTarget& target) {
   const auto fields = text::SplitFields(description, kDelimiter);
   text::ListItem(fields, 4);  // all five fields, before anything is converted
-  TFontSpec font = current;
-  FontSpecTarget target(font);
   ApplyFields(fields, target);
-  return font;
 }
 
 }  // namespace pg::params

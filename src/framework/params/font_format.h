@@ -54,8 +54,8 @@ std::string WriteFontDescription(const TFontSpec& font);
 // fields applied.
 void ApplyFontDescription(std::string_view text, FontTarget& target);
 
-// The same fields applied to a copy of current, all or nothing: throws before
-// anything is returned if there are fewer than five fields or one does not convert.
-TFontSpec ReadWholeFontDescription(std::string_view text, const TFontSpec& current);
+// The same, except that a description of fewer than five fields throws
+// (pg::ListIndexError) before any field is applied.
+void ApplyWholeFontDescription(std::string_view text, FontTarget& target);
 
 }  // namespace pg::params

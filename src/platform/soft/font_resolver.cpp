@@ -12,6 +12,8 @@
 #include <map>
 #include <tuple>
 
+#include "platform/soft/lru_cache.h"
+
 namespace pg::platform::soft {
 
 namespace {
@@ -107,13 +109,19 @@ std::string FamilyFor(const std::string& face) {
 }
 
 std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
-  static std::map<std::tuple<std::string, int, bool, bool, int>, std::shared_ptr<ResolvedFont>> cache;
+  // What one kept font costs: the two scaled fonts with cairo's metrics of the
+  // glyphs used, and the byte table.
+  constexpr std::size_t kFontBytes = 64 * 1024;
+  constexpr std::size_t kBudget = 64 * kFontBytes;
+  static LruCache<std::tuple<std::string, int, bool, bool, int>, std::shared_ptr<ResolvedFont>> cache(kBudget);
+  static std::uint64_t serials = 0;
   const bool bold = font.weight >= 600;
   const std::string family = FamilyFor(font.face);
   const auto key = std::make_tuple(family, font.height, bold, font.italic, font.charset);
-  if (auto it = cache.find(key); it != cache.end()) return it->second;
+  if (auto* known = cache.Find(key)) return *known;
 
   auto out = std::make_shared<ResolvedFont>();
+  out->serial = ++serials;
   out->codePage = font.charset == 0 ? 1252 : 1251;
   const LoadedFace* face = LoadFace(family, bold, font.italic);
   if (!face) face = LoadFace(kFallbackFamily, bold, font.italic);
@@ -156,8 +164,10 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     cairo_matrix_t matrix, ctm;
     cairo_matrix_init_scale(&matrix, em, em);
     cairo_matrix_init_identity(&ctm);
-    // Glyphs render hinted and unsmoothed, the same every run; measured advances
-    // come from the unhinted outlines rounded to whole pixels.
+    // Glyphs render hinted and unsmoothed, the same every run; text is measured
+    // and its glyphs placed by the unhinted advances rounded to whole pixels, so
+    // drawn text ends where its measure says (hinting widens some advances by
+    // a tenth, but not the ink).
     auto make = [&](cairo_hint_style_t hinting) {
       cairo_font_options_t* options = cairo_font_options_create();
       cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
@@ -179,7 +189,7 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
       out->scaled = out->measuring = nullptr;
     }
   }
-  cache[key] = out;
+  cache.Put(key, out, kFontBytes);
   return out;
 }
 

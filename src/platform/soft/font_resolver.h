@@ -5,18 +5,17 @@
 #include <cairo.h>
 
 #include <array>
-#include <map>
+#include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/graphics.h"
 
 namespace pg::platform::soft {
 
 struct ResolvedFont {
-  cairo_scaled_font_t* scaled = nullptr;     // renders; null when no font could be loaded
-  cairo_scaled_font_t* measuring = nullptr;  // gives the measured advances
+  cairo_scaled_font_t* scaled = nullptr;     // renders (hinted); null when no font could be loaded
+  cairo_scaled_font_t* measuring = nullptr;  // gives the advances (unhinted), for measuring and placing
   std::string family;
   TextMetrics metrics;
   double underlinePosition = 0;  // pixels below the baseline
@@ -25,21 +24,17 @@ struct ResolvedFont {
   double strikeoutThickness = 1;
   int codePage = 1251;
 
-  // The glyph and both advances of each code page byte, filled on first use:
-  // text was laid out by asking cairo character by character on every measure
-  // and every draw.
+  // The glyph and advance of each code page byte, filled on first use: text was
+  // laid out by asking cairo character by character on every measure and draw.
   struct ByteGlyph {
     bool known = false;
     unsigned long glyph = 0;
-    int measuredAdvance = 0;
-    int drawnAdvance = 0;
+    int advance = 0;
   };
   mutable std::array<ByteGlyph, 256> byteGlyphs{};
-  // The inked pixels of each glyph drawn alone, from its pen position on the
-  // baseline: text is these put side by side (glyphs drawn without smoothing
-  // only ever add whole pixels), so cairo renders each glyph once, not every
-  // text every time it is drawn.
-  mutable std::map<unsigned long, std::vector<TPoint>> glyphPixels;
+  // Tells this font's glyphs apart from another's in the glyph cache, even after
+  // this one is gone and its address reused.
+  std::uint64_t serial = 0;
 
   ResolvedFont() = default;
   ResolvedFont(const ResolvedFont&) = delete;
@@ -50,6 +45,8 @@ struct ResolvedFont {
 // The installed family a Windows face name draws with.
 std::string FamilyFor(const std::string& face);
 
+// Fonts are kept for reuse within a byte budget, the least recently used dropped
+// first; a font still selected somewhere lives on with its user.
 std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font);
 
 }  // namespace pg::platform::soft

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/codepage_table.h"
+#include "platform/soft/lru_cache.h"
 
 namespace pg::platform::soft {
 
@@ -38,6 +41,8 @@ unsigned long GlyphOf(cairo_scaled_font_t* font, std::uint32_t cp) {
   return index;
 }
 
+constexpr std::int64_t kMaxWidth = 1 << 28;
+
 }  // namespace
 
 TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes) {
@@ -50,36 +55,64 @@ TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes) {
     if (!known.known) {
       const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(static_cast<unsigned char>(c), font.codePage));
       cairo_glyph_t g{glyph, 0, 0};
-      cairo_text_extents_t ext, drawn;
+      cairo_text_extents_t ext;
       cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
-      cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &drawn);
       known.glyph = glyph;
-      known.measuredAdvance = static_cast<int>(std::lround(ext.x_advance));
-      known.drawnAdvance = static_cast<int>(std::lround(drawn.x_advance));
+      known.advance = static_cast<int>(std::lround(ext.x_advance));
       known.known = true;
     }
     out.glyphs.push_back(known.glyph);
-    out.offsets.push_back(out.pen);
-    out.width += known.measuredAdvance;
-    out.pen += known.drawnAdvance;
+    out.offsets.push_back(out.width);
+    // Kept within reach of any surface: a long text in a huge font would
+    // otherwise overflow.
+    out.width = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{out.width} + known.advance, -kMaxWidth, kMaxWidth));
   }
   return out;
 }
 
 namespace {
 
-// Renders one glyph on its own, the way text is drawn on the soft platform:
-// without smoothing, pixels at half coverage or more are ink.
-std::vector<TPoint> RenderGlyph(const ResolvedFont& font, unsigned long glyph) {
-  std::vector<TPoint> pixels;
+// Glyphs of cells up to this height are rendered whole once and kept; larger
+// ones are rendered anew each time, only as far as they are seen.
+constexpr int kKeptGlyphHeight = 256;
+
+// The ink of a glyph drawn alone, as runs of pixels from its pen position on the
+// baseline. Text is these put side by side (glyphs drawn without smoothing only
+// ever add whole pixels), so cairo renders each glyph once, not every text every
+// time it is drawn.
+struct GlyphRun {
+  int y, x0, x1;  // x1 exclusive
+};
+using GlyphRuns = std::vector<GlyphRun>;
+
+// The ink pixels (at half coverage or more) of an A8 mask whose pixel (0, 0)
+// lies at (originX, originY) from the pen, as runs.
+void CollectRuns(cairo_surface_t* mask, int w, int h, int originX, int originY, GlyphRuns& runs) {
+  cairo_surface_flush(mask);
+  const unsigned char* data = cairo_image_surface_get_data(mask);
+  const int stride = cairo_image_surface_get_stride(mask);
+  for (int y = 0; y < h; ++y) {
+    const unsigned char* row = data + static_cast<std::ptrdiff_t>(y) * stride;
+    for (int x = 0; x < w;) {
+      while (x < w && row[x] < 128) ++x;
+      const int start = x;
+      while (x < w && row[x] >= 128) ++x;
+      if (x > start) runs.push_back(GlyphRun{originY + y, originX + start, originX + x});
+    }
+  }
+}
+
+// Renders one small glyph whole, the way text is drawn on the soft platform:
+// without smoothing.
+GlyphRuns RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
+  GlyphRuns runs;
   const int pad = 2 * (font.metrics.height + 2);
   cairo_glyph_t g{glyph, 0, 0};
   cairo_text_extents_t drawn;
   cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &drawn);
   const double reach = std::fabs(drawn.x_advance) + std::fabs(drawn.width) + std::fabs(drawn.x_bearing);
-  if (!(reach < 16000)) return pixels;
+  if (!(reach < 16000)) return runs;
   const int w = static_cast<int>(reach) + 2 * pad, h = font.metrics.height + 2 * pad;
-  if (h > 32000) return pixels;
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
   if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {
     cairo_t* cr = cairo_create(mask);
@@ -89,21 +122,61 @@ std::vector<TPoint> RenderGlyph(const ResolvedFont& font, unsigned long glyph) {
     g = cairo_glyph_t{glyph, static_cast<double>(pad), static_cast<double>(baseline)};
     cairo_show_glyphs(cr, &g, 1);
     cairo_destroy(cr);
-    cairo_surface_flush(mask);
-    const unsigned char* data = cairo_image_surface_get_data(mask);
-    const int stride = cairo_image_surface_get_stride(mask);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x)
-        if (data[y * stride + x] >= 128) pixels.push_back(TPoint{x - pad, y - baseline});
+    CollectRuns(mask, w, h, -pad, -baseline, runs);
   }
   cairo_surface_destroy(mask);
-  return pixels;
+  runs.shrink_to_fit();
+  return runs;
 }
 
-const std::vector<TPoint>& GlyphPixels(const ResolvedFont& font, unsigned long glyph) {
-  auto it = font.glyphPixels.find(glyph);
-  if (it == font.glyphPixels.end()) it = font.glyphPixels.emplace(glyph, RenderGlyph(font, glyph)).first;
-  return it->second;
+// The kept glyphs of every font, within one budget.
+const GlyphRuns& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
+  constexpr std::size_t kBudget = 8 * 1024 * 1024;
+  static LruCache<std::pair<std::uint64_t, unsigned long>, GlyphRuns> kept(kBudget);
+  static const GlyphRuns kNone;
+  const auto key = std::make_pair(font.serial, glyph);
+  if (const GlyphRuns* known = kept.Find(key)) return *known;
+  GlyphRuns runs = RenderWholeGlyph(font, glyph);
+  const std::size_t bytes = sizeof(GlyphRuns) + 64 + runs.size() * sizeof(GlyphRun);
+  const GlyphRuns* stored = kept.Put(key, std::move(runs), bytes);
+  return stored ? *stored : kNone;
+}
+
+// Renders the part of a large glyph, whose pen stands at (penX, penY), that
+// falls within `seen`: its outline filled without smoothing on a mask of that
+// part's size alone, so a letter of thousands of pixels costs what its visible
+// piece does.
+void AddSeenGlyph(SpanSink& out, const ResolvedFont& font, unsigned long glyph, int penX, int penY,
+                  const TRect& seen) {
+  cairo_glyph_t g{glyph, 0, 0};
+  cairo_text_extents_t ink;
+  cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &ink);
+  if (!(std::isfinite(ink.x_bearing) && std::isfinite(ink.width) && std::isfinite(ink.y_bearing) &&
+        std::isfinite(ink.height)))
+    return;
+  auto at = [](double v) { return static_cast<std::int64_t>(std::clamp(v, -1e12, 1e12)); };
+  const std::int64_t left = std::max<std::int64_t>(seen.left, penX + at(std::floor(ink.x_bearing)) - 1);
+  const std::int64_t top = std::max<std::int64_t>(seen.top, penY + at(std::floor(ink.y_bearing)) - 1);
+  const std::int64_t right = std::min<std::int64_t>(seen.right, penX + at(std::ceil(ink.x_bearing + ink.width)) + 1);
+  const std::int64_t bottom =
+      std::min<std::int64_t>(seen.bottom, penY + at(std::ceil(ink.y_bearing + ink.height)) + 1);
+  if (left >= right || top >= bottom) return;
+  const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+  if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {
+    cairo_t* cr = cairo_create(mask);
+    cairo_set_scaled_font(cr, font.scaled);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    g = cairo_glyph_t{glyph, static_cast<double>(penX - left), static_cast<double>(penY - top)};
+    cairo_glyph_path(cr, &g, 1);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    GlyphRuns runs;
+    CollectRuns(mask, w, h, 0, 0, runs);
+    for (const GlyphRun& r : runs)
+      out.AddSpan(static_cast<int>(top) + r.y, static_cast<int>(left) + r.x0, static_cast<int>(left) + r.x1);
+  }
+  cairo_surface_destroy(mask);
 }
 
 }  // namespace
@@ -115,14 +188,21 @@ void AddTextPixels(SpanSink& out, const ResolvedFont& font, const TextLayout& la
   // Room for glyphs that reach outside their advance (italics, overhangs);
   // ink beyond it is cut off.
   const int pad = font.metrics.height + 2;
-  const int w = std::max(layout.width, layout.pen) + 2 * pad, h = font.metrics.height + 2 * pad;
-  if (w > 32000 || h > 32000) return;
+  const TRect bounds = out.Bounds();
+  const TRect seen{std::max(bounds.left, left - pad), std::max(bounds.top, top - pad),
+                   std::min(bounds.right, left + layout.width + pad), std::min(bounds.bottom, top + font.metrics.height + pad)};
+  if (seen.left >= seen.right || seen.top >= seen.bottom) return;
+  const int penY = top + ascent;
   for (std::size_t i = 0; i < layout.glyphs.size(); ++i) {
-    // The glyph's pen position within the room around the text.
-    const int penX = pad + layout.offsets[i], penY = pad + ascent;
-    for (const TPoint& p : GlyphPixels(font, layout.glyphs[i])) {
-      const int x = penX + p.x, y = penY + p.y;
-      if (x >= 0 && x < w && y >= 0 && y < h) out.AddSpan(top - pad + y, left - pad + x, left - pad + x + 1);
+    const int penX = left + layout.offsets[i];
+    if (font.metrics.height > kKeptGlyphHeight) {
+      AddSeenGlyph(out, font, layout.glyphs[i], penX, penY, seen);
+      continue;
+    }
+    for (const GlyphRun& r : KeptGlyph(font, layout.glyphs[i])) {
+      const int y = penY + r.y;
+      if (y < seen.top || y >= seen.bottom) continue;
+      out.AddSpan(y, std::max(seen.left, penX + r.x0), std::min(seen.right, penX + r.x1));
     }
   }
 

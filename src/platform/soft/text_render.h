@@ -9,20 +9,19 @@
 
 namespace pg::platform::soft {
 
-// Glyphs are placed by their hinted advances while the text measures by the
-// unhinted ones rounded, as the Windows build's GDI does; the two can differ by a
-// pixel or so over a word.
+// Glyphs stand at the advances the text measures by (unhinted, rounded to whole
+// pixels), as GDI places them at the widths its extents add up: a text's ink
+// stays within its measure, give or take a pixel of overhang.
 struct TextLayout {
   std::vector<unsigned long> glyphs;
   std::vector<int> offsets;  // pen x of each glyph from the text's left edge
   int width = 0;             // the measured extent
-  int pen = 0;               // where the drawn text ends
 };
 
 TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes);
 
 // Glyph pixels of the text whose cell's top-left corner is (left, top), plus
-// underline and strike-out bars.
+// underline and strike-out bars; only the part within out's bounds is rendered.
 void AddTextPixels(SpanSink& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
                    bool underline, bool strikeOut);
 

@@ -54,7 +54,10 @@ TEST(FontFormat, EveryFontReadsBackAsWritten) {
     const std::string description = WriteFontDescription(font);
     SCOPED_TRACE(description);
     EXPECT_EQ(Applied(description, TFontSpec{"Old", pg::clLime, 1, 0, 7}), font);
-    EXPECT_EQ(ReadWholeFontDescription(description, TFontSpec{}), font);
+    TFontSpec whole;
+    FontSpecTarget target(whole);
+    ApplyWholeFontDescription(description, target);
+    EXPECT_EQ(whole, font);
   }
 }
 
@@ -100,14 +103,32 @@ TEST(FontFormat, StopsAtTheFirstFailureKeepingEarlierFields) {
   }
 }
 
-TEST(FontFormat, WholeReadingIsAllOrNothing) {
-  EXPECT_EQ(ReadWholeFontDescription("Times New Roman|clRed|12|fsBold|204", TFontSpec{"Arial", pg::clBlack, 8, pg::fsItalic, 0}),
-            (TFontSpec{"Times New Roman", pg::clRed, 12, pg::fsItalic | pg::fsBold, 204}));
-  for (const std::string_view bad : {"Arial|clRed|12|fsBold", "Arial|red|12|fsBold|0", "Arial|clRed|12|fsBold|x"}) {
-    SCOPED_TRACE(bad);
-    EXPECT_ANY_THROW(ReadWholeFontDescription(bad, BoldArial()));
+// The whole reading refuses a list of fewer than five fields before anything
+// changes; given five, it applies them in order and stops at a bad one.
+TEST(FontFormat, WholeReadingNeedsFiveFieldsThenAppliesInOrder) {
+  struct Case {
+    std::string_view description;
+    std::vector<std::string> calls;
+  };
+  const Case cases[] = {
+      {"Times New Roman|clRed|12|fsBold|204",
+       {"name Times New Roman", "color 255", "size 12", "styles 1", "charset 204"}},
+      {"Arial|clRed|12|fsBold", {}},
+      {"Arial|clRed|x||0", {"name Arial", "color 255"}},
+      {"Arial|red|12|fsBold|0", {"name Arial"}},
+      {"Arial|clRed|12|fsBold|x", {"name Arial", "color 255", "size 12", "styles 1"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.description);
+    RecordingTarget target;
+    if (c.calls.size() == 5)
+      ApplyWholeFontDescription(c.description, target);
+    else if (c.calls.empty())
+      EXPECT_THROW(ApplyWholeFontDescription(c.description, target), pg::ListIndexError);
+    else
+      EXPECT_THROW(ApplyWholeFontDescription(c.description, target), pg::ConvertError);
+    EXPECT_EQ(target.calls, c.calls);
   }
-  EXPECT_THROW(ReadWholeFontDescription("Arial|clRed|12|fsBold", BoldArial()), pg::ListIndexError);
 }
 
 }  // namespace

@@ -8,7 +8,9 @@ namespace pg::platform::soft {
 
 namespace {
 
-constexpr long long kMaxSteps = 1 << 22;
+// Longer lines than any surface holds (a chart zoomed or shifted by millions of
+// pixels) are cut to the surface first: stepping them whole took seconds.
+constexpr long long kMaxSteps = 1 << 15;
 
 void Step(TPoint a, TPoint b, bool includeEnd, const std::function<void(int, int)>& plot) {
   const long long dx = std::llabs(static_cast<long long>(b.x) - a.x);
