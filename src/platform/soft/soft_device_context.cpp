@@ -339,6 +339,40 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
   const int outerCh = plainRect ? w : cornerHeight + (inside ? 0 : w - 1);
   const int innerCw = plainRect ? 0 : std::max(0, cornerWidth - (inside ? 2 * w : w + 1));
   const int innerCh = plainRect ? 0 : std::max(0, cornerHeight - (inside ? 2 * w : w + 1));
+  if (plainRect) {
+    // Rows straight onto the surface: the band is the rounded outer box less the
+    // inner rectangle, whose rows lie within the outer box's straight part. Only
+    // the surface's rows are visited, so a pen far wider than the surface costs
+    // what the surface does.
+    struct BandRows final : SpanSink {
+      SoftDeviceContext& dc;
+      TRect bounds, inner;
+      PaintSource pen, brush;
+      bool fill;
+      const TRect& Bounds() const override { return bounds; }
+      void AddSpan(int y, int x0, int x1) override {
+        x0 = std::max(x0, bounds.left);
+        x1 = std::min(x1, bounds.right);
+        if (x0 >= x1) return;
+        auto paint = [&](int from, int to, const PaintSource& s) {
+          if (from < to) PaintSpan(dc.surface_, y, from, to, s, dc.Rop(), dc.clip_.get());
+        };
+        if (y < inner.top || y >= inner.bottom || inner.left >= inner.right) {
+          paint(x0, x1, pen);
+          return;
+        }
+        paint(x0, std::min(x1, inner.left), pen);
+        if (fill) paint(std::max(x0, inner.left), std::min(x1, inner.right), brush);
+        paint(std::max(x0, inner.right), x1, pen);
+      }
+      BandRows(SoftDeviceContext& d, const TRect& b, const TRect& i, bool f)
+          : dc(d), bounds(b), inner(i), pen(d.PenSource()), fill(f) {
+        if (fill) brush = d.BrushSource();
+      }
+    } rows(*this, Intersect(area, surface_.Bounds()), inner, HasBrush());
+    AddRoundRect(rows, outer, outerCw, outerCh);
+    return;
+  }
   Coverage band = region(outer, outerCw, outerCh);
   Coverage fill(area);
   if (inner.right > inner.left && inner.bottom > inner.top) fill = region(inner, innerCw, innerCh);
