@@ -99,6 +99,7 @@ struct Layout {
 
 Layout ReadSection(std::string_view section) {
   Layout layout;
+  layout.tokens.reserve(section.size());  // at most a token a character: one allocation
   std::size_t firstZero = std::string_view::npos;  // among integer places
   for (std::size_t i = 0; i < section.size(); ++i) {
     const char c = section[i];
