@@ -300,6 +300,19 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
     // Inside the one-pixel outline; GDI walks the outline from the top-right
     // corner, leftwards first.
     if (HasBrush()) fillRows(TRect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1});
+    if (!dash_.Dashed() && Rop() == kRopCopy) {
+      // A solid copied outline is the whole border, in whatever order it is
+      // walked: four runs instead of a step per pixel (every mark has a frame).
+      FillShape(area, PenSource(), [&](SpanSink& out) {
+        out.AddSpan(b.top, b.left, b.right);
+        for (int y = std::max(b.top + 1, area.top); y < std::min(b.bottom - 1, area.bottom); ++y) {
+          out.AddSpan(y, b.left, b.left + 1);
+          out.AddSpan(y, b.right - 1, b.right);
+        }
+        out.AddSpan(b.bottom - 1, b.left, b.right);
+      });
+      return;
+    }
     const TPoint corners[] = {{b.right - 1, b.top}, {b.left, b.top}, {b.left, b.bottom - 1}, {b.right - 1, b.bottom - 1}};
     StrokePath(corners, true, true);
     return;
