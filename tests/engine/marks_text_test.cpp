@@ -56,4 +56,21 @@ TEST_F(MarkText, ZeroTotalShowsAHundredPercentAndNegativesCountByAbsolute) {
   EXPECT_EQ(Text(TSeriesMarksStyle::smsPercent, 1), "25 %");
 }
 
+// The lines a mark is drawn in: a trailing return adds none, an empty text is
+// one empty line, and only lines after a return are cut to 255 characters.
+TEST(MarkLines, SplitAtReturns) {
+  const auto lines = [](const std::string& text) {
+    std::vector<std::string> out;
+    pg::engine::ForEachMarkLine(text, [&](std::string_view line) { out.emplace_back(line); });
+    return out;
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(lines(""), V{""});
+  EXPECT_EQ(lines("\r"), V{""});
+  EXPECT_EQ(lines("a\r"), V{"a"});
+  EXPECT_EQ(lines("a\r\rb"), (V{"a", "", "b"}));
+  const std::string longLine(300, 'x');
+  EXPECT_EQ(lines(longLine + "\r" + longLine), (V{longLine, std::string(255, 'x')}));
+}
+
 }  // namespace

@@ -63,6 +63,10 @@ TEST(FormatFloat, SectionsGeneralFormAndSpecialValues) {
   EXPECT_EQ(Fmt("0;;zero", -3), "-3");
   EXPECT_EQ(Fmt("0;(0)", 0), "0");
   EXPECT_EQ(Fmt("\"a;b\"0;x", 4), "a;b4");
+  // A fourth section is ignored: the third ends at its ';'.
+  EXPECT_EQ(Fmt("0;(0);zero;more", 0), "zero");
+  EXPECT_EQ(Fmt("0.000;;'z'", 0.0004), "z");
+  EXPECT_EQ(Fmt("0.000", 0.0005), "0.001");
   EXPECT_EQ(Fmt("", 1234.5, ','), "1234,5");
   EXPECT_EQ(Fmt("", -1.5e-7), "-1.5E-7");
   EXPECT_EQ(Fmt("", 1e20), "1E20");

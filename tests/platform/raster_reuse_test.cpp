@@ -85,6 +85,14 @@ TEST(RasterReuse, CopiedShapesCoverWhatCollectedOnesCover) {
     b.Dc().Polygon(slice);
     b.Dc().Pie(10, 10, 190, 110, 10, 60, 100, 110);
     b.Dc().RoundRect(20, 70, 80, 115, 20, 16);
+    // Rectangle outlines: copied as whole runs, merged as stepped pixels.
+    b.Dc().Rectangle(120, 70, 122, 100);  // two wide
+    b.Dc().Rectangle(130, 70, 170, 72);   // two high
+    b.Dc().SetBrush(MakeBrush(BrushStyle::bsClear, 0));
+    b.Dc().Rectangle(150, 80, 260, 140);  // past the right and bottom edges
+    b.Dc().ClipRect(TRect{0, 0, 60, 60});
+    b.Dc().Rectangle(40, 30, 90, 50);  // cut by the clip
+    b.Dc().RemoveClip();
   };
   Bitmap copied(200, 120), combined(200, 120);
   draw(copied, false);

@@ -2,6 +2,8 @@
 // for pixel.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/bitmap.h"
 #include "platform/drawing_support.h"
 
@@ -110,6 +112,32 @@ TEST(ShapeRules, PolygonFillsAlternateOrWindingAndOutlinesClosed) {
   sq.Dc().Polygon(square);
   EXPECT_EQ(InkBox(sq), (TRect{2, 2, 11, 11}));
   EXPECT_EQ(sq.Pixel(10, 10), 0u);
+}
+
+// A comb whose rows cross forty edges fills its teeth and its back alike in
+// both modes (rows with a few crossings and rows with many are sorted apart).
+TEST(ShapeRules, CombWithManyCrossingsPerRowFillsItsTeeth) {
+  std::vector<TPoint> comb;
+  for (int k = 0; k < 20; ++k) {
+    comb.push_back({10 * k, 10});
+    comb.push_back({10 * k + 5, 10});
+    comb.push_back({10 * k + 5, 50});
+    comb.push_back({10 * k + 10, 50});
+  }
+  comb.back() = {195, 55};
+  comb.push_back({0, 55});
+  for (const int mode : {kAlternate, kWinding}) {
+    Bitmap b(200, 60);
+    b.Dc().SetBrush(MakeBrush(BrushStyle::bsSolid, kRed));
+    b.Dc().SetPen(MakePen(PenStyle::psClear, 1, 0));
+    b.Dc().SetPolyFillMode(mode);
+    b.Dc().Polygon(comb);
+    EXPECT_EQ(CountPixels(b, Px(kRed)), 20 * 5 * 40 + 195 * 5) << mode;
+    EXPECT_EQ(b.Pixel(194, 30), Px(kRed));
+    EXPECT_EQ(b.Pixel(195, 30), kWhitePx);
+    EXPECT_EQ(b.Pixel(7, 30), kWhitePx);
+    EXPECT_EQ(b.Pixel(7, 52), Px(kRed));
+  }
 }
 
 TEST(ShapeRules, EllipseFitsItsBoxRightAndBottomExclusive) {

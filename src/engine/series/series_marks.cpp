@@ -40,21 +40,4 @@ void TSeriesMarks::CopyPen(const TChartPen& from, TChartPen& to) {
   to.SetVisible(from.Visible());
 }
 
-std::vector<std::string> MarkLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  bool first = true;
-  while (start < text.size()) {
-    const std::size_t cr = text.find('\r', start);
-    std::string line = text.substr(start, cr == std::string::npos ? std::string::npos : cr - start);
-    if (!first && line.size() > 255) line.resize(255);
-    lines.push_back(std::move(line));
-    first = false;
-    if (cr == std::string::npos) break;
-    start = cr + 1;
-  }
-  if (lines.empty()) lines.emplace_back();
-  return lines;
-}
-
 }  // namespace pg::engine

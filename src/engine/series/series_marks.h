@@ -2,6 +2,7 @@
 // The small text boxes beside the points, joined to them by an arrow.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/core/chart_pen.h"
@@ -90,8 +91,23 @@ class TSeriesMarks {
   std::vector<std::optional<TSeriesMarkPosition>> positions_;
 };
 
-// Splits a mark text into its lines at carriage returns (a trailing one adds no
-// empty line; each line after a return is taken up to 255 characters).
-std::vector<std::string> MarkLines(const std::string& text);
+// Calls visit(line) for each line of a mark text, split at carriage returns (a
+// trailing one adds no empty line; each line after a return is taken up to 255
+// characters). The lines are views into `text`: marks are split for every point
+// of every paint, twice.
+template <typename Visit>
+void ForEachMarkLine(std::string_view text, Visit&& visit) {
+  std::size_t start = 0;
+  bool first = true;
+  do {
+    const std::size_t cr = text.find('\r', start);
+    std::string_view line = text.substr(start, cr == std::string_view::npos ? std::string_view::npos : cr - start);
+    if (!first && line.size() > 255) line = line.substr(0, 255);
+    visit(line);
+    first = false;
+    if (cr == std::string_view::npos) break;
+    start = cr + 1;
+  } while (start < text.size());
+}
 
 }  // namespace pg::engine

@@ -10,11 +10,13 @@
 namespace pg::engine {
 
 void TSeriesMarks::MeasureBox(TCanvas3D& canvas, const std::string& text, TSeriesMarkPosition& position) const {
-  const auto lines = MarkLines(text);
-  int width = 0;
-  for (const auto& line : lines) width = std::max(width, canvas.MeasureTextWidth(line));
+  int width = 0, lines = 0;
+  ForEachMarkLine(text, [&](std::string_view line) {
+    width = std::max(width, canvas.MeasureTextWidth(line));
+    ++lines;
+  });
   width += canvas.MeasureTextWidth("W");
-  const int height = static_cast<int>(lines.size()) * canvas.LineHeight();
+  const int height = lines * canvas.LineHeight();
   position.boxWidth = width + 2 * FrameRoom();
   position.boxHeight = height + 2 * FrameRoom();
 }
@@ -66,10 +68,10 @@ void TSeriesMarks::DrawMark(TCustomChart& chart, int index, const std::string& t
   const int lineHeight = c.LineHeight();
   const int x = position.boxLeft + Div(position.boxWidth, 2);
   int y = position.boxTop;
-  for (const auto& line : MarkLines(text)) {
+  ForEachMarkLine(text, [&](std::string_view line) {
     c.FlatTextOut(x, y, line);
     y += lineHeight;
-  }
+  });
   c.SetTextAlignment(platform::kTaLeft | platform::kTaTop);
 }
 

@@ -1,6 +1,7 @@
 #include "framework/text/number_format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -31,11 +32,16 @@ RoundedDecimal RoundToPlaces(double magnitude, std::size_t places) {
   char buf[64];
   const auto conv = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
   const std::string_view text(buf, static_cast<std::size_t>(conv.ptr - buf));  // d.ddd...e+XX
-  std::string digits;
-  digits.push_back(text[0]);
+  // The 18 digits without the point, kept on the stack: this runs for every
+  // number a paint shows.
   const std::size_t e = text.find('e');
-  digits.append(text.substr(2, e - 2));
-  std::int64_t exponent = std::strtol(std::string(text.substr(e + 1)).c_str(), nullptr, 10);
+  char digitBuffer[sizeof buf];
+  digitBuffer[0] = text[0];
+  text.copy(digitBuffer + 1, e - 2, 2);
+  const std::string_view digits(digitBuffer, e - 1);
+  std::int64_t exponent = 0;
+  const std::size_t sign = e + 1 + (text[e + 1] == '+' ? 1 : 0);  // from_chars takes no '+'
+  std::from_chars(text.data() + sign, text.data() + text.size(), exponent);
 
   // Digit k stands for 10^(exponent - k); keep those down to 10^-places.
   const std::int64_t keep = exponent + static_cast<std::int64_t>(places) + 1;
@@ -46,7 +52,7 @@ RoundedDecimal RoundToPlaces(double magnitude, std::size_t places) {
     exponent = -static_cast<std::int64_t>(places);
   } else if (keep < static_cast<std::int64_t>(digits.size())) {
     const auto k = static_cast<std::size_t>(keep);
-    kept = digits.substr(0, k);
+    kept.assign(digits.substr(0, k));
     if (digits[k] >= '5') {
       std::size_t i = k;
       while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
@@ -58,7 +64,7 @@ RoundedDecimal RoundToPlaces(double magnitude, std::size_t places) {
       }
     }
   } else {
-    kept = digits;
+    kept.assign(digits);
   }
 
   auto digitAt = [&](std::int64_t index) {
@@ -93,6 +99,7 @@ struct Layout {
 
 Layout ReadSection(std::string_view section) {
   Layout layout;
+  layout.tokens.reserve(section.size());  // at most a token a character: one allocation
   std::size_t firstZero = std::string_view::npos;  // among integer places
   for (std::size_t i = 0; i < section.size(); ++i) {
     const char c = section[i];
@@ -194,9 +201,14 @@ std::string FormatGeneral(double value, char decimalSeparator) {
 
 // Up to three sections; ';' inside quoted text does not split, and sections
 // after the third are ignored.
-std::vector<std::string_view> SplitSections(std::string_view picture) {
-  std::vector<std::string_view> sections;
-  std::size_t start = 0;
+struct Sections {
+  std::array<std::string_view, 3> part;
+  std::size_t size = 0;
+};
+
+Sections SplitSections(std::string_view picture) {
+  Sections sections;
+  std::size_t start = 0, end = picture.size();
   char quote = '\0';
   for (std::size_t i = 0; i < picture.size(); ++i) {
     const char c = picture[i];
@@ -205,12 +217,15 @@ std::vector<std::string_view> SplitSections(std::string_view picture) {
     } else if (c == '"' || c == '\'') {
       quote = c;
     } else if (c == ';') {
-      sections.push_back(picture.substr(start, i - start));
+      if (sections.size == sections.part.size() - 1) {
+        end = i;
+        break;
+      }
+      sections.part[sections.size++] = picture.substr(start, i - start);
       start = i + 1;
     }
   }
-  sections.push_back(picture.substr(start));
-  if (sections.size() > 3) sections.resize(3);
+  sections.part[sections.size++] = picture.substr(start, end - start);
   return sections;
 }
 
@@ -221,11 +236,12 @@ std::string FormatFloat(std::string_view picture, double value, char decimalSepa
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
-  const std::vector<std::string_view> sections = SplitSections(picture);
+  const Sections split = SplitSections(picture);
+  const auto& sections = split.part;
   const bool negative = value < 0;
   std::size_t chosen = 0;
   bool minus = negative;
-  if (negative && sections.size() > 1 && !sections[1].empty()) {
+  if (negative && split.size > 1 && !sections[1].empty()) {
     chosen = 1;
     minus = false;
   }
@@ -235,7 +251,7 @@ std::string FormatFloat(std::string_view picture, double value, char decimalSepa
   RoundedDecimal number = RoundToPlaces(std::fabs(value), layout.decimalPlaces);
   if (number.IsZero()) {
     minus = false;
-    if (sections.size() > 2 && !sections[2].empty()) {
+    if (split.size > 2 && !sections[2].empty()) {
       layout = ReadSection(sections[2]);
       number = RoundToPlaces(0, layout.decimalPlaces);
     }

@@ -186,10 +186,17 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
       DashWalker& dash;
       SpanPainter pen;
     } direct{dash_, SpanPainter(surface_, area, PenSource(), kRopCopy, clip_.get())};
-    const auto plot = [&direct](int x, int y) {
-      if (direct.dash.Next()) direct.pen.Add(x, y);
+    const auto stroke = [&](auto&& plot) {
+      for (std::size_t i = 0; i < segments; ++i)
+        StepLine(points[i], points[(i + 1) % points.size()], false, area, plot);
     };
-    for (std::size_t i = 0; i < segments; ++i) StepLine(points[i], points[(i + 1) % points.size()], false, area, plot);
+    // A solid pen sets every pixel it steps: no pattern to walk.
+    if (!direct.dash.Dashed())
+      stroke([&direct](int x, int y) { direct.pen.Add(x, y); });
+    else
+      stroke([&direct](int x, int y) {
+        if (direct.dash.Next()) direct.pen.Add(x, y);
+      });
     return;
   }
   Coverage on(area);
@@ -293,6 +300,19 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
     // Inside the one-pixel outline; GDI walks the outline from the top-right
     // corner, leftwards first.
     if (HasBrush()) fillRows(TRect{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1});
+    if (!dash_.Dashed() && Rop() == kRopCopy) {
+      // A solid copied outline is the whole border, in whatever order it is
+      // walked: four runs instead of a step per pixel (every mark has a frame).
+      FillShape(area, PenSource(), [&](SpanSink& out) {
+        out.AddSpan(b.top, b.left, b.right);
+        for (int y = std::max(b.top + 1, area.top); y < std::min(b.bottom - 1, area.bottom); ++y) {
+          out.AddSpan(y, b.left, b.left + 1);
+          out.AddSpan(y, b.right - 1, b.right);
+        }
+        out.AddSpan(b.bottom - 1, b.left, b.right);
+      });
+      return;
+    }
     const TPoint corners[] = {{b.right - 1, b.top}, {b.left, b.top}, {b.left, b.bottom - 1}, {b.right - 1, b.bottom - 1}};
     StrokePath(corners, true, true);
     return;

@@ -71,7 +71,15 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
     xs.clear();
     for (const Edge* e : active)
       xs.push_back(Crossing{e->a.x + (yc - e->a.y) * (e->b.x - e->a.x) / (e->b.y - e->a.y), e->dir});
-    std::sort(xs.begin(), xs.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+    // A row mostly crosses a few edges: those are sorted in place, without the
+    // general sort's set-up (crossings at the same x bound no pixels, so their
+    // order among them is moot); a jagged polygon's many keep the n log n sort.
+    if (xs.size() <= 16) {
+      for (std::size_t i = 1; i < xs.size(); ++i)
+        for (std::size_t j = i; j > 0 && xs[j].x < xs[j - 1].x; --j) std::swap(xs[j], xs[j - 1]);
+    } else {
+      std::sort(xs.begin(), xs.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+    }
     int winding = 0;
     for (std::size_t i = 0; i + 1 < xs.size() || (i < xs.size() && fillMode == kWinding); ++i) {
       if (fillMode == kWinding) {
