@@ -69,8 +69,8 @@ say_32bit() {
   if [ $can32 -eq 1 ]; then
     echo "== this machine runs 32-bit programs: the 32-bit Windows build runs under 32-bit Wine"
   else
-    echo "== 32-bit Windows suite SKIPPED: $no32_reason; the 64-bit Windows build runs" \
-      "under 64-bit Wine, and the 32-bit DLL gets its static checks only"
+    echo "== 32-bit Windows programs SKIPPED: $no32_reason; the 64-bit Windows build" \
+      "runs under 64-bit Wine instead (tests: the 32-bit DLL gets its static checks only)"
   fi
 }
 
