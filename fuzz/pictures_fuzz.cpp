@@ -1,8 +1,16 @@
 // The picture loaders: the first byte picks the format (bitmap, icon, enhanced
 // metafile, metafile, JPEG), the rest is the file. Whatever loads is drawn, as
-// the chart would draw its back image, into a small bitmap.
+// the chart would draw its back image, into a small bitmap. An input that takes
+// over a second of processor time would freeze the host's paint: it aborts, so
+// libFuzzer keeps it as a finding. Processor time, not the clock, so that a
+// busy machine makes no findings of its own.
+#include <sys/time.h>
+#include <unistd.h>
+
 #include <array>
+#include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -24,10 +32,41 @@ void DrawEverywhere(pg::engine::TGraphic& graphic) {
   for (const auto& dest : dests) graphic.Draw(target.Dc(), dest);
 }
 
+void OnSlowInput(int) {
+  constexpr char kMessage[] = "fuzz_pictures: an input took over 1 s of processor time\n";
+  (void)!write(2, kMessage, sizeof kMessage - 1);
+  std::abort();
+}
+
+// Arms the processor-time alarm for one input, and disarms it after.
+class SlowInputAlarm {
+ public:
+  SlowInputAlarm() {
+    static const bool installed = [] {
+      struct sigaction action {};
+      action.sa_handler = OnSlowInput;
+      return sigaction(SIGPROF, &action, nullptr) == 0;
+    }();
+    (void)installed;
+    Set(1);
+  }
+  ~SlowInputAlarm() { Set(0); }
+  SlowInputAlarm(const SlowInputAlarm&) = delete;
+  SlowInputAlarm& operator=(const SlowInputAlarm&) = delete;
+
+ private:
+  static void Set(long seconds) {
+    itimerval timer{};
+    timer.it_value.tv_sec = seconds;
+    setitimer(ITIMER_PROF, &timer, nullptr);
+  }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
+  const SlowInputAlarm alarm;
   const auto* format = pg::engine::FindPictureFileFormat(kExtensions[data[0] % kExtensions.size()]);
   if (!format) return 0;
   auto graphic = format->create();

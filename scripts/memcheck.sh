@@ -5,6 +5,8 @@
 # leak fails a run; so does a scenario's output that differs from its .out file,
 # and a soak that exits non-zero (a leaked or doubly freed host string). One
 # summary line a run; the exit status is the number of failed runs.
+# Stacks are kept long: fontconfig recurses deeply below the library frames by
+# which the suppressions know a block.
 # valgrind computes long double in 64 bits, not the x87's 80: pictures that
 # rest on that precision (the 3D view's angles modulo a full turn) may compare
 # differently under it, so in those scenarios only the compare lines may differ.
@@ -31,7 +33,7 @@ run() {
   start=$(date +%s)
   (cd "$dir" && valgrind --quiet --error-exitcode=99 --leak-check=full \
     --show-leak-kinds=definite,indirect --errors-for-leak-kinds=definite,indirect \
-    --suppressions="$root/scripts/valgrind.supp" --num-callers=30 --log-file="$dir/valgrind.log" \
+    --suppressions="$root/scripts/valgrind.supp" --num-callers=200 --log-file="$dir/valgrind.log" \
     "$host" "$@" "$script" >"$dir/stdout" 2>"$dir/stderr")
   rc=$?
   seconds=$(( $(date +%s) - start ))

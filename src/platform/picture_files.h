@@ -3,6 +3,7 @@
 // of metafile. A decoded picture knows its natural extent and draws itself
 // scaled into a rectangle of any device context, within that context's clip.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -31,10 +32,23 @@ class PictureImage {
   // Scaled to dest; draws nothing for an empty or inverted dest. Transparent
   // parts (icon masks, what a metafile leaves unpainted) keep what is below.
   virtual void Draw(DeviceContext& dc, const TRect& dest) const = 0;
+  // Copies at tileWidth x tileHeight, the first at area's top left, row after
+  // row while they start inside area. Pictures that are slow to draw render one
+  // copy and repeat its pixels.
+  virtual void DrawTiled(DeviceContext& dc, const TRect& area, int tileWidth, int tileHeight) const;
 
  protected:
   PictureImage() = default;
 };
+
+// What the copies of DrawTiled cover: area grown to whole copies to the right
+// and down (tile sizes positive).
+TRect TiledExtent(const TRect& area, int tileWidth, int tileHeight);
+
+// The tiles of DrawTiled that meet bounds, in order; none when a tile size is
+// not positive. Edges beyond the integer range are held at its end.
+void ForEachTile(const TRect& area, int tileWidth, int tileHeight, const TRect& bounds,
+                 const std::function<void(const TRect&)>& draw);
 
 // Null when the bytes are not a readable picture of that format, or one too
 // large to hold (Bitmap::SizeAllowed).

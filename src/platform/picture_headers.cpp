@@ -16,6 +16,37 @@ constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t kPlaceableSize = 22, kMetaHeaderSize = 18;
 constexpr std::uint16_t kMetaSetWindowExt = 0x020C;
 
+// Where the bitmap starts in a record that carries one (bytes from the record's
+// start; at its end or beyond for one that is missing), and whether its palette
+// holds indices; 0 for records without a bitmap.
+// A block transfer without a source (raster operations on the destination
+// alone) has a record of the function's own size and no bitmap.
+struct RecordBitmap {
+  std::size_t at = 0;
+  bool paletteIndices = false;
+};
+RecordBitmap BitmapInRecord(std::span<const std::uint8_t> record, std::uint16_t function) {
+  constexpr std::uint16_t kDibBitBlt = 0x0940, kDibStretchBlt = 0x0B41, kStretchDib = 0x0F43,
+                          kSetDibToDev = 0x0D33, kDibCreatePatternBrush = 0x0142;
+  constexpr std::uint16_t kDibPalColours = 1;
+  const std::size_t words = record.size() / 2;
+  const auto usage = [&](std::size_t at) { return record.size() >= at + 2 && ReadLe16(record, at) == kDibPalColours; };
+  switch (function) {
+    case kDibBitBlt: return {words == (kDibBitBlt >> 8) + 3u ? 0u : 22u, false};
+    case kDibStretchBlt:
+      // Without a bitmap the decoder takes the reserved word and the source
+      // height for a source size and, when neither is 0, reads a bitmap past
+      // the record: such a record counts as a broken bitmap.
+      if (words == (kDibStretchBlt >> 8) + 3u)
+        return {ReadLe16(record, 10) == 0 || ReadLe16(record, 12) == 0 ? 0u : record.size(), false};
+      return {26, false};
+    case kStretchDib: return {28, usage(10)};
+    case kSetDibToDev: return {24, usage(6)};
+    case kDibCreatePatternBrush: return {10, usage(8)};
+    default: return {};
+  }
+}
+
 std::int32_t Signed32(std::span<const std::uint8_t> b, std::size_t at) {
   return static_cast<std::int32_t>(ReadLe32(b, at));
 }
@@ -55,27 +86,33 @@ std::size_t RowBytes(std::size_t width, int bpp) { return (width * static_cast<s
 
 }  // namespace
 
-std::optional<BitmapLayout> ReadBitmapLayout(std::span<const std::uint8_t> b) {
-  if (b.size() < kFileHeader + kCoreHeader || b[0] != 'B' || b[1] != 'M') return std::nullopt;
+namespace {
+
+// The info header at `at` and the masks and palette after it; `next` is where
+// the palette ends. Entries are 4 bytes (3 in the core header) or, for
+// palette indices, 2.
+std::optional<BitmapLayout> ReadInfo(std::span<const std::uint8_t> b, std::size_t at, bool paletteIndices,
+                                     std::size_t& next) {
+  if (b.size() < at + kCoreHeader) return std::nullopt;
   BitmapLayout l;
-  const std::size_t headerSize = ReadLe32(b, kFileHeader);
+  const std::size_t headerSize = ReadLe32(b, at);
   l.coreHeader = headerSize == kCoreHeader;
-  if (!l.coreHeader && (headerSize < kInfoHeader || headerSize > b.size() - kFileHeader)) return std::nullopt;
+  if (!l.coreHeader && (headerSize < kInfoHeader || headerSize > b.size() - at)) return std::nullopt;
   std::int64_t width = 0, height = 0;
   int planes = 0;
   std::uint32_t used = 0;
   if (l.coreHeader) {
-    width = ReadLe16(b, 18);
-    height = ReadLe16(b, 20);
-    planes = ReadLe16(b, 22);
-    l.bitsPerPixel = ReadLe16(b, 24);
+    width = ReadLe16(b, at + 4);
+    height = ReadLe16(b, at + 6);
+    planes = ReadLe16(b, at + 8);
+    l.bitsPerPixel = ReadLe16(b, at + 10);
   } else {
-    width = Signed32(b, 18);
-    height = Signed32(b, 22);
-    planes = ReadLe16(b, 26);
-    l.bitsPerPixel = ReadLe16(b, 28);
-    l.compression = ReadLe32(b, 30);
-    used = ReadLe32(b, 46);
+    width = Signed32(b, at + 4);
+    height = Signed32(b, at + 8);
+    planes = ReadLe16(b, at + 12);
+    l.bitsPerPixel = ReadLe16(b, at + 14);
+    l.compression = ReadLe32(b, at + 16);
+    used = ReadLe32(b, at + 32);
   }
   l.bottomUp = height > 0;
   height = std::llabs(height);
@@ -86,27 +123,50 @@ std::optional<BitmapLayout> ReadBitmapLayout(std::span<const std::uint8_t> b) {
   l.width = static_cast<int>(width);
   l.height = static_cast<int>(height);
 
-  std::size_t at = kFileHeader + headerSize;
+  next = at + headerSize;
   if (l.compression == kBitFields) {
     // In the longer headers the masks are part of the header.
-    l.masksOffset = headerSize >= kInfoHeader + 12 ? kFileHeader + kInfoHeader : at;
+    l.masksOffset = headerSize >= kInfoHeader + 12 ? at + kInfoHeader : next;
     if (l.masksOffset + 12 > b.size()) return std::nullopt;
-    if (l.masksOffset == at) at += 12;
+    if (l.masksOffset == next) next += 12;
   }
   l.paletteColours = PaletteColours(l.bitsPerPixel, used);
-  l.paletteOffset = at;
-  const std::size_t entry = l.coreHeader ? 3 : 4;
-  if (at + l.paletteColours * entry > b.size()) return std::nullopt;
-  at += l.paletteColours * entry;
-  const std::size_t offBits = ReadLe32(b, 10);
-  l.bitsOffset = offBits != 0 ? offBits : at;
-  if (l.bitsOffset >= b.size()) return std::nullopt;
+  l.paletteOffset = next;
+  const std::size_t entry = paletteIndices ? 2 : l.coreHeader ? 3 : 4;
+  if (next + l.paletteColours * entry > b.size()) return std::nullopt;
+  next += l.paletteColours * entry;
+  return l;
+}
+
+// Every row of plain pixels must be there from bitsOffset on; run-length data
+// is taken as far as it goes.
+bool PlaceBits(BitmapLayout& l, std::span<const std::uint8_t> b, std::size_t bitsOffset) {
+  l.bitsOffset = bitsOffset;
+  if (l.bitsOffset >= b.size()) return false;
   if (l.compression == kRle8 || l.compression == kRle4) {
     l.bitsSize = b.size() - l.bitsOffset;
-  } else {
-    l.bitsSize = RowBytes(static_cast<std::size_t>(l.width), l.bitsPerPixel) * static_cast<std::size_t>(l.height);
-    if (b.size() - l.bitsOffset < l.bitsSize) return std::nullopt;
+    return true;
   }
+  l.bitsSize = RowBytes(static_cast<std::size_t>(l.width), l.bitsPerPixel) * static_cast<std::size_t>(l.height);
+  return b.size() - l.bitsOffset >= l.bitsSize;
+}
+
+}  // namespace
+
+std::optional<BitmapLayout> ReadBitmapLayout(std::span<const std::uint8_t> b) {
+  if (b.size() < kFileHeader + kCoreHeader || b[0] != 'B' || b[1] != 'M') return std::nullopt;
+  std::size_t next = 0;
+  auto l = ReadInfo(b, kFileHeader, false, next);
+  if (!l) return std::nullopt;
+  const std::size_t offBits = ReadLe32(b, 10);
+  if (!PlaceBits(*l, b, offBits != 0 ? offBits : next)) return std::nullopt;
+  return l;
+}
+
+std::optional<BitmapLayout> ReadPackedBitmapLayout(std::span<const std::uint8_t> dib, bool paletteIndices) {
+  std::size_t next = 0;
+  auto l = ReadInfo(dib, 0, paletteIndices, next);
+  if (!l || !PlaceBits(*l, dib, next)) return std::nullopt;
   return l;
 }
 
@@ -194,6 +254,12 @@ std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes) {
       ended = true;
       break;
     }
+    const auto record = bytes.subspan(at, static_cast<std::size_t>(words) * 2);
+    // A bitmap whose headers do not hold together can send the decoder into an
+    // endless loop: the whole file is refused.
+    if (const auto bitmap = BitmapInRecord(record, function); bitmap.at != 0)
+      if (bitmap.at >= record.size() || !ReadPackedBitmapLayout(record.subspan(bitmap.at), bitmap.paletteIndices))
+        return std::nullopt;
     if (function == kMetaSetWindowExt && words >= 5 && !haveWindowExt) {
       haveWindowExt = true;
       if (!placeable) layout.extent = PictureExtent{std::abs(Signed16(bytes, at + 8)), std::abs(Signed16(bytes, at + 6)), 0};

@@ -16,7 +16,8 @@ namespace pg::platform {
 std::optional<PictureExtent> ReadEmfExtent(std::span<const std::uint8_t> bytes);
 
 // A Windows metafile, with or without the 22-byte placeable header, whose records
-// lie inside the file up to the end record. The extent is the placeable bounding
+// lie inside the file up to the end record, and whose bitmap records each carry
+// a bitmap that ReadPackedBitmapLayout accepts. The extent is the placeable bounding
 // box in its units per inch; without one, the window extent the metafile sets, as
 // pixels. Empty when neither is there.
 struct WmfLayout {
@@ -42,6 +43,11 @@ struct BitmapLayout {
   std::size_t bitsSize = 0;  // what the pixels take (plain) or what the file holds (run-length)
 };
 std::optional<BitmapLayout> ReadBitmapLayout(std::span<const std::uint8_t> bytes);
+// The same for a bitmap without its file header, as metafile records carry one:
+// the info header, the palette (of 2-byte indices into the current palette when
+// paletteIndices is set) and the pixels right after it. Offsets count from the
+// start of dib.
+std::optional<BitmapLayout> ReadPackedBitmapLayout(std::span<const std::uint8_t> dib, bool paletteIndices = false);
 
 // The first image of an icon file: a device-independent bitmap whose colour and
 // mask rows lie inside it, or a PNG.

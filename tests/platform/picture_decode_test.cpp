@@ -166,5 +166,44 @@ TEST(PictureDecode, EmfBoundsAsWideAsTheIntegerRangeStayPositive) {
   EXPECT_EQ(*extent, (PictureExtent{std::numeric_limits<int>::max(), 10, 0}));
 }
 
+// A bitmap in a metafile record whose headers do not hold together sent the
+// decoder into an endless loop; the whole file is refused before it is decoded.
+TEST(PictureDecode, MetafileBitmapRecordsNeedSoundBitmaps) {
+  for (const char* name : {"dibbitblt", "dibstretchblt", "stretchdib", "setdibtodev", "dibcreatepatternbrush",
+                           "dibstretchblt_nobitmap", "dibbitblt_short", "dibcreatepatternbrush_wide"}) {
+    const auto bytes = ReadData(std::string("hostile/") + name + ".wmf");
+    ASSERT_FALSE(bytes.empty()) << name;
+    EXPECT_FALSE(ReadWmfLayout(bytes)) << name;
+    EXPECT_FALSE(DecodePicture(PictureFormat::kWindowsMetafile, bytes)) << name;
+  }
+  // Each kind with a sound bitmap, a palette of indices, and transfers that need none.
+  const auto sound = ReadData("bitmap_records.wmf");
+  EXPECT_TRUE(ReadWmfLayout(sound));
+  EXPECT_TRUE(DecodePicture(PictureFormat::kWindowsMetafile, sound));
+}
+
+TEST(PictureDecode, PackedBitmapHeadersMustDescribeABitmap) {
+  const auto file = EncodeBmp(3, 2, 24, [](int, int) { return kRed; });
+  std::vector<std::uint8_t> dib(file.begin() + 14, file.end());
+  const auto layout = ReadPackedBitmapLayout(dib);
+  ASSERT_TRUE(layout);
+  EXPECT_EQ(layout->width, 3);
+  EXPECT_EQ(layout->bitsOffset, 40u);
+  for (const std::uint8_t size : {0, 1, 13, 39, 200}) {
+    auto broken = dib;
+    broken[0] = size;
+    EXPECT_FALSE(ReadPackedBitmapLayout(broken)) << int{size};
+  }
+  auto cut = dib;
+  cut.pop_back();  // the last row is short
+  EXPECT_FALSE(ReadPackedBitmapLayout(cut));
+  // Two colours as indices into the current palette take 4 bytes, not 8.
+  auto indexed = EncodeBmp(8, 1, 1, [](int x, int) { return x % 2 ? kWhite : 0u; });
+  indexed.erase(indexed.begin(), indexed.begin() + 14);
+  indexed.erase(indexed.begin() + 44, indexed.begin() + 48);
+  EXPECT_TRUE(ReadPackedBitmapLayout(indexed, true));
+  EXPECT_FALSE(ReadPackedBitmapLayout(indexed, false));
+}
+
 }  // namespace
 }  // namespace pg::platform

@@ -50,9 +50,7 @@ void TCustomChartPanelExtended::DrawBackPicture(const TRect& rect, int depth) {
       c.ClipToRect(r);
     const int w = graphic->Width(), h = graphic->Height();
     if (backImageMode_ == TBackImageMode::pbmTile) {
-      if (w > 0 && h > 0)
-        for (int y = 0; y < r.Height(); y += h)
-          for (int x = 0; x < r.Width(); x += w) graphic->Draw(*target, TRect{r.left + x, r.top + y, r.left + x + w, r.top + y + h});
+      if (w > 0 && h > 0) graphic->DrawTiled(*target, r);
     } else {
       FillBackground(r);
       const int x = r.left + Div(r.Width() - w, 2), y = r.top + Div(r.Height() - h, 2);

@@ -6,6 +6,7 @@
 
 #include "engine/core/change_handler.h"
 #include "platform/device_context.h"
+#include "platform/picture_files.h"
 
 namespace pg::engine {
 
@@ -26,6 +27,10 @@ class TGraphic {
   virtual void LoadFromBytes(std::vector<std::uint8_t> bytes) = 0;
   // Scaled to dest on dc.
   virtual void Draw(platform::DeviceContext& dc, const TRect& dest) = 0;
+  // Copies at its own size over area, row after row from the top left.
+  virtual void DrawTiled(platform::DeviceContext& dc, const TRect& area) {
+    platform::ForEachTile(area, Width(), Height(), area, [&](const TRect& tile) { Draw(dc, tile); });
+  }
 
   // Told whenever the picture's content or a setting that shows changes.
   void SetOnChange(ChangeHandler onChange) { onChange_ = std::move(onChange); }

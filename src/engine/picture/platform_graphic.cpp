@@ -56,4 +56,8 @@ void TPlatformGraphic::Draw(platform::DeviceContext& dc, const TRect& dest) {
   if (image_) image_->Draw(dc, dest);
 }
 
+void TPlatformGraphic::DrawTiled(platform::DeviceContext& dc, const TRect& area) {
+  if (image_) image_->DrawTiled(dc, area, Width(), Height());
+}
+
 }  // namespace pg::engine

@@ -20,6 +20,7 @@ class TPlatformGraphic final : public TGraphic {
   // A metafile takes either kind, whatever its extension said.
   void LoadFromBytes(std::vector<std::uint8_t> bytes) override;
   void Draw(platform::DeviceContext& dc, const TRect& dest) override;
+  void DrawTiled(platform::DeviceContext& dc, const TRect& area) override;
 
  private:
   Kind kind_;

@@ -94,6 +94,39 @@ def emf(w=48, h=24):
     return header + body
 
 
+def text_emf(w=96, h=32, words="Pie 42"):
+    """Black text in Arial on a yellow box: the metafile's text goes through the
+    font machinery of whatever draws it."""
+    records = []
+    rec = lambda kind, body: records.append(struct.pack("<II", kind, 8 + len(body)) + body)
+    rec(39, struct.pack("<IIII", 1, 0, colorref(YELLOW), 0))  # CREATEBRUSHINDIRECT
+    rec(37, struct.pack("<I", 1))  # SELECTOBJECT
+    rec(37, struct.pack("<I", 0x80000008))  # the stock null pen
+    rec(43, struct.pack("<iiii", 0, 0, w, h))  # RECTANGLE
+    face = "Arial".encode("utf-16-le").ljust(64, b"\0")
+    logfont = struct.pack("<iiiiiBBBBBBBB", -20, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0) + face
+    rec(82, struct.pack("<I", 2) + logfont)  # EXTCREATEFONTINDIRECTW
+    rec(37, struct.pack("<I", 2))
+    rec(24, struct.pack("<I", 0))  # SETTEXTCOLOR black
+    rec(18, struct.pack("<I", 1))  # SETBKMODE transparent
+    text = words.encode("utf-16-le")
+    text += b"\0" * (-len(text) % 4)
+    fixed = 8 + 16 + 12 + 40
+    dx = struct.pack("<%di" % len(words), *([11] * len(words)))
+    body = struct.pack("<iiii", 0, 0, w, h) + struct.pack("<Iff", 1, 1.0, 1.0)
+    body += struct.pack("<iiIIIiiiiI", 6, 6, len(words), fixed, 0, 0, 0, w, h, fixed + len(text))
+    rec(84, body + text + dx)  # EXTTEXTOUTW
+    rec(14, struct.pack("<III", 0, 16, 20))  # EOF
+    body = b"".join(records)
+    frame = (0, 0, w * 2540 // 96, h * 2540 // 96)
+    total = 88 + len(body)
+    header = struct.pack("<II", 1, 88)
+    header += struct.pack("<iiii", 0, 0, w - 1, h - 1) + struct.pack("<iiii", *frame)
+    header += struct.pack("<IIIIHHIII", 0x464D4520, 0x10000, total, len(records) + 1, 3, 0, 0, 0, 0)
+    header += struct.pack("<iiii", 960, 960, 254, 254)
+    return header + body
+
+
 def wmf(w=48, h=24):
     records = []
     rec = lambda func, params: records.append(struct.pack("<IH", 3 + len(params) // 2, func) + params)
@@ -118,9 +151,77 @@ def wmf(w=48, h=24):
     return placeable + struct.pack("<H", checksum) + header + body
 
 
+def metafile(*records):
+    """A metafile of 48 x 24 units without placeable header: the window extent,
+    the given records (function, parameter bytes), the end record."""
+    rec = lambda func, params: struct.pack("<IH", 3 + len(params) // 2, func) + params
+    body = rec(0x020C, struct.pack("<hh", 24, 48)) + b"".join(rec(f, p) for f, p in records) + rec(0, b"")
+    largest = max(3 + len(p) // 2 for f, p in records + ((0, b"\0" * 4),))
+    objects = 4  # room for the objects the records create
+    return struct.pack("<HHHIHIH", 1, 9, 0x0300, 9 + len(body) // 2, objects, largest, 0) + body
+
+
+def packed_bitmap(header_size=40):
+    # 1 x 1, two colours, one row: valid but for the header size it gives.
+    info = struct.pack("<IiiHHIIiiII", header_size, 1, 1, 1, 1, 0, 4, 0, 0, 0, 0)
+    return info + b"\0\0\0\0\xff\xff\xff\0" + b"\x80\0\0\0"
+
+
+def bitmap_records():
+    """Every record that carries a bitmap, each with a sound one (the pattern
+    brush and the stretched copy with a palette of indices), and both block
+    transfers that need none."""
+    good, rop, black = packed_bitmap(), 0x00CC0020, 0x00000042
+    indexed = struct.pack("<IiiHHIIiiII", 40, 1, 1, 1, 1, 0, 4, 0, 0, 0, 0) + struct.pack("<HH", 0, 1) + b"\x80\0\0\0"
+    return metafile(
+        (0x0940, struct.pack("<Ihhhhhh", rop, 0, 0, 1, 1, 0, 0) + good),
+        (0x0B41, struct.pack("<Ihhhhhhhh", rop, 1, 1, 0, 0, 8, 8, 8, 0) + good),
+        (0x0F43, struct.pack("<IHhhhhhhhh", rop, 1, 1, 1, 0, 0, 8, 8, 0, 16) + indexed),
+        (0x0D33, struct.pack("<Hhhhhhhhh", 0, 1, 0, 0, 0, 1, 1, 0, 24) + good),
+        (0x0142, struct.pack("<HH", 5, 0) + good),
+        (0x0940, struct.pack("<IHhhhhhh", black, 0, 0, 0, 4, 4, 16, 32)),
+        (0x0B41, struct.pack("<IHhhhhhhhh", black, 0, 0, 0, 0, 0, 4, 4, 16, 40)),
+    )
+
+
+def hostile_metafiles():
+    """Metafiles that sent the decoder into an endless loop: every record that
+    carries a bitmap, with a bitmap header that gives its size as 1 (the first
+    is 108 bytes), a stretched copy without a bitmap but with a source size, and
+    two that random changes found. All are refused before the decoder sees them."""
+    bad = packed_bitmap(1)
+    rop = 0x00CC0020  # the source copied
+    fill = ((0x012D, struct.pack("<H", 0)), (0x041B, struct.pack("<hhhh", 20, 40, 2, 2)))  # the brush selected, a box
+    return {
+        "dibbitblt": metafile((0x0940, struct.pack("<Ihhhhhh", rop, 0, 0, 1, 1, 0, 0) + bad)),
+        "dibstretchblt": metafile((0x0B41, struct.pack("<Ihhhhhhhh", rop, 1, 1, 0, 0, 8, 8, 0, 0) + bad)),
+        "stretchdib": metafile((0x0F43, struct.pack("<IHhhhhhhhh", rop, 0, 1, 1, 0, 0, 8, 8, 0, 0) + bad)),
+        "setdibtodev": metafile((0x0D33, struct.pack("<Hhhhhhhhh", 0, 1, 0, 0, 0, 1, 1, 0, 0) + bad)),
+        "dibcreatepatternbrush": metafile((0x0142, struct.pack("<HH", 5, 0) + bad), *fill),
+        "dibstretchblt_nobitmap": metafile((0x0B41, struct.pack("<Ihhhhhhhhh", rop, 3, 4, 0, 0, 10, 12, 1, 1, 40))),
+        # Found by mutating sound metafiles: a copy one word short of the size
+        # without a bitmap, and a pattern brush 294 144 pixels wide, filling a box.
+        "dibbitblt_short": metafile((0x0940, struct.pack("<Ihhhhhh", rop, 0, 0, 3, 4, 1, 1))),
+        "dibcreatepatternbrush_wide": bytes.fromhex(
+            "010009000003610000006400250000000000050000000b0200000000050000000c021800300004000000030108000700"
+            "0000fc020000ff0000000000040000002d01000008000000fa0200000100000000ff0000040000002d01010025000000"
+            "4201050000002800007d0400000003000000010008000000000000000000000000000000000003000000000000001020"
+            "3000102030001020300000254a6f94b9de03284d7297040000002d010200070000001b04140028000200020003000000"
+            "0000"),
+    }
+
+
 if __name__ == "__main__":
     write("quadrants.bmp", bmp24(40, 30))
     write("quadrants8.bmp", bmp8(40, 30))
     write("square.ico", ico())
     write("halves.emf", emf())
+    write("text.emf", text_emf())
     write("halves.wmf", wmf())
+    write("bitmap_records.wmf", bitmap_records())
+    # The fuzz seeds take a first byte that picks the format: 3 is a metafile.
+    seeds = os.path.join(HERE, "..", "..", "..", "fuzz", "corpus", "pictures")
+    for name, data in hostile_metafiles().items():
+        write(os.path.join("hostile", name + ".wmf"), data)
+        with open(os.path.join(seeds, "hostile_" + name + ".wmf"), "wb") as f:
+            f.write(b"\x03" + data)
