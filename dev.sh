@@ -76,21 +76,44 @@ say_32bit() {
 
 # Windows programs that open windows need a display.
 start_display() {
+  xvfb_pid=""
   if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     local n=99
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
-    trap 'stop_wine; sleep 0.5; kill $xvfb_pid 2>/dev/null || true' EXIT
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
+  trap 'stop_wine; sleep 0.5; [ -z "$xvfb_pid" ] || kill $xvfb_pid 2>/dev/null || true' EXIT
   export WINEPREFIX="$root/build/wineprefix" WINEPREFIX64="$root/build/wineprefix64"
+  start_wine
+}
+
+# Each Wine's session (its server, services and desktop) starts here, detached
+# and with no output of its own, and lives until stop_wine. Started by the first
+# test instead, those processes inherit that test's output pipe, and when they
+# outlive the run (as Wine's sometimes do) the test runner waits on it forever.
+start_wine() {
+  local kinds=(win64) kind
+  [ $can32 -eq 1 ] && kinds+=(win32)
+  for kind in "${kinds[@]}"; do
+    local prefix=$root/build/wineprefix runner=wine-run.sh
+    [ "$kind" = win64 ] && prefix=$root/build/wineprefix64 runner=wine64-run.sh
+    [ -x "build/$kind/bin/pirogram-host.exe" ] || continue
+    local warm=("$root/scripts/$runner" "$root/build/$kind/bin/pirogram-host.exe" "$root/tests/cross/warm.pgs")
+    # The first run makes the prefix if need be (it waits for its server to end);
+    # the second starts the session under a server that stays.
+    "${warm[@]}" </dev/null >/dev/null 2>&1 || true
+    (WINEPREFIX=$prefix setsid /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1 &)
+    sleep 0.5
+    "${warm[@]}" </dev/null >/dev/null 2>&1 || true
+  done
 }
 
 stop_wine() {
   WINEPREFIX="$root/build/wineprefix64" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-  if [ $can32 -eq 1 ]; then WINEPREFIX="$root/build/wineprefix" wineserver -k 2>/dev/null || true; fi
+  WINEPREFIX="$root/build/wineprefix" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
 }
 
 run_tests() {
