@@ -87,28 +87,6 @@ start_display() {
   fi
   trap 'stop_wine; sleep 0.5; [ -z "$xvfb_pid" ] || kill $xvfb_pid 2>/dev/null || true' EXIT
   export WINEPREFIX="$root/build/wineprefix" WINEPREFIX64="$root/build/wineprefix64"
-  start_wine
-}
-
-# Each Wine's session (its server, services and desktop) starts here, detached
-# and with no output of its own, and lives until stop_wine. Started by the first
-# test instead, those processes inherit that test's output pipe, and when they
-# outlive the run (as Wine's sometimes do) the test runner waits on it forever.
-start_wine() {
-  local kinds=(win64) kind
-  [ $can32 -eq 1 ] && kinds+=(win32)
-  for kind in "${kinds[@]}"; do
-    local prefix=$root/build/wineprefix runner=wine-run.sh
-    [ "$kind" = win64 ] && prefix=$root/build/wineprefix64 runner=wine64-run.sh
-    [ -x "build/$kind/bin/pirogram-host.exe" ] || continue
-    local warm=("$root/scripts/$runner" "$root/build/$kind/bin/pirogram-host.exe" "$root/tests/cross/warm.pgs")
-    # The first run makes the prefix if need be (it waits for its server to end);
-    # the second starts the session under a server that stays.
-    "${warm[@]}" </dev/null >/dev/null 2>&1 || true
-    (WINEPREFIX=$prefix setsid /usr/lib/wine/wineserver64 -p </dev/null >/dev/null 2>&1 &)
-    sleep 0.5
-    "${warm[@]}" </dev/null >/dev/null 2>&1 || true
-  done
 }
 
 stop_wine() {
@@ -125,14 +103,16 @@ run_tests() {
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure -j "$jobs"
   phase "host-level scenarios under valgrind memcheck"
   memcheck
+  # A Windows program that crashes under Wine waits in Wine's debugger: the
+  # timeout turns that into a failed test.
   phase "64-bit Windows tests under 64-bit Wine"
-  ctest --test-dir build/win64 --output-on-failure -j "$jobs"
+  ctest --test-dir build/win64 --output-on-failure -j "$jobs" --timeout 600
   phase "native and 64-bit Windows hosts compared"
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
   say_32bit
   if [ $can32 -eq 1 ]; then
     phase "32-bit Windows tests under 32-bit Wine"
-    ctest --test-dir build/win32 --output-on-failure -j "$jobs"
+    ctest --test-dir build/win32 --output-on-failure -j "$jobs" --timeout 600
     phase "native and 32-bit Windows hosts compared"
     ./scripts/compare-builds.sh build/native build/win32 scripts/wine-run.sh
   else
