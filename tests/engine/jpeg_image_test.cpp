@@ -149,4 +149,39 @@ TEST(JpegImage, AFailedLoadKeepsThePicture) {
   EXPECT_EQ(j.Width(), 64);
 }
 
+// A fragment that declares far more picture than its bytes can hold is refused
+// when drawn, instead of decoding millions of pixels from nothing; files that
+// merely end early, and large flat pictures that pack tightly, still decode.
+TEST(JpegImage, APictureLargerThanItsDataCanHoldDrawsNothing) {
+  auto bytes = Encode(*Colourful());
+  std::size_t sof = 0;
+  for (std::size_t i = 0; i + 9 < bytes.size() && !sof; ++i)
+    if (bytes[i] == 0xFF && bytes[i + 1] == 0xC0) sof = i;
+  ASSERT_GT(sof, 0u);
+  // 15088 x 16641, half scale: within the bitmap's limit, from about a kilobyte.
+  bytes[sof + 5] = 16641 >> 8, bytes[sof + 6] = 16641 & 0xFF;
+  bytes[sof + 7] = 15088 >> 8, bytes[sof + 8] = 15088 & 0xFF;
+  TJPEGImage huge;
+  huge.LoadFromBytes(bytes);
+  huge.SetScale(TJPEGScale::jsHalf);
+  EXPECT_EQ(huge.Width(), 7544);
+  Bitmap target(8, 8);
+  huge.Draw(target.Dc(), TRect{0, 0, 8, 8});
+  EXPECT_NE(ErrorCode(huge), 0);
+  EXPECT_FALSE(huge.Decoded());
+
+  auto cut = Encode(*Colourful(256, 256));
+  cut.resize(cut.size() * 3 / 5);
+  TJPEGImage early;
+  early.LoadFromBytes(cut);
+  EXPECT_EQ(ErrorCode(early), 0);
+  EXPECT_EQ(early.Bitmap().Width(), 256);
+
+  Bitmap white(2048, 2048);  // bitmaps start white
+  TJPEGImage flat;
+  flat.LoadFromBytes(Encode(white));
+  EXPECT_EQ(ErrorCode(flat), 0);
+  EXPECT_EQ(flat.Bitmap().Pixel(1000, 1000), 0xFFFFFFu);
+}
+
 }  // namespace

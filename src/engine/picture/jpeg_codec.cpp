@@ -33,6 +33,21 @@ void InitErrors(ErrorManager& errors) {
   errors.pub.output_message = OutputMessage;
 }
 
+// A file of a few hundred bytes may declare a picture of sixty million pixels;
+// libjpeg then decodes it all from nothing, taking seconds of the host's paint.
+// Huffman coding spends at least one bit on every 8 x 8 block of every
+// component (its DC code), so a file holding fewer bits than blocks cannot be
+// whole: such a fragment is refused as ending early. Arithmetic coding packs a
+// flat area far tighter, so only a loose bound holds there.
+void RefuseImageLargerThanItsData(jpeg_decompress_struct& c) {
+  unsigned long long blocks = 0;
+  for (int i = 0; i < c.num_components; ++i)
+    blocks += static_cast<unsigned long long>(c.comp_info[i].width_in_blocks) * c.comp_info[i].height_in_blocks;
+  const unsigned long long bits = static_cast<unsigned long long>(c.src->bytes_in_buffer) * 8;
+  const unsigned long long blocksPerBit = c.arith_code ? 64 : 1;
+  if (blocks > bits * blocksPerBit) ERREXIT(&c, JERR_INPUT_EOF);
+}
+
 void Configure(jpeg_decompress_struct& c, const DecodeOptions& o) {
   c.scale_num = 1;
   c.scale_denom = static_cast<unsigned>(o.scaleDenominator);
@@ -50,6 +65,7 @@ void Configure(jpeg_decompress_struct& c, const DecodeOptions& o) {
     c.dither_mode = JDITHER_ORDERED;
     c.do_fancy_upsampling = FALSE;
   }
+  RefuseImageLargerThanItsData(c);
   jpeg_calc_output_dimensions(&c);
   if (!platform::Bitmap::SizeAllowed(static_cast<int>(c.output_width), static_cast<int>(c.output_height)))
     ERREXIT1(&c, JERR_IMAGE_TOO_BIG, platform::Bitmap::kMaxSide);
