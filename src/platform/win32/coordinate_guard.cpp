@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/segment_clip.h"
+
 namespace pg::platform::win32 {
 
 namespace {
@@ -23,22 +25,12 @@ bool Inside(const TPoint& p) { return p.x >= -kGuard && p.x <= kGuard && p.y >= 
 
 bool CutSegment(TPoint& a, TPoint& b) {
   if (Inside(a) && Inside(b)) return true;
+  const double g = kGuard;
+  const auto part = ClipSegment(a.x, a.y, b.x, b.y, -g, -g, g, g);
+  if (!part) return false;
   const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
-  const double p[] = {-dx, dx, -dy, dy};
-  const double q[] = {a.x + double(kGuard), kGuard - double(a.x), a.y + double(kGuard), kGuard - double(a.y)};
-  double t0 = 0, t1 = 1;
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double r = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, r);
-    else t1 = std::min(t1, r);
-  }
-  if (t0 > t1) return false;
-  const TPoint from{ToInt(a.x + t0 * dx), ToInt(a.y + t0 * dy)};
-  const TPoint to{ToInt(a.x + t1 * dx), ToInt(a.y + t1 * dy)};
+  const TPoint from{ToInt(a.x + part->t0 * dx), ToInt(a.y + part->t0 * dy)};
+  const TPoint to{ToInt(a.x + part->t1 * dx), ToInt(a.y + part->t1 * dy)};
   a = from;
   b = to;
   return true;
