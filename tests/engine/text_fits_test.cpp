@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "legend_support.h"
+#include "support/under_wine.h"
 
 namespace {
 
@@ -20,11 +21,8 @@ constexpr pg::TColor kLegendInk = 0x204060, kMarksInk = 0x602040;  // nothing el
 // the test machine's GDI, not the module, so there only the sizes where Wine
 // agrees with itself run.
 std::vector<int> Sizes() {
-#ifdef _WIN32
-  return {6, 8, 10, 12};
-#else
+  if (pg::testing::UnderWine()) return {6, 8, 10, 12};
   return {6, 8, 10, 12, 14, 16, 20, 24, 28, 36, 48, 60, 72};
-#endif
 }
 
 struct TextFits : ::testing::Test, FourSlices {

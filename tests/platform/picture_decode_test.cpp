@@ -12,6 +12,7 @@
 #include "platform/image_files.h"
 #include "platform/picture_files.h"
 #include "platform/picture_headers.h"
+#include "support/under_wine.h"
 
 namespace pg::platform {
 namespace {
@@ -179,10 +180,11 @@ TEST(PictureDecode, MetafileBitmapRecordsNeedSoundBitmaps) {
   // Each kind with a sound bitmap, a palette of indices, and transfers that need none.
   const auto sound = ReadData("bitmap_records.wmf");
   EXPECT_TRUE(ReadWmfLayout(sound));
-#ifndef _WIN32
-  // Wine's GDI, which runs the Windows build here, faults converting this file.
-  EXPECT_TRUE(DecodePicture(PictureFormat::kWindowsMetafile, sound));
-#endif
+  // Wine's GDI faults converting this file: its metafile recorder breaks on a
+  // bitmap set to the device followed by any record.
+  if (!pg::testing::UnderWine()) {
+    EXPECT_TRUE(DecodePicture(PictureFormat::kWindowsMetafile, sound));
+  }
 }
 
 TEST(PictureDecode, PackedBitmapHeadersMustDescribeABitmap) {

@@ -5,9 +5,11 @@
 
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 #include "platform/bitmap.h"
 #include "platform/picture_files.h"
+#include "support/under_wine.h"
 
 namespace pg::platform {
 namespace {
@@ -39,15 +41,15 @@ TEST(PictureTiling, RepeatedCopiesLookLikeCopyAfterCopy) {
     const char* name;
   } pictures[] = {{PictureFormat::kWindowsMetafile, "halves.wmf"},
                   {PictureFormat::kEnhancedMetafile, "halves.emf"},
-#ifndef _WIN32
-                  // Mostly uncovered. Wine's GDI, which runs the Windows build here,
-                  // faults inside PlayEnhMetaFile on this file's bitmap records.
+                  // Mostly uncovered.
                   {PictureFormat::kWindowsMetafile, "bitmap_records.wmf"},
-#endif
                   {PictureFormat::kBitmap, "quadrants.bmp"}};
   // Copies starting off the surface, cut at its edges, and cut by a clip.
   const TRect areas[] = {{-30, -7, 190, 95}, {5, 3, 200, 100}, {0, 0, 400, 300}};
   for (const auto& picture : pictures) {
+    // Wine's GDI faults converting the bitmap records (a bitmap set to the
+    // device followed by any record).
+    if (pg::testing::UnderWine() && std::string_view(picture.name) == "bitmap_records.wmf") continue;
     const auto p = Load(picture.format, picture.name);
     ASSERT_TRUE(p) << picture.name;
     for (const TRect& area : areas)
