@@ -249,18 +249,22 @@ std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes) {
   for (std::size_t at = base + kMetaHeaderSize; at + 6 <= bytes.size();) {
     const std::uint32_t words = ReadLe32(bytes, at);
     const std::uint16_t function = ReadLe16(bytes, at + 4);
-    if (words < 3 || words > (bytes.size() - at) / 2) return std::nullopt;
-    if (function == 0) {
-      ended = true;
-      break;
+    // What follows the end record may be anything, but a decoder that does not
+    // stop at an end record of odd size plays on: the records after it are
+    // checked as long as their sizes hold together.
+    if (words < 3 || words > (bytes.size() - at) / 2) {
+      if (ended) break;
+      return std::nullopt;
     }
+    const bool windowExtent = !ended && function == kMetaSetWindowExt && words >= 5;
+    if (function == 0) ended = true;
     const auto record = bytes.subspan(at, static_cast<std::size_t>(words) * 2);
     // A bitmap whose headers do not hold together can send the decoder into an
     // endless loop: the whole file is refused.
     if (const auto bitmap = BitmapInRecord(record, function); bitmap.at != 0)
       if (bitmap.at >= record.size() || !ReadPackedBitmapLayout(record.subspan(bitmap.at), bitmap.paletteIndices))
         return std::nullopt;
-    if (function == kMetaSetWindowExt && words >= 5 && !haveWindowExt) {
+    if (windowExtent && !haveWindowExt) {
       haveWindowExt = true;
       if (!placeable) layout.extent = PictureExtent{std::abs(Signed16(bytes, at + 8)), std::abs(Signed16(bytes, at + 6)), 0};
     }

@@ -171,7 +171,8 @@ TEST(PictureDecode, EmfBoundsAsWideAsTheIntegerRangeStayPositive) {
 // decoder into an endless loop; the whole file is refused before it is decoded.
 TEST(PictureDecode, MetafileBitmapRecordsNeedSoundBitmaps) {
   for (const char* name : {"dibbitblt", "dibstretchblt", "stretchdib", "setdibtodev", "dibcreatepatternbrush",
-                           "dibstretchblt_nobitmap", "dibbitblt_short", "dibcreatepatternbrush_wide"}) {
+                           "dibstretchblt_nobitmap", "dibbitblt_short", "dibcreatepatternbrush_wide",
+                           "after_odd_end"}) {
     const auto bytes = ReadData(std::string("hostile/") + name + ".wmf");
     ASSERT_FALSE(bytes.empty()) << name;
     EXPECT_FALSE(ReadWmfLayout(bytes)) << name;

@@ -188,7 +188,7 @@ def hostile_metafiles():
     """Metafiles that sent the decoder into an endless loop: every record that
     carries a bitmap, with a bitmap header that gives its size as 1 (the first
     is 108 bytes), a stretched copy without a bitmap but with a source size, and
-    two that random changes found. All are refused before the decoder sees them."""
+    three that random changes found. All are refused before the decoder sees them."""
     bad = packed_bitmap(1)
     rop = 0x00CC0020  # the source copied
     fill = ((0x012D, struct.pack("<H", 0)), (0x041B, struct.pack("<hhhh", 20, 40, 2, 2)))  # the brush selected, a box
@@ -208,6 +208,14 @@ def hostile_metafiles():
             "4201050000002800007d0400000003000000010008000000000000000000000000000000000003000000000000001020"
             "3000102030001020300000254a6f94b9de03284d7297040000002d010200070000001b04140028000200020003000000"
             "0000"),
+        # Found by the fuzzer: an end record of 18 words, and after it the wide
+        # pattern brush, which a decoder that plays on past such an end reads.
+        "after_odd_end": bytes.fromhex(
+            "010009000003610000006400250000000000050000000b0200000000050000000c021800300012000000000000000400"
+            "00000301080007000000fc020000ff000000707368696e740000040000002d01000008000000fa0200000100000000ff"
+            "0000040000002d010100250000004201050000002800007d040000000300000001000800000000000000000000000000"
+            "00000000030000000000000010203000102030001020300000254a6f94b9de03284d7297040000002d01020007000000"
+            "1b041400280002000200030000000000"),
     }
 
 
