@@ -17,11 +17,10 @@ constexpr double kPi = kTwoPi / 2;
 // among those looked at, and each is then decided by the exact test.
 constexpr double kSearchMargin = 1e-6;
 
-// Pixels with their offsets, kept from call to call: a pie of many slices
-// allocates nothing here.
-std::vector<std::pair<double, TPoint>>& Found() {
-  static std::vector<std::pair<double, TPoint>> found;
-  return found;
+// Kept from call to call: a pie of many slices allocates nothing here.
+std::vector<double>& Offsets() {
+  static std::vector<double> offsets;
+  return offsets;
 }
 
 }  // namespace
@@ -58,8 +57,8 @@ void EllipseOutline::SectorPixels(const Sector& s, std::vector<TPoint>& out) con
   std::size_t i = static_cast<std::size_t>(
       std::lower_bound(byAngle_.begin(), byAngle_.end(), from, [](const Pixel& p, double a) { return p.angle < a; }) -
       byAngle_.begin());
-  auto& found = Found();
-  found.clear();
+  std::vector<double>& offsets = Offsets();
+  offsets.clear();
   for (std::size_t k = 0; k < n; ++k, ++i) {
     if (i == n) i = 0;
     const Pixel& p = byAngle_[i];
@@ -69,27 +68,31 @@ void EllipseOutline::SectorPixels(const Sector& s, std::vector<TPoint>& out) con
       if (gap > reach) break;
     }
     const double offset = s.OffsetOf(p.angle);
-    if (offset <= s.sweep + 1e-9) found.push_back({offset, TPoint{p.x, p.y}});
+    if (offset <= s.sweep + 1e-9) {
+      offsets.push_back(offset);
+      out.push_back(TPoint{p.x, p.y});
+    }
   }
-  if (found.empty()) return;
-  // Found in angle order from before the start: rotated to the smallest offset,
-  // they are in offset order unless two offsets tie, where the order a sort
-  // gives is the scan's to decide.
-  const std::size_t m = found.size();
-  const std::size_t first = static_cast<std::size_t>(
-      std::min_element(found.begin(), found.end(), [](const auto& l, const auto& r) { return l.first < r.first; }) -
-      found.begin());
-  for (std::size_t k = 1; k < m; ++k) {
-    if (!(found[(first + k - 1) % m].first < found[(first + k) % m].first)) {
+  const std::size_t m = out.size();
+  if (m == 0) return;
+  // Found in angle order from before the start. Those of a part of a turn are in
+  // offset order already (the pixels just before the start lie a turn away and
+  // are left out); those of a whole turn are once rotated to the smallest
+  // offset. Where two offsets tie, the order a sort gives is the scan's to decide.
+  const std::size_t first =
+      whole ? static_cast<std::size_t>(std::min_element(offsets.begin(), offsets.end()) - offsets.begin()) : 0;
+  for (std::size_t k = 1, at = first + 1; k < m; ++k, ++at) {
+    if (at == m) at = 0;
+    if (!(offsets[at == 0 ? m - 1 : at - 1] < offsets[at])) {
       SectorPixelsByScan(s, out);
       return;
     }
   }
-  for (std::size_t k = 0; k < m; ++k) out.push_back(found[(first + k) % m].second);
+  std::rotate(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
 }
 
 void EllipseOutline::SectorPixelsByScan(const Sector& s, std::vector<TPoint>& out) const {
-  auto& found = Found();
+  static std::vector<std::pair<double, TPoint>> found;
   found.clear();
   for (const Pixel& p : scan_) {
     const double offset = s.OffsetOf(p.angle);
