@@ -9,19 +9,22 @@ namespace {
 
 constexpr double kEps = 1e-9;
 
+// Rounds up a value known to lie within the range of int: a test, not a
+// library call, for work done per edge and per run.
+int CeilToInt(double v) {
+  const int i = static_cast<int>(v);
+  return i + (v > i ? 1 : 0);
+}
+
 // Pixels whose centres lie in [from, to), within the columns [left, right). The
 // run's ends are cut to those columns before rounding up, which gives what
-// cutting after it gives; in whole numbers rounding up is a test, not a call.
+// cutting after it gives, and keeps them within the range of int.
 void AddCentredSpan(SpanSink& out, int y, double from, double to, int left, int right) {
   double lo = from - 0.5 - kEps, hi = to - 0.5 - kEps;
   lo = std::max(lo, static_cast<double>(left));
   hi = std::min(hi, static_cast<double>(right));
   if (!(lo < hi)) return;
-  const auto ceilInt = [](double v) {
-    const int i = static_cast<int>(v);
-    return i + (v > i ? 1 : 0);
-  };
-  const int x0 = ceilInt(lo), x1 = ceilInt(hi);
+  const int x0 = CeilToInt(lo), x1 = CeilToInt(hi);
   if (x1 > x0) out.AddSpan(y, x0, x1);
 }
 
@@ -67,13 +70,14 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
   place.assign(rows + 1, 0);
   for (std::size_t i = 0; i < points.size(); ++i) {
     const PointF& a = points[i];
-    const PointF& b = points[(i + 1) % points.size()];
+    const PointF& b = points[i + 1 < points.size() ? i + 1 : 0];
     if (a.y == b.y) continue;
     const bool down = b.y > a.y;
     const double top = down ? a.y : b.y, bottom = down ? b.y : a.y;
     if (top >= y1 || bottom <= y0) continue;
-    const int first = top <= y0 ? y0 : static_cast<int>(std::ceil(top));
-    const int end = bottom > y1 ? y1 : static_cast<int>(std::ceil(bottom));
+    // Both ends rounded lie within [y0, y1] here.
+    const int first = top <= y0 ? y0 : CeilToInt(top);
+    const int end = bottom > y1 ? y1 : CeilToInt(bottom);
     if (first >= end) continue;
     edges.push_back(Edge{a, b, first, end, down ? 1 : -1});
     ++place[static_cast<std::size_t>(first - y0)];
