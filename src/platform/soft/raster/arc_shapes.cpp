@@ -78,20 +78,23 @@ void SoftDeviceContext::DrawArcShape(const TRect& box, TPoint start, TPoint end,
   const int w = PenWidth();
   if (w == 1) {
     // The outline's pixels within the sector, and a pie's radials.
-    const auto stroke = [&](auto&& plot) {
-      for (const TPoint& p : arc) plot(p.x, p.y);
-      if (!pie) return;
-      StepLine(centre, from, true, area, plot);
-      StepLine(centre, to, true, area, plot);
-    };
     if (Rop() == kRopCopy) {
       // A copied pixel painted twice is painted once: each goes straight onto
       // the surface, without a call through the span interface per pixel.
       SpanPainter pen(surface_, area, PenSource(), kRopCopy, clip_.get());
-      stroke([&pen](int x, int y) { pen.Add(x, y); });
-    } else {
-      FillShape(area, PenSource(), [&](SpanSink& out) { stroke([&out](int x, int y) { out.AddSpan(y, x, x + 1); }); });
+      for (const TPoint& p : arc) pen.Add(p.x, p.y);
+      if (!pie) return;
+      pen.Line(centre, from, true, area);
+      pen.Line(centre, to, true, area);
+      return;
     }
+    FillShape(area, PenSource(), [&](SpanSink& out) {
+      const auto add = [&out](int x, int y) { out.AddSpan(y, x, x + 1); };
+      for (const TPoint& p : arc) add(p.x, p.y);
+      if (!pie) return;
+      StepLine(centre, from, true, area, add);
+      StepLine(centre, to, true, area, add);
+    });
     return;
   }
   const int h = w / 2;
