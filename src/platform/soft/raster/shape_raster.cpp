@@ -97,8 +97,10 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
     for (int y = e.first; y < e.end; ++y) {
       const double yc = y;
       const int at = place[static_cast<std::size_t>(y - y0)]++;
-      xs[static_cast<std::size_t>(at)] =
-          Crossing{e.a.x + (yc - e.a.y) * (e.b.x - e.a.x) / (e.b.y - e.a.y), e.dir};
+      // Over one row (a slice's arc steps a pixel at a time) the quotient is the
+      // product or its negation exactly, without the division's wait.
+      const double t = (yc - e.a.y) * (e.b.x - e.a.x), dy = e.b.y - e.a.y;
+      xs[static_cast<std::size_t>(at)] = Crossing{e.a.x + (dy == 1 ? t : dy == -1 ? -t : t / dy), e.dir};
     }
   }
   for (std::size_t r = 0; r < rows; ++r) {
