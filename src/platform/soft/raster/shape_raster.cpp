@@ -85,7 +85,7 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
   }
   // Each edge's crossings go straight into its rows' places: a slice's outline
   // has one point per arc pixel, of which a row crosses two or three, and a
-  // row no longer looks through a list of the edges that might span it.
+  // row does not look through a list of the edges that might span it.
   int total = 0, crossing = 0;
   for (std::size_t r = 0; r < rows; ++r) {
     crossing += place[r];  // edges that start here less those that ended
