@@ -25,6 +25,7 @@ class Surface {
 
   std::uint32_t* Row(int y) { return pixels_ + static_cast<std::ptrdiff_t>(y) * stride_; }
   const std::uint32_t* Row(int y) const { return pixels_ + static_cast<std::ptrdiff_t>(y) * stride_; }
+  std::ptrdiff_t Stride() const { return stride_; }  // words from a row to the next
   std::uint32_t At(int x, int y) const { return Row(y)[x] & 0xFFFFFFu; }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace pg::platform::soft {
 
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dest) {
@@ -44,15 +48,34 @@ bool SourcePixel(const PaintSource& s, int x, int y, std::uint32_t& out) {
   return false;
 }
 
-// Row pixels [x0, x1) set to one colour: a few pixels one by one, then the set
-// part copied onto the rest in doubling blocks, which the library's copy does
-// many pixels an instruction (a gradient is hundreds of full-width rows).
+// `count` pixels set to one colour, several to a store.
+void StorePixels(std::uint32_t* p, int count, std::uint32_t color) {
+  std::uint32_t* const end = p + count;
+#if defined(__SSE2__)
+  const __m128i four = _mm_set1_epi32(static_cast<int>(color));
+  for (; end - p >= 4; p += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
+#else
+  const std::uint64_t two = color * 0x100000001ULL;
+  for (; end - p >= 2; p += 2) std::memcpy(p, &two, sizeof two);
+#endif
+  for (; p < end; ++p) *p = color;
+}
+
+// Row pixels [x0, x1) set to one colour. The runs of a filled shape are mostly
+// tens of pixels, stored directly: a library copy per block cost more than the
+// stores. A long run (a gradient's rows) stores its first pixels and copies them
+// onto the rest in doubling blocks, which the library's copy does many pixels
+// an instruction.
 void FillPixels(std::uint32_t* row, int x0, int x1, std::uint32_t color) {
+  constexpr int kLong = 256, kSeed = 64;
   const int n = x1 - x0;
-  std::uint32_t* p = row + x0;
-  int done = std::min(n, 16);
-  for (int i = 0; i < done; ++i) p[i] = color;
-  while (done < n) {
+  std::uint32_t* const p = row + x0;
+  if (n < kLong) {
+    StorePixels(p, n, color);
+    return;
+  }
+  StorePixels(p, kSeed, color);
+  for (int done = kSeed; done < n;) {
     const int step = std::min(done, n - done);
     std::memcpy(p + done, p, static_cast<std::size_t>(step) * sizeof *p);
     done += step;

@@ -9,18 +9,30 @@ namespace {
 
 constexpr double kEps = 1e-9;
 
-// Pixels whose centres lie in [from, to).
-void AddCentredSpan(SpanSink& out, int y, double from, double to) {
-  const double lo = std::ceil(from - 0.5 - kEps);
-  const double hi = std::ceil(to - 0.5 - kEps);
-  const double left = std::max(lo, static_cast<double>(out.Bounds().left));
-  const double right = std::min(hi, static_cast<double>(out.Bounds().right));
-  if (right > left) out.AddSpan(y, static_cast<int>(left), static_cast<int>(right));
+// Rounds up a value known to lie within the range of int: a test, not a
+// library call, for work done per edge and per run.
+int CeilToInt(double v) {
+  const int i = static_cast<int>(v);
+  return i + (v > i ? 1 : 0);
+}
+
+// Pixels whose centres lie in [from, to), within the columns [left, right). The
+// run's ends are cut to those columns before rounding up, which gives what
+// cutting after it gives, and keeps them within the range of int.
+void AddCentredSpan(SpanSink& out, int y, double from, double to, int left, int right) {
+  double lo = from - 0.5 - kEps, hi = to - 0.5 - kEps;
+  lo = std::max(lo, static_cast<double>(left));
+  hi = std::min(hi, static_cast<double>(right));
+  if (!(lo < hi)) return;
+  const int x0 = CeilToInt(lo), x1 = CeilToInt(hi);
+  if (x1 > x0) out.AddSpan(y, x0, x1);
 }
 
 // Pixels whose corner points lie in [from, to): polygons are sampled at whole
 // coordinates, left and top edges inside, right and bottom edges outside.
-void AddPointSpan(SpanSink& out, int y, double from, double to) { AddCentredSpan(out, y, from + 0.5, to + 0.5); }
+void AddPointSpan(SpanSink& out, int y, double from, double to, int left, int right) {
+  AddCentredSpan(out, y, from + 0.5, to + 0.5, left, right);
+}
 
 }  // namespace
 
@@ -36,58 +48,85 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
     minY = std::min(minY, p.y);
     maxY = std::max(maxY, p.y);
   }
-  const int y0 = std::max(out.Bounds().top, static_cast<int>(std::floor(minY)) - 1);
-  const int y1 = std::min(out.Bounds().bottom, static_cast<int>(std::ceil(maxY)) + 1);
+  const TRect bounds = out.Bounds();
+  const int y0 = std::max(bounds.top, static_cast<int>(std::floor(minY)) - 1);
+  const int y1 = std::min(bounds.bottom, static_cast<int>(std::ceil(maxY)) + 1);
+  if (y0 >= y1) return;
   struct Crossing {
     double x;
     int dir;
   };
   struct Edge {
     PointF a, b;  // in the polygon's order, which the crossing's sum follows
-    double top, bottom;
+    int first, end;  // the rows it crosses: y with top <= y < bottom
     int dir;
   };
   // Kept from polygon to polygon: a paint of many slices allocates nothing here.
-  static std::vector<Crossing> xs;
   static std::vector<Edge> edges;
-  static std::vector<const Edge*> active;
+  static std::vector<int> place;  // per row, where its next crossing goes in xs
+  static std::vector<Crossing> xs;
+  const auto rows = static_cast<std::size_t>(y1 - y0);
   edges.clear();
+  place.assign(rows + 1, 0);
   for (std::size_t i = 0; i < points.size(); ++i) {
     const PointF& a = points[i];
-    const PointF& b = points[(i + 1) % points.size()];
+    const PointF& b = points[i + 1 < points.size() ? i + 1 : 0];
     if (a.y == b.y) continue;
     const bool down = b.y > a.y;
-    edges.push_back(Edge{a, b, down ? a.y : b.y, down ? b.y : a.y, down ? 1 : -1});
+    const double top = down ? a.y : b.y, bottom = down ? b.y : a.y;
+    if (top >= y1 || bottom <= y0) continue;
+    // Both ends rounded lie within [y0, y1] here.
+    const int first = top <= y0 ? y0 : CeilToInt(top);
+    const int end = bottom > y1 ? y1 : CeilToInt(bottom);
+    if (first >= end) continue;
+    edges.push_back(Edge{a, b, first, end, down ? 1 : -1});
+    ++place[static_cast<std::size_t>(first - y0)];
+    --place[static_cast<std::size_t>(end - y0)];
   }
-  // Each row looks only at the edges that span it (a slice's outline has one
-  // point per arc pixel, a row crosses two or three of them).
-  std::sort(edges.begin(), edges.end(), [](const Edge& l, const Edge& r) { return l.top < r.top; });
-  active.clear();
-  std::size_t next = 0;
-  for (int y = y0; y < y1; ++y) {
-    const double yc = y;
-    while (next < edges.size() && edges[next].top <= yc) active.push_back(&edges[next++]);
-    std::erase_if(active, [yc](const Edge* e) { return e->bottom <= yc; });
-    xs.clear();
-    for (const Edge* e : active)
-      xs.push_back(Crossing{e->a.x + (yc - e->a.y) * (e->b.x - e->a.x) / (e->b.y - e->a.y), e->dir});
+  // Each edge's crossings go straight into its rows' places: a slice's outline
+  // has one point per arc pixel, of which a row crosses two or three, and a
+  // row does not look through a list of the edges that might span it.
+  int total = 0, crossing = 0;
+  for (std::size_t r = 0; r < rows; ++r) {
+    crossing += place[r];  // edges that start here less those that ended
+    place[r] = total;
+    total += crossing;
+  }
+  xs.resize(static_cast<std::size_t>(total));
+  for (const Edge& e : edges) {
+    for (int y = e.first; y < e.end; ++y) {
+      const double yc = y;
+      const int at = place[static_cast<std::size_t>(y - y0)]++;
+      // Over one row (a slice's arc steps a pixel at a time) the quotient is the
+      // product or its negation exactly, without the division's wait.
+      const double t = (yc - e.a.y) * (e.b.x - e.a.x), dy = e.b.y - e.a.y;
+      xs[static_cast<std::size_t>(at)] = Crossing{e.a.x + (dy == 1 ? t : dy == -1 ? -t : t / dy), e.dir};
+    }
+  }
+  for (std::size_t r = 0; r < rows; ++r) {
+    // Filled, each row's place is where the next row's crossings begin.
+    const int begin = r == 0 ? 0 : place[r - 1];
+    Crossing* const row = xs.data() + begin;
+    const auto n = static_cast<std::size_t>(place[r] - begin);
+    if (n < 2) continue;
+    const int y = y0 + static_cast<int>(r);
     // A row mostly crosses a few edges: those are sorted in place, without the
     // general sort's set-up (crossings at the same x bound no pixels, so their
     // order among them is moot); a jagged polygon's many keep the n log n sort.
-    if (xs.size() <= 16) {
-      for (std::size_t i = 1; i < xs.size(); ++i)
-        for (std::size_t j = i; j > 0 && xs[j].x < xs[j - 1].x; --j) std::swap(xs[j], xs[j - 1]);
+    if (n <= 16) {
+      for (std::size_t i = 1; i < n; ++i)
+        for (std::size_t j = i; j > 0 && row[j].x < row[j - 1].x; --j) std::swap(row[j], row[j - 1]);
     } else {
-      std::sort(xs.begin(), xs.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+      std::sort(row, row + n, [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
     }
-    int winding = 0;
-    for (std::size_t i = 0; i + 1 < xs.size() || (i < xs.size() && fillMode == kWinding); ++i) {
-      if (fillMode == kWinding) {
-        winding += xs[i].dir;
-        if (winding != 0 && i + 1 < xs.size()) AddPointSpan(out, y, xs[i].x, xs[i + 1].x);
-      } else if (i % 2 == 0) {
-        AddPointSpan(out, y, xs[i].x, xs[i + 1].x);
+    if (fillMode == kWinding) {
+      int winding = 0;
+      for (std::size_t i = 0; i + 1 < n; ++i) {
+        winding += row[i].dir;
+        if (winding != 0) AddPointSpan(out, y, row[i].x, row[i + 1].x, bounds.left, bounds.right);
       }
+    } else {
+      for (std::size_t i = 0; i + 1 < n; i += 2) AddPointSpan(out, y, row[i].x, row[i + 1].x, bounds.left, bounds.right);
     }
   }
 }
