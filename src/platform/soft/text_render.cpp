@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/codepage_table.h"
 #include "platform/soft/lru_cache.h"
@@ -43,31 +44,42 @@ unsigned long GlyphOf(cairo_scaled_font_t* font, std::uint32_t cp) {
 
 constexpr std::int64_t kMaxWidth = 1 << 28;
 
-}  // namespace
+// The glyph and advance of a code page byte, asked of cairo on its first use.
+const ResolvedFont::ByteGlyph& ByteGlyphOf(const ResolvedFont& font, unsigned char byte) {
+  auto& known = font.byteGlyphs[byte];
+  if (!known.known) {
+    const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(byte, font.codePage));
+    cairo_glyph_t g{glyph, 0, 0};
+    cairo_text_extents_t ext;
+    cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
+    known.glyph = glyph;
+    known.advance = static_cast<int>(std::lround(ext.x_advance));
+    known.known = true;
+  }
+  return known;
+}
 
-TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes) {
-  TextLayout out;
-  if (!font.scaled) return out;
-  out.glyphs.reserve(bytes.size());
-  out.offsets.reserve(bytes.size());
-  for (char c : bytes) {
-    auto& known = font.byteGlyphs[static_cast<unsigned char>(c)];
-    if (!known.known) {
-      const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(static_cast<unsigned char>(c), font.codePage));
-      cairo_glyph_t g{glyph, 0, 0};
-      cairo_text_extents_t ext;
-      cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
-      known.glyph = glyph;
-      known.advance = static_cast<int>(std::lround(ext.x_advance));
-      known.known = true;
-    }
-    out.glyphs.push_back(known.glyph);
-    out.offsets.push_back(out.width);
+// Calls visit(glyph, pen x from the text's left edge) for each byte of the text
+// in turn and returns the text's extent: measuring and drawing walk the same
+// advances, so text is as wide drawn as measured.
+template <typename Visit>
+int ForEachGlyph(const ResolvedFont& font, std::string_view bytes, Visit&& visit) {
+  if (!font.scaled) return 0;
+  int width = 0;
+  for (const char c : bytes) {
+    const auto& glyph = ByteGlyphOf(font, static_cast<unsigned char>(c));
+    visit(glyph.glyph, width);
     // Kept within reach of any surface: a long text in a huge font would
     // otherwise overflow.
-    out.width = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{out.width} + known.advance, -kMaxWidth, kMaxWidth));
+    width = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{width} + glyph.advance, -kMaxWidth, kMaxWidth));
   }
-  return out;
+  return width;
+}
+
+}  // namespace
+
+int MeasureText(const ResolvedFont& font, std::string_view bytes) {
+  return ForEachGlyph(font, bytes, [](unsigned long, int) {});
 }
 
 namespace {
@@ -181,35 +193,35 @@ void AddSeenGlyph(SpanSink& out, const ResolvedFont& font, unsigned long glyph, 
 
 }  // namespace
 
-void AddTextPixels(SpanSink& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
+void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
                    bool underline, bool strikeOut) {
-  if (!font.scaled || layout.glyphs.empty()) return;
+  if (!font.scaled || bytes.empty()) return;
   const int ascent = font.metrics.ascent;
   // Room for glyphs that reach outside their advance (italics, overhangs);
   // ink beyond it is cut off.
   const int pad = font.metrics.height + 2;
   const TRect bounds = out.Bounds();
   const TRect seen{std::max(bounds.left, left - pad), std::max(bounds.top, top - pad),
-                   std::min(bounds.right, left + layout.width + pad), std::min(bounds.bottom, top + font.metrics.height + pad)};
+                   std::min(bounds.right, left + width + pad), std::min(bounds.bottom, top + font.metrics.height + pad)};
   if (seen.left >= seen.right || seen.top >= seen.bottom) return;
   const int penY = top + ascent;
-  for (std::size_t i = 0; i < layout.glyphs.size(); ++i) {
-    const int penX = left + layout.offsets[i];
+  ForEachGlyph(font, bytes, [&](unsigned long glyph, int offset) {
+    const int penX = left + offset;
     if (font.metrics.height > kKeptGlyphHeight) {
-      AddSeenGlyph(out, font, layout.glyphs[i], penX, penY, seen);
-      continue;
+      AddSeenGlyph(out, font, glyph, penX, penY, seen);
+      return;
     }
-    for (const GlyphRun& r : KeptGlyph(font, layout.glyphs[i])) {
+    for (const GlyphRun& r : KeptGlyph(font, glyph)) {
       const int y = penY + r.y;
       if (y < seen.top || y >= seen.bottom) continue;
       out.AddSpan(y, std::max(seen.left, penX + r.x0), std::min(seen.right, penX + r.x1));
     }
-  }
+  });
 
   const int baseline = top + ascent;
   auto bar = [&](double offsetBelowBaseline, double thickness) {
     const int y0 = baseline + static_cast<int>(std::lround(offsetBelowBaseline));
-    for (int t = 0; t < static_cast<int>(thickness); ++t) out.AddSpan(y0 + t, left, left + layout.width);
+    for (int t = 0; t < static_cast<int>(thickness); ++t) out.AddSpan(y0 + t, left, left + width);
   };
   if (underline) bar(std::max(1.0, font.underlinePosition), font.underlineThickness);
   if (strikeOut) bar(-font.strikeoutPosition, font.strikeoutThickness);
