@@ -208,8 +208,10 @@ platform::TPoint TPieSeries::ExplodedRadii(int index) const {
 int TPieSeries::MaxMarkWidth() {
   TCustomChart* chart = Chart();
   if (!chart) return 0;
+  ComposeMarkTexts();  // drawn by DrawMarks later in this paint
   int widest = 0;
-  for (int i = 0; i < PointCount(); ++i) widest = std::max(widest, chart->Canvas().MeasureTextWidth(MarkText(i)));
+  for (int i = 0; i < PointCount(); ++i)
+    widest = std::max(widest, chart->Canvas().MeasureTextWidth(ComposedMarkText(i)));
   return widest;
 }
 
