@@ -1,6 +1,7 @@
 #include "platform/soft/text_render.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -44,31 +45,36 @@ unsigned long GlyphOf(cairo_scaled_font_t* font, std::uint32_t cp) {
 
 constexpr std::int64_t kMaxWidth = 1 << 28;
 
-// The glyph and advance of a code page byte, asked of cairo on its first use.
-const ResolvedFont::ByteGlyph& ByteGlyphOf(const ResolvedFont& font, unsigned char byte) {
+// Asks cairo for a code page byte's glyph and advance, on the byte's first use.
+[[gnu::noinline]] void LearnByteGlyph(const ResolvedFont& font, unsigned char byte) {
   auto& known = font.byteGlyphs[byte];
-  if (!known.known) {
-    const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(byte, font.codePage));
-    cairo_glyph_t g{glyph, 0, 0};
-    cairo_text_extents_t ext;
-    cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
-    known.glyph = glyph;
-    known.advance = static_cast<int>(std::lround(ext.x_advance));
-    known.known = true;
-  }
+  const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(byte, font.codePage));
+  cairo_glyph_t g{glyph, 0, 0};
+  cairo_text_extents_t ext;
+  cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
+  known.glyph = glyph;
+  known.advance = static_cast<int>(std::lround(ext.x_advance));
+  known.known = true;
+}
+
+const ResolvedFont::ByteGlyph& ByteGlyphOf(const ResolvedFont& font, unsigned char byte) {
+  const auto& known = font.byteGlyphs[byte];
+  if (!known.known) [[unlikely]]
+    LearnByteGlyph(font, byte);
   return known;
 }
 
-// Calls visit(glyph, pen x from the text's left edge) for each byte of the text
-// in turn and returns the text's extent: measuring and drawing walk the same
-// advances, so text is as wide drawn as measured.
+// Calls visit(byte, glyph, pen x from the text's left edge) for each byte of the
+// text in turn and returns the text's extent: measuring and drawing walk the
+// same advances, so text is as wide drawn as measured.
 template <typename Visit>
 int ForEachGlyph(const ResolvedFont& font, std::string_view bytes, Visit&& visit) {
   if (!font.scaled) return 0;
   int width = 0;
   for (const char c : bytes) {
-    const auto& glyph = ByteGlyphOf(font, static_cast<unsigned char>(c));
-    visit(glyph.glyph, width);
+    const auto byte = static_cast<unsigned char>(c);
+    const auto& glyph = ByteGlyphOf(font, byte);
+    visit(byte, glyph.glyph, width);
     // Kept within reach of any surface: a long text in a huge font would
     // otherwise overflow.
     width = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{width} + glyph.advance, -kMaxWidth, kMaxWidth));
@@ -79,7 +85,7 @@ int ForEachGlyph(const ResolvedFont& font, std::string_view bytes, Visit&& visit
 }  // namespace
 
 int MeasureText(const ResolvedFont& font, std::string_view bytes) {
-  return ForEachGlyph(font, bytes, [](unsigned long, int) {});
+  return ForEachGlyph(font, bytes, [](unsigned char, unsigned long, int) {});
 }
 
 namespace {
@@ -142,16 +148,48 @@ GlyphRuns RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
 }
 
 // The kept glyphs of every font, within one budget.
-const GlyphRuns& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
+using KeptGlyphs = LruCache<std::pair<std::uint64_t, unsigned long>, GlyphRuns>;
+KeptGlyphs& AllKeptGlyphs() {
   constexpr std::size_t kBudget = 8 * 1024 * 1024;
-  static LruCache<std::pair<std::uint64_t, unsigned long>, GlyphRuns> kept(kBudget);
+  static KeptGlyphs kept(kBudget);
+  return kept;
+}
+
+const GlyphRuns& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
   static const GlyphRuns kNone;
+  auto& kept = AllKeptGlyphs();
   const auto key = std::make_pair(font.serial, glyph);
   if (const GlyphRuns* known = kept.Find(key)) return *known;
   GlyphRuns runs = RenderWholeGlyph(font, glyph);
   const std::size_t bytes = sizeof(GlyphRuns) + 64 + runs.size() * sizeof(GlyphRun);
   const GlyphRuns* stored = kept.Put(key, std::move(runs), bytes);
   return stored ? *stored : kNone;
+}
+
+// The kept glyph of each code page byte of the font drawn last, taken from the
+// kept glyphs once: looking each glyph of every text up there cost a tree walk.
+// Good while the kept glyphs drop nothing.
+const GlyphRuns& KeptByteGlyph(const ResolvedFont& font, unsigned char byte, unsigned long glyph) {
+  struct Memo {
+    std::uint64_t serial = 0;
+    std::uint64_t erasures = 0;
+    std::array<const GlyphRuns*, 256> runs{};
+  };
+  static Memo memo;
+  const auto& kept = AllKeptGlyphs();
+  if (memo.serial != font.serial || memo.erasures != kept.Erasures()) {
+    memo.runs.fill(nullptr);
+    memo.serial = font.serial;
+    memo.erasures = kept.Erasures();
+  }
+  if (const GlyphRuns* known = memo.runs[byte]) return *known;
+  const GlyphRuns& runs = KeptGlyph(font, glyph);
+  if (memo.erasures != kept.Erasures()) {  // keeping this one dropped others
+    memo.runs.fill(nullptr);
+    memo.erasures = kept.Erasures();
+  }
+  memo.runs[byte] = &runs;
+  return runs;
 }
 
 // Renders the part of a large glyph, whose pen stands at (penX, penY), that
@@ -205,13 +243,13 @@ void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view byt
                    std::min(bounds.right, left + width + pad), std::min(bounds.bottom, top + font.metrics.height + pad)};
   if (seen.left >= seen.right || seen.top >= seen.bottom) return;
   const int penY = top + ascent;
-  ForEachGlyph(font, bytes, [&](unsigned long glyph, int offset) {
+  ForEachGlyph(font, bytes, [&](unsigned char byte, unsigned long glyph, int offset) {
     const int penX = left + offset;
     if (font.metrics.height > kKeptGlyphHeight) {
       AddSeenGlyph(out, font, glyph, penX, penY, seen);
       return;
     }
-    for (const GlyphRun& r : KeptGlyph(font, glyph)) {
+    for (const GlyphRun& r : KeptByteGlyph(font, byte, glyph)) {
       const int y = penY + r.y;
       if (y < seen.top || y >= seen.bottom) continue;
       out.AddSpan(y, std::max(seen.left, penX + r.x0), std::min(seen.right, penX + r.x1));
