@@ -28,6 +28,14 @@ RoundedDecimal RoundToPlaces(double magnitude, std::size_t places) {
   RoundedDecimal result;
   result.fraction.assign(places, '0');
   if (magnitude == 0) return result;
+  // A whole number below 10^15 is its own 18-digit decimal form: its digits
+  // (the legend's values mostly are such).
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(magnitude)).ptr;
+    result.integer.assign(digits, end);
+    return result;
+  }
 
   char buf[64];
   const auto conv = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
