@@ -33,6 +33,10 @@ void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
   }
   PaintSource ink;
   ink.color = DrawColor(GetTextColor());
+  if (!clip_) {
+    FillTextPixels(surface_, area, ink.color, *font, text, width, left, top, GetFont().underline, GetFont().strikeOut);
+    return;
+  }
   PaintShape(surface_, area, ink, kRopCopy, clip_.get(), [&](SpanSink& glyphs) {
     AddTextPixels(glyphs, *font, text, width, left, top, GetFont().underline, GetFont().strikeOut);
   });

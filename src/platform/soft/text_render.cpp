@@ -196,8 +196,8 @@ const GlyphRuns& KeptByteGlyph(const ResolvedFont& font, unsigned char byte, uns
 // falls within `seen`: its outline filled without smoothing on a mask of that
 // part's size alone, so a letter of thousands of pixels costs what its visible
 // piece does.
-void AddSeenGlyph(SpanSink& out, const ResolvedFont& font, unsigned long glyph, int penX, int penY,
-                  const TRect& seen) {
+template <typename Sink>
+void AddSeenGlyph(Sink& out, const ResolvedFont& font, unsigned long glyph, int penX, int penY, const TRect& seen) {
   cairo_glyph_t g{glyph, 0, 0};
   cairo_text_extents_t ink;
   cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &ink);
@@ -229,10 +229,36 @@ void AddSeenGlyph(SpanSink& out, const ResolvedFont& font, unsigned long glyph, 
   cairo_surface_destroy(mask);
 }
 
-}  // namespace
+// Text pixels of a solid copy without a clip, stored straight into the rows of
+// the surface within `bounds`, as the painter stores such runs (text is the
+// most runs a paint has, few pixels each).
+class RowFiller {
+ public:
+  RowFiller(Surface& surface, const TRect& bounds, std::uint32_t color)
+      : surface_(surface),
+        bounds_(bounds),
+        inside_{std::max(bounds.left, 0), std::max(bounds.top, 0), std::min(bounds.right, surface.Width()),
+                std::min(bounds.bottom, surface.Height())},
+        color_(color) {}
+  const TRect& Bounds() const { return bounds_; }
+  void AddSpan(int y, int x0, int x1) {
+    if (y < inside_.top || y >= inside_.bottom) return;
+    x0 = std::max(x0, inside_.left);
+    x1 = std::min(x1, inside_.right);
+    std::uint32_t* row = surface_.Row(y);
+    for (int x = x0; x < x1; ++x) row[x] = color_;
+  }
 
-void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
-                   bool underline, bool strikeOut) {
+ private:
+  Surface& surface_;
+  TRect bounds_;
+  TRect inside_;
+  std::uint32_t color_;
+};
+
+template <typename Sink>
+void AddTextPixelsTo(Sink& out, const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
+                     bool underline, bool strikeOut) {
   if (!font.scaled || bytes.empty()) return;
   const int ascent = font.metrics.ascent;
   // Room for glyphs that reach outside their advance (italics, overhangs);
@@ -263,6 +289,19 @@ void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view byt
   };
   if (underline) bar(std::max(1.0, font.underlinePosition), font.underlineThickness);
   if (strikeOut) bar(-font.strikeoutPosition, font.strikeoutThickness);
+}
+
+}  // namespace
+
+void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
+                   bool underline, bool strikeOut) {
+  AddTextPixelsTo(out, font, bytes, width, left, top, underline, strikeOut);
+}
+
+void FillTextPixels(Surface& surface, const TRect& bounds, std::uint32_t color, const ResolvedFont& font,
+                    std::string_view bytes, int width, int left, int top, bool underline, bool strikeOut) {
+  RowFiller out(surface, bounds, color);
+  AddTextPixelsTo(out, font, bytes, width, left, top, underline, strikeOut);
 }
 
 }  // namespace pg::platform::soft

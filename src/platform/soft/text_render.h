@@ -1,10 +1,12 @@
 #pragma once
 // Text of code page bytes laid out on whole-pixel advances and rendered without
 // smoothing.
+#include <cstdint>
 #include <string_view>
 
 #include "platform/soft/font_resolver.h"
 #include "platform/soft/raster/span_sink.h"
+#include "platform/soft/surface.h"
 
 namespace pg::platform::soft {
 
@@ -20,5 +22,9 @@ int MeasureText(const ResolvedFont& font, std::string_view bytes);
 // `width` is the text's MeasureText.
 void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
                    bool underline, bool strikeOut);
+// The same pixels set to `color` straight in the surface's rows within bounds:
+// what painting them as a solid copy without a clip gives.
+void FillTextPixels(Surface& surface, const TRect& bounds, std::uint32_t color, const ResolvedFont& font,
+                    std::string_view bytes, int width, int left, int top, bool underline, bool strikeOut);
 
 }  // namespace pg::platform::soft
