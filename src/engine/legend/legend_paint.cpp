@@ -57,7 +57,9 @@ void TCustomChartLegend::PaintLegend() {
   // A shadow of 0 or less is not drawn, but a negative one still moves the box.
   const int shadow = shadowSize_;
   const int n = LegendItemCount();
-  const int wall = WidestText(n);
+  // The widest of all items lays out the columns of a top or bottom legend; a
+  // side legend is as wide as its shown rows (below) and never asks for it.
+  const int wall = Vertical() ? 0 : WidestText(n);
   colorBoxWidth_ = Round((wall + 4.0) * colorWidth_ * 0.01);
   const platform::TRect plot = chart_.PlotRect();
   const platform::TRect panel = chart_.PanelRect();
