@@ -14,34 +14,31 @@ void AppendSeriesItemText(std::string& out, const TChartSeries& series, int item
   const std::string& label = series.PointLabel(v);
   const auto& list = series.MandatoryValueList();
   const double value = list.ValueAt(v);
-  auto appendPercent = [&] {
-    // The signed value: a negative slice shows a negative share here.
-    const double total = list.TotalABS();
-    series.AppendPercent(out, total == 0 ? 100.0 : value * 100 / total);
+  // The item's number: its value, or its share of the total for the percent styles.
+  auto appendNumber = [&] {
+    if (style == TLegendTextStyle::ltsLeftPercent || style == TLegendTextStyle::ltsRightPercent) {
+      // The signed value: a negative slice shows a negative share here.
+      const double total = list.TotalABS();
+      series.AppendPercent(out, total == 0 ? 100.0 : value * 100 / total);
+    } else {
+      series.AppendValue(out, value);
+    }
   };
   switch (style) {
     case TLegendTextStyle::ltsPlain:
       out += label;
       break;
     case TLegendTextStyle::ltsLeftValue:
-      series.AppendValue(out, value);
+    case TLegendTextStyle::ltsLeftPercent:
+      appendNumber();
       out += ' ';
       out += label;
       break;
     case TLegendTextStyle::ltsRightValue:
-      out += label;
-      out += ' ';
-      series.AppendValue(out, value);
-      break;
-    case TLegendTextStyle::ltsLeftPercent:
-      appendPercent();
-      out += ' ';
-      out += label;
-      break;
     case TLegendTextStyle::ltsRightPercent:
       out += label;
       out += ' ';
-      appendPercent();
+      appendNumber();
       break;
     case TLegendTextStyle::ltsXValue:
       series.AppendValue(out, series.XValues().ValueAt(v));
