@@ -165,5 +165,29 @@ TEST(TextDrawing, TextLooksTheSameAfterAnotherFont) {
   EXPECT_TRUE(same(*first, *draw(ArialOf(-13), text)));
 }
 
+// Text running off the picture's edges is cut there, pixel for pixel as the
+// same text drawn wholly inside a larger picture.
+TEST(TextDrawing, TextOffTheEdgesIsCutNotMoved) {
+  const char* text = "Wgq|Hello";
+  Bitmap whole(120, 40);
+  whole.Dc().SetFont(ArialOf(-16));
+  whole.Dc().SetBkMode(kTransparent);
+  whole.Dc().TextOutAt(20, 10, text);
+  for (const TPoint at : {TPoint{-6, -5}, TPoint{30, 12}, TPoint{-30, 0}}) {
+    Bitmap part(50, 14);
+    part.Dc().SetFont(ArialOf(-16));
+    part.Dc().SetBkMode(kTransparent);
+    part.Dc().TextOutAt(at.x, at.y, text);
+    int differing = 0;
+    for (int y = 0; y < part.Height(); ++y)
+      for (int x = 0; x < part.Width(); ++x) {
+        const int wx = x - at.x + 20, wy = y - at.y + 10;
+        const bool inWhole = wx >= 0 && wy >= 0 && wx < whole.Width() && wy < whole.Height();
+        differing += part.Pixel(x, y) != (inWhole ? whole.Pixel(wx, wy) : kWhitePx);
+      }
+    EXPECT_EQ(differing, 0) << at.x << "," << at.y;
+  }
+}
+
 }  // namespace
 }  // namespace pg::platform

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -102,6 +103,11 @@ struct GlyphRun {
   int y, x0, x1;  // x1 exclusive
 };
 using GlyphRuns = std::vector<GlyphRun>;
+// A kept glyph: its runs and the box around them, from the pen.
+struct GlyphInk {
+  GlyphRuns runs;
+  TRect box{};
+};
 
 // The ink pixels (at half coverage or more) of an A8 mask whose pixel (0, 0)
 // lies at (originX, originY) from the pen, as runs.
@@ -122,14 +128,15 @@ void CollectRuns(cairo_surface_t* mask, int w, int h, int originX, int originY, 
 
 // Renders one small glyph whole, the way text is drawn on the soft platform:
 // without smoothing.
-GlyphRuns RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
-  GlyphRuns runs;
+GlyphInk RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
+  GlyphInk ink;
+  GlyphRuns& runs = ink.runs;
   const int pad = 2 * (font.metrics.height + 2);
   cairo_glyph_t g{glyph, 0, 0};
   cairo_text_extents_t drawn;
   cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &drawn);
   const double reach = std::fabs(drawn.x_advance) + std::fabs(drawn.width) + std::fabs(drawn.x_bearing);
-  if (!(reach < 16000)) return runs;
+  if (!(reach < 16000)) return ink;
   const int w = static_cast<int>(reach) + 2 * pad, h = font.metrics.height + 2 * pad;
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
   if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {
@@ -144,36 +151,43 @@ GlyphRuns RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
   }
   cairo_surface_destroy(mask);
   runs.shrink_to_fit();
-  return runs;
+  if (!runs.empty()) {
+    ink.box = TRect{runs.front().x0, runs.front().y, runs.front().x1, runs.back().y + 1};  // runs go down the rows
+    for (const GlyphRun& r : runs) {
+      ink.box.left = std::min(ink.box.left, r.x0);
+      ink.box.right = std::max(ink.box.right, r.x1);
+    }
+  }
+  return ink;
 }
 
 // The kept glyphs of every font, within one budget.
-using KeptGlyphs = LruCache<std::pair<std::uint64_t, unsigned long>, GlyphRuns>;
+using KeptGlyphs = LruCache<std::pair<std::uint64_t, unsigned long>, GlyphInk>;
 KeptGlyphs& AllKeptGlyphs() {
   constexpr std::size_t kBudget = 8 * 1024 * 1024;
   static KeptGlyphs kept(kBudget);
   return kept;
 }
 
-const GlyphRuns& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
-  static const GlyphRuns kNone;
+const GlyphInk& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
+  static const GlyphInk kNone;
   auto& kept = AllKeptGlyphs();
   const auto key = std::make_pair(font.serial, glyph);
-  if (const GlyphRuns* known = kept.Find(key)) return *known;
-  GlyphRuns runs = RenderWholeGlyph(font, glyph);
-  const std::size_t bytes = sizeof(GlyphRuns) + 64 + runs.size() * sizeof(GlyphRun);
-  const GlyphRuns* stored = kept.Put(key, std::move(runs), bytes);
+  if (const GlyphInk* known = kept.Find(key)) return *known;
+  GlyphInk ink = RenderWholeGlyph(font, glyph);
+  const std::size_t bytes = sizeof(GlyphInk) + 64 + ink.runs.size() * sizeof(GlyphRun);
+  const GlyphInk* stored = kept.Put(key, std::move(ink), bytes);
   return stored ? *stored : kNone;
 }
 
 // The kept glyph of each code page byte of the font drawn last, taken from the
 // kept glyphs once: looking each glyph of every text up there cost a tree walk.
 // Good while the kept glyphs drop nothing.
-const GlyphRuns& KeptByteGlyph(const ResolvedFont& font, unsigned char byte, unsigned long glyph) {
+const GlyphInk& KeptByteGlyph(const ResolvedFont& font, unsigned char byte, unsigned long glyph) {
   struct Memo {
     std::uint64_t serial = 0;
     std::uint64_t erasures = 0;
-    std::array<const GlyphRuns*, 256> runs{};
+    std::array<const GlyphInk*, 256> runs{};
   };
   static Memo memo;
   const auto& kept = AllKeptGlyphs();
@@ -182,8 +196,8 @@ const GlyphRuns& KeptByteGlyph(const ResolvedFont& font, unsigned char byte, uns
     memo.serial = font.serial;
     memo.erasures = kept.Erasures();
   }
-  if (const GlyphRuns* known = memo.runs[byte]) return *known;
-  const GlyphRuns& runs = KeptGlyph(font, glyph);
+  if (const GlyphInk* known = memo.runs[byte]) return *known;
+  const GlyphInk& runs = KeptGlyph(font, glyph);
   if (memo.erasures != kept.Erasures()) {  // keeping this one dropped others
     memo.runs.fill(nullptr);
     memo.erasures = kept.Erasures();
@@ -245,6 +259,13 @@ class RowFiller {
     if (y < inside_.top || y >= inside_.bottom) return;
     x0 = std::max(x0, inside_.left);
     x1 = std::min(x1, inside_.right);
+    Fill(y, x0, x1);
+  }
+  // Whether a box lies wholly within the rows stored into, so its runs need no cutting.
+  bool Holds(const TRect& r) const {
+    return r.left >= inside_.left && r.right <= inside_.right && r.top >= inside_.top && r.bottom <= inside_.bottom;
+  }
+  void Fill(int y, int x0, int x1) {
     std::uint32_t* row = surface_.Row(y);
     for (int x = x0; x < x1; ++x) row[x] = color_;
   }
@@ -275,7 +296,17 @@ void AddTextPixelsTo(Sink& out, const ResolvedFont& font, std::string_view bytes
       AddSeenGlyph(out, font, glyph, penX, penY, seen);
       return;
     }
-    for (const GlyphRun& r : KeptByteGlyph(font, byte, glyph)) {
+    const GlyphInk& ink = KeptByteGlyph(font, byte, glyph);
+    if constexpr (std::is_same_v<Sink, RowFiller>) {
+      // Most glyphs are wholly seen and on the surface: their runs go as they are.
+      const TRect placed{penX + ink.box.left, penY + ink.box.top, penX + ink.box.right, penY + ink.box.bottom};
+      if (placed.left >= seen.left && placed.right <= seen.right && placed.top >= seen.top &&
+          placed.bottom <= seen.bottom && out.Holds(placed)) {
+        for (const GlyphRun& r : ink.runs) out.Fill(penY + r.y, penX + r.x0, penX + r.x1);
+        return;
+      }
+    }
+    for (const GlyphRun& r : ink.runs) {
       const int y = penY + r.y;
       if (y < seen.top || y >= seen.bottom) continue;
       out.AddSpan(y, std::max(seen.left, penX + r.x0), std::min(seen.right, penX + r.x1));
