@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "framework/arith.h"
 #include "framework/errors.h"
@@ -238,6 +239,25 @@ TEST_F(Legend, BottomLegendInColumns) {
   Draw(200, 246);
   EXPECT_EQ(legend.RowCount(), 1);
   EXPECT_LT(legend.ColumnCount(), 4);
+}
+
+// A side legend is as wide as the rows it shows: an item below them, however
+// long its text, changes nothing (a paint with thousands of items measures
+// only the rows it shows).
+TEST_F(Legend, SideLegendIsAsWideAsItsShownRows) {
+  chart.SetView3D(false);
+  auto& legend = chart.Legend();
+  legend.SetTopPos(80);
+  Draw();
+  const int rows = legend.RowCount();
+  ASSERT_GE(rows, 1);
+  ASSERT_LT(rows, 4);  // the items below do not fit
+  const TRect box = legend.LegendBox();
+  pie.AddPoint(50, std::string(80, 'W'), kRed);
+  Draw();
+  EXPECT_EQ(legend.RowCount(), rows);
+  EXPECT_EQ(legend.LegendBox().left, box.left);
+  EXPECT_EQ(legend.LegendBox().right, box.right);
 }
 
 }  // namespace

@@ -74,4 +74,15 @@ TEST(FormatFloat, SectionsGeneralFormAndSpecialValues) {
   EXPECT_EQ(Fmt(kValue, -INFINITY), "-INF");
 }
 
+// Marks and legend rows compose their texts in place: the number lands after
+// what the text holds, whichever way it is formatted, and nothing before it changes.
+TEST(FormatFloat, AppendsAfterTheText) {
+  for (const char* picture : {kValue, kPercent, "", "0;(0);zero"})
+    for (const double value : {1234.5, -2.0, 0.0, 1e20, double{NAN}}) {
+      std::string text = "Mar ";
+      pg::text::AppendFloat(text, picture, value, '.', ',');
+      EXPECT_EQ(text, "Mar " + Fmt(picture, value)) << picture << " " << value;
+    }
+}
+
 }  // namespace

@@ -2,6 +2,9 @@
 // the builds' font rasterisers, so these check properties rather than pixels.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
 #include "platform/bitmap.h"
 #include "platform/drawing_support.h"
 
@@ -135,6 +138,55 @@ TEST(TextDrawing, UnderlineAndStrikeOutAddBars) {
   EXPECT_GE(underRow, 2 + ascent);
   EXPECT_LT(strikeRow, 2 + ascent);
   EXPECT_GT(strikeRow, 2 + ascent - 10);
+}
+
+
+// Glyphs are rendered once and kept, and those of the font drawn last are
+// remembered by byte: a text drawn again after another font looks as it did.
+TEST(TextDrawing, TextLooksTheSameAfterAnotherFont) {
+  auto draw = [](const Font& font, const char* text) {
+    auto b = std::make_unique<Bitmap>(160, 40);
+    b->Dc().SetFont(font);
+    b->Dc().SetBkMode(kTransparent);
+    b->Dc().TextOutAt(2, 2, text);
+    return b;
+  };
+  auto same = [](const Bitmap& a, const Bitmap& b) {
+    for (int y = 0; y < a.Height(); ++y)
+      for (int x = 0; x < a.Width(); ++x)
+        if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+    return true;
+  };
+  const char* text = "Hello, Wgq 123";
+  const auto first = draw(ArialOf(-13), text);
+  Font bold = ArialOf(-13);
+  bold.weight = 700;
+  draw(bold, text);
+  EXPECT_TRUE(same(*first, *draw(ArialOf(-13), text)));
+}
+
+// Text running off the picture's edges is cut there, pixel for pixel as the
+// same text drawn wholly inside a larger picture.
+TEST(TextDrawing, TextOffTheEdgesIsCutNotMoved) {
+  const char* text = "Wgq|Hello";
+  Bitmap whole(120, 40);
+  whole.Dc().SetFont(ArialOf(-16));
+  whole.Dc().SetBkMode(kTransparent);
+  whole.Dc().TextOutAt(20, 10, text);
+  for (const TPoint at : {TPoint{-6, -5}, TPoint{30, 12}, TPoint{-30, 0}}) {
+    Bitmap part(50, 14);
+    part.Dc().SetFont(ArialOf(-16));
+    part.Dc().SetBkMode(kTransparent);
+    part.Dc().TextOutAt(at.x, at.y, text);
+    int differing = 0;
+    for (int y = 0; y < part.Height(); ++y)
+      for (int x = 0; x < part.Width(); ++x) {
+        const int wx = x - at.x + 20, wy = y - at.y + 10;
+        const bool inWhole = wx >= 0 && wy >= 0 && wx < whole.Width() && wy < whole.Height();
+        differing += part.Pixel(x, y) != (inWhole ? whole.Pixel(wx, wy) : kWhitePx);
+      }
+    EXPECT_EQ(differing, 0) << at.x << "," << at.y;
+  }
 }
 
 }  // namespace

@@ -71,23 +71,33 @@ int TCustomChartLegend::LegendItemCount() const {
 }
 
 std::string TCustomChartLegend::LegendText(int index) const {
-  if (index < 0) return {};
+  std::string text;
+  AppendLegendText(text, index);
+  return text;
+}
+
+void TCustomChartLegend::AppendLegendText(std::string& out, int index) const {
+  if (index < 0) return;
   switch (ResolvedStyle()) {
     case TLegendStyle::lsSeries: {
       const TChartSeries* s = LegendSeries(index);
-      if (!s) return {};
-      return s->Title().empty() ? "Series " + std::to_string(index) : s->Title();
+      if (!s) return;
+      if (s->Title().empty())
+        out.append("Series ").append(std::to_string(index));
+      else
+        out += s->Title();
+      return;
     }
     case TLegendStyle::lsLastValues: {
       const TChartSeries* s = LegendSeries(index);
-      return s ? SeriesItemText(*s, s->LegendItemCount() - 1, textStyle_) : std::string{};
+      if (s) AppendSeriesItemText(out, *s, s->LegendItemCount() - 1, textStyle_);
+      return;
     }
     case TLegendStyle::lsAuto:
     case TLegendStyle::lsValues:
       break;
   }
-  const TChartSeries* s = FirstActiveSeries();
-  return s ? SeriesItemText(*s, index, textStyle_) : std::string{};
+  if (const TChartSeries* s = FirstActiveSeries()) AppendSeriesItemText(out, *s, index, textStyle_);
 }
 
 }  // namespace pg::engine

@@ -73,8 +73,10 @@ class TCustomChartLegend {
   TLegendStyle ResolvedStyle() const;
   // Items listed for the resolved style, less FirstValue, never below 0.
   int LegendItemCount() const;
-  // Text of item index (-1 and items beyond the chart's give "").
+  // Text of item index (-1 and items beyond the chart's give ""); the Append
+  // form adds it to out.
   std::string LegendText(int index) const;
+  void AppendLegendText(std::string& out, int index) const;
 
   // How many items of itemSize fit from start: rows of a side legend from its
   // top, columns of a top or bottom legend.
@@ -142,6 +144,9 @@ class TCustomChartLegend {
   int columnCount_ = 0;
   int rowCount_ = 0;
   TColor legendBackColour_ = clWhite;
+  // One item's text while it is measured or drawn, reused: a paint measures
+  // every item's text.
+  mutable std::string itemText_;
 };
 
 }  // namespace pg::engine

@@ -38,7 +38,11 @@ int TCustomChartLegend::FitItemCount(int start, int itemSize) const {
 int TCustomChartLegend::WidestText(int count) const {
   auto& c = chart_.Canvas();
   int widest = 0;
-  for (int i = firstValue_; i < firstValue_ + count; ++i) widest = std::max(widest, c.MeasureTextWidth(LegendText(i)));
+  for (int i = firstValue_; i < firstValue_ + count; ++i) {
+    itemText_.clear();
+    AppendLegendText(itemText_, i);
+    widest = std::max(widest, c.MeasureTextWidth(itemText_));
+  }
   return widest;
 }
 
@@ -53,7 +57,9 @@ void TCustomChartLegend::PaintLegend() {
   // A shadow of 0 or less is not drawn, but a negative one still moves the box.
   const int shadow = shadowSize_;
   const int n = LegendItemCount();
-  const int wall = WidestText(n);
+  // The widest of all items lays out the columns of a top or bottom legend; a
+  // side legend is as wide as its shown rows (below) and never asks for it.
+  const int wall = Vertical() ? 0 : WidestText(n);
   colorBoxWidth_ = Round((wall + 4.0) * colorWidth_ * 0.01);
   const platform::TRect plot = chart_.PlotRect();
   const platform::TRect panel = chart_.PanelRect();
@@ -171,11 +177,12 @@ void TCustomChartLegend::DrawItem(int index, int position, int textX, int wall, 
   }
   c.SetBrush(kClearBrush);
   const platform::TRect symbol{x - 4 - colorBoxWidth_, y + 2, x - 4, y + h - 2};
-  const std::string text = LegendText(index);
-  if (!text.empty()) {
+  itemText_.clear();
+  AppendLegendText(itemText_, index);
+  if (!itemText_.empty()) {
     c.SetBackgroundMode(platform::kTransparent);
     c.SetTextAlignment(platform::kTaLeft | platform::kTaTop);
-    c.FlatTextOut(x, y, text);
+    c.FlatTextOut(x, y, itemText_);
     if (effectiveStyle_ == TLegendStyle::lsValues) {
       TChartSeries* s = FirstActiveSeries();
       DrawSymbol(s, s ? s->LegendToPoint(index) : -1, symbol);

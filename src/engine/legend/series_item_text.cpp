@@ -6,44 +6,50 @@
 
 namespace pg::engine {
 
-std::string SeriesItemText(const TChartSeries& series, int item, TLegendTextStyle style) {
-  if (item < 0) return {};
+void AppendSeriesItemText(std::string& out, const TChartSeries& series, int item, TLegendTextStyle style) {
+  if (item < 0) return;
   const int v = series.LegendToPoint(item);
-  if (v < 0 || v >= series.PointCount()) return {};
-  const std::string label = series.PointLabel(v);
-  std::string text;
-  if (style == TLegendTextStyle::ltsPlain) {
-    text = label;
-  } else {
-    const auto& list = series.MandatoryValueList();
-    const double value = list.ValueAt(v);
-    const std::string valueText = series.FormatValue(value);
-    auto percentText = [&] {
+  if (v < 0 || v >= series.PointCount()) return;
+  const std::size_t start = out.size();
+  const std::string& label = series.PointLabel(v);
+  const auto& list = series.MandatoryValueList();
+  const double value = list.ValueAt(v);
+  // The item's number: its value, or its share of the total for the percent styles.
+  auto appendNumber = [&] {
+    if (style == TLegendTextStyle::ltsLeftPercent || style == TLegendTextStyle::ltsRightPercent) {
       // The signed value: a negative slice shows a negative share here.
       const double total = list.TotalABS();
-      return series.FormatPercent(total == 0 ? 100.0 : value * 100 / total);
-    };
-    switch (style) {
-      case TLegendTextStyle::ltsPlain:
-        break;
-      case TLegendTextStyle::ltsLeftValue:
-        text = valueText + " " + label;
-        break;
-      case TLegendTextStyle::ltsRightValue:
-        text = label + " " + valueText;
-        break;
-      case TLegendTextStyle::ltsLeftPercent:
-        text = percentText() + " " + label;
-        break;
-      case TLegendTextStyle::ltsRightPercent:
-        text = label + " " + percentText();
-        break;
-      case TLegendTextStyle::ltsXValue:
-        text = series.FormatValue(series.XValues().ValueAt(v));
-        break;
+      series.AppendPercent(out, total == 0 ? 100.0 : value * 100 / total);
+    } else {
+      series.AppendValue(out, value);
     }
+  };
+  switch (style) {
+    case TLegendTextStyle::ltsPlain:
+      out += label;
+      break;
+    case TLegendTextStyle::ltsLeftValue:
+    case TLegendTextStyle::ltsLeftPercent:
+      appendNumber();
+      out += ' ';
+      out += label;
+      break;
+    case TLegendTextStyle::ltsRightValue:
+    case TLegendTextStyle::ltsRightPercent:
+      out += label;
+      out += ' ';
+      appendNumber();
+      break;
+    case TLegendTextStyle::ltsXValue:
+      series.AppendValue(out, series.XValues().ValueAt(v));
+      break;
   }
-  std::replace(text.begin(), text.end(), '\r', ' ');
+  std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '\r', ' ');
+}
+
+std::string SeriesItemText(const TChartSeries& series, int item, TLegendTextStyle style) {
+  std::string text;
+  AppendSeriesItemText(text, series, item, style);
   return text;
 }
 

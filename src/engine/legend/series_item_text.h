@@ -12,5 +12,7 @@ class TChartSeries;
 // composed by style; carriage returns become blanks. An item that names no point
 // (-1 included) gives an empty text.
 std::string SeriesItemText(const TChartSeries& series, int item, TLegendTextStyle style);
+// The same text appended to out (what out held stays as it was).
+void AppendSeriesItemText(std::string& out, const TChartSeries& series, int item, TLegendTextStyle style);
 
 }  // namespace pg::engine

@@ -141,17 +141,30 @@ TColor TChartSeries::PointColor(int index) const {
   return seriesColor_;
 }
 
-std::string TChartSeries::PointLabel(int index) const {
-  if (index < 0 || static_cast<std::size_t>(index) >= pointLabels_.size()) return {};
+const std::string& TChartSeries::PointLabel(int index) const {
+  static const std::string kNone;
+  if (index < 0 || static_cast<std::size_t>(index) >= pointLabels_.size()) return kNone;
   return pointLabels_[static_cast<std::size_t>(index)];
 }
 
 std::string TChartSeries::FormatValue(double value) const {
-  return text::FormatFloat(valueFormat_, value, platform::DecimalSeparator(), platform::ThousandSeparator());
+  std::string out;
+  AppendValue(out, value);
+  return out;
 }
 
 std::string TChartSeries::FormatPercent(double percent) const {
-  return text::FormatFloat(percentFormat_, percent, platform::DecimalSeparator(), platform::ThousandSeparator());
+  std::string out;
+  AppendPercent(out, percent);
+  return out;
+}
+
+void TChartSeries::AppendValue(std::string& out, double value) const {
+  text::AppendFloat(out, valueFormat_, value, platform::DecimalSeparator(), platform::ThousandSeparator());
+}
+
+void TChartSeries::AppendPercent(std::string& out, double percent) const {
+  text::AppendFloat(out, percentFormat_, percent, platform::DecimalSeparator(), platform::ThousandSeparator());
 }
 
 void TChartSeries::SetSeriesColor(TColor color) {

@@ -4,6 +4,7 @@
 // change. The pie series builds on it.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/series/series_marks.h"
@@ -64,11 +65,14 @@ class TChartSeries {
   // the palette colour of its index, else SeriesColor.
   TColor PointColor(int index) const;
   // The point's label, or "" when it has none.
-  std::string PointLabel(int index) const;
+  const std::string& PointLabel(int index) const;
 
-  // Formats numbers with ValueFormat / PercentFormat and the locale's separators.
+  // Formats numbers with ValueFormat / PercentFormat and the locale's separators
+  // (the Append forms add the number to a text being composed).
   std::string FormatValue(double value) const;
   std::string FormatPercent(double percent) const;
+  void AppendValue(std::string& out, double value) const;
+  void AppendPercent(std::string& out, double percent) const;
 
   // Properties: setters store a changed value and repaint the chart.
   TColor SeriesColor() const { return seriesColor_; }
@@ -91,8 +95,9 @@ class TChartSeries {
   TSeriesMarks& Marks() { return *marks_; }
   const TSeriesMarks& Marks() const { return *marks_; }
   bool MarksVisible() const { return marks_->Visible(); }
-  // The text of point i's mark for the marks' style.
-  virtual std::string MarkText(int index) const;
+  // The text of point i's mark for the marks' style; AppendMarkText adds it to out.
+  std::string MarkText(int index) const;
+  virtual void AppendMarkText(std::string& out, int index) const;
 
   // Legend items: how many the series shows and the point behind item k (a
   // series that hides points from the legend maps past them).
@@ -130,6 +135,12 @@ class TChartSeries {
   // Places point index's mark of measured size: anchor, label point and box
   // corner. False draws no mark (a series without placement draws none).
   virtual bool PlaceMark(int /*index*/, TSeriesMarkPosition& /*position*/) { return false; }
+  // Every point's mark text composed once for a paint, for measuring the widest
+  // and for drawing them (a paint used to compose each text twice, and each in
+  // a heap block of its own). The buffer is reused from paint to paint.
+  void ComposeMarkTexts();
+  // Point i's composed text; ComposeMarkTexts must have run in this paint.
+  std::string_view ComposedMarkText(int index) const;
 
  private:
   int CompareValues(const TChartValueList& list, int a, int b) const;
@@ -144,6 +155,11 @@ class TChartSeries {
   // Parallel to the values; may be shorter (a missing entry is no colour / no label).
   std::vector<TColor> pointColors_;
   std::vector<std::string> pointLabels_;  // "" is no label
+  // The composed mark texts, one after another, and where each ends; valid from
+  // ComposeMarkTexts to the end of DrawMarks.
+  std::string markTexts_;
+  std::vector<std::size_t> markTextEnds_;
+  bool markTextsComposed_ = false;
 
   TColor seriesColor_ = clDefault;
   bool colorEachPoint_;

@@ -208,8 +208,10 @@ platform::TPoint TPieSeries::ExplodedRadii(int index) const {
 int TPieSeries::MaxMarkWidth() {
   TCustomChart* chart = Chart();
   if (!chart) return 0;
+  ComposeMarkTexts();  // drawn by DrawMarks later in this paint
   int widest = 0;
-  for (int i = 0; i < PointCount(); ++i) widest = std::max(widest, chart->Canvas().MeasureTextWidth(MarkText(i)));
+  for (int i = 0; i < PointCount(); ++i)
+    widest = std::max(widest, chart->Canvas().MeasureTextWidth(ComposedMarkText(i)));
   return widest;
 }
 
@@ -244,11 +246,13 @@ void TPieSeries::DrawAllValues() {
   }
   sliceStart_ = PointAtAngle(0, radiusX_, radiusY_);
 
-  std::vector<int> order(static_cast<std::size_t>(PointCount()));
+  auto& order = drawOrder_;
+  order.resize(static_cast<std::size_t>(PointCount()));
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
   if (chart->View3D() && anyExploded_) {
     // Back to front: by the distance of each slice's centre from the top of the pie.
-    std::vector<double> key(order.size());
+    auto& key = drawOrderKeys_;
+    key.resize(order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
       double a = spans_[i].centerAngle + RotationRadians();
       if (a > kTwoPi) a -= kTwoPi;

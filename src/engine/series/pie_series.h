@@ -94,6 +94,9 @@ class TPieSeries : public TCircledSeries {
   bool usePatterns_ = false;
   std::vector<int> explode_;
   std::vector<TPieSliceSpan> spans_;
+  // The order slices are drawn in and its sort keys, reused from paint to paint.
+  std::vector<int> drawOrder_;
+  std::vector<double> drawOrderKeys_;
   bool anyExploded_ = false;
   platform::TPoint sliceStart_{};
   // Kept while the X values (which mark the grouped points) stay as they were.

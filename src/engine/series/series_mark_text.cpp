@@ -13,53 +13,101 @@ namespace {
 
 constexpr std::string_view kOfTotalFormat = "%s of %s";
 
-// The format with its two %s filled in order.
-std::string OfTotal(const std::string& percent, const std::string& total) {
-  std::string out(kOfTotalFormat);
-  for (const std::string* arg : {&percent, &total}) {
-    const auto at = out.find("%s");
+// The format appended with its two %s filled in order, each found after what
+// was filled before it (a percent text with a %s of its own takes the second).
+void AppendOfTotal(std::string& out, const TChartSeries& series, double percent, double total) {
+  std::string percentText, totalText;  // short: no heap block
+  series.AppendPercent(percentText, percent);
+  series.AppendValue(totalText, total);
+  const std::size_t start = out.size();
+  out.append(kOfTotalFormat);
+  for (const std::string* arg : {&percentText, &totalText}) {
+    const auto at = out.find("%s", start);
     if (at == std::string::npos) break;
     out.replace(at, 2, *arg);
   }
-  return out;
 }
 
 }  // namespace
 
 std::string TChartSeries::MarkText(int index) const {
-  if (index < 0 || index >= PointCount()) return {};
+  std::string text;
+  AppendMarkText(text, index);
+  return text;
+}
+
+void TChartSeries::AppendMarkText(std::string& out, int index) const {
+  if (index < 0 || index >= PointCount()) return;
   const auto& list = MandatoryValueList();
   const double value = list.ValueAt(index);
   const double total = list.TotalABS();
-  const std::string percent = FormatPercent(total == 0 ? 100.0 : std::fabs(value) * 100 / total);
-  const std::string label = PointLabel(index);
-  const std::string labelOrValue = label.empty() ? FormatValue(value) : label;
+  const double percent = total == 0 ? 100.0 : std::fabs(value) * 100 / total;
+  const std::string& label = PointLabel(index);
+  auto labelOrValue = [&] {
+    if (label.empty())
+      AppendValue(out, value);
+    else
+      out += label;
+  };
   switch (Marks().Style()) {
     case TSeriesMarksStyle::smsValue:
-      return FormatValue(value);
+      AppendValue(out, value);
+      return;
     case TSeriesMarksStyle::smsPercent:
-      return percent;
+      AppendPercent(out, percent);
+      return;
     case TSeriesMarksStyle::smsLabel:
-      return labelOrValue;
+      labelOrValue();
+      return;
     case TSeriesMarksStyle::smsLabelPercent:
-      return labelOrValue + " " + percent;
+      labelOrValue();
+      out += ' ';
+      AppendPercent(out, percent);
+      return;
     case TSeriesMarksStyle::smsLabelValue:
-      return labelOrValue + " " + FormatValue(value);
+      labelOrValue();
+      out += ' ';
+      AppendValue(out, value);
+      return;
     case TSeriesMarksStyle::smsLegend: {
       // The number is a legend item number, composed as the chart's legend composes it.
       const auto* chart = dynamic_cast<const TCustomChart*>(ParentChart());
       const auto style = chart ? chart->Legend().TextStyle() : TLegendTextStyle::ltsLeftValue;
-      return SeriesItemText(*this, index, style);
+      AppendSeriesItemText(out, *this, index, style);
+      return;
     }
     case TSeriesMarksStyle::smsPercentTotal:
-      return OfTotal(percent, FormatValue(total));
+      AppendOfTotal(out, *this, percent, total);
+      return;
     case TSeriesMarksStyle::smsLabelPercentTotal:
-      return labelOrValue + " " + OfTotal(percent, FormatValue(total));
+      labelOrValue();
+      out += ' ';
+      AppendOfTotal(out, *this, percent, total);
+      return;
     case TSeriesMarksStyle::smsXValue:
-      return text::FormatFloat("#,##0.###", XValues().ValueAt(index), platform::DecimalSeparator(),
-                               platform::ThousandSeparator());
+      text::AppendFloat(out, "#,##0.###", XValues().ValueAt(index), platform::DecimalSeparator(),
+                        platform::ThousandSeparator());
+      return;
   }
-  return {};
+}
+
+void TChartSeries::ComposeMarkTexts() {
+  const int n = PointCount();
+  markTexts_.clear();
+  markTextEnds_.clear();
+  markTextEnds_.reserve(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    AppendMarkText(markTexts_, i);
+    markTextEnds_.push_back(markTexts_.size());
+  }
+  markTextsComposed_ = true;
+}
+
+std::string_view TChartSeries::ComposedMarkText(int index) const {
+  const auto i = static_cast<std::size_t>(index);
+  if (index < 0 || i >= markTextEnds_.size()) return {};
+  const std::size_t begin = i == 0 ? 0 : markTextEnds_[i - 1];
+  return std::string_view(markTexts_).substr(begin, markTextEnds_[i] - begin);
 }
 
 }  // namespace pg::engine

@@ -68,10 +68,10 @@ class TSeriesMarks {
 
   // Box size of a mark text in the canvas font: the widest line plus a "W" by
   // the lines' height, both grown by the frame on each side when it is visible.
-  void MeasureBox(TCanvas3D& canvas, const std::string& text, TSeriesMarkPosition& position) const;
+  void MeasureBox(TCanvas3D& canvas, std::string_view text, TSeriesMarkPosition& position) const;
   // Stores the position of point index (a custom one wins), then draws the
   // arrow, the box and the text of one mark.
-  void DrawMark(TCustomChart& chart, int index, const std::string& text, TColor pointColour,
+  void DrawMark(TCustomChart& chart, int index, std::string_view text, TColor pointColour,
                 TSeriesMarkPosition position);
 
  private:

@@ -9,7 +9,7 @@
 
 namespace pg::engine {
 
-void TSeriesMarks::MeasureBox(TCanvas3D& canvas, const std::string& text, TSeriesMarkPosition& position) const {
+void TSeriesMarks::MeasureBox(TCanvas3D& canvas, std::string_view text, TSeriesMarkPosition& position) const {
   int width = 0, lines = 0;
   ForEachMarkLine(text, [&](std::string_view line) {
     width = std::max(width, canvas.MeasureTextWidth(line));
@@ -21,7 +21,7 @@ void TSeriesMarks::MeasureBox(TCanvas3D& canvas, const std::string& text, TSerie
   position.boxHeight = height + 2 * FrameRoom();
 }
 
-void TSeriesMarks::DrawMark(TCustomChart& chart, int index, const std::string& text, TColor pointColour,
+void TSeriesMarks::DrawMark(TCustomChart& chart, int index, std::string_view text, TColor pointColour,
                             TSeriesMarkPosition position) {
   auto& c = chart.Canvas();
   TSeriesMarkPosition& stored = PositionAt(index);
@@ -80,22 +80,29 @@ void TChartSeries::DrawMarks() {
   if (!chart) return;
   auto& c = chart->Canvas();
   auto& marks = Marks();
+  // Measuring the widest mark composed the texts earlier in this paint, if the
+  // series measures it.
+  if (!markTextsComposed_ || markTextEnds_.size() != static_cast<std::size_t>(PointCount())) ComposeMarkTexts();
+  TFontSpec font = marks.Font().Value();
+  if (chart->View3D() && chart->View3DOptions().ZoomText())
+    font.size = std::max(1, Round(font.size * 0.01 * chart->View3DOptions().Zoom()));
+  bool fontSelected = false;
   const bool clip = marks.Clip();
   if (clip) c.ClipChartBox(chart->PlotRect(), 0, chart->ChartDepth());
   for (int i = 0; i < PointCount(); ++i) {
     const TColor colour = PointColor(i);
     if (colour == clNone) continue;
-    const std::string text = MarkText(i);
+    const std::string_view text = ComposedMarkText(i);
     if (text.empty()) continue;
-    TFontSpec font = marks.Font().Value();
-    if (chart->View3D() && chart->View3DOptions().ZoomText())
-      font.size = std::max(1, Round(font.size * 0.01 * chart->View3DOptions().Zoom()));
-    chart->UseFont(font);
+    // Selected once, at the first mark: nothing in between selects another.
+    if (!fontSelected) chart->UseFont(font);
+    fontSelected = true;
     TSeriesMarkPosition position;
     marks.MeasureBox(c, text, position);
     if (PlaceMark(i, position)) marks.DrawMark(*chart, i, text, colour, position);
   }
   if (clip) c.Unclip();
+  markTextsComposed_ = false;
 }
 
 }  // namespace pg::engine

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
+#include <string>
 
 namespace pg::text {
 namespace {
@@ -28,6 +28,14 @@ RoundedDecimal RoundToPlaces(double magnitude, std::size_t places) {
   RoundedDecimal result;
   result.fraction.assign(places, '0');
   if (magnitude == 0) return result;
+  // A whole number below 10^15 is its own 18-digit decimal form: its digits
+  // (the legend's values mostly are such).
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(magnitude)).ptr;
+    result.integer.assign(digits, end);
+    return result;
+  }
 
   char buf[64];
   const auto conv = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 17);
@@ -43,33 +51,36 @@ RoundedDecimal RoundToPlaces(double magnitude, std::size_t places) {
   const std::size_t sign = e + 1 + (text[e + 1] == '+' ? 1 : 0);  // from_chars takes no '+'
   std::from_chars(text.data() + sign, text.data() + text.size(), exponent);
 
-  // Digit k stands for 10^(exponent - k); keep those down to 10^-places.
+  // Digit k stands for 10^(exponent - k); keep those down to 10^-places. One
+  // more place than the digits for a carry.
   const std::int64_t keep = exponent + static_cast<std::int64_t>(places) + 1;
-  std::string kept;
+  char keptBuffer[sizeof buf + 1];
+  char* kept = keptBuffer + 1;
+  std::size_t keptSize = 0;
   if (keep <= 0) {
     if (keep < 0 || digits[0] < '5') return result;
-    kept = "1";  // rounds up to one unit of the last place
+    kept[keptSize++] = '1';  // rounds up to one unit of the last place
     exponent = -static_cast<std::int64_t>(places);
   } else if (keep < static_cast<std::int64_t>(digits.size())) {
-    const auto k = static_cast<std::size_t>(keep);
-    kept.assign(digits.substr(0, k));
-    if (digits[k] >= '5') {
-      std::size_t i = k;
+    keptSize = static_cast<std::size_t>(keep);
+    digits.copy(kept, keptSize);
+    if (digits[keptSize] >= '5') {
+      std::size_t i = keptSize;
       while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
       if (i == 0) {
-        kept.insert(kept.begin(), '1');
+        *--kept = '1';
+        ++keptSize;
         ++exponent;
       } else {
         ++kept[i - 1];
       }
     }
   } else {
-    kept.assign(digits);
+    keptSize = digits.copy(kept, digits.size());
   }
 
   auto digitAt = [&](std::int64_t index) {
-    return index >= 0 && index < static_cast<std::int64_t>(kept.size()) ? kept[static_cast<std::size_t>(index)]
-                                                                         : '0';
+    return index >= 0 && index < static_cast<std::int64_t>(keptSize) ? kept[static_cast<std::size_t>(index)] : '0';
   };
   for (std::int64_t i = 0; i <= exponent; ++i) result.integer.push_back(digitAt(i));
   const auto first = result.integer.find_first_not_of('0');
@@ -79,16 +90,38 @@ RoundedDecimal RoundToPlaces(double magnitude, std::size_t places) {
   return result;
 }
 
-enum class TokenKind { kDigit, kPoint, kLiteral };
+enum class TokenKind { kDigit, kPoint, kGroup, kLiteral };
 
-struct Token {
-  TokenKind kind;
-  std::string_view text;  // literal text
-};
+// Calls visit(kind, text) for each token of a section in turn: a digit place
+// (text "0" or "#"), the first decimal point, a grouping comma before it, or
+// literal text. Read anew where needed: a paint formats thousands of numbers,
+// and a token list would be a heap block each time.
+template <typename Visit>
+void ForEachToken(std::string_view section, Visit&& visit) {
+  bool point = false;
+  for (std::size_t i = 0; i < section.size(); ++i) {
+    const char c = section[i];
+    if (c == '0' || c == '#') {
+      visit(TokenKind::kDigit, section.substr(i, 1));
+    } else if (c == '.') {
+      if (!point) visit(TokenKind::kPoint, std::string_view{});
+      point = true;
+    } else if (c == ',') {
+      if (!point) visit(TokenKind::kGroup, std::string_view{});
+    } else if (c == '"' || c == '\'') {
+      const std::size_t close = section.find(c, i + 1);
+      const std::size_t end = close == std::string_view::npos ? section.size() : close;
+      visit(TokenKind::kLiteral, section.substr(i + 1, end - i - 1));
+      i = end;
+    } else {
+      visit(TokenKind::kLiteral, section.substr(i, 1));
+    }
+  }
+}
 
-// One section of a picture, read into tokens and digit counts.
+// One section of a picture and its digit counts.
 struct Layout {
-  std::vector<Token> tokens;
+  std::string_view section;
   std::size_t integerPlaces = 0;
   std::size_t decimalPlaces = 0;
   std::size_t minIntegerDigits = 0;  // from the first '0' to the decimal point
@@ -99,50 +132,48 @@ struct Layout {
 
 Layout ReadSection(std::string_view section) {
   Layout layout;
-  layout.tokens.reserve(section.size());  // at most a token a character: one allocation
+  layout.section = section;
   std::size_t firstZero = std::string_view::npos;  // among integer places
-  for (std::size_t i = 0; i < section.size(); ++i) {
-    const char c = section[i];
-    if (c == '0' || c == '#') {
-      layout.tokens.push_back({TokenKind::kDigit, {}});
-      if (!layout.hasPoint) {
-        if (c == '0' && firstZero == std::string_view::npos) firstZero = layout.integerPlaces;
-        ++layout.integerPlaces;
-      } else {
-        ++layout.decimalPlaces;
-        if (c == '0') layout.minDecimalDigits = layout.decimalPlaces;
-      }
-    } else if (c == '.') {
-      if (!layout.hasPoint) layout.tokens.push_back({TokenKind::kPoint, {}});
-      layout.hasPoint = true;
-    } else if (c == ',') {
-      if (!layout.hasPoint) layout.grouping = true;
-    } else if (c == '"' || c == '\'') {
-      const std::size_t close = section.find(c, i + 1);
-      const std::size_t end = close == std::string_view::npos ? section.size() : close;
-      layout.tokens.push_back({TokenKind::kLiteral, section.substr(i + 1, end - i - 1)});
-      i = end;
-    } else {
-      layout.tokens.push_back({TokenKind::kLiteral, section.substr(i, 1)});
+  ForEachToken(section, [&](TokenKind kind, std::string_view text) {
+    switch (kind) {
+      case TokenKind::kDigit:
+        if (!layout.hasPoint) {
+          if (text[0] == '0' && firstZero == std::string_view::npos) firstZero = layout.integerPlaces;
+          ++layout.integerPlaces;
+        } else {
+          ++layout.decimalPlaces;
+          if (text[0] == '0') layout.minDecimalDigits = layout.decimalPlaces;
+        }
+        break;
+      case TokenKind::kPoint:
+        layout.hasPoint = true;
+        break;
+      case TokenKind::kGroup:
+        layout.grouping = true;
+        break;
+      case TokenKind::kLiteral:
+        break;
     }
-  }
+  });
   if (firstZero != std::string_view::npos) layout.minIntegerDigits = layout.integerPlaces - firstZero;
   return layout;
 }
 
-std::string Render(const Layout& layout, const RoundedDecimal& number, bool minus, char decimalSeparator,
-                   char thousandSeparator) {
-  std::string integer = number.integer;
-  if (integer.size() < layout.minIntegerDigits) integer.insert(0, layout.minIntegerDigits - integer.size(), '0');
+void Render(std::string& out, const Layout& layout, const RoundedDecimal& number, bool minus, char decimalSeparator,
+            char thousandSeparator) {
+  // The integer digits with the required leading zeros, digit p (0 = units) at n - 1 - p.
+  const std::size_t zeros =
+      number.integer.size() < layout.minIntegerDigits ? layout.minIntegerDigits - number.integer.size() : 0;
+  const std::size_t n = zeros + number.integer.size();
+  auto integerDigit = [&](std::size_t p) { return n - 1 - p < zeros ? '0' : number.integer[n - 1 - p - zeros]; };
   std::size_t fractionLength = number.fraction.find_last_not_of('0');
   fractionLength = fractionLength == std::string::npos ? 0 : fractionLength + 1;
   fractionLength = std::max(fractionLength, layout.minDecimalDigits);
 
-  std::string out = minus ? "-" : "";
-  const std::size_t n = integer.size();
+  if (minus) out.push_back('-');
   // Integer digit at position p (0 = units), with its group separator.
   auto emitIntegerDigit = [&](std::size_t p) {
-    out.push_back(integer[n - 1 - p]);
+    out.push_back(integerDigit(p));
     if (layout.grouping && p > 0 && p % 3 == 0 && thousandSeparator != '\0') out.push_back(thousandSeparator);
   };
   auto emitIntegerFrom = [&](std::size_t lowest) {
@@ -152,8 +183,8 @@ std::string Render(const Layout& layout, const RoundedDecimal& number, bool minu
   std::size_t integerPlace = layout.integerPlaces;  // places still to come before the point
   std::size_t decimalPlace = 0;
   bool afterPoint = false;
-  for (const Token& token : layout.tokens) {
-    switch (token.kind) {
+  ForEachToken(layout.section, [&](TokenKind kind, std::string_view text) {
+    switch (kind) {
       case TokenKind::kDigit:
         if (!afterPoint) {
           const std::size_t p = --integerPlace;
@@ -171,21 +202,21 @@ std::string Render(const Layout& layout, const RoundedDecimal& number, bool minu
         if (fractionLength > 0) out.push_back(decimalSeparator);
         afterPoint = true;
         break;
+      case TokenKind::kGroup:
+        break;
       case TokenKind::kLiteral:
-        out.append(token.text);
+        out.append(text);
         break;
     }
-  }
+  });
   if (layout.integerPlaces == 0 && !layout.hasPoint) emitIntegerFrom(0);
-  return out;
 }
 
 // The shortest form with 15 significant digits: "1234.5", "1E20", "1E-5".
-std::string FormatGeneral(double value, char decimalSeparator) {
+void AppendGeneral(std::string& out, double value, char decimalSeparator) {
   char buf[64];
   const auto conv = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-  std::string text(buf, conv.ptr);
-  std::string out;
+  const std::string_view text(buf, static_cast<std::size_t>(conv.ptr - buf));
   const std::size_t e = text.find('e');
   for (char c : text.substr(0, e)) out.push_back(c == '.' ? decimalSeparator : c);
   if (e != std::string::npos) {
@@ -196,7 +227,6 @@ std::string FormatGeneral(double value, char decimalSeparator) {
     while (i + 1 < text.size() && text[i] == '0') ++i;
     out.append(text.substr(i));
   }
-  return out;
 }
 
 // Up to three sections; ';' inside quoted text does not split, and sections
@@ -231,10 +261,16 @@ Sections SplitSections(std::string_view picture) {
 
 }  // namespace
 
-std::string FormatFloat(std::string_view picture, double value, char decimalSeparator,
-                        char thousandSeparator) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+void AppendFloat(std::string& out, std::string_view picture, double value, char decimalSeparator,
+                 char thousandSeparator) {
+  if (std::isnan(value)) {
+    out.append("NAN");
+    return;
+  }
+  if (std::isinf(value)) {
+    out.append(value < 0 ? "-INF" : "INF");
+    return;
+  }
 
   const Sections split = SplitSections(picture);
   const auto& sections = split.part;
@@ -245,7 +281,10 @@ std::string FormatFloat(std::string_view picture, double value, char decimalSepa
     chosen = 1;
     minus = false;
   }
-  if (sections[chosen].empty()) return FormatGeneral(value, decimalSeparator);
+  if (sections[chosen].empty()) {
+    AppendGeneral(out, value, decimalSeparator);
+    return;
+  }
 
   Layout layout = ReadSection(sections[chosen]);
   RoundedDecimal number = RoundToPlaces(std::fabs(value), layout.decimalPlaces);
@@ -256,7 +295,14 @@ std::string FormatFloat(std::string_view picture, double value, char decimalSepa
       number = RoundToPlaces(0, layout.decimalPlaces);
     }
   }
-  return Render(layout, number, minus, decimalSeparator, thousandSeparator);
+  Render(out, layout, number, minus, decimalSeparator, thousandSeparator);
+}
+
+std::string FormatFloat(std::string_view picture, double value, char decimalSeparator,
+                        char thousandSeparator) {
+  std::string out;
+  AppendFloat(out, picture, value, decimalSeparator, thousandSeparator);
+  return out;
 }
 
 }  // namespace pg::text

@@ -25,5 +25,8 @@ namespace pg::text {
 // NaN and infinities give "NAN", "INF" and "-INF".
 std::string FormatFloat(std::string_view picture, double value, char decimalSeparator,
                         char thousandSeparator);
+// FormatFloat appended to out: texts composed of numbers are built in place.
+void AppendFloat(std::string& out, std::string_view picture, double value, char decimalSeparator,
+                 char thousandSeparator);
 
 }  // namespace pg::text

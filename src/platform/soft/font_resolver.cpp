@@ -108,6 +108,11 @@ std::string FamilyFor(const std::string& face) {
   return kFallbackFamily;
 }
 
+bool ResolvesAlike(const Font& a, const Font& b) {
+  return a.height == b.height && (a.weight >= 600) == (b.weight >= 600) && a.italic == b.italic &&
+         a.charset == b.charset && a.face == b.face;
+}
+
 std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
   // What one kept font costs: the two scaled fonts with cairo's metrics of the
   // glyphs used, and the byte table.
@@ -115,7 +120,7 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
   constexpr std::size_t kBudget = 64 * kFontBytes;
   static LruCache<std::tuple<std::string, int, bool, bool, int>, std::shared_ptr<ResolvedFont>> cache(kBudget);
   static std::uint64_t serials = 0;
-  const bool bold = font.weight >= 600;
+  const bool bold = font.weight >= 600;  // as ResolvesAlike tells requests apart
   const std::string family = FamilyFor(font.face);
   const auto key = std::make_tuple(family, font.height, bold, font.italic, font.charset);
   if (auto* known = cache.Find(key)) return *known;

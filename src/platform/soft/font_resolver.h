@@ -49,4 +49,8 @@ std::string FamilyFor(const std::string& face);
 // first; a font still selected somewhere lives on with its user.
 std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font);
 
+// Whether two requests resolve to the same font (underline and strike-out are
+// drawn over it, not part of it).
+bool ResolvesAlike(const Font& a, const Font& b);
+
 }  // namespace pg::platform::soft

@@ -3,6 +3,7 @@
 // used first: fonts and glyphs are asked for at whatever sizes scripts use, and
 // every size kept for good would grow the host without bound.
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <map>
 #include <utility>
@@ -35,6 +36,9 @@ class LruCache {
   }
 
   std::size_t UsedBytes() const { return used_; }
+  // How many entries have been dropped or replaced so far: a value pointer taken
+  // from Find or Put stays good while this count stays the same.
+  std::uint64_t Erasures() const { return erasures_; }
   std::size_t Size() const { return index_.size(); }
 
  private:
@@ -49,10 +53,12 @@ class LruCache {
     used_ -= it->second->bytes;
     order_.erase(it->second);
     index_.erase(it);
+    ++erasures_;
   }
 
   std::size_t budget_;
   std::size_t used_ = 0;
+  std::uint64_t erasures_ = 0;
   std::list<Entry> order_;  // most recently used first
   std::map<Key, typename std::list<Entry>::iterator> index_;
 };

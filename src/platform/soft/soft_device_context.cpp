@@ -104,14 +104,16 @@ void SoftDeviceContext::BrushChanged() {
     }
 }
 
-void SoftDeviceContext::FontChanged() {
-  font_.reset();
-  fontResolved_ = false;
-}
+void SoftDeviceContext::FontChanged() { fontResolved_ = false; }
 
 const ResolvedFont* SoftDeviceContext::Font() {
   if (!fontResolved_) {
-    font_ = ResolveFont(GetFont());
+    // Selecting the font in use again (the marks select theirs for each mark)
+    // keeps it without looking it up.
+    if (!font_ || !ResolvesAlike(GetFont(), resolvedFor_)) {
+      font_ = ResolveFont(GetFont());
+      resolvedFor_ = GetFont();
+    }
     fontResolved_ = true;
   }
   return font_.get();

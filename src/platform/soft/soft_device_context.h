@@ -86,6 +86,7 @@ class SoftDeviceContext final : public DeviceContext {
   int patternWidth_ = 0;
   int patternHeight_ = 0;
   std::shared_ptr<const ResolvedFont> font_;
+  platform::Font resolvedFor_;  // the request font_ was resolved for
   bool fontResolved_ = false;
 };
 

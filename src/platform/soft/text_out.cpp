@@ -9,16 +9,16 @@ namespace pg::platform::soft {
 void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
   const ResolvedFont* font = Font();
   if (!font || text.empty()) return;
-  const TextLayout layout = LayOutText(*font, text);
+  const int width = MeasureText(*font, text);
   const TextMetrics& m = font->metrics;
   const unsigned align = GetTextAlign();
   int left = std::clamp(x, -(1 << 27), 1 << 27), top = std::clamp(y, -(1 << 27), 1 << 27);
-  if ((align & kTaCenter) == kTaCenter) left -= layout.width / 2;
-  else if (align & kTaRight) left -= layout.width;
+  if ((align & kTaCenter) == kTaCenter) left -= width / 2;
+  else if (align & kTaRight) left -= width;
   if ((align & kTaBaseline) == kTaBaseline) top -= m.ascent;
   else if (align & kTaBottom) top -= m.height;
 
-  const TRect cell{left, top, left + layout.width, top + m.height};
+  const TRect cell{left, top, left + width, top + m.height};
   const TRect around{cell.left - m.height - 2, cell.top - m.height - 2, cell.right + m.height + 2,
                      cell.bottom + m.height + 2};
   const TRect bounds = WorkArea();
@@ -33,15 +33,19 @@ void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
   }
   PaintSource ink;
   ink.color = DrawColor(GetTextColor());
+  if (!clip_) {
+    FillTextPixels(surface_, area, ink.color, *font, text, width, left, top, GetFont().underline, GetFont().strikeOut);
+    return;
+  }
   PaintShape(surface_, area, ink, kRopCopy, clip_.get(), [&](SpanSink& glyphs) {
-    AddTextPixels(glyphs, *font, layout, left, top, GetFont().underline, GetFont().strikeOut);
+    AddTextPixels(glyphs, *font, text, width, left, top, GetFont().underline, GetFont().strikeOut);
   });
 }
 
 TSize SoftDeviceContext::TextExtent(std::string_view text) {
   const ResolvedFont* font = Font();
   if (!font) return {};
-  return TSize{LayOutText(*font, text).width, font->metrics.height};
+  return TSize{MeasureText(*font, text), font->metrics.height};
 }
 
 TextMetrics SoftDeviceContext::GetFontMetrics() {

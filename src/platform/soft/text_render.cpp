@@ -1,10 +1,13 @@
 #include "platform/soft/text_render.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "platform/codepage_table.h"
 #include "platform/soft/lru_cache.h"
@@ -43,31 +46,47 @@ unsigned long GlyphOf(cairo_scaled_font_t* font, std::uint32_t cp) {
 
 constexpr std::int64_t kMaxWidth = 1 << 28;
 
-}  // namespace
+// Asks cairo for a code page byte's glyph and advance, on the byte's first use.
+[[gnu::noinline]] void LearnByteGlyph(const ResolvedFont& font, unsigned char byte) {
+  auto& known = font.byteGlyphs[byte];
+  const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(byte, font.codePage));
+  cairo_glyph_t g{glyph, 0, 0};
+  cairo_text_extents_t ext;
+  cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
+  known.glyph = glyph;
+  known.advance = static_cast<int>(std::lround(ext.x_advance));
+  known.known = true;
+}
 
-TextLayout LayOutText(const ResolvedFont& font, std::string_view bytes) {
-  TextLayout out;
-  if (!font.scaled) return out;
-  out.glyphs.reserve(bytes.size());
-  out.offsets.reserve(bytes.size());
-  for (char c : bytes) {
-    auto& known = font.byteGlyphs[static_cast<unsigned char>(c)];
-    if (!known.known) {
-      const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(static_cast<unsigned char>(c), font.codePage));
-      cairo_glyph_t g{glyph, 0, 0};
-      cairo_text_extents_t ext;
-      cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
-      known.glyph = glyph;
-      known.advance = static_cast<int>(std::lround(ext.x_advance));
-      known.known = true;
-    }
-    out.glyphs.push_back(known.glyph);
-    out.offsets.push_back(out.width);
+const ResolvedFont::ByteGlyph& ByteGlyphOf(const ResolvedFont& font, unsigned char byte) {
+  const auto& known = font.byteGlyphs[byte];
+  if (!known.known) [[unlikely]]
+    LearnByteGlyph(font, byte);
+  return known;
+}
+
+// Calls visit(byte, glyph, pen x from the text's left edge) for each byte of the
+// text in turn and returns the text's extent: measuring and drawing walk the
+// same advances, so text is as wide drawn as measured.
+template <typename Visit>
+int ForEachGlyph(const ResolvedFont& font, std::string_view bytes, Visit&& visit) {
+  if (!font.scaled) return 0;
+  int width = 0;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    const auto& glyph = ByteGlyphOf(font, byte);
+    visit(byte, glyph.glyph, width);
     // Kept within reach of any surface: a long text in a huge font would
     // otherwise overflow.
-    out.width = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{out.width} + known.advance, -kMaxWidth, kMaxWidth));
+    width = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{width} + glyph.advance, -kMaxWidth, kMaxWidth));
   }
-  return out;
+  return width;
+}
+
+}  // namespace
+
+int MeasureText(const ResolvedFont& font, std::string_view bytes) {
+  return ForEachGlyph(font, bytes, [](unsigned char, unsigned long, int) {});
 }
 
 namespace {
@@ -84,6 +103,11 @@ struct GlyphRun {
   int y, x0, x1;  // x1 exclusive
 };
 using GlyphRuns = std::vector<GlyphRun>;
+// A kept glyph: its runs and the box around them, from the pen.
+struct GlyphInk {
+  GlyphRuns runs;
+  TRect box{};
+};
 
 // The ink pixels (at half coverage or more) of an A8 mask whose pixel (0, 0)
 // lies at (originX, originY) from the pen, as runs.
@@ -104,14 +128,15 @@ void CollectRuns(cairo_surface_t* mask, int w, int h, int originX, int originY, 
 
 // Renders one small glyph whole, the way text is drawn on the soft platform:
 // without smoothing.
-GlyphRuns RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
-  GlyphRuns runs;
+GlyphInk RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
+  GlyphInk ink;
+  GlyphRuns& runs = ink.runs;
   const int pad = 2 * (font.metrics.height + 2);
   cairo_glyph_t g{glyph, 0, 0};
   cairo_text_extents_t drawn;
   cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &drawn);
   const double reach = std::fabs(drawn.x_advance) + std::fabs(drawn.width) + std::fabs(drawn.x_bearing);
-  if (!(reach < 16000)) return runs;
+  if (!(reach < 16000)) return ink;
   const int w = static_cast<int>(reach) + 2 * pad, h = font.metrics.height + 2 * pad;
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
   if (cairo_surface_status(mask) == CAIRO_STATUS_SUCCESS) {
@@ -126,28 +151,67 @@ GlyphRuns RenderWholeGlyph(const ResolvedFont& font, unsigned long glyph) {
   }
   cairo_surface_destroy(mask);
   runs.shrink_to_fit();
-  return runs;
+  if (!runs.empty()) {
+    ink.box = TRect{runs.front().x0, runs.front().y, runs.front().x1, runs.back().y + 1};  // runs go down the rows
+    for (const GlyphRun& r : runs) {
+      ink.box.left = std::min(ink.box.left, r.x0);
+      ink.box.right = std::max(ink.box.right, r.x1);
+    }
+  }
+  return ink;
 }
 
 // The kept glyphs of every font, within one budget.
-const GlyphRuns& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
+using KeptGlyphs = LruCache<std::pair<std::uint64_t, unsigned long>, GlyphInk>;
+KeptGlyphs& AllKeptGlyphs() {
   constexpr std::size_t kBudget = 8 * 1024 * 1024;
-  static LruCache<std::pair<std::uint64_t, unsigned long>, GlyphRuns> kept(kBudget);
-  static const GlyphRuns kNone;
+  static KeptGlyphs kept(kBudget);
+  return kept;
+}
+
+const GlyphInk& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
+  static const GlyphInk kNone;
+  auto& kept = AllKeptGlyphs();
   const auto key = std::make_pair(font.serial, glyph);
-  if (const GlyphRuns* known = kept.Find(key)) return *known;
-  GlyphRuns runs = RenderWholeGlyph(font, glyph);
-  const std::size_t bytes = sizeof(GlyphRuns) + 64 + runs.size() * sizeof(GlyphRun);
-  const GlyphRuns* stored = kept.Put(key, std::move(runs), bytes);
+  if (const GlyphInk* known = kept.Find(key)) return *known;
+  GlyphInk ink = RenderWholeGlyph(font, glyph);
+  const std::size_t bytes = sizeof(GlyphInk) + 64 + ink.runs.size() * sizeof(GlyphRun);
+  const GlyphInk* stored = kept.Put(key, std::move(ink), bytes);
   return stored ? *stored : kNone;
+}
+
+// The kept glyph of each code page byte of the font drawn last, taken from the
+// kept glyphs once: looking each glyph of every text up there cost a tree walk.
+// Good while the kept glyphs drop nothing.
+const GlyphInk& KeptByteGlyph(const ResolvedFont& font, unsigned char byte, unsigned long glyph) {
+  struct Memo {
+    std::uint64_t serial = 0;
+    std::uint64_t erasures = 0;
+    std::array<const GlyphInk*, 256> runs{};
+  };
+  static Memo memo;
+  const auto& kept = AllKeptGlyphs();
+  if (memo.serial != font.serial || memo.erasures != kept.Erasures()) {
+    memo.runs.fill(nullptr);
+    memo.serial = font.serial;
+    memo.erasures = kept.Erasures();
+  }
+  if (const GlyphInk* known = memo.runs[byte]) return *known;
+  const GlyphInk& runs = KeptGlyph(font, glyph);
+  if (memo.erasures != kept.Erasures()) {  // keeping this one dropped others
+    memo.runs.fill(nullptr);
+    memo.erasures = kept.Erasures();
+  }
+  memo.runs[byte] = &runs;
+  return runs;
 }
 
 // Renders the part of a large glyph, whose pen stands at (penX, penY), that
 // falls within `seen`: its outline filled without smoothing on a mask of that
 // part's size alone, so a letter of thousands of pixels costs what its visible
 // piece does.
-void AddSeenGlyph(SpanSink& out, const ResolvedFont& font, unsigned long glyph, int penX, int penY,
-                  const TRect& seen) {
+template <typename Sink>
+void AddSeenGlyph(Sink& out, const ResolvedFont& font, unsigned long glyph, int penX, int penY, const TRect& seen) {
   cairo_glyph_t g{glyph, 0, 0};
   cairo_text_extents_t ink;
   cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &ink);
@@ -179,40 +243,96 @@ void AddSeenGlyph(SpanSink& out, const ResolvedFont& font, unsigned long glyph, 
   cairo_surface_destroy(mask);
 }
 
-}  // namespace
+// Text pixels of a solid copy without a clip, stored straight into the rows of
+// the surface within `bounds`, as the painter stores such runs (text is the
+// most runs a paint has, few pixels each).
+class RowFiller {
+ public:
+  RowFiller(Surface& surface, const TRect& bounds, std::uint32_t color)
+      : surface_(surface),
+        bounds_(bounds),
+        inside_{std::max(bounds.left, 0), std::max(bounds.top, 0), std::min(bounds.right, surface.Width()),
+                std::min(bounds.bottom, surface.Height())},
+        color_(color) {}
+  const TRect& Bounds() const { return bounds_; }
+  void AddSpan(int y, int x0, int x1) {
+    if (y < inside_.top || y >= inside_.bottom) return;
+    x0 = std::max(x0, inside_.left);
+    x1 = std::min(x1, inside_.right);
+    Fill(y, x0, x1);
+  }
+  // Whether a box lies wholly within the rows stored into, so its runs need no cutting.
+  bool Holds(const TRect& r) const {
+    return r.left >= inside_.left && r.right <= inside_.right && r.top >= inside_.top && r.bottom <= inside_.bottom;
+  }
+  void Fill(int y, int x0, int x1) {
+    std::uint32_t* row = surface_.Row(y);
+    for (int x = x0; x < x1; ++x) row[x] = color_;
+  }
 
-void AddTextPixels(SpanSink& out, const ResolvedFont& font, const TextLayout& layout, int left, int top,
-                   bool underline, bool strikeOut) {
-  if (!font.scaled || layout.glyphs.empty()) return;
+ private:
+  Surface& surface_;
+  TRect bounds_;
+  TRect inside_;
+  std::uint32_t color_;
+};
+
+template <typename Sink>
+void AddTextPixelsTo(Sink& out, const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
+                     bool underline, bool strikeOut) {
+  if (!font.scaled || bytes.empty()) return;
   const int ascent = font.metrics.ascent;
   // Room for glyphs that reach outside their advance (italics, overhangs);
   // ink beyond it is cut off.
   const int pad = font.metrics.height + 2;
   const TRect bounds = out.Bounds();
   const TRect seen{std::max(bounds.left, left - pad), std::max(bounds.top, top - pad),
-                   std::min(bounds.right, left + layout.width + pad), std::min(bounds.bottom, top + font.metrics.height + pad)};
+                   std::min(bounds.right, left + width + pad), std::min(bounds.bottom, top + font.metrics.height + pad)};
   if (seen.left >= seen.right || seen.top >= seen.bottom) return;
   const int penY = top + ascent;
-  for (std::size_t i = 0; i < layout.glyphs.size(); ++i) {
-    const int penX = left + layout.offsets[i];
+  ForEachGlyph(font, bytes, [&](unsigned char byte, unsigned long glyph, int offset) {
+    const int penX = left + offset;
     if (font.metrics.height > kKeptGlyphHeight) {
-      AddSeenGlyph(out, font, layout.glyphs[i], penX, penY, seen);
-      continue;
+      AddSeenGlyph(out, font, glyph, penX, penY, seen);
+      return;
     }
-    for (const GlyphRun& r : KeptGlyph(font, layout.glyphs[i])) {
+    const GlyphInk& ink = KeptByteGlyph(font, byte, glyph);
+    if constexpr (std::is_same_v<Sink, RowFiller>) {
+      // Most glyphs are wholly seen and on the surface: their runs go as they are.
+      const TRect placed{penX + ink.box.left, penY + ink.box.top, penX + ink.box.right, penY + ink.box.bottom};
+      if (placed.left >= seen.left && placed.right <= seen.right && placed.top >= seen.top &&
+          placed.bottom <= seen.bottom && out.Holds(placed)) {
+        for (const GlyphRun& r : ink.runs) out.Fill(penY + r.y, penX + r.x0, penX + r.x1);
+        return;
+      }
+    }
+    for (const GlyphRun& r : ink.runs) {
       const int y = penY + r.y;
       if (y < seen.top || y >= seen.bottom) continue;
       out.AddSpan(y, std::max(seen.left, penX + r.x0), std::min(seen.right, penX + r.x1));
     }
-  }
+  });
 
   const int baseline = top + ascent;
   auto bar = [&](double offsetBelowBaseline, double thickness) {
     const int y0 = baseline + static_cast<int>(std::lround(offsetBelowBaseline));
-    for (int t = 0; t < static_cast<int>(thickness); ++t) out.AddSpan(y0 + t, left, left + layout.width);
+    for (int t = 0; t < static_cast<int>(thickness); ++t) out.AddSpan(y0 + t, left, left + width);
   };
   if (underline) bar(std::max(1.0, font.underlinePosition), font.underlineThickness);
   if (strikeOut) bar(-font.strikeoutPosition, font.strikeoutThickness);
+}
+
+}  // namespace
+
+void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
+                   bool underline, bool strikeOut) {
+  AddTextPixelsTo(out, font, bytes, width, left, top, underline, strikeOut);
+}
+
+void FillTextPixels(Surface& surface, const TRect& bounds, std::uint32_t color, const ResolvedFont& font,
+                    std::string_view bytes, int width, int left, int top, bool underline, bool strikeOut) {
+  RowFiller out(surface, bounds, color);
+  AddTextPixelsTo(out, font, bytes, width, left, top, underline, strikeOut);
 }
 
 }  // namespace pg::platform::soft
