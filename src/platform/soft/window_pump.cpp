@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/soft/bitmap_impl.h"
 #include "platform/soft/soft_timers.h"
@@ -28,6 +29,32 @@ std::unique_ptr<Bitmap> SurfaceForPaint(soft::SoftWindow& w, int width, int heig
   return surface;
 }
 
+// The windows a paint pass is about to visit. They are copied, as a paint may
+// create or destroy windows, into one buffer kept between paints and used as a
+// stack (nested passes append after their caller's part), so that a paint
+// allocates nothing however many windows there are.
+class PendingWindows {
+ public:
+  explicit PendingWindows(const std::vector<WindowHandle>& windows) : from_(Buffer().size()) {
+    Buffer().insert(Buffer().end(), windows.begin(), windows.end());
+    to_ = Buffer().size();
+  }
+  ~PendingWindows() { Buffer().resize(from_); }
+  PendingWindows(const PendingWindows&) = delete;
+  PendingWindows& operator=(const PendingWindows&) = delete;
+
+  std::size_t Count() const { return to_ - from_; }
+  // By index: nested passes may move the buffer.
+  WindowHandle operator[](std::size_t i) const { return Buffer()[from_ + i]; }
+
+ private:
+  static std::vector<WindowHandle>& Buffer() {
+    static std::vector<WindowHandle> buffer;
+    return buffer;
+  }
+  std::size_t from_, to_;
+};
+
 // Paints one window if it needs it, then its children; true when anything painted.
 bool PaintTree(WindowHandle h) {
   soft::SoftWindow* w = soft::Tree().Find(h);
@@ -51,8 +78,8 @@ bool PaintTree(WindowHandle h) {
     if (!w) return true;
     w->surface = std::move(surface);
   }
-  const auto children = w->children;
-  for (WindowHandle c : children) painted |= PaintTree(c);
+  const PendingWindows children(w->children);
+  for (std::size_t i = 0; i < children.Count(); ++i) painted |= PaintTree(children[i]);
   return painted;
 }
 
@@ -62,8 +89,8 @@ void DeliverPendingPaints() {
   // A paint that invalidates again is painted again, a bounded number of times.
   for (int pass = 0; pass < 8; ++pass) {
     bool painted = false;
-    const auto top = soft::Tree().TopLevel();
-    for (WindowHandle h : top) painted |= PaintTree(h);
+    const PendingWindows top(soft::Tree().TopLevel());
+    for (std::size_t i = 0; i < top.Count(); ++i) painted |= PaintTree(top[i]);
     if (!painted) break;
   }
 }
