@@ -7,6 +7,7 @@
 #include "platform/bitmap.h"
 #include "platform/soft/color_reduction.h"
 #include "platform/soft/hatch_patterns.h"
+#include "platform/soft/raster/coord_clamp.h"
 #include "platform/soft/raster/line_raster.h"
 #include "platform/soft/raster/shape_raster.h"
 
@@ -14,14 +15,8 @@ namespace pg::platform::soft {
 
 namespace {
 
-// GDI's own coordinate range; beyond it nothing is defined, and clamping keeps
-// the arithmetic below from overflowing.
-constexpr int kCoordLimit = 1 << 27;
-int Clamp(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
-TPoint Clamp(TPoint p) { return TPoint{Clamp(p.x), Clamp(p.y)}; }
-TRect Clamp(const TRect& r) { return TRect{Clamp(r.left), Clamp(r.top), Clamp(r.right), Clamp(r.bottom)}; }
 // Into buffers kept from shape to shape, so that a shape allocates nothing.
-std::span<const TPoint> Clamp(std::span<const TPoint> points) {
+std::span<const TPoint> ClampAll(std::span<const TPoint> points) {
   static std::vector<TPoint> out;
   out.clear();
   for (const TPoint& p : points) out.push_back(Clamp(p));
@@ -239,12 +234,12 @@ void SoftDeviceContext::LineTo(int x, int y) {
 
 void SoftDeviceContext::Polyline(std::span<const TPoint> points) {
   if (points.size() < 2) return;
-  StrokePath(Clamp(points), false, true);
+  StrokePath(ClampAll(points), false, true);
 }
 
 void SoftDeviceContext::Polygon(std::span<const TPoint> input) {
   if (input.size() < 2) return;
-  const std::span<const TPoint> points = Clamp(input);
+  const std::span<const TPoint> points = ClampAll(input);
   if (HasBrush() && points.size() >= 3)
     FillShape(WorkArea(BoxOf(points)), BrushSource(),
               [&](SpanSink& out) { AddPolygon(out, Corners(points), GetPolyFillMode()); });
@@ -430,7 +425,7 @@ void SoftDeviceContext::ClipRect(const TRect& r) {
 
 void SoftDeviceContext::ClipPolygon(std::span<const TPoint> points) {
   clip_ = std::make_unique<Coverage>(surface_.Bounds());
-  AddPolygon(*clip_, Corners(Clamp(points)), kAlternate);
+  AddPolygon(*clip_, Corners(ClampAll(points)), kAlternate);
 }
 
 void SoftDeviceContext::RemoveClip() { clip_.reset(); }

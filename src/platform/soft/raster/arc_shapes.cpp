@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/soft/raster/ellipse_outline.h"
+#include "platform/soft/raster/coord_clamp.h"
 #include "platform/soft/raster/line_raster.h"
 #include "platform/soft/raster/shape_raster.h"
 #include "platform/soft/soft_device_context.h"
@@ -12,11 +13,6 @@
 namespace pg::platform::soft {
 
 namespace {
-
-constexpr int kCoordLimit = 1 << 27;
-int Clamp(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
-TPoint Clamp(TPoint p) { return TPoint{Clamp(p.x), Clamp(p.y)}; }
-TRect Clamp(const TRect& r) { return TRect{Clamp(r.left), Clamp(r.top), Clamp(r.right), Clamp(r.bottom)}; }
 
 int FloorHalf(int sum) { return sum >= 0 ? sum / 2 : -((1 - sum) / 2); }
 
