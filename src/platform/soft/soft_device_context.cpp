@@ -300,6 +300,22 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
     if (!dash_.Dashed() && Rop() == kRopCopy) {
       // A solid copied outline is the whole border, in whatever order it is
       // walked: four runs instead of a step per pixel (every mark has a frame).
+      if (!clip_) {
+        // Straight into the rows: a chart of thousands of marks spent a fifth
+        // of its paint passing these runs one by one through a span sink.
+        const PaintSource pen = PenSource();
+        const int lastRow = b.bottom - 1, lastColumn = b.right - 1;
+        PaintSpan(surface_, b.top, b.left, b.right, pen, kRopCopy, nullptr);
+        const int width = surface_.Width();
+        const bool leftShows = b.left >= 0 && b.left < width, rightShows = lastColumn >= 0 && lastColumn < width;
+        for (int y = std::max(b.top + 1, 0); y < std::min(lastRow, surface_.Height()); ++y) {
+          std::uint32_t* row = surface_.Row(y);
+          if (leftShows) row[b.left] = pen.color;
+          if (rightShows) row[lastColumn] = pen.color;
+        }
+        PaintSpan(surface_, lastRow, b.left, b.right, pen, kRopCopy, nullptr);
+        return;
+      }
       FillShape(area, PenSource(), [&](SpanSink& out) {
         out.AddSpan(b.top, b.left, b.right);
         for (int y = std::max(b.top + 1, area.top); y < std::min(b.bottom - 1, area.bottom); ++y) {
