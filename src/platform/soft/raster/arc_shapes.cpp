@@ -61,13 +61,13 @@ void SoftDeviceContext::DrawArcShape(const TRect& box, TPoint start, TPoint end,
 
   if (pie && HasBrush()) {
     // The slice fills like a polygon through the centre and the arc's pixels.
-    static std::vector<PointF> corners;
+    static std::vector<TPoint> corners;
     corners.clear();
-    corners.push_back(PointF{static_cast<double>(centre.x), static_cast<double>(centre.y)});
-    corners.push_back(PointF{static_cast<double>(from.x), static_cast<double>(from.y)});
-    for (const TPoint& p : arc) corners.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
-    corners.push_back(PointF{static_cast<double>(to.x), static_cast<double>(to.y)});
-    FillShape(area, BrushSource(), [](SpanSink& out) { AddPolygon(out, corners, kAlternate); });
+    corners.push_back(centre);
+    corners.push_back(from);
+    corners.insert(corners.end(), arc.begin(), arc.end());
+    corners.push_back(to);
+    FillShape(area, BrushSource(), [](SpanSink& out) { AddPolygon(out, std::span<const TPoint>(corners), kAlternate); });
   }
   if (!HasPen()) return;
 

@@ -49,16 +49,15 @@ class SpanPainter final : public SpanSink {
   // without a test per pixel: a pie's radials are most of its outline.
   void Line(TPoint a, TPoint b, bool includeEnd, const TRect& keep) {
     if (plain_ && Inside(a) && Inside(b)) {
-      std::uint32_t* const origin = surface_.Row(0);
-      const std::ptrdiff_t stride = surface_.Stride();
-      const std::uint32_t color = source_.color;
-      StepLine(a, b, includeEnd, keep, [origin, stride, color](int x, int y) { origin[y * stride + x] = color; });
+      StoreLine(a, b, includeEnd);
       return;
     }
     StepLine(a, b, includeEnd, keep, [this](int x, int y) { Add(x, y); });
   }
 
  private:
+  // The pixels StepLine plots, stored along a pointer; both ends inside.
+  void StoreLine(TPoint a, TPoint b, bool includeEnd);
   bool Inside(TPoint p) const {
     return p.x >= inside_.left && p.x < inside_.right && p.y >= inside_.top && p.y < inside_.bottom;
   }

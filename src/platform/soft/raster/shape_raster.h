@@ -18,6 +18,8 @@ struct PointF {
 // the point (x, y) does, points on left and top edges included, so the square
 // (0,0)-(10,0)-(10,10)-(0,10) covers pixels 0..9.
 void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode);
+// The same pixels for whole-pixel corners, found in integer arithmetic.
+void AddPolygon(SpanSink& out, std::span<const TPoint> points, int fillMode);
 
 // The ellipse inscribed in the box (right and bottom exclusive), sampled at pixel
 // centres; EllipseRow gives row y's run [x0, x1), false when the row has none.
