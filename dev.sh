@@ -184,6 +184,11 @@ bench() {
   build/bench/bin/pg_bench --pictures out/bench --benchmark_repetitions=3 \
     --benchmark_report_aggregates_only=true \
     --benchmark_out=out/bench/pirogram.json --benchmark_out_format=json
+  # The flat chart against the 3D one, their repetitions interleaved at random
+  # so that the machine's drift falls on both alike.
+  build/bench/bin/pg_bench --benchmark_filter='^repaint/standard_(3d|flat)$' --benchmark_repetitions=9 \
+    --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
+    --benchmark_out=out/bench/flat_vs_3d.json --benchmark_out_format=json >/dev/null
   local peer=()
   if [ "${1:-}" = "--peer" ]; then
     # Debian's python3 with its matplotlib, not whatever python3 is first on PATH.
@@ -192,7 +197,7 @@ bench() {
     peer=(out/bench/peer.json out/bench/peer_cairo.json)
   fi
   echo "== benchmark table (medians of 3)"
-  /usr/bin/python3 bench/report.py out/bench/pirogram.json "${peer[@]}"
+  /usr/bin/python3 bench/report.py out/bench/pirogram.json --pair out/bench/flat_vs_3d.json "${peer[@]}"
 }
 
 # Charts created, rolled and edited thousands of times with the memory checked at
