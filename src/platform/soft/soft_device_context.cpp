@@ -23,13 +23,6 @@ std::span<const TPoint> ClampAll(std::span<const TPoint> points) {
   return out;
 }
 
-std::span<const PointF> Corners(std::span<const TPoint> points) {
-  static std::vector<PointF> out;
-  out.clear();
-  for (const TPoint& p : points) out.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
-  return out;
-}
-
 TRect Intersect(const TRect& a, const TRect& b) {
   TRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
   if (r.right < r.left) r.right = r.left;
@@ -242,7 +235,7 @@ void SoftDeviceContext::Polygon(std::span<const TPoint> input) {
   const std::span<const TPoint> points = ClampAll(input);
   if (HasBrush() && points.size() >= 3)
     FillShape(WorkArea(BoxOf(points)), BrushSource(),
-              [&](SpanSink& out) { AddPolygon(out, Corners(points), GetPolyFillMode()); });
+              [&](SpanSink& out) { AddPolygon(out, points, GetPolyFillMode()); });
   StrokePath(points, true, true);
 }
 
@@ -441,7 +434,7 @@ void SoftDeviceContext::ClipRect(const TRect& r) {
 
 void SoftDeviceContext::ClipPolygon(std::span<const TPoint> points) {
   clip_ = std::make_unique<Coverage>(surface_.Bounds());
-  AddPolygon(*clip_, Corners(ClampAll(points)), kAlternate);
+  AddPolygon(*clip_, ClampAll(points), kAlternate);
 }
 
 void SoftDeviceContext::RemoveClip() { clip_.reset(); }
