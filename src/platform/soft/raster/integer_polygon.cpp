@@ -117,6 +117,16 @@ void AddPolygon(SpanSink& out, std::span<const TPoint> points, int fillMode) {
     const auto n = static_cast<std::size_t>(place[r] - begin);
     if (n < 2) continue;
     const int y = y0 + static_cast<int>(r);
+    const auto span = [&](int from, int to) {
+      from = std::max(from, bounds.left);
+      to = std::min(to, bounds.right);
+      if (to > from) out.AddSpan(y, from, to);
+    };
+    if (n == 2) {
+      // Most rows of most polygons: one run between the two, whichever the rule.
+      span(std::min(row[0].x, row[1].x), std::max(row[0].x, row[1].x));
+      continue;
+    }
     // Crossings in one column bound no pixels, so their order among them is moot.
     if (n <= 16) {
       for (std::size_t i = 1; i < n; ++i)
@@ -124,11 +134,6 @@ void AddPolygon(SpanSink& out, std::span<const TPoint> points, int fillMode) {
     } else {
       std::sort(row, row + n, [](const Crossing& l, const Crossing& rr) { return l.x < rr.x; });
     }
-    const auto span = [&](int from, int to) {
-      from = std::max(from, bounds.left);
-      to = std::min(to, bounds.right);
-      if (to > from) out.AddSpan(y, from, to);
-    };
     if (fillMode == kWinding) {
       int winding = 0;
       for (std::size_t i = 0; i + 1 < n; ++i) {
