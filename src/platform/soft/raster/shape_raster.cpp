@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/soft/raster/row_crossings.h"
+
 namespace pg::platform::soft {
 
 namespace {
 
 constexpr double kEps = 1e-9;
-
-// Rounds up a value known to lie within the range of int: a test, not a
-// library call, for work done per edge and per run.
-int CeilToInt(double v) {
-  const int i = static_cast<int>(v);
-  return i + (v > i ? 1 : 0);
-}
 
 // Pixels whose centres lie in [from, to), within the columns [left, right). The
 // run's ends are cut to those columns before rounding up, which gives what
@@ -52,83 +47,22 @@ void AddPolygon(SpanSink& out, std::span<const PointF> points, int fillMode) {
   const int y0 = std::max(bounds.top, static_cast<int>(std::floor(minY)) - 1);
   const int y1 = std::min(bounds.bottom, static_cast<int>(std::ceil(maxY)) + 1);
   if (y0 >= y1) return;
-  struct Crossing {
-    double x;
-    int dir;
-  };
-  struct Edge {
-    PointF a, b;  // in the polygon's order, which the crossing's sum follows
-    int first, end;  // the rows it crosses: y with top <= y < bottom
-    int dir;
-  };
   // Kept from polygon to polygon: a paint of many slices allocates nothing here.
-  static std::vector<Edge> edges;
-  static std::vector<int> place;  // per row, where its next crossing goes in xs
-  static std::vector<Crossing> xs;
-  const auto rows = static_cast<std::size_t>(y1 - y0);
-  edges.clear();
-  place.assign(rows + 1, 0);
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    const PointF& a = points[i];
-    const PointF& b = points[i + 1 < points.size() ? i + 1 : 0];
-    if (a.y == b.y) continue;
-    const bool down = b.y > a.y;
-    const double top = down ? a.y : b.y, bottom = down ? b.y : a.y;
-    if (top >= y1 || bottom <= y0) continue;
-    // Both ends rounded lie within [y0, y1] here.
-    const int first = top <= y0 ? y0 : CeilToInt(top);
-    const int end = bottom > y1 ? y1 : CeilToInt(bottom);
-    if (first >= end) continue;
-    edges.push_back(Edge{a, b, first, end, down ? 1 : -1});
-    ++place[static_cast<std::size_t>(first - y0)];
-    --place[static_cast<std::size_t>(end - y0)];
-  }
-  // Each edge's crossings go straight into its rows' places: a slice's outline
-  // has one point per arc pixel, of which a row crosses two or three, and a
-  // row does not look through a list of the edges that might span it.
-  int total = 0, crossing = 0;
-  for (std::size_t r = 0; r < rows; ++r) {
-    crossing += place[r];  // edges that start here less those that ended
-    place[r] = total;
-    total += crossing;
-  }
-  xs.resize(static_cast<std::size_t>(total));
-  for (const Edge& e : edges) {
+  static RowCrossings<PointF, double> rows;
+  rows.Begin(points, y0, y1);
+  for (const auto& e : rows.Edges()) {
+    int* place = rows.PlaceOf(e.first);
     for (int y = e.first; y < e.end; ++y) {
       const double yc = y;
-      const int at = place[static_cast<std::size_t>(y - y0)]++;
       // Over one row (a slice's arc steps a pixel at a time) the quotient is the
       // product or its negation exactly, without the division's wait.
       const double t = (yc - e.a.y) * (e.b.x - e.a.x), dy = e.b.y - e.a.y;
-      xs[static_cast<std::size_t>(at)] = Crossing{e.a.x + (dy == 1 ? t : dy == -1 ? -t : t / dy), e.dir};
+      rows.Put(place, {e.a.x + (dy == 1 ? t : dy == -1 ? -t : t / dy), e.dir});
     }
   }
-  for (std::size_t r = 0; r < rows; ++r) {
-    // Filled, each row's place is where the next row's crossings begin.
-    const int begin = r == 0 ? 0 : place[r - 1];
-    Crossing* const row = xs.data() + begin;
-    const auto n = static_cast<std::size_t>(place[r] - begin);
-    if (n < 2) continue;
-    const int y = y0 + static_cast<int>(r);
-    // A row mostly crosses a few edges: those are sorted in place, without the
-    // general sort's set-up (crossings at the same x bound no pixels, so their
-    // order among them is moot); a jagged polygon's many keep the n log n sort.
-    if (n <= 16) {
-      for (std::size_t i = 1; i < n; ++i)
-        for (std::size_t j = i; j > 0 && row[j].x < row[j - 1].x; --j) std::swap(row[j], row[j - 1]);
-    } else {
-      std::sort(row, row + n, [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
-    }
-    if (fillMode == kWinding) {
-      int winding = 0;
-      for (std::size_t i = 0; i + 1 < n; ++i) {
-        winding += row[i].dir;
-        if (winding != 0) AddPointSpan(out, y, row[i].x, row[i + 1].x, bounds.left, bounds.right);
-      }
-    } else {
-      for (std::size_t i = 0; i + 1 < n; i += 2) AddPointSpan(out, y, row[i].x, row[i + 1].x, bounds.left, bounds.right);
-    }
-  }
+  rows.ForEachRun(fillMode, [&](int y, double from, double to) {
+    AddPointSpan(out, y, from, to, bounds.left, bounds.right);
+  });
 }
 
 bool EllipseRow(const TRect& box, int y, int& x0, int& x1) {
