@@ -57,8 +57,14 @@ void EllipseOutline::SectorPixels(const Sector& s, std::vector<TPoint>& out) con
   std::size_t i = static_cast<std::size_t>(
       std::lower_bound(byAngle_.begin(), byAngle_.end(), from, [](const Pixel& p, double a) { return p.angle < a; }) -
       byAngle_.begin());
+  // Found in angle order from before the start. Those of a part of a turn are in
+  // offset order already (the pixels just before the start lie a turn away and
+  // are left out), which each is checked against as it comes; those of a whole
+  // turn are once rotated to the smallest offset. Where two offsets tie, the
+  // order a sort gives is the scan's to decide.
   std::vector<double>& offsets = Offsets();
   offsets.clear();
+  double last = -1;
   for (std::size_t k = 0; k < n; ++k, ++i) {
     if (i == n) i = 0;
     const Pixel& p = byAngle_[i];
@@ -69,18 +75,20 @@ void EllipseOutline::SectorPixels(const Sector& s, std::vector<TPoint>& out) con
     }
     const double offset = s.OffsetOf(p.angle);
     if (offset <= s.sweep + 1e-9) {
-      offsets.push_back(offset);
+      if (whole) {
+        offsets.push_back(offset);
+      } else if (!(last < offset)) {
+        SectorPixelsByScan(s, out);
+        return;
+      }
+      last = offset;
       out.push_back(TPoint{p.x, p.y});
     }
   }
   const std::size_t m = out.size();
-  if (m == 0) return;
-  // Found in angle order from before the start. Those of a part of a turn are in
-  // offset order already (the pixels just before the start lie a turn away and
-  // are left out); those of a whole turn are once rotated to the smallest
-  // offset. Where two offsets tie, the order a sort gives is the scan's to decide.
+  if (!whole || m == 0) return;
   const std::size_t first =
-      whole ? static_cast<std::size_t>(std::min_element(offsets.begin(), offsets.end()) - offsets.begin()) : 0;
+      static_cast<std::size_t>(std::min_element(offsets.begin(), offsets.end()) - offsets.begin());
   for (std::size_t k = 1, at = first + 1; k < m; ++k, ++at) {
     if (at == m) at = 0;
     if (!(offsets[at == 0 ? m - 1 : at - 1] < offsets[at])) {
