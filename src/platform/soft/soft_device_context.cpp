@@ -183,17 +183,18 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
       DashWalker& dash;
       SpanPainter pen;
     } direct{dash_, SpanPainter(surface_, area, PenSource(), kRopCopy, clip_.get())};
-    const auto stroke = [&](auto&& plot) {
-      for (std::size_t i = 0; i < segments; ++i)
-        StepLine(points[i], points[(i + 1) % points.size()], false, area, plot);
-    };
-    // A solid pen sets every pixel it steps: no pattern to walk.
-    if (!direct.dash.Dashed())
-      stroke([&direct](int x, int y) { direct.pen.Add(x, y); });
-    else
-      stroke([&direct](int x, int y) {
-        if (direct.dash.Next()) direct.pen.Add(x, y);
-      });
+    // A solid pen sets every pixel it steps: no pattern to walk, and a segment
+    // within the surface goes into the rows without a test per pixel.
+    const bool solid = !direct.dash.Dashed();
+    for (std::size_t i = 0; i < segments; ++i) {
+      const TPoint a = points[i], b = points[(i + 1) % points.size()];
+      if (solid)
+        direct.pen.Line(a, b, false, area);
+      else
+        StepLine(a, b, false, area, [&direct](int x, int y) {
+          if (direct.dash.Next()) direct.pen.Add(x, y);
+        });
+    }
     return;
   }
   Coverage on(area);
