@@ -9,6 +9,7 @@
 #include "platform/soft/hatch_patterns.h"
 #include "platform/soft/raster/coord_clamp.h"
 #include "platform/soft/raster/line_raster.h"
+#include "platform/soft/raster/row_line.h"
 #include "platform/soft/raster/shape_raster.h"
 
 namespace pg::platform::soft {
@@ -186,9 +187,13 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
     // A solid pen sets every pixel it steps: no pattern to walk, and a segment
     // within the surface goes into the rows without a test per pixel.
     const bool solid = !direct.dash.Dashed();
+    const bool plain = solid && !clip_;
+    const std::uint32_t color = plain ? PenSource().color : 0;
     for (std::size_t i = 0; i < segments; ++i) {
       const TPoint a = points[i], b = points[(i + 1) % points.size()];
-      if (solid)
+      if (plain && surface_.Contains(a.x, a.y) && surface_.Contains(b.x, b.y))
+        StoreLine(surface_.Row(0), surface_.Stride(), a, b, false, color);
+      else if (solid)
         direct.pen.Line(a, b, false, area);
       else
         StepLine(a, b, false, area, [&direct](int x, int y) {
