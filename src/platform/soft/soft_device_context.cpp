@@ -7,6 +7,7 @@
 #include "platform/bitmap.h"
 #include "platform/soft/color_reduction.h"
 #include "platform/soft/hatch_patterns.h"
+#include "platform/soft/raster/block_fill.h"
 #include "platform/soft/raster/coord_clamp.h"
 #include "platform/soft/raster/line_raster.h"
 #include "platform/soft/raster/row_line.h"
@@ -284,11 +285,7 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
 
   // A plain rectangle's fill is rows: painted directly (the legend and the marks
   // are many small rectangles). The same pixels as the coverage below gives.
-  const auto fillRows = [&](const TRect& r) {
-    const PaintSource source = BrushSource();
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, surface_.Height()); ++y)
-      PaintSpan(surface_, y, r.left, r.right, source, Rop(), clip_.get());
-  };
+  const auto fillRows = [&](const TRect& r) { PaintBlock(surface_, r, BrushSource(), Rop(), clip_.get()); };
   if (!HasPen()) {
     // Without an outline GDI fills a rectangle one pixel less to the right and bottom.
     if (HasBrush() && plainRect) fillRows(TRect{b.left, b.top, b.right - 1, b.bottom - 1});
@@ -424,9 +421,7 @@ void SoftDeviceContext::FillRect(const TRect& r) {
   if (!HasBrush()) return;
   const TRect area = Intersect(Normalized(Clamp(r)), surface_.Bounds());
   // A rectangle is its rows: painted directly, without collecting a coverage first.
-  const PaintSource source = BrushSource();
-  for (int y = area.top; y < area.bottom; ++y)
-    PaintSpan(surface_, y, area.left, area.right, source, kRopCopy, clip_.get());
+  PaintBlock(surface_, area, BrushSource(), kRopCopy, clip_.get());
 }
 
 void SoftDeviceContext::SetPixel(int x, int y, Color c) {
