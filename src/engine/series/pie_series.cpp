@@ -301,15 +301,14 @@ void TPieSeries::DrawSlice(int i) {
   sliceStart_ = end;
 }
 
-bool TPieSeries::PlaceMark(int i, TSeriesMarkPosition& position) {
+bool TPieSeries::PlaceMark(int i, const TMarkFontMeasures& font, TSeriesMarkPosition& position) {
   TCustomChart* chart = Chart();
   if (!chart || IsGrouped(i) || i < 0 || static_cast<std::size_t>(i) >= spans_.size()) return false;
-  auto& c = chart->Canvas();
   auto& marks = Marks();
   const platform::TPoint radii = ExplodedRadii(i);
   const double angle = spans_[static_cast<std::size_t>(i)].centerAngle;
   marks.SetZPosition(EndZ());
-  const int w = c.MeasureTextWidth("W"), h = c.LineHeight();
+  const int w = font.wWidth, h = font.lineHeight;
   position.labelPoint = PointAtAngle(angle, radii.x + w + marks.ArrowLength(), radii.y + h + marks.ArrowLength());
   position.anchorPoint = PointAtAngle(angle, radii.x, radii.y);
   const platform::TPoint& label = position.labelPoint;
