@@ -83,7 +83,7 @@ class TPieSeries : public TCircledSeries {
   bool PlaceMark(int index, const TMarkFontMeasures& font, TSeriesMarkPosition& position) override;
 
  private:
-  void DrawSlice(int index);
+  void DrawSlice(TCustomChart& chart, int index);
   // The point of each legend item, in order.
   const std::vector<int>& LegendPoints() const;
 
