@@ -1,6 +1,5 @@
 #include "framework/arith.h"
 
-
 namespace pg {
 
 int Round(double value) {
