@@ -134,6 +134,7 @@ class TChartSeries {
   virtual void OnParentChartChanged(TSeriesOwner* /*oldChart*/) {}
   // Places point index's mark of measured size: anchor, label point and box
   // corner. False draws no mark (a series without placement draws none).
+  // DrawMarks calls it, on a chart panel, with the marks font selected.
   virtual bool PlaceMark(int /*index*/, const TMarkFontMeasures& /*font*/, TSeriesMarkPosition& /*position*/) {
     return false;
   }

@@ -301,8 +301,7 @@ void TPieSeries::DrawSlice(TCustomChart& chart, int i) {
 }
 
 bool TPieSeries::PlaceMark(int i, const TMarkFontMeasures& font, TSeriesMarkPosition& position) {
-  TCustomChart* chart = Chart();
-  if (!chart || IsGrouped(i) || i < 0 || static_cast<std::size_t>(i) >= spans_.size()) return false;
+  if (IsGrouped(i) || i < 0 || static_cast<std::size_t>(i) >= spans_.size()) return false;
   auto& marks = Marks();
   const platform::TPoint radii = ExplodedRadii(i);
   const double angle = spans_[static_cast<std::size_t>(i)].centerAngle;
