@@ -174,27 +174,33 @@ void SoftDeviceContext::PaintCoverage(const Coverage& c, const PaintSource& s, i
 void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, bool restartDash) {
   if (!HasPen() || points.empty()) return;
   if (restartDash) dash_.Restart();
-  const TRect area = WorkArea(BoxOf(points));
   const std::size_t segments = closed ? points.size() : points.size() - 1;
   const int width = PenWidth();
   const bool gapsPainted = dash_.Dashed() && dash_.GapsTakeBackground() && GetBkMode() == kOpaque;
-  if (width == 1 && !gapsPainted && Rop() == kRopCopy) {
+  const bool copied = width == 1 && !gapsPainted && Rop() == kRopCopy;
+  // A solid copied path on the surface, without a clip, is its lines stored
+  // into the rows: nothing to cut, no box to work out (thousands of slices
+  // and mark arrows are each such a path).
+  if (copied && !dash_.Dashed() && !clip_ &&
+      std::all_of(points.begin(), points.end(), [&](const TPoint& p) { return surface_.Contains(p.x, p.y); })) {
+    const std::uint32_t color = PenSource().color;
+    for (std::size_t i = 0; i < segments; ++i)
+      StoreLine(surface_.Row(0), surface_.Stride(), points[i], points[(i + 1) % points.size()], false, color);
+    return;
+  }
+  const TRect area = WorkArea(BoxOf(points));
+  if (copied) {
     // A copied pixel painted twice is painted once: the line's pixels go straight
     // onto the surface, without a coverage of its box.
     struct Direct {
       DashWalker& dash;
       SpanPainter pen;
     } direct{dash_, SpanPainter(surface_, area, PenSource(), kRopCopy, clip_.get())};
-    // A solid pen sets every pixel it steps: no pattern to walk, and a segment
-    // within the surface goes into the rows without a test per pixel.
+    // A solid pen sets every pixel it steps: no pattern to walk.
     const bool solid = !direct.dash.Dashed();
-    const bool plain = solid && !clip_;
-    const std::uint32_t color = plain ? PenSource().color : 0;
     for (std::size_t i = 0; i < segments; ++i) {
       const TPoint a = points[i], b = points[(i + 1) % points.size()];
-      if (plain && surface_.Contains(a.x, a.y) && surface_.Contains(b.x, b.y))
-        StoreLine(surface_.Row(0), surface_.Stride(), a, b, false, color);
-      else if (solid)
+      if (solid)
         direct.pen.Line(a, b, false, area);
       else
         StepLine(a, b, false, area, [&direct](int x, int y) {
