@@ -18,33 +18,23 @@ inline void StoreLine(std::uint32_t* origin, std::ptrdiff_t stride, TPoint a, TP
                       std::uint32_t color) {
   const int dx = std::abs(b.x - a.x), dy = std::abs(b.y - a.y);
   const std::ptrdiff_t sx = b.x >= a.x ? 1 : -1, sy = b.y >= a.y ? stride : -stride;
-  // A crossing exactly half-way steps at once when the minor direction is up
-  // or left: the minor step is taken at err > 0, or at err >= 0 then.
+  // Along the major direction a step every pixel, along the minor one where
+  // the exact line crosses a pixel boundary. A crossing exactly half-way steps
+  // at once when the minor direction is up or left: at err >= 0 then, not > 0.
+  const bool alongX = dx >= dy;
+  const long long major = alongX ? dx : dy, minor = alongX ? dy : dx;
+  const std::ptrdiff_t majorStep = alongX ? sx : sy, minorStep = alongX ? sy : sx;
+  const long long tie = (alongX ? b.y < a.y : b.x < a.x) ? -1 : 0;
   std::uint32_t* p = origin + a.y * stride + a.x;
-  if (dx >= dy) {
-    const long long tie = b.y < a.y ? -1 : 0;
-    long long err = 2LL * dy - dx;
-    for (int i = 0; i < dx; ++i) {
-      *p = color;
-      if (err > tie) {
-        p += sy;
-        err -= 2LL * dx;
-      }
-      err += 2LL * dy;
-      p += sx;
+  long long err = 2 * minor - major;
+  for (long long i = 0; i < major; ++i) {
+    *p = color;
+    if (err > tie) {
+      p += minorStep;
+      err -= 2 * major;
     }
-  } else {
-    const long long tie = b.x < a.x ? -1 : 0;
-    long long err = 2LL * dx - dy;
-    for (int i = 0; i < dy; ++i) {
-      *p = color;
-      if (err > tie) {
-        p += sx;
-        err -= 2LL * dy;
-      }
-      err += 2LL * dx;
-      p += sy;
-    }
+    err += 2 * minor;
+    p += majorStep;
   }
   if (includeEnd) origin[b.y * stride + b.x] = color;
 }
