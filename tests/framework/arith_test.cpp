@@ -27,6 +27,21 @@ TEST(Round, HalvesToEvenAndClamps) {
   EXPECT_EQ(Round(-2147483648.5), INT_MIN);
   EXPECT_EQ(Round(-INFINITY), INT_MIN);
   EXPECT_EQ(Round(NAN), 0);
+  // Below zero the floor is one less than the truncation, except at whole numbers.
+  EXPECT_EQ(Round(-0.4), 0);
+  EXPECT_EQ(Round(-0.5), 0);
+  EXPECT_EQ(Round(-0.6), -1);
+  EXPECT_EQ(Round(-1.5), -2);
+  EXPECT_EQ(Round(-3.0), -3);
+  EXPECT_EQ(Round(-2147483647.5), INT_MIN);
+  EXPECT_EQ(Round(-2147483647.4), -2147483647);
+  // Against the floor's definition over many halves, quarters and thirds.
+  for (int i = -4000; i <= 4000; ++i)
+    for (const double d : {4.0, 3.0, 2.0}) {
+      const double v = i / d, lower = std::floor(v), fraction = v - lower;
+      const int expected = static_cast<int>(lower) + (fraction > 0.5 || (fraction == 0.5 && std::fmod(lower, 2) != 0));
+      ASSERT_EQ(Round(v), expected) << v;
+    }
 }
 
 TEST(MulDiv, RoundsHalvesAwayFromZero) {

@@ -46,6 +46,37 @@ TEST(ShapeRules, FillRectCoversTheBoxWithoutOutline) {
   EXPECT_EQ(CountPixels(b, Px(kGreen)), 10);
 }
 
+// Boxes reaching over the bitmap's edges keep exactly their rows on it, each
+// row whole: solid, over what is there already, and hatched (each row from the
+// pattern, not a copy of the first).
+TEST(ShapeRules, BoxesCutAtTheEdgesKeepTheirRows) {
+  Bitmap b(20, 10);
+  b.Dc().SetBrush(MakeBrush(BrushStyle::bsSolid, kRed));
+  b.Dc().Rectangle(-5, -3, 8, 6);
+  b.Dc().FillRect(TRect{12, 4, 30, 20});
+  b.Dc().SetBrush(MakeBrush(BrushStyle::bsSolid, kBlue));
+  b.Dc().Rectangle(5, 1, 10, 4);
+  EXPECT_EQ(RowPattern(b, 0, 0, 20, Px(kRed)), "#######.............");
+  EXPECT_EQ(RowPattern(b, 2, 0, 20, Px(kRed)), "#####...............");
+  EXPECT_EQ(RowPattern(b, 2, 0, 20, Px(kBlue)), "......###...........");
+  EXPECT_EQ(RowPattern(b, 4, 0, 20, Px(kRed)), "#######.....########");
+  EXPECT_EQ(RowPattern(b, 5, 0, 20, 0), "########............");
+  EXPECT_EQ(RowPattern(b, 9, 0, 20, Px(kRed)), "............########");
+  EXPECT_EQ(ColumnPattern(b, 7, 0, 10, 0), "##.###....");  // the blue box's fill at row 2
+  EXPECT_EQ(CountPixels(b, Px(kRed)), 5 * 7 - 3 * 2 + 6 * 8);
+
+  Bitmap h(16, 16);
+  h.Dc().SetPen(MakePen(PenStyle::psClear, 1, 0));
+  h.Dc().SetBrush(MakeBrush(BrushStyle::bsHorizontal, kBlue));
+  h.Dc().Rectangle(-4, -4, 21, 21);
+  EXPECT_EQ(CountPixels(h, Px(kBlue)), 2 * 16);
+  for (int y = 0; y < 16; ++y) {
+    const std::string row = RowPattern(h, y, 0, 16, Px(kBlue));
+    EXPECT_TRUE(row == std::string(16, '#') || row == std::string(16, '.')) << "row " << y << ": " << row;
+    EXPECT_EQ(row, RowPattern(h, y % 8, 0, 16, Px(kBlue))) << "row " << y;
+  }
+}
+
 TEST(ShapeRules, LineLeavesOutItsEndPixel) {
   Bitmap b(20, 20);
   b.Dc().MoveTo(1, 1);

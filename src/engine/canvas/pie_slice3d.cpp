@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "engine/canvas/chart_canvas3d.h"
 #include "framework/arith.h"
@@ -34,15 +35,22 @@ void TChartCanvas3D::PieSlice3D(int xCenter, int yCenter, int xRadius, int yRadi
   const int n = PieSliceArcPoints(startAngle, endAngle);
   const double step = (endAngle - startAngle) / (n - 1);
 
-  // Index 0 is the centre of the upper face; 1..n the arc points.
-  std::array<TPoint, 33> up{}, low{};
+  // Index 0 is the centre of the upper face; 1..n the arc points. The lower
+  // points are projected when a side or the rim needs them: a thin slice at
+  // the back shows its upper face alone.
+  std::array<TPoint, 33> up{}, arc{};
+  std::array<std::optional<TPoint>, 33> lower{};
   up[0] = ProjectPoint(xCenter, yCenter, z1);
   for (int i = 1; i <= n; ++i) {
     const double a = startAngle + (i - 1) * step;
-    const int x = xCenter + Round(xRadius * std::cos(a)), y = yCenter - Round(yRadius * std::sin(a));
-    up[i] = ProjectPoint(x, y, z1);
-    low[i] = ProjectPoint(x, y, z0);
+    arc[i] = TPoint{xCenter + Round(xRadius * std::cos(a)), yCenter - Round(yRadius * std::sin(a))};
+    up[i] = ProjectPoint(arc[i].x, arc[i].y, z1);
   }
+  auto low = [&](int i) {
+    auto& p = lower[static_cast<std::size_t>(i)];
+    if (!p) p = ProjectPoint(arc[i].x, arc[i].y, z0);
+    return *p;
+  };
 
   const TColor fill = Brush().style == platform::BrushStyle::bsSolid ? Brush().color : GetBackgroundColour();
   const int dark = darkSides ? kDark : 0;
@@ -55,11 +63,11 @@ void TChartCanvas3D::PieSlice3D(int xCenter, int yCenter, int xRadius, int yRadi
     const TPoint centreLow = ProjectPoint(xCenter, yCenter, z0);
     if (up[n].x < xCenter) {
       if (darkSides) ApplyFill(fill, dark);
-      quad(up[0], up[n], low[n], centreLow);
+      quad(up[0], up[n], low(n), centreLow);
     }
     if (up[1].x > xCenter) {
       if (darkSides) ApplyFill(fill, dark);
-      quad(up[0], up[1], low[1], centreLow);
+      quad(up[0], up[1], low(1), centreLow);
     }
   }
   ApplyFill(fill, 0);
@@ -71,7 +79,7 @@ void TChartCanvas3D::PieSlice3D(int xCenter, int yCenter, int xRadius, int yRadi
   auto drawBand = [&](int s, int e) {
     std::size_t k = 0;
     for (int i = s; i <= e; ++i) band[k++] = up[i];
-    for (int i = e; i >= s; --i) band[k++] = low[i];
+    for (int i = e; i >= s; --i) band[k++] = low(i);
     if (darkSides) ApplyFill(fill, dark);
     FlatPolygon(std::span<const TPoint>(band.data(), k));
   };

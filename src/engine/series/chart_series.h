@@ -134,7 +134,10 @@ class TChartSeries {
   virtual void OnParentChartChanged(TSeriesOwner* /*oldChart*/) {}
   // Places point index's mark of measured size: anchor, label point and box
   // corner. False draws no mark (a series without placement draws none).
-  virtual bool PlaceMark(int /*index*/, TSeriesMarkPosition& /*position*/) { return false; }
+  // DrawMarks calls it, on a chart panel, with the marks font selected.
+  virtual bool PlaceMark(int /*index*/, const TMarkFontMeasures& /*font*/, TSeriesMarkPosition& /*position*/) {
+    return false;
+  }
   // Every point's mark text composed once for a paint, for measuring the widest
   // and for drawing them (a paint used to compose each text twice, and each in
   // a heap block of its own). The buffer is reused from paint to paint.

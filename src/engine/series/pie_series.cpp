@@ -272,21 +272,20 @@ void TPieSeries::DrawAllValues() {
     };
     if (!order.empty()) quick(quick, 0, static_cast<int>(order.size()) - 1);
   }
-  for (int i : order) DrawSlice(i);
+  for (int i : order) DrawSlice(*chart, i);
 }
 
-void TPieSeries::DrawSlice(int i) {
+void TPieSeries::DrawSlice(TCustomChart& chart, int i) {
   if (PieWidth() < 5 || PieHeight() < 5 || IsGrouped(i)) return;
-  TCustomChart* chart = Chart();
-  auto& canvas = chart->Canvas();
+  auto& canvas = chart.Canvas();
   TColor back = CircleBackColor();
-  if (back == clDefault) back = chart->BackColor();
-  if (back == clDefault) back = chart->Color();
-  chart->UseBrush(PointColor(i), usePatterns_ ? kPatterns[i % 6] : BrushStyle::bsSolid, back);
+  if (back == clDefault) back = chart.BackColor();
+  if (back == clDefault) back = chart.Color();
+  chart.UseBrush(PointColor(i), usePatterns_ ? kPatterns[i % 6] : BrushStyle::bsSolid, back);
   canvas.UseChartPen(piePen_);
   const platform::TPoint d = ExplodeOffset(i);
   const auto& span = spans_[static_cast<std::size_t>(i)];
-  if (chart->View3D()) {
+  if (chart.View3D()) {
     canvas.PieSlice3D(CenterX() + d.x, CenterY() - d.y, radiusX_, radiusY_, StartZ(), EndZ(),
                       span.fromAngle + RotationRadians(), span.toAngle + RotationRadians(), dark3D_, anyExploded_);
     return;
@@ -301,15 +300,13 @@ void TPieSeries::DrawSlice(int i) {
   sliceStart_ = end;
 }
 
-bool TPieSeries::PlaceMark(int i, TSeriesMarkPosition& position) {
-  TCustomChart* chart = Chart();
-  if (!chart || IsGrouped(i) || i < 0 || static_cast<std::size_t>(i) >= spans_.size()) return false;
-  auto& c = chart->Canvas();
+bool TPieSeries::PlaceMark(int i, const TMarkFontMeasures& font, TSeriesMarkPosition& position) {
+  if (IsGrouped(i) || i < 0 || static_cast<std::size_t>(i) >= spans_.size()) return false;
   auto& marks = Marks();
   const platform::TPoint radii = ExplodedRadii(i);
   const double angle = spans_[static_cast<std::size_t>(i)].centerAngle;
   marks.SetZPosition(EndZ());
-  const int w = c.MeasureTextWidth("W"), h = c.LineHeight();
+  const int w = font.wWidth, h = font.lineHeight;
   position.labelPoint = PointAtAngle(angle, radii.x + w + marks.ArrowLength(), radii.y + h + marks.ArrowLength());
   position.anchorPoint = PointAtAngle(angle, radii.x, radii.y);
   const platform::TPoint& label = position.labelPoint;

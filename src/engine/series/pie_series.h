@@ -80,10 +80,10 @@ class TPieSeries : public TCircledSeries {
   void OnParentChartChanged(TSeriesOwner* oldChart) override;
   int MaxMarkWidth() override;
   // Outside the slice: the box grows away from the centre from the arrow's end.
-  bool PlaceMark(int index, TSeriesMarkPosition& position) override;
+  bool PlaceMark(int index, const TMarkFontMeasures& font, TSeriesMarkPosition& position) override;
 
  private:
-  void DrawSlice(int index);
+  void DrawSlice(TCustomChart& chart, int index);
   // The point of each legend item, in order.
   const std::vector<int>& LegendPoints() const;
 

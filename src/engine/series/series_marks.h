@@ -18,6 +18,14 @@ enum class TSeriesMarksStyle {
   smsLabelPercentTotal, smsXValue
 };
 
+// The marks font's measures, taken once a paint: every box and every label
+// point is made of them, and measuring them for each mark cost a text
+// measure four times a mark.
+struct TMarkFontMeasures {
+  int wWidth = 0;  // of a "W": the room beside a box's text and beyond the pie
+  int lineHeight = 0;
+};
+
 struct TSeriesMarkPosition {
   platform::TPoint anchorPoint;
   platform::TPoint labelPoint;
@@ -66,13 +74,16 @@ class TSeriesMarks {
   void ClearPositions() { positions_.clear(); }
   std::size_t PositionCount() const { return positions_.size(); }
 
+  // The canvas font's measures the boxes are made of.
+  static TMarkFontMeasures MeasureFont(TCanvas3D& canvas);
   // Box size of a mark text in the canvas font: the widest line plus a "W" by
   // the lines' height, both grown by the frame on each side when it is visible.
-  void MeasureBox(TCanvas3D& canvas, std::string_view text, TSeriesMarkPosition& position) const;
+  void MeasureBox(TCanvas3D& canvas, const TMarkFontMeasures& font, std::string_view text,
+                  TSeriesMarkPosition& position) const;
   // Stores the position of point index (a custom one wins), then draws the
   // arrow, the box and the text of one mark.
-  void DrawMark(TCustomChart& chart, int index, std::string_view text, TColor pointColour,
-                TSeriesMarkPosition position);
+  void DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
+                TColor pointColour, TSeriesMarkPosition position);
 
  private:
   static void CopyPen(const TChartPen& from, TChartPen& to);

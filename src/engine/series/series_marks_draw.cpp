@@ -9,20 +9,25 @@
 
 namespace pg::engine {
 
-void TSeriesMarks::MeasureBox(TCanvas3D& canvas, std::string_view text, TSeriesMarkPosition& position) const {
+TMarkFontMeasures TSeriesMarks::MeasureFont(TCanvas3D& canvas) {
+  return TMarkFontMeasures{canvas.MeasureTextWidth("W"), canvas.LineHeight()};
+}
+
+void TSeriesMarks::MeasureBox(TCanvas3D& canvas, const TMarkFontMeasures& font, std::string_view text,
+                              TSeriesMarkPosition& position) const {
   int width = 0, lines = 0;
   ForEachMarkLine(text, [&](std::string_view line) {
     width = std::max(width, canvas.MeasureTextWidth(line));
     ++lines;
   });
-  width += canvas.MeasureTextWidth("W");
-  const int height = lines * canvas.LineHeight();
+  width += font.wWidth;
+  const int height = lines * font.lineHeight;
   position.boxWidth = width + 2 * FrameRoom();
   position.boxHeight = height + 2 * FrameRoom();
 }
 
-void TSeriesMarks::DrawMark(TCustomChart& chart, int index, std::string_view text, TColor pointColour,
-                            TSeriesMarkPosition position) {
+void TSeriesMarks::DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
+                            TColor pointColour, TSeriesMarkPosition position) {
   auto& c = chart.Canvas();
   TSeriesMarkPosition& stored = PositionAt(index);
   if (stored.isCustom)
@@ -65,7 +70,7 @@ void TSeriesMarks::DrawMark(TCustomChart& chart, int index, std::string_view tex
   c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
   c.SetBackgroundMode(platform::kTransparent);
   c.SetTextAlignment(platform::kTaCenter | platform::kTaTop);
-  const int lineHeight = c.LineHeight();
+  const int lineHeight = font.lineHeight;
   const int x = position.boxLeft + Div(position.boxWidth, 2);
   int y = position.boxTop;
   ForEachMarkLine(text, [&](std::string_view line) {
@@ -87,6 +92,7 @@ void TChartSeries::DrawMarks() {
   if (chart->View3D() && chart->View3DOptions().ZoomText())
     font.size = std::max(1, Round(font.size * 0.01 * chart->View3DOptions().Zoom()));
   bool fontSelected = false;
+  TMarkFontMeasures measures;
   const bool clip = marks.Clip();
   if (clip) c.ClipChartBox(chart->PlotRect(), 0, chart->ChartDepth());
   for (int i = 0; i < PointCount(); ++i) {
@@ -95,11 +101,14 @@ void TChartSeries::DrawMarks() {
     const std::string_view text = ComposedMarkText(i);
     if (text.empty()) continue;
     // Selected once, at the first mark: nothing in between selects another.
-    if (!fontSelected) chart->UseFont(font);
-    fontSelected = true;
+    if (!fontSelected) {
+      chart->UseFont(font);
+      measures = TSeriesMarks::MeasureFont(c);
+      fontSelected = true;
+    }
     TSeriesMarkPosition position;
-    marks.MeasureBox(c, text, position);
-    if (PlaceMark(i, position)) marks.DrawMark(*chart, i, text, colour, position);
+    marks.MeasureBox(c, measures, text, position);
+    if (PlaceMark(i, measures, position)) marks.DrawMark(*chart, measures, i, text, colour, position);
   }
   if (clip) c.Unclip();
   markTextsComposed_ = false;

@@ -7,8 +7,10 @@
 #include "platform/bitmap.h"
 #include "platform/soft/color_reduction.h"
 #include "platform/soft/hatch_patterns.h"
+#include "platform/soft/raster/block_fill.h"
 #include "platform/soft/raster/coord_clamp.h"
 #include "platform/soft/raster/line_raster.h"
+#include "platform/soft/raster/row_line.h"
 #include "platform/soft/raster/shape_raster.h"
 
 namespace pg::platform::soft {
@@ -165,28 +167,39 @@ void SoftDeviceContext::PaintCoverage(const Coverage& c, const PaintSource& s, i
 void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, bool restartDash) {
   if (!HasPen() || points.empty()) return;
   if (restartDash) dash_.Restart();
-  const TRect area = WorkArea(BoxOf(points));
   const std::size_t segments = closed ? points.size() : points.size() - 1;
   const int width = PenWidth();
   const bool gapsPainted = dash_.Dashed() && dash_.GapsTakeBackground() && GetBkMode() == kOpaque;
-  if (width == 1 && !gapsPainted && Rop() == kRopCopy) {
+  const bool copied = width == 1 && !gapsPainted && Rop() == kRopCopy;
+  // A solid copied path on the surface, without a clip, is its lines stored
+  // into the rows: nothing to cut, no box to work out (thousands of slices
+  // and mark arrows are each such a path).
+  if (copied && !dash_.Dashed() && !clip_ &&
+      std::all_of(points.begin(), points.end(), [&](const TPoint& p) { return surface_.Contains(p.x, p.y); })) {
+    const std::uint32_t color = PenSource().color;
+    for (std::size_t i = 0; i < segments; ++i)
+      StoreLine(surface_.Row(0), surface_.Stride(), points[i], points[(i + 1) % points.size()], false, color);
+    return;
+  }
+  const TRect area = WorkArea(BoxOf(points));
+  if (copied) {
     // A copied pixel painted twice is painted once: the line's pixels go straight
     // onto the surface, without a coverage of its box.
     struct Direct {
       DashWalker& dash;
       SpanPainter pen;
     } direct{dash_, SpanPainter(surface_, area, PenSource(), kRopCopy, clip_.get())};
-    const auto stroke = [&](auto&& plot) {
-      for (std::size_t i = 0; i < segments; ++i)
-        StepLine(points[i], points[(i + 1) % points.size()], false, area, plot);
-    };
     // A solid pen sets every pixel it steps: no pattern to walk.
-    if (!direct.dash.Dashed())
-      stroke([&direct](int x, int y) { direct.pen.Add(x, y); });
-    else
-      stroke([&direct](int x, int y) {
-        if (direct.dash.Next()) direct.pen.Add(x, y);
-      });
+    const bool solid = !direct.dash.Dashed();
+    for (std::size_t i = 0; i < segments; ++i) {
+      const TPoint a = points[i], b = points[(i + 1) % points.size()];
+      if (solid)
+        direct.pen.Line(a, b, false, area);
+      else
+        StepLine(a, b, false, area, [&direct](int x, int y) {
+          if (direct.dash.Next()) direct.pen.Add(x, y);
+        });
+    }
     return;
   }
   Coverage on(area);
@@ -271,11 +284,7 @@ void SoftDeviceContext::DrawClosedShape(const TRect& box, int cornerWidth, int c
 
   // A plain rectangle's fill is rows: painted directly (the legend and the marks
   // are many small rectangles). The same pixels as the coverage below gives.
-  const auto fillRows = [&](const TRect& r) {
-    const PaintSource source = BrushSource();
-    for (int y = std::max(r.top, 0); y < std::min(r.bottom, surface_.Height()); ++y)
-      PaintSpan(surface_, y, r.left, r.right, source, Rop(), clip_.get());
-  };
+  const auto fillRows = [&](const TRect& r) { PaintBlock(surface_, r, BrushSource(), Rop(), clip_.get()); };
   if (!HasPen()) {
     // Without an outline GDI fills a rectangle one pixel less to the right and bottom.
     if (HasBrush() && plainRect) fillRows(TRect{b.left, b.top, b.right - 1, b.bottom - 1});
@@ -411,9 +420,7 @@ void SoftDeviceContext::FillRect(const TRect& r) {
   if (!HasBrush()) return;
   const TRect area = Intersect(Normalized(Clamp(r)), surface_.Bounds());
   // A rectangle is its rows: painted directly, without collecting a coverage first.
-  const PaintSource source = BrushSource();
-  for (int y = area.top; y < area.bottom; ++y)
-    PaintSpan(surface_, y, area.left, area.right, source, kRopCopy, clip_.get());
+  PaintBlock(surface_, area, BrushSource(), kRopCopy, clip_.get());
 }
 
 void SoftDeviceContext::SetPixel(int x, int y, Color c) {

@@ -183,27 +183,41 @@ const GlyphInk& KeptGlyph(const ResolvedFont& font, unsigned long glyph) {
 // The kept glyph of each code page byte of the font drawn last, taken from the
 // kept glyphs once: looking each glyph of every text up there cost a tree walk.
 // Good while the kept glyphs drop nothing.
-const GlyphInk& KeptByteGlyph(const ResolvedFont& font, unsigned char byte, unsigned long glyph) {
-  struct Memo {
-    std::uint64_t serial = 0;
-    std::uint64_t erasures = 0;
-    std::array<const GlyphInk*, 256> runs{};
-  };
-  static Memo memo;
+struct ByteInks {
+  std::uint64_t serial = 0;
+  std::uint64_t erasures = 0;
+  std::array<const GlyphInk*, 256> runs{};
+};
+
+// The table for `font`, emptied when the font changed or the kept glyphs
+// dropped some since it was filled: checked once a text, not once a glyph.
+ByteInks& InksOf(const ResolvedFont& font) {
+  static ByteInks inks;
   const auto& kept = AllKeptGlyphs();
-  if (memo.serial != font.serial || memo.erasures != kept.Erasures()) {
-    memo.runs.fill(nullptr);
-    memo.serial = font.serial;
-    memo.erasures = kept.Erasures();
+  if (inks.serial != font.serial || inks.erasures != kept.Erasures()) {
+    inks.runs.fill(nullptr);
+    inks.serial = font.serial;
+    inks.erasures = kept.Erasures();
   }
-  if (const GlyphInk* known = memo.runs[byte]) return *known;
+  return inks;
+}
+
+[[gnu::noinline]] const GlyphInk& LearnByteInk(ByteInks& inks, const ResolvedFont& font, unsigned char byte,
+                                               unsigned long glyph) {
+  const auto& kept = AllKeptGlyphs();
   const GlyphInk& runs = KeptGlyph(font, glyph);
-  if (memo.erasures != kept.Erasures()) {  // keeping this one dropped others
-    memo.runs.fill(nullptr);
-    memo.erasures = kept.Erasures();
+  if (inks.erasures != kept.Erasures()) {  // keeping this one dropped others
+    inks.runs.fill(nullptr);
+    inks.erasures = kept.Erasures();
   }
-  memo.runs[byte] = &runs;
+  inks.runs[byte] = &runs;
   return runs;
+}
+
+const GlyphInk& KeptByteGlyph(ByteInks& inks, const ResolvedFont& font, unsigned char byte, unsigned long glyph) {
+  if (const GlyphInk* known = inks.runs[byte]) [[likely]]
+    return *known;
+  return LearnByteInk(inks, font, byte, glyph);
 }
 
 // Renders the part of a large glyph, whose pen stands at (penX, penY), that
@@ -269,6 +283,18 @@ class RowFiller {
     std::uint32_t* row = surface_.Row(y);
     for (int x = x0; x < x1; ++x) row[x] = color_;
   }
+  // A glyph's runs from its pen, all within the rows. Kept in locals: a store
+  // of a pixel might otherwise change the colour or the stride, for all the
+  // compiler knows, and they would be loaded again for every pixel.
+  void FillRuns(const GlyphRuns& runs, int penX, int penY) {
+    const std::ptrdiff_t stride = surface_.Stride();
+    const std::uint32_t color = color_;
+    std::uint32_t* const pen = surface_.Row(penY) + penX;
+    for (const GlyphRun& r : runs) {
+      std::uint32_t* const row = pen + r.y * stride;
+      for (int x = r.x0; x < r.x1; ++x) row[x] = color;
+    }
+  }
 
  private:
   Surface& surface_;
@@ -290,19 +316,20 @@ void AddTextPixelsTo(Sink& out, const ResolvedFont& font, std::string_view bytes
                    std::min(bounds.right, left + width + pad), std::min(bounds.bottom, top + font.metrics.height + pad)};
   if (seen.left >= seen.right || seen.top >= seen.bottom) return;
   const int penY = top + ascent;
+  ByteInks* const inks = font.metrics.height > kKeptGlyphHeight ? nullptr : &InksOf(font);
   ForEachGlyph(font, bytes, [&](unsigned char byte, unsigned long glyph, int offset) {
     const int penX = left + offset;
-    if (font.metrics.height > kKeptGlyphHeight) {
+    if (!inks) {
       AddSeenGlyph(out, font, glyph, penX, penY, seen);
       return;
     }
-    const GlyphInk& ink = KeptByteGlyph(font, byte, glyph);
+    const GlyphInk& ink = KeptByteGlyph(*inks, font, byte, glyph);
     if constexpr (std::is_same_v<Sink, RowFiller>) {
       // Most glyphs are wholly seen and on the surface: their runs go as they are.
       const TRect placed{penX + ink.box.left, penY + ink.box.top, penX + ink.box.right, penY + ink.box.bottom};
       if (placed.left >= seen.left && placed.right <= seen.right && placed.top >= seen.top &&
           placed.bottom <= seen.bottom && out.Holds(placed)) {
-        for (const GlyphRun& r : ink.runs) out.Fill(penY + r.y, penX + r.x0, penX + r.x1);
+        out.FillRuns(ink.runs, penX, penY);
         return;
       }
     }
