@@ -1,7 +1,6 @@
 #include "platform/soft/raster/painter.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -135,32 +134,6 @@ void SpanPainter::AddSpan(int y, int x0, int x1) {
   if (x0 >= x1) return;
   if (plain_) FillPixels(surface_.Row(y), x0, x1, source_.color);
   else PaintSpan(surface_, y, x0, x1, source_, rop2_, clip_);
-}
-
-void SpanPainter::StoreLine(TPoint a, TPoint b, bool includeEnd) {
-  // StepLine's walk with the pixel's address in place of its coordinates: the
-  // major direction steps every pixel, the minor one where the error says
-  // (at once on a tie when it runs up or left).
-  const std::int64_t dx = std::abs(b.x - a.x), dy = std::abs(b.y - a.y);
-  const bool xMajor = dx >= dy;
-  const std::int64_t major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
-  const std::ptrdiff_t stride = surface_.Stride();
-  const std::ptrdiff_t stepX = b.x >= a.x ? 1 : -1, stepY = b.y >= a.y ? stride : -stride;
-  const std::ptrdiff_t majorStep = xMajor ? stepX : stepY, minorStep = xMajor ? stepY : stepX;
-  const std::int64_t threshold = (xMajor ? b.y < a.y : b.x < a.x) ? 0 : 1;
-  const std::uint32_t color = source_.color;
-  std::uint32_t* p = surface_.Row(a.y) + a.x;
-  std::int64_t err = 2 * minor - major;
-  for (std::int64_t i = 0; i < major; ++i) {
-    *p = color;
-    if (err >= threshold) {
-      p += minorStep;
-      err -= 2 * major;
-    }
-    err += 2 * minor;
-    p += majorStep;
-  }
-  if (includeEnd) surface_.Row(b.y)[b.x] = color;
 }
 
 void Paint(Surface& surface, const Coverage& coverage, const PaintSource& source, int rop2, const Coverage* clip) {

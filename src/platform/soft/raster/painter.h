@@ -6,6 +6,7 @@
 
 #include "platform/soft/raster/coverage.h"
 #include "platform/soft/raster/line_raster.h"
+#include "platform/soft/raster/row_line.h"
 #include "platform/soft/surface.h"
 
 namespace pg::platform::soft {
@@ -49,15 +50,13 @@ class SpanPainter final : public SpanSink {
   // without a test per pixel: a pie's radials are most of its outline.
   void Line(TPoint a, TPoint b, bool includeEnd, const TRect& keep) {
     if (plain_ && Inside(a) && Inside(b)) {
-      StoreLine(a, b, includeEnd);
+      StoreLine(surface_.Row(0), surface_.Stride(), a, b, includeEnd, source_.color);
       return;
     }
     StepLine(a, b, includeEnd, keep, [this](int x, int y) { Add(x, y); });
   }
 
  private:
-  // The pixels StepLine plots, stored along a pointer; both ends inside.
-  void StoreLine(TPoint a, TPoint b, bool includeEnd);
   bool Inside(TPoint p) const {
     return p.x >= inside_.left && p.x < inside_.right && p.y >= inside_.top && p.y < inside_.bottom;
   }
