@@ -3,7 +3,6 @@
 // row to row, where the general fill divides and rounds in floating point.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 #include "platform/soft/raster/row_crossings.h"
@@ -33,14 +32,14 @@ void FloorDivide(std::int64_t n, std::int64_t d, std::int64_t& q, std::int64_t& 
 
 void AddPolygon(SpanSink& out, std::span<const TPoint> points, int fillMode) {
   if (points.size() < 3) return;
-  int minY = points[0].y, maxY = points[0].y;
-  bool exact = true;
+  int minX = points[0].x, maxX = minX, minY = points[0].y, maxY = minY;
   for (const TPoint& p : points) {
+    minX = std::min(minX, p.x);
+    maxX = std::max(maxX, p.x);
     minY = std::min(minY, p.y);
     maxY = std::max(maxY, p.y);
-    if (std::abs(p.x) > kExactLimit || std::abs(p.y) > kExactLimit) exact = false;
   }
-  if (!exact) {
+  if (minX < -kExactLimit || maxX > kExactLimit || minY < -kExactLimit || maxY > kExactLimit) {
     static std::vector<PointF> corners;
     corners.clear();
     for (const TPoint& p : points) corners.push_back(PointF{static_cast<double>(p.x), static_cast<double>(p.y)});
