@@ -1,26 +1,41 @@
 #pragma once
-// The hand-written part of the reference: English lines, the kind of each
-// parameter, the rule for a malformed value, and the example each section draws.
-// Everything Russian comes from the module itself.
+// The hand-written part of the reference: for each action one line, the kind of
+// each parameter, its value before any action, its unit and range, what is
+// ignored silently, and the example its pictures draw. Captions, hints and list
+// words come from the module itself.
+#include <array>
 #include <span>
 #include <string_view>
 
+#include "reference_text.h"
+
 namespace pg::host {
 
-// One letter per parameter kind (see ValueKindOf).
+struct ParamNote {
+  Text initial;  // what a new chart has, before any action ("" where nothing is kept)
+  Text range;    // unit and the values that take effect
+  Text ignored;  // values dropped silently beyond the kind's own rule
+};
+
 struct ActionNote {
   int id;
-  std::string_view english;  // the action in one English line
-  std::string_view kinds;    // one letter per parameter, in catalogue order
+  Text line;                 // the action in one line
+  std::string_view kinds;    // one letter per parameter (see ValueKindOf), in catalogue order
   std::string_view example;  // script words after the rectangle name (UTF-8); {examples} is the examples folder
-  bool pictures = true;  // a chart before and after the example
-  std::string_view extra = {};  // host lines after the action, before the "after" picture
+  bool pictures = true;          // the chart before and after the example, and a picture per list word
+  std::array<ParamNote, 5> params = {};  // by parameter, as kinds
+  std::string_view setup = {};   // host lines before the "before" picture
+  std::string_view extra = {};   // host lines after the action, before the "after" picture
+  Text remark = {};              // what an author should know beyond the rows
+  // The list words and Boolean words whose picture is the chart before the
+  // action (the value a new chart has), blank-separated.
+  std::string_view defaultWords = {};
 };
 
 struct ValueKind {
   char letter;
-  std::string_view kind;  // the kind of value, in a few words
-  std::string_view rule;  // what a malformed value does, in one short phrase
+  Text kind;  // the kind of value, in a few words
+  Text rule;  // what a malformed value does, in one short phrase
 };
 
 // The eight group headers' English lines, in catalogue order.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renders the reference in headless Chromium, offline, with a fresh profile:
 # fails on any console message or a blank picture; keeps screenshots in OUT: the
-# first screen, and a tall one whose lower half holds whole action sections (a
-# fragment is no use here: headless Chromium paints nothing after jumping to it).
+# first screen of each page, and a tall one of the actions whose lower half
+# holds whole action sections (a fragment is no use here: headless Chromium
+# paints nothing after jumping to it).
 #   scripts/reference-browser.sh REFERENCE_DIR OUT
 set -euo pipefail
 ref=$(cd "$1" && pwd)
@@ -11,13 +12,13 @@ mkdir -p "$out"
 profiles=$(mktemp -d)
 trap 'rm -rf "$profiles"' EXIT
 
-shot() {  # NAME HEIGHT
+shot() {  # NAME HEIGHT [PAGE]
   local log="$out/$1.log"
   rm -f "$out/$1.png"
   timeout 180 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
     --user-data-dir="$profiles/$1" --enable-logging=stderr --v=0 --hide-scrollbars \
-    --window-size="1280,$2" --screenshot="$out/$1.png" "file://$ref/index.html" >"$log" 2>&1 || true
+    --window-size="1280,$2" --screenshot="$out/$1.png" "file://$ref/${3:-index.html}" >"$log" 2>&1 || true
   if [ ! -s "$out/$1.png" ]; then
     echo "reference-browser: no screenshot $1; $log says:" >&2
     grep -v dbus "$log" >&2 || true
@@ -38,3 +39,6 @@ shot() {  # NAME HEIGHT
 
 shot first 1000
 shot sections 3000
+shot quickstart 1400 quickstart.html
+shot tasks 1400 tasks.html
+shot formats 2400 formats.html

@@ -11,6 +11,7 @@
 
 #include "dialogs/editor_table.h"
 #include "framework/text/codepage.h"
+#include "framework/params/colour_format.h"
 #include "plugin/catalogue/catalogue.h"
 
 namespace {
@@ -115,21 +116,138 @@ TEST_F(Reference, ListsEveryWordOfEachListRow) {
   }
 }
 
-TEST_F(Reference, StandsAloneWithEveryPictureItNames) {
-  const auto images = Between(html_, "<img src=\"", "\"");
-  EXPECT_EQ(images.size(), 42u + 2 * 36u);  // every editor; before and after for the 36 that change the look
-  for (const auto& image : images) {
-    EXPECT_TRUE(fs::is_regular_file(dir_ / image)) << image;
-    EXPECT_GT(fs::file_size(dir_ / image), 100u) << image;
+// The file names a page links to or shows, and the fragment of each link.
+std::vector<std::pair<std::string, std::string>> Links(const std::string& html) {
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const std::string open : {"<img src=\"", "<a href=\""})
+    for (const auto& target : Between(html, open, "\"")) {
+      const auto hash = target.find('#');
+      out.emplace_back(target.substr(0, hash), hash == std::string::npos ? "" : target.substr(hash + 1));
+    }
+  return out;
+}
+
+TEST_F(Reference, StandsAloneWithEveryPictureAndPageItNames) {
+  std::size_t images = 0;
+  for (const std::string page : {"index.html", "quickstart.html", "tasks.html", "formats.html"}) {
+    const std::string html = ReadFile(dir_ / page);
+    ASSERT_FALSE(html.empty()) << page;
+    for (const auto& [file, fragment] : Links(html)) {
+      const std::string target = file.empty() ? page : file;
+      ASSERT_TRUE(fs::is_regular_file(dir_ / target)) << page << " names " << target;
+      EXPECT_GT(fs::file_size(dir_ / target), 100u) << target;
+      if (target.ends_with(".png")) ++images;
+      if (!fragment.empty()) {
+        EXPECT_NE(ReadFile(dir_ / target).find("id=\"" + fragment + "\""), std::string::npos)
+            << page << " links to " << target << "#" << fragment;
+      }
+    }
+    for (const char* bad : {"<script", "@font-face", "url(", "http:", "https:"}) EXPECT_EQ(html.find(bad), std::string::npos) << page << ": " << bad;
   }
+  // Every editor; before and after for the 36 that change the look; a picture per list word.
+  EXPECT_GT(images, 42u + 2 * 36u + 9 + 9 + 6 + 3);
   const std::string css = ReadFile(dir_ / "style.css");
   ASSERT_FALSE(css.empty());
-  for (const std::string& text : {html_, css}) {
-    EXPECT_EQ(text.find("<script"), std::string::npos);
-    EXPECT_EQ(text.find("@font-face"), std::string::npos);
-    EXPECT_EQ(text.find("url("), std::string::npos);
-    EXPECT_EQ(text.find("http:"), std::string::npos);
-    EXPECT_EQ(text.find("https:"), std::string::npos);
+  for (const char* bad : {"@font-face", "url(", "http:", "https:", "@import"}) EXPECT_EQ(css.find(bad), std::string::npos) << bad;
+}
+
+// Each action's section as [start, end) of the page.
+std::string SectionOf(const std::string& html, const std::string& name) {
+  const auto at = html.find("<section class=\"action\" id=\"" + name + "\"");
+  if (at == std::string::npos) return {};
+  return html.substr(at, html.find("</section>", at) - at);
+}
+
+TEST_F(Reference, EveryExampleChangesTheChartUnlessMarkedAsTheDefault) {
+  std::size_t sections = 0, words = 0, defaults = 0;
+  for (const auto& row : pg::plugin::Catalogue()) {
+    if (row.id == 0) continue;
+    const std::string section = SectionOf(html_, row.name);
+    const auto before = Between(section, "<figure class=\"before\"><img src=\"", "\"");
+    if (before.empty()) continue;
+    ++sections;
+    const std::string chart = ReadFile(dir_ / before.front());
+    ASSERT_FALSE(chart.empty()) << row.name;
+    for (const auto& after : Between(section, "<figure class=\"after\"><img src=\"", "\""))
+      EXPECT_NE(ReadFile(dir_ / after), chart) << row.name << ": the example draws the chart as it was";
+    for (const auto& figure : Between(section, "<figure class=\"word", "</figure>")) {
+      const bool isDefault = figure.starts_with(" default\"");
+      const auto image = Between(figure, "<img src=\"", "\"");
+      ASSERT_EQ(image.size(), 1u) << row.name;
+      const bool same = ReadFile(dir_ / image.front()) == chart;
+      EXPECT_EQ(same, isDefault) << row.name << " " << image.front()
+                                 << (same ? ": draws the chart as it was, unmarked" : ": marked as the default, but differs");
+      ++words;
+      defaults += isDefault;
+    }
+  }
+  EXPECT_EQ(sections, 36u);
+  EXPECT_GT(words, 40u);
+  EXPECT_GE(defaults, 12u);  // a Boolean's or a list's value on a new chart: the pictures say which
+}
+
+TEST_F(Reference, EveryListWordAndBothBooleanWordsHaveTheirPicture) {
+  std::size_t lists = 0, booleans = 0;
+  for (const auto& row : pg::plugin::Catalogue()) {
+    if (row.id == 0) continue;
+    const std::string section = SectionOf(html_, row.name);
+    if (section.find("<figure class=\"before\"") == std::string::npos) continue;
+    const auto* editor = pg::dialogs::FindEditor(row.id);
+    ASSERT_NE(editor, nullptr);
+    for (int r = 0; r < editor->rowCount; ++r) {
+      const auto& spec = editor->rows[static_cast<std::size_t>(r)];
+      std::vector<std::string> expected(spec.words.begin(), spec.words.end());
+      if (expected.empty() && pg::text::Cp1251ToUtf8(std::string(spec.caption)).find("True/False") != std::string::npos)
+        expected = {"True", "False"}, ++booleans;
+      else if (!expected.empty())
+        ++lists;
+      const std::string gallery = "data-row=\"" + std::to_string(r + 1) + "\"";
+      const auto at = section.find(gallery);
+      if (expected.empty()) continue;
+      ASSERT_NE(at, std::string::npos) << row.name << " row " << r + 1 << " has no pictures of its words";
+      const std::string words = section.substr(at, section.find("</div>\n</div>", at) - at);
+      for (const auto& w : expected)
+        EXPECT_NE(words.find("data-word=\"" + w + "\""), std::string::npos) << row.name << " row " << r + 1 << ": " << w;
+    }
+  }
+  EXPECT_EQ(lists, 6u);      // two alignments, gradient, placement, marks style, frame style
+  EXPECT_EQ(booleans, 11u);  // every Boolean row of an action that changes the look
+}
+
+TEST_F(Reference, EveryExplanationIsInRussianAndInEnglish) {
+  for (const std::string page : {"index.html", "quickstart.html", "tasks.html", "formats.html"}) {
+    const std::string html = ReadFile(dir_ / page);
+    std::size_t texts = 0;
+    // <tag class="bi ..."><span class="ru" lang="ru">…</span><span class="en" lang="en">…</span></tag>
+    for (auto at = html.find("class=\"bi"); at != std::string::npos; at = html.find("class=\"bi", at + 1)) {
+      const auto ru = html.find('>', at) + 1;
+      const auto en = html.find("</span>", ru) + 7;
+      EXPECT_EQ(html.compare(ru, 27, "<span class=\"ru\" lang=\"ru\">"), 0) << page << ": " << html.substr(at, 120);
+      EXPECT_EQ(html.compare(en, 27, "<span class=\"en\" lang=\"en\">"), 0) << page << ": " << html.substr(at, 120);
+      ++texts;
+    }
+    EXPECT_GT(texts, 10u) << page;
+  }
+}
+
+TEST_F(Reference, FormatsPageShowsWhatTheModuleWrites) {
+  const std::string html = ReadFile(dir_ / "formats.html");
+  for (const auto& c : pg::params::kColourTable)
+    EXPECT_NE(html.find("<code>" + std::string(c.name) + "</code>"), std::string::npos) << c.name;
+  const std::string written[] = {
+      "<code>clRed</code></td><td><code>255,0,0</code>",      // a table name
+      "<code>clBtnFace</code></td><td><code>15,0,0</code>",   // a system colour stays its number
+      "<code>0,128,0</code>",                                  // pgColorBox
+      "<code>Arial|clRed|12|fsBold fsUnderline |204</code>",   // pgFontDialog
+      "<code>$001E140A</code>",                                // pgRGBToColor without a name
+  };
+  for (const auto& text : written) EXPECT_NE(html.find(text), std::string::npos) << text;
+  // The quick start shows a whole script that creates, fills, styles and saves.
+  const std::string quick = ReadFile(dir_ / "quickstart.html");
+  std::size_t from = 0;
+  for (const std::string step : {"pgChartCreate", "pgAddSeriesChart", "pgSetTitleChart", "pgChartBitmap"}) {
+    from = quick.find(step, from);
+    EXPECT_NE(from, std::string::npos) << step;
   }
 }
 
