@@ -1,5 +1,7 @@
 // A dialog's client area drawn through the portable drawing, as a scripted
 // user sees it when it takes a picture.
+#include <algorithm>
+
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
 #include "platform/dialog_driver.h"
@@ -83,15 +85,72 @@ void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogCo
   }
 }
 
+// The window around the client area, as the system frames a dialog: a fixed
+// border and the caption bar with the icon, the caption and the close box.
+constexpr int kBorder = 3;
+constexpr int kCaptionHeight = 19;
+constexpr int kColorActiveCaption = 2, kColorCaptionText = 9, kColorBtnFace = 15, kColorBtnShadow = 16,
+              kColorBtnHighlight = 20, kColorGradientActiveCaption = 27;
+
+void DrawCaptionBar(DeviceContext& dc, const DialogTemplate& dialog, int width) {
+  const TRect bar{kBorder, kBorder, width - kBorder, kBorder + kCaptionHeight - 1};
+  // Left to right from the caption colour to its gradient partner, as Windows does.
+  const Color from = SysColor(kColorActiveCaption), to = SysColor(kColorGradientActiveCaption);
+  const int span = std::max(1, bar.Width() - 1);
+  for (int x = bar.left; x < bar.right; ++x) {
+    const int k = x - bar.left;
+    const auto mix = [&](int a, int b) { return a + (b - a) * k / span; };
+    dc.SetBrush({BrushStyle::bsSolid, Rgb(mix(RedOf(from), RedOf(to)), mix(GreenOf(from), GreenOf(to)),
+                                          mix(BlueOf(from), BlueOf(to)))});
+    dc.FillRect({x, bar.top, x + 1, bar.bottom});
+  }
+  int textLeft = bar.left + 4;
+  if (dialog.icon && !dialog.icon->Empty()) {
+    const int side = kCaptionHeight - 3;
+    dc.StretchBlt({bar.left + 2, bar.top + 1, bar.left + 2 + side, bar.top + 1 + side}, *dialog.icon,
+                  {0, 0, dialog.icon->Width(), dialog.icon->Height()});
+    textLeft = bar.left + side + 5;
+  }
+  dc.SetFont(Font{"Tahoma", -11, 700, false, false, false, 204});
+  dc.SetTextColor(SysColor(kColorCaptionText));
+  dc.SetBkMode(kTransparent);
+  dc.SetTextAlign(kTaLeft | kTaTop);
+  const int textTop = bar.top + (bar.Height() - dc.GetFontMetrics().height) / 2;
+  dc.TextOutAt(textLeft, textTop, dialog.caption);
+  // The close box: a raised button with a cross.
+  const TRect box{bar.right - 18, bar.top + 2, bar.right - 2, bar.bottom - 2};
+  dc.SetBrush({BrushStyle::bsSolid, SysColor(kColorBtnFace)});
+  dc.FillRect(box);
+  Frame(dc, box, SysColor(kColorBtnHighlight), SysColor(kColorBtnShadow));
+  dc.SetPen({PenStyle::psSolid, 1, 0});
+  const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+  for (int d = 0; d < 2; ++d) {
+    dc.MoveTo(cx - 4 + d, cy - 3);
+    dc.LineTo(cx + 3 + d, cy + 4);
+    dc.MoveTo(cx + 2 + d, cy - 3);
+    dc.LineTo(cx - 5 + d, cy + 4);
+  }
+}
+
 bool SnapshotDialog(const DialogTemplate& dialog, const DialogContext& state, const std::string& pngPath) {
-  Bitmap bmp(dialog.clientWidth, dialog.clientHeight);
-  if (bmp.Empty()) return false;
-  DeviceContext& dc = bmp.Dc();
+  Bitmap client(dialog.clientWidth, dialog.clientHeight);
+  if (client.Empty()) return false;
+  DeviceContext& dc = client.Dc();
   dc.SetBrush({BrushStyle::bsSolid, dialog.background});
   dc.FillRect({0, 0, dialog.clientWidth, dialog.clientHeight});
   for (const auto& c : dialog.controls)
     if (c.visible) DrawDialogControl(dc, c, state);
-  return bmp.SavePng(pngPath);
+
+  const int width = dialog.clientWidth + 2 * kBorder, height = dialog.clientHeight + 2 * kBorder + kCaptionHeight;
+  Bitmap window(width, height);
+  if (window.Empty()) return false;
+  DeviceContext& frame = window.Dc();
+  frame.SetBrush({BrushStyle::bsSolid, SysColor(kColorBtnFace)});
+  frame.FillRect({0, 0, width, height});
+  Frame(frame, {0, 0, width, height}, SysColor(kColorBtnHighlight), SysColor(kColorBtnShadow));
+  DrawCaptionBar(frame, dialog, width);
+  frame.BitBlt(kBorder, kBorder + kCaptionHeight, dialog.clientWidth, dialog.clientHeight, client, 0, 0);
+  return window.SavePng(pngPath);
 }
 
 }  // namespace pg::platform

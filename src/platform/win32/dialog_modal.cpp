@@ -105,12 +105,15 @@ class Win32Dialog final : public ScriptedDialog {
     ::SendMessageA(wnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
     return result_;
   }
-  // The pixels the window shows on the screen, its controls included.
+  // The pixels the window shows on the screen: its frame and caption, the
+  // client area and its controls.
   bool Snapshot(const std::string& pngPath) override {
-    ::RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Bitmap picture(t_.clientWidth, t_.clientHeight);
+    ::RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT outer{};
+    if (!::GetWindowRect(wnd_, &outer)) return false;
+    Bitmap picture(outer.right - outer.left, outer.bottom - outer.top);
     if (picture.Empty()) return false;
-    HDC screen = ::GetDC(wnd_);
+    HDC screen = ::GetWindowDC(wnd_);
     ::BitBlt(picture.impl().dc, 0, 0, picture.Width(), picture.Height(), screen, 0, 0, SRCCOPY);
     ::ReleaseDC(wnd_, screen);
     ::GdiFlush();
