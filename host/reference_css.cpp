@@ -15,6 +15,7 @@ nav.pages { margin: 10px 0 4px; }
 nav.pages a { display: inline-block; margin-right: 8px; padding: 3px 10px; border: 1px solid #5d7396; border-radius: 4px; }
 nav.pages a.here { background: #f3f1ea; color: #23395d; }
 nav.pages .en { color: inherit; opacity: 0.75; font-style: normal; }
+nav.pages a.here .bi > .en { color: #23395d; }
 nav.groups { margin-top: 12px; font-size: 13px; }
 nav.groups div { margin: 3px 0; }
 nav.groups a { margin-right: 6px; }

@@ -19,7 +19,13 @@ std::string Written(ModuleSession& session, const ScriptRun& run, const std::str
   return it->second;
 }
 
-bool IsSystemColour(TColor c) { return (c & 0xFF000000u) != 0 || c == clNone || c == clDefault; }
+// What a colour that is no plain R,G,B stands for.
+Text KindOf(TColor c) {
+  if (c == clNone) return {"no colour: nothing is drawn", "нет цвета: ничего не рисуется"};
+  if (c == clDefault) return {"no colour of its own: the default", "без своего цвета: цвет по умолчанию"};
+  if ((c & 0xFF000000u) != 0) return {"system colour", "системный цвет"};
+  return {};
+}
 
 }  // namespace
 
@@ -38,7 +44,7 @@ void CollectFacts(Reference& ref, ModuleSession& session, const ScriptRun& run, 
   for (const auto& c : params::kColourTable) {
     const std::string name(c.name);
     ref.colours.push_back({name, Written(session, run, "pgColorToRGB " + QuoteWord(name) + " \"[RGB]\"", "[RGB]"),
-                           IsSystemColour(c.value)});
+                           KindOf(c.value)});
   }
 
   const std::pair<const char*, const char*> outputs[] = {

@@ -74,7 +74,7 @@ std::string Colours(const Reference& ref) {
               "p");
   out += "\n<table class=\"colours\">\n<tr>" + Both({"Name", "Имя"}, "th") + "<th>R,G,B</th>" + Both({"Colour", "Цвет"}, "th") + "</tr>\n";
   for (const auto& c : ref.colours)
-    out += Row(Code(c.name), Code(c.triple), c.system ? Both({"system", "системный"}, "span") : Swatch(c.triple));
+    out += Row(Code(c.name), Code(c.triple), c.kind.Empty() ? Swatch(c.triple) : Both(c.kind, "span"));
   return out + "</table>\n";
 }
 

@@ -46,7 +46,7 @@ struct ReferenceOutput {
 
 struct ReferenceColour {
   std::string name, triple;  // triple as pgColorToRGB writes it
-  bool system = false;       // a system colour, drawn in the system's own colour
+  Text kind;                 // empty for a plain colour: a system colour, or no colour at all
 };
 
 struct Reference {
