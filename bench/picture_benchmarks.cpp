@@ -112,9 +112,38 @@ void BM_JpegFirstPaint(benchmark::State& state) {
   Driver().Run("pgChartDelete", {"JpegChart"});
 }
 
+// A 1 x 1 picture tiled over a 3000 x 3000 bitmap: a bitmap file, and an icon
+// (24-bit pixel and mask) that must cost at most twice as much.
+std::vector<std::uint8_t> OnePixelIcon() {
+  std::vector<std::uint8_t> f = {0, 0, 1, 0, 1, 0, 1, 1, 0, 0, 1, 0, 24, 0, 48, 0, 0, 0, 22, 0, 0, 0,
+                                 40, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0};
+  f.resize(22 + 40, 0);
+  f.insert(f.end(), {0x20, 0x80, 0xC0, 0, 0, 0, 0, 0});  // the pixel, padded; the mask row: opaque
+  return f;
+}
+
+void TileOnePixel(benchmark::State& state, platform::PictureFormat format, const std::vector<std::uint8_t>& file) {
+  auto picture = platform::DecodePicture(format, file);
+  if (!picture) {
+    state.SkipWithError("the picture was refused");
+    return;
+  }
+  platform::Bitmap target(3000, 3000);
+  for (auto _ : state) picture->DrawTiled(target.Dc(), platform::TRect{0, 0, 3000, 3000}, 1, 1);
+  if (target.Pixel(2999, 2999) != 0xC08020) state.SkipWithError("the copies did not land");
+}
+
+void BM_TileBitmap(benchmark::State& state) {
+  TileOnePixel(state, platform::PictureFormat::kBitmap,
+               platform::EncodeBmp(1, 1, 24, [](int, int) { return 0xC08020u; }));
+}
+void BM_TileIcon(benchmark::State& state) { TileOnePixel(state, platform::PictureFormat::kIcon, OnePixelIcon()); }
+
 }  // namespace
 
 void RegisterPictureBenchmarks() {
+  benchmark::RegisterBenchmark("picture/tile_bmp_1x1_over_3000", BM_TileBitmap)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("picture/tile_icon_1x1_over_3000", BM_TileIcon)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("picture/bmp24_31mb_load_and_draw", BM_LoadBmp24)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("picture/bmp1_8192_load_and_draw", BM_LoadBmp1)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("picture/jpeg_8192_first_paint", BM_JpegFirstPaint)

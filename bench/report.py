@@ -32,6 +32,8 @@ TIME_TARGETS = {
 PNG_BYTES_LIMIT = 40 * 1024
 # The flat chart is held to the 3D one's figure of the same run.
 FLAT_NOT_SLOWER_THAN = ("repaint/standard_flat", "repaint/standard_3d")
+# A tiled icon costs at most twice the same tiling of a bitmap.
+ICON_TILING = ("picture/tile_icon_1x1_over_3000", "picture/tile_bmp_1x1_over_3000", 2.0)
 WINDOW_BYTES_LIMIT = 1.1 * 1024 * 1024
 PEER_RATIOS = {"matplotlib": 150, "cairo": 2.5}
 SWEEP_CASE_LIMIT_MS = 10.0
@@ -90,6 +92,10 @@ def main():
                 if flat_3d is pair:
                     reps = flat_3d[FLAT_NOT_SLOWER_THAN[0]].get("repetitions", "")
                     verdict += f" (interleaved run of {reps}: flat {fmt_ms(flat)}, 3D {fmt_ms(solid)})"
+        if name == ICON_TILING[0] and ICON_TILING[1] in runs:
+            bitmap = ms(runs[ICON_TILING[1]], "cpu_time")
+            target = f"<= {ICON_TILING[2]:g} x bitmap"
+            verdict = "met" if cpu <= ICON_TILING[2] * bitmap else "MISSED"
         notes = []
         growth = r.get("heap_growth_per_paint")
         if growth is not None:
