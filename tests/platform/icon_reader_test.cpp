@@ -142,21 +142,5 @@ TEST(IconReader, StretchedIconsPickThePixelsOfTheContextsOwnStretch) {
   }
 }
 
-TEST(IconReader, TiledIconsAreTheirCopiesDrawnOneByOne) {
-  const auto bytes = ReadData("pillow_png16.ico");
-  auto p = DecodePicture(PictureFormat::kIcon, bytes);
-  ASSERT_TRUE(p);
-  for (const auto& [tw, th] : {std::pair{16, 16}, {7, 9}, {21, 5}}) {
-    Bitmap a(50, 40), b(50, 40);
-    const TRect area{3, 2, 47, 37};
-    a.Dc().ClipRect(TRect{5, 4, 44, 30});
-    b.Dc().ClipRect(TRect{5, 4, 44, 30});
-    p->DrawTiled(a.Dc(), area, tw, th);
-    ForEachTile(area, tw, th, area, [&](const TRect& tile) { p->Draw(b.Dc(), tile); });
-    for (int y = 0; y < 40; ++y)
-      for (int x = 0; x < 50; ++x) ASSERT_EQ(a.Pixel(x, y), b.Pixel(x, y)) << tw << " x " << th << " at " << x << ", " << y;
-  }
-}
-
 }  // namespace
 }  // namespace pg::platform
