@@ -1,5 +1,6 @@
 #include "platform/bmp_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -77,27 +78,31 @@ void ReadRunLengthRows(std::span<const std::uint8_t> b, const BitmapLayout& l, s
   const auto palette = Palette(b, l);
   const int w = l.width, h = l.height;
   const bool four = l.compression == kRle4;
-  const std::size_t pixels = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-  std::vector<std::uint8_t> index(pixels, 0), painted(pixels, 0);
+  for (int r = 0; r < h; ++r) {
+    const auto row = target(r);
+    std::fill(row.begin(), row.end(), unpainted);
+  }
   std::vector<std::uint8_t> in(b.begin() + static_cast<std::ptrdiff_t>(l.bitsOffset),
                                b.begin() + static_cast<std::ptrdiff_t>(l.bitsOffset + l.bitsSize));
   in.insert(in.end(), {0, 0, 0, 1});
-  // Rows count from the top; the data starts at the bottom one.
-  const auto at = [&](int x, int y) {
-    return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
-  };
+  // The indices of the row being played; rows count from the top, the data
+  // starts at the bottom one.
+  std::vector<std::uint8_t> pending(static_cast<std::size_t>(w), 0);
   int x = 0, y = h - 1, left = 0, right = 0;
   const auto close = [&] {
-    for (int c = left; c < right; ++c) painted[at(c, y)] = 1;
+    const auto row = target(y);
+    if (row.size() < static_cast<std::size_t>(w)) return;
+    for (int c = left; c < right; ++c)
+      row[static_cast<std::size_t>(c)] = palette[pending[static_cast<std::size_t>(c)]];
   };
+  const auto put = [&](int at, unsigned v) { pending[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(v); };
   for (std::size_t i = 0; i + 1 < in.size();) {
     int count = in[i];
     const std::uint8_t data = in[i + 1];
     i += 2;
     if (count != 0) {
       if (x + count > w) count = w - x;
-      for (int k = 0; k < count; ++k)
-        index[at(x + k, y)] = four ? static_cast<std::uint8_t>(k & 1 ? data & 0xF : data >> 4) : data;
+      for (int k = 0; k < count; ++k) put(x + k, four ? (k & 1 ? data & 0xFu : data >> 4u) : data);
       right = x += count;
       continue;
     }
@@ -124,17 +129,10 @@ void ReadRunLengthRows(std::span<const std::uint8_t> b, const BitmapLayout& l, s
     if (i + bytes > in.size()) break;
     if (x + count > w) count = w - x;
     for (int k = 0; k < count; ++k)
-      index[at(x + k, y)] = four ? static_cast<std::uint8_t>(k & 1 ? in[i + k / 2] & 0xF : in[i + k / 2] >> 4)
-                                 : in[i + static_cast<std::size_t>(k)];
+      put(x + k, four ? (k & 1 ? in[i + static_cast<std::size_t>(k / 2)] & 0xFu : in[i + static_cast<std::size_t>(k / 2)] >> 4u)
+                      : in[i + static_cast<std::size_t>(k)]);
     right = x += count;
     i += (bytes + 1) & ~std::size_t{1};
-  }
-  for (int r = 0; r < h; ++r) {
-    const auto row = target(r);
-    if (row.size() < static_cast<std::size_t>(w)) continue;
-    const std::size_t base = static_cast<std::size_t>(r) * static_cast<std::size_t>(w);
-    for (std::size_t c = 0; c < static_cast<std::size_t>(w); ++c)
-      row[c] = painted[base + c] ? palette[index[base + c]] : unpainted;
   }
 }
 
