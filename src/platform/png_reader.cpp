@@ -24,8 +24,10 @@ void ReadFromSpan(png_structp png, png_bytep data, png_size_t n) {
   s->at += n;
 }
 
-// Warnings (a bad checksum in an ancillary chunk, say) do not stop the picture.
+// Warnings (a bad checksum in an ancillary chunk, say) do not stop the picture;
+// errors jump back to the setjmp of the step that failed. Nothing is printed.
 void IgnoreWarning(png_structp, png_const_charp) {}
+[[noreturn]] void Fail(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 // The header and the transforms to 8-bit BGRA; false when the size is not one a
 // bitmap may have. Only trivially destructible objects live across the setjmp.
@@ -56,7 +58,7 @@ bool ReadRows(png_structp png, png_bytepp rows) {
 
 bool ReadPng(std::span<const std::uint8_t> bytes, PngPixels& out) {
   if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Fail, IgnoreWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   Source source{bytes, 0};
   int width = 0, height = 0;
