@@ -109,6 +109,8 @@ run_tests() {
   ctest --test-dir build/win64 --output-on-failure -j "$jobs" --timeout 600
   phase "native and 64-bit Windows hosts compared"
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
+  phase "bitmaps, icons and JPEGs from real tools: native and 64-bit Windows pictures compared"
+  ./scripts/bitmap-corpus.sh build/native build/win64 scripts/wine64-run.sh out/bitmap-corpus
   say_32bit
   if [ $can32 -eq 1 ]; then
     phase "32-bit Windows tests under 32-bit Wine"

@@ -26,10 +26,14 @@ TIME_TARGETS = {
     "repaint/slices/10000": (20.0, "<= 20 ms"),
     "repaint/slices/100000": (250.0, "<= 250 ms"),
     "png/standard_3d": (5.0, "<= 5 ms"),
+    "picture/bmp24_31mb_load_and_draw": (150.0, "<= 150 ms"),
+    "picture/bmp1_8192_load_and_draw": (500.0, "<= 500 ms"),
 }
 PNG_BYTES_LIMIT = 40 * 1024
 # The flat chart is held to the 3D one's figure of the same run.
 FLAT_NOT_SLOWER_THAN = ("repaint/standard_flat", "repaint/standard_3d")
+# A tiled icon costs at most twice the same tiling of a bitmap.
+ICON_TILING = ("picture/tile_icon_1x1_over_3000", "picture/tile_bmp_1x1_over_3000", 2.0)
 WINDOW_BYTES_LIMIT = 1.1 * 1024 * 1024
 PEER_RATIOS = {"matplotlib": 150, "cairo": 2.5}
 SWEEP_CASE_LIMIT_MS = 10.0
@@ -88,6 +92,10 @@ def main():
                 if flat_3d is pair:
                     reps = flat_3d[FLAT_NOT_SLOWER_THAN[0]].get("repetitions", "")
                     verdict += f" (interleaved run of {reps}: flat {fmt_ms(flat)}, 3D {fmt_ms(solid)})"
+        if name == ICON_TILING[0] and ICON_TILING[1] in runs:
+            bitmap = ms(runs[ICON_TILING[1]], "cpu_time")
+            target = f"<= {ICON_TILING[2]:g} x bitmap"
+            verdict = "met" if cpu <= ICON_TILING[2] * bitmap else "MISSED"
         notes = []
         growth = r.get("heap_growth_per_paint")
         if growth is not None:
@@ -98,6 +106,10 @@ def main():
             notes.append(f"{r['png_bytes'] / 1024:.1f} KiB (<= 40 KiB), {r['png_pixels_differing']:.0f} pixels differ")
             if r["png_bytes"] > PNG_BYTES_LIMIT or r["png_pixels_differing"] != 0:
                 verdict = "MISSED"
+        if "peak_growth_mb" in r:
+            notes.append(f"{r['file_mb']:.1f} MB file, peak memory +{r['peak_growth_mb']:.0f} MB")
+        elif "file_mb" in r:
+            notes.append(f"{r['file_mb']:.1f} MB file, load and first paint")
         if "new_per_op" in r:
             notes.append(f"{r['new_per_op']:.0f} new/op")
         if "heap_bytes_per_window" in r:

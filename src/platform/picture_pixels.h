@@ -12,4 +12,9 @@ namespace pg::platform {
 // bitmap, are dropped.
 void WriteBitmapRow(Bitmap& bitmap, int y, std::span<const std::uint32_t> pixels);
 
+// Row y of a 32-bit bitmap as its width of 0x00RRGGBB words, for decoders that
+// fill it in place (the top byte must stay 0); empty for a 1-bit bitmap or a
+// row outside it. Valid until the bitmap is next drawn on or into.
+std::span<std::uint32_t> BitmapRowPixels(Bitmap& bitmap, int y);
+
 }  // namespace pg::platform

@@ -1,6 +1,7 @@
 #pragma once
-// The picture both backends make of a decoded bitmap file: one opaque bitmap,
-// stretched by the context's own bitmap copy.
+// A picture of a decoded bitmap file (the Windows build's, and run-length files
+// on the portable build): one opaque bitmap, stretched by the context's own
+// bitmap copy.
 #include <memory>
 
 #include "platform/bitmap.h"

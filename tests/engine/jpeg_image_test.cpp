@@ -2,6 +2,8 @@
 // settings, and damaged data that fails only when the picture is drawn.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "engine/picture/jpeg_image.h"
@@ -182,6 +184,54 @@ TEST(JpegImage, APictureLargerThanItsDataCanHoldDrawsNothing) {
   flat.LoadFromBytes(Encode(white));
   EXPECT_EQ(ErrorCode(flat), 0);
   EXPECT_EQ(flat.Bitmap().Pixel(1000, 1000), 0xFFFFFFu);
+}
+
+std::vector<std::uint8_t> ReadPicture(const std::string& name) {
+  std::ifstream f(std::string(PG_TEST_DATA) + "/pictures/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// jpegtran's progressive scans of a photo, 97 of them; and the same scans
+// repeated to 769, as files built to stall a decoder are (each scan re-reads
+// the whole picture).
+TEST(JpegImage, ProgressiveFilesWithTooManyScansAreRefusedAtLoad) {
+  const auto some = ReadPicture("some_scans.jpg"), many = ReadPicture("many_scans.jpg");
+  ASSERT_FALSE(some.empty());
+  ASSERT_FALSE(many.empty());
+  EXPECT_EQ(jpeg::CountScans(some), 97);
+  EXPECT_EQ(jpeg::CountScans(many), 769);
+
+  TJPEGImage j;
+  j.LoadFromBytes(some);
+  EXPECT_EQ(j.Bitmap().Width(), 48);
+  EXPECT_EQ(ErrorCode(j), 0);
+  try {
+    j.LoadFromBytes(many);
+    ADD_FAILURE() << "769 scans loaded";
+  } catch (const JpegError& e) {
+    EXPECT_EQ(std::string(e.what()), "JPEG error #" + std::to_string(e.Code()));
+    EXPECT_NE(e.Code(), 0);
+  }
+  EXPECT_EQ(j.Data(), some);  // the old picture stays
+
+  // Large pictures get fewer scans: 64 over 8192 x 8192, never none.
+  EXPECT_EQ(jpeg::ScanLimit(48, 32), jpeg::kMaxScans);
+  EXPECT_EQ(jpeg::ScanLimit(8192, 8192), 64);
+  EXPECT_GE(jpeg::ScanLimit(32767, 2048), 64);
+}
+
+TEST(JpegImage, ScanCountSkipsMarkersInsideSegmentsAndData) {
+  const auto source = Colourful(40, 24);
+  auto data = Encode(*source, true);
+  const int scans = jpeg::CountScans(data);
+  EXPECT_EQ(scans, 10);  // the library's own progression for colour pictures
+  // A comment holding a start-of-scan marker's bytes is no scan.
+  const std::vector<std::uint8_t> comment = {0xFF, 0xFE, 0x00, 0x06, 0xFF, 0xDA, 0xFF, 0xDA};
+  data.insert(data.begin() + 2, comment.begin(), comment.end());
+  EXPECT_EQ(jpeg::CountScans(data), scans);
+  TJPEGImage j;
+  j.LoadFromBytes(data);
+  EXPECT_EQ(ErrorCode(j), 0);
 }
 
 }  // namespace

@@ -43,7 +43,10 @@ TEST(PictureTiling, RepeatedCopiesLookLikeCopyAfterCopy) {
                   {PictureFormat::kEnhancedMetafile, "halves.emf"},
                   // Mostly uncovered.
                   {PictureFormat::kWindowsMetafile, "bitmap_records.wmf"},
-                  {PictureFormat::kBitmap, "quadrants.bmp"}};
+                  {PictureFormat::kBitmap, "quadrants.bmp"},
+                  // A mask and colour; a PNG entry with partial alpha.
+                  {PictureFormat::kIcon, "square.ico"},
+                  {PictureFormat::kIcon, "pillow_png16.ico"}};
   // Copies starting off the surface, cut at its edges, and cut by a clip.
   const TRect areas[] = {{-30, -7, 190, 95}, {5, 3, 200, 100}, {0, 0, 400, 300}};
   for (const auto& picture : pictures) {
@@ -83,6 +86,27 @@ TEST(PictureTiling, TinyCopiesCoverALargeArea) {
   p->DrawTiled(untouched.Dc(), TRect{0, 0, 10, 10}, 0, 5);
   p->DrawTiled(untouched.Dc(), TRect{-2000000000, -2000000000, -1000000000, -1000000000}, 1, 1);
   EXPECT_EQ(untouched.Pixel(5, 5), 0xFFFFFFu);
+}
+
+// The same for the pictures that hold their own pixels: a quarter of a million
+// copies of a bitmap or an icon squeezed into 2 x 2 pixels are each as one drawn
+// alone (under Wine an icon call per copy would take minutes).
+TEST(PictureTiling, OnePixelCopiesOfBitmapsAndIcons) {
+  for (const auto& [format, name] : {std::pair{PictureFormat::kBitmap, "quadrants8.bmp"},
+                                     std::pair{PictureFormat::kIcon, "square.ico"},
+                                     std::pair{PictureFormat::kIcon, "pillow_png16.ico"}}) {
+    const auto p = Load(format, name);
+    ASSERT_TRUE(p) << name;
+    Bitmap one(2, 2), many(1000, 1000);
+    Stripes(one), Stripes(many);
+    p->Draw(one.Dc(), TRect{0, 0, 2, 2});
+    p->DrawTiled(many.Dc(), TRect{0, 0, 1000, 1000}, 2, 2);
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 2; ++x) {
+        EXPECT_EQ(many.Pixel(x, y), one.Pixel(x, y)) << name;
+        EXPECT_EQ(many.Pixel(998 + x, 996 + y), one.Pixel(x, y)) << name;
+      }
+  }
 }
 
 }  // namespace

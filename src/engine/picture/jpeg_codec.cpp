@@ -1,6 +1,7 @@
 #include "engine/picture/jpeg_codec.h"
 
 // libjpeg's headers want these first.
+#include <algorithm>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
@@ -71,6 +72,17 @@ void Configure(jpeg_decompress_struct& c, const DecodeOptions& o) {
     ERREXIT1(&c, JERR_IMAGE_TOO_BIG, platform::Bitmap::kMaxSide);
 }
 
+// Called by the decoder as it works; stops it at the first scan past the limit,
+// whatever the marker count at load said.
+struct ScanGuard {
+  jpeg_progress_mgr pub;
+  int limit;
+};
+void CheckScan(j_common_ptr c) {
+  auto* d = reinterpret_cast<j_decompress_ptr>(c);
+  if (d->input_scan_number > reinterpret_cast<ScanGuard*>(c->progress)->limit) ERREXIT(c, JERR_BAD_SCAN_SCRIPT);
+}
+
 std::uint32_t Rgb(unsigned r, unsigned g, unsigned b) { return r << 16 | g << 8 | b; }
 
 // One decoded scanline as pixels.
@@ -122,12 +134,48 @@ int WithHeader(std::span<const std::uint8_t> data, Body&& body) {
 
 }  // namespace
 
+int ScanLimit(int width, int height) {
+  const long long pixels = std::max(1LL, static_cast<long long>(width) * height);
+  return static_cast<int>(std::clamp(kScanPixelBudget / pixels, 1LL, static_cast<long long>(kMaxScans)));
+}
+
+int CountScans(std::span<const std::uint8_t> data) {
+  constexpr std::uint8_t kSos = 0xDA, kEoi = 0xD9, kRst0 = 0xD0, kRst7 = 0xD7, kTem = 0x01;
+  int scans = 0;
+  std::size_t i = 0;
+  const std::size_t n = data.size();
+  while (i + 1 < n) {
+    // Anything between segments is skipped up to the next marker.
+    if (data[i] != 0xFF || data[i + 1] == 0xFF || data[i + 1] == 0x00) {
+      ++i;
+      continue;
+    }
+    const std::uint8_t marker = data[i + 1];
+    i += 2;
+    if (marker == kEoi) break;
+    if (marker == kTem || (marker >= kRst0 && marker <= kRst7) || marker == 0xD8) continue;  // no length
+    if (i + 2 > n) break;
+    const std::size_t length = static_cast<std::size_t>(data[i]) << 8 | data[i + 1];
+    if (length < 2) break;
+    i += length;
+    if (marker != kSos) continue;
+    ++scans;
+    // The entropy-coded data: stuffed 0xFF 0x00 and restart markers belong to it.
+    while (i + 1 < n && !(data[i] == 0xFF && data[i + 1] != 0x00 && data[i + 1] != 0xFF &&
+                          !(data[i + 1] >= kRst0 && data[i + 1] <= kRst7)))
+      ++i;
+  }
+  return scans;
+}
+
 int ReadHeader(std::span<const std::uint8_t> data, Header& header) {
   return WithHeader(data, [&](jpeg_decompress_struct& c) {
     header.width = static_cast<int>(c.image_width);
     header.height = static_cast<int>(c.image_height);
     header.grayscale = c.jpeg_color_space == JCS_GRAYSCALE;
     header.progressive = jpeg_has_multiple_scans(&c);
+    header.scans = CountScans(data);
+    if (header.scans > ScanLimit(header.width, header.height)) ERREXIT(&c, JERR_BAD_SCAN_SCRIPT);
   });
 }
 
@@ -139,20 +187,27 @@ int OutputSize(std::span<const std::uint8_t> data, const DecodeOptions& options,
   });
 }
 
-int Decode(std::span<const std::uint8_t> data, const DecodeOptions& options, std::span<std::uint32_t> pixels,
-           int width, int height) {
+int Decode(std::span<const std::uint8_t> data, const DecodeOptions& options, int width, int height, RowSink row,
+           void* context) {
+  ScanGuard guard{{}, 0};
   return WithHeader(data, [&](jpeg_decompress_struct& c) {
+    guard.pub.progress_monitor = CheckScan;
+    guard.limit = ScanLimit(static_cast<int>(c.image_width), static_cast<int>(c.image_height));
+    c.progress = &guard.pub;
     Configure(c, options);
-    if (static_cast<int>(c.output_width) != width || static_cast<int>(c.output_height) != height ||
-        pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-      ERREXIT(&c, JERR_BAD_BUFFER_MODE);  // the caller's buffer does not fit
+    if (static_cast<int>(c.output_width) != width || static_cast<int>(c.output_height) != height)
+      ERREXIT(&c, JERR_BAD_BUFFER_MODE);  // not the size the caller made room for
     jpeg_start_decompress(&c);
-    JSAMPARRAY row = (*c.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE,
-                                            c.output_width * static_cast<unsigned>(c.output_components), 1);
+    JSAMPARRAY samples = (*c.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE,
+                                                c.output_width * static_cast<unsigned>(c.output_components), 1);
+    // One row of pixels, from libjpeg's pool, so nothing needs destroying on a jump.
+    auto* pixels = reinterpret_cast<std::uint32_t*>((*c.mem->alloc_large)(
+        reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE, sizeof(std::uint32_t) * c.output_width));
     while (c.output_scanline < c.output_height) {
-      const std::size_t y = c.output_scanline;
-      if (jpeg_read_scanlines(&c, row, 1) != 1) break;
-      ConvertRow(c, row[0], pixels.data() + y * static_cast<std::size_t>(width));
+      const int y = static_cast<int>(c.output_scanline);
+      if (jpeg_read_scanlines(&c, samples, 1) != 1) break;
+      ConvertRow(c, samples[0], pixels);
+      row(context, y, pixels, width);
     }
     jpeg_finish_decompress(&c);
   });

@@ -71,17 +71,15 @@ const platform::Bitmap& TJPEGImage::Bitmap() {
   const auto options = Options();
   int w = 0, h = 0;
   int code = jpeg::OutputSize(data_, options, w, h);
-  std::vector<std::uint32_t> pixels;
-  if (!code) {
-    pixels.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-    code = jpeg::Decode(data_, options, pixels, w, h);
-  }
-  auto bitmap = code ? nullptr : std::make_unique<platform::Bitmap>(w, h);
-  if (bitmap)
-    for (int y = 0; y < h; ++y)
-      platform::WriteBitmapRow(*bitmap, y,
-                               std::span<const std::uint32_t>(pixels).subspan(static_cast<std::size_t>(y) * w,
-                                                                              static_cast<std::size_t>(w)));
+  // Rows go straight into the bitmap: the picture is held once, not twice.
+  std::unique_ptr<platform::Bitmap> bitmap;
+  if (!code) bitmap = std::make_unique<platform::Bitmap>(w, h);
+  // A bitmap too large to allocate stays empty and draws nothing.
+  if (!code && !bitmap->Empty())
+    code = jpeg::Decode(data_, options, w, h, [](void* target, int y, const std::uint32_t* row, int width) {
+      platform::WriteBitmapRow(*static_cast<platform::Bitmap*>(target), y,
+                               std::span<const std::uint32_t>(row, static_cast<std::size_t>(width)));
+    }, bitmap.get());
   if (onProgress_) onProgress_(TProgressStage::psEnding);
   if (code) {
     decodeError_ = code;

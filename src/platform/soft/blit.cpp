@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/stretch_steps.h"
 #include "platform/soft/bitmap_impl.h"
 #include "platform/soft/color_reduction.h"
 #include "platform/soft/soft_device_context.h"
@@ -24,18 +25,6 @@ std::uint32_t Combine(BlitRop rop, std::uint32_t src, std::uint32_t dest) {
   return src;
 }
 
-// Source index of destination step d of `dest` over `src` source pixels, as GDI
-// picks them: growing repeats pixels evenly around centres; shrinking keeps the
-// last pixel of each group across and the first one down.
-int SourceStep(long long d, long long D, long long S, bool across) {
-  long long s = D >= S ? ((2 * d + 1) * S - 1) / (2 * D)
-                : across ? ((d + 1) * S * 2 + D) / (2 * D) - 1
-                         : (d * S * 2 + D) / (2 * D);
-  if (s < 0) s = 0;
-  if (s >= S) s = S - 1;
-  return static_cast<int>(s);
-}
-
 struct Step {
   int target, source;
 };
@@ -51,7 +40,7 @@ std::vector<Step> VisibleSteps(int count, int origin, int dir, int limit, int sr
   std::vector<Step> out;
   for (long long k = first; k < end; ++k)
     out.push_back(Step{static_cast<int>(origin + dir * k),
-                       srcOrigin + SourceStep(k, count, srcCount, across) * srcDir});
+                       srcOrigin + StretchSourceStep(k, count, srcCount, across) * srcDir});
   return out;
 }
 

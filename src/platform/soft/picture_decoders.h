@@ -10,7 +10,7 @@
 
 namespace pg::platform::soft {
 
-// Bitmaps and icons through GdkPixbuf.
+// Bitmaps and icons through the project's own readers.
 std::unique_ptr<PictureImage> DecodeBitmapFile(std::span<const std::uint8_t> bytes);
 std::unique_ptr<PictureImage> DecodeIconFile(std::span<const std::uint8_t> bytes);
 // Metafiles become SVG (libemf2svg, libwmf) that librsvg draws at any size.

@@ -18,4 +18,10 @@ void WriteBitmapRow(Bitmap& bitmap, int y, std::span<const std::uint32_t> pixels
   }
 }
 
+std::span<std::uint32_t> BitmapRowPixels(Bitmap& bitmap, int y) {
+  soft::Surface& s = *bitmap.impl().surface;
+  if (s.Mono() || y < 0 || y >= s.Height()) return {};
+  return {s.Row(y), static_cast<std::size_t>(s.Width())};
+}
+
 }  // namespace pg::platform

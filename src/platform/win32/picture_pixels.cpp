@@ -30,4 +30,14 @@ void WriteBitmapRow(Bitmap& bitmap, int y, std::span<const std::uint32_t> pixels
   }
 }
 
+std::span<std::uint32_t> BitmapRowPixels(Bitmap& bitmap, int y) {
+  Bitmap::Impl& m = bitmap.impl();
+  if (!m.bits || m.bitsPerPixel != 32 || y < 0 || y >= m.height) return {};
+  // GDI may still be drawing into the section; the bits are top-down B, G, R, 0
+  // bytes, which are 0x00RRGGBB words.
+  ::GdiFlush();
+  auto* row = const_cast<std::uint8_t*>(m.bits) + static_cast<std::size_t>(y) * static_cast<std::size_t>(m.stride);
+  return {reinterpret_cast<std::uint32_t*>(row), static_cast<std::size_t>(m.width)};
+}
+
 }  // namespace pg::platform
