@@ -13,6 +13,11 @@ emulator=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "command_line_test: $*" >&2; exit 1; }
+# A clean environment, but for a sanitized build's options (its suppressions).
+clean=(env -i)
+for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+  [ -z "${!v:-}" ] || clean+=("$v=${!v}")
+done
 run() { if [ -n "$emulator" ]; then "$emulator" "$@"; else "$@"; fi; }
 
 # --help: the usage and the script commands, on standard output, status 0.
@@ -41,17 +46,17 @@ versions_ok() {  # what --version printed names a module of this version
 }
 if [ -z "$emulator" ]; then
   ln -s "$host" "$work/links/pirogram-host"
-  (cd "$work/empty" && env -i "$work/links/pirogram-host" --version) >"$work/link.out" 2>&1 ||
+  (cd "$work/empty" && "${clean[@]}" "$work/links/pirogram-host" --version) >"$work/link.out" 2>&1 ||
     fail "through a symbolic link: $(cat "$work/link.out")"
   versions_ok "$work/link.out" || fail "through a symbolic link: $(cat "$work/link.out")"
   grep -qF "module $(dirname "$host")/Pirogram.so" "$work/link.out" ||
     fail "through a symbolic link the module was not the one beside the program: $(cat "$work/link.out")"
-  (cd "$work/empty" && env -i PATH="$work/links" pirogram-host --version) >"$work/path.out" 2>&1 ||
+  (cd "$work/empty" && "${clean[@]}" PATH="$work/links" pirogram-host --version) >"$work/path.out" 2>&1 ||
     fail "through the PATH: $(cat "$work/path.out")"
   versions_ok "$work/path.out" || fail "through the PATH: $(cat "$work/path.out")"
   # The whole way a user goes: a script run through the link, from elsewhere.
   (cd "$work/empty" && printf 'rect P 80 60\npgChartCreate "P"\nsave P linked.png\n' |
-    env -i PATH="$work/links" pirogram-host -) >"$work/linked.out" 2>&1 || fail "a script through the link: $(cat "$work/linked.out")"
+    "${clean[@]}" PATH="$work/links" pirogram-host -) >"$work/linked.out" 2>&1 || fail "a script through the link: $(cat "$work/linked.out")"
   [ -s "$work/empty/linked.png" ] || fail "a script through the link saved no picture"
 else
   # Wine maps the Unix root to drive Z:.
