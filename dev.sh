@@ -7,8 +7,9 @@
 #                   native under ASan/UBSan, the scenarios under valgrind memcheck, the
 #                   64-bit Windows suite under 64-bit Wine, the 32-bit one under 32-bit
 #                   Wine where 32-bit programs run, else only the 32-bit DLL's static checks)
-#   ./dev.sh dist   set up, build, write and check dist/Pirogram-<version>-win32.zip
-#                   and dist/pirogram-<version>-linux-x86_64.tar.gz
+#   ./dev.sh dist   set up, build, write and check dist/Pirogram-<version>-win32.zip,
+#                   dist/pirogram-<version>-linux-x86_64.tar.gz and the Debian package
+#                   dist/pirogram_<version>_amd64.deb
 #   ./dev.sh build  set up and build the native, 32-bit and 64-bit Windows trees
 #   ./dev.sh soak   set up, build, run the soak script natively and under Wine
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
@@ -221,7 +222,7 @@ case "${1:-}" in
   test) build; phase "built native, 32-bit and 64-bit Windows"; build_sanitized; phase "built native with sanitizers"
     run_tests; phase "all tests done" ;;
   demo) build; demo ;;
-  dist) build; ./scripts/dist.sh build/native build/win32 dist ;;
+  dist) build; ./scripts/dist.sh build/native build/win32 dist; ./scripts/deb.sh build/native dist ;;
   fuzz) fuzz "${2:-}" ;;
   bench) bench "${2:-}" ;;
   soak) build; soak ;;

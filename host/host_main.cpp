@@ -2,22 +2,22 @@
 // action script against it.
 #include <fstream>
 #include <iostream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
+#include "host_usage.h"
 #include "module_session.h"
 #include "platform/console.h"
 #include "platform/module_loader.h"
 #include "reference_builder.h"
 #include "script_line.h"
 #include "script_runner.h"
+#include "script_text.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: pirogram-host [--module PATH] [--results] SCRIPT\n"
-               "       pirogram-host [--module PATH] --version\n"
-               "       pirogram-host [--module PATH] [--examples DIR] --reference DIR\n";
+  std::cerr << pg::host::UsageText();
   return 2;
 }
 
@@ -36,10 +36,16 @@ int PrintVersions(const std::string& modulePath) {
   return version.empty() ? 1 : 0;
 }
 
-// The module beside this program.
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? "." : slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+// The module beside the program itself, not beside the link or the bare name
+// it was started by; argv[0] only where the system cannot say.
 std::string DefaultModulePath(const std::string& argv0) {
-  const auto slash = argv0.find_last_of("/\\");
-  const std::string dir = slash == std::string::npos ? "." : argv0.substr(0, slash);
+  const std::string program = pg::platform::ProgramPath();
+  const std::string dir = FolderOf(program.empty() ? argv0 : program);
 #ifdef _WIN32
   return dir + "\\Pirogram.nbp";
 #else
@@ -47,56 +53,40 @@ std::string DefaultModulePath(const std::string& argv0) {
 #endif
 }
 
-}  // namespace
+// The whole script: a file, or standard input for "-".
+bool ReadScript(const std::string& path, std::string& bytes) {
+  if (path == "-") {
+    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    return !std::cin.bad();
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return !file.bad();
+}
 
-int main(int argc, char** argv) {
-  pg::platform::UseBinaryStdio();
-  std::string modulePath = DefaultModulePath(argv[0]), scriptPath, referenceDir, examplesDir = "examples";
-  bool version = false;
-  pg::host::RunOptions options;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--module" && i + 1 < argc) {
-      modulePath = argv[++i];
-    } else if (a == "--results") {
-      options.printResults = true;
-    } else if (a == "--version") {
-      version = true;
-    } else if (a == "--reference" && i + 1 < argc) {
-      referenceDir = argv[++i];
-    } else if (a == "--examples" && i + 1 < argc) {
-      examplesDir = argv[++i];
-    } else if (!a.empty() && a[0] != '-' && scriptPath.empty()) {
-      scriptPath = a;
-    } else {
-      return Usage();
-    }
-  }
-  if (version) return scriptPath.empty() && referenceDir.empty() ? PrintVersions(modulePath) : Usage();
-  if (!referenceDir.empty()) {
-    if (!scriptPath.empty()) return Usage();
-    try {
-      pg::host::ModuleSession session(modulePath);
-      pg::host::WriteReference(session, referenceDir, examplesDir);
-      session.Close();
-    } catch (const std::exception& e) {
-      std::cerr << "host: " << e.what() << "\n";
-      return 2;
-    }
-    return 0;
-  }
-  if (scriptPath.empty()) return Usage();
-  std::ifstream script(scriptPath, std::ios::binary);
-  if (!script) {
+int RunScript(const std::string& modulePath, const std::string& scriptPath, pg::host::RunOptions options) {
+  std::string bytes;
+  if (!ReadScript(scriptPath, bytes)) {
     std::cerr << "cannot read " << scriptPath << "\n";
     return 2;
   }
+  pg::host::ScriptText script;
+  try {
+    script = pg::host::DecodeScript(bytes);
+  } catch (const pg::host::ScriptError& e) {
+    std::cerr << e.what() << "\n";
+    return 2;
+  }
+  if (script.firstNonUtf8Line != 0)
+    std::cerr << "note: line " << script.firstNonUtf8Line << " is not UTF-8: the script is read as code page 1251\n";
+  if (scriptPath != "-") options.scriptFolder = FolderOf(scriptPath);
   int status = 0;
   try {
     pg::host::ModuleSession session(modulePath);
     pg::host::ScriptRunner runner(session, std::cout, options);
     try {
-      runner.Run(script);
+      runner.Run(script.lines);
     } catch (const pg::host::ScriptError& e) {
       std::cout.flush();
       std::cerr << e.what() << "\n";
@@ -117,4 +107,50 @@ int main(int argc, char** argv) {
     return 2;
   }
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  pg::platform::UseBinaryStdio();
+  std::string modulePath = DefaultModulePath(argc > 0 ? argv[0] : ""), scriptPath, referenceDir,
+              examplesDir = "examples";
+  bool version = false;
+  pg::host::RunOptions options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      std::cout << pg::host::HelpText();
+      return 0;
+    } else if (a == "--module" && i + 1 < argc) {
+      modulePath = argv[++i];
+    } else if (a == "--results") {
+      options.printResults = true;
+    } else if (a == "--version") {
+      version = true;
+    } else if (a == "--reference" && i + 1 < argc) {
+      referenceDir = argv[++i];
+    } else if (a == "--examples" && i + 1 < argc) {
+      examplesDir = argv[++i];
+    } else if (!a.empty() && (a[0] != '-' || a == "-") && scriptPath.empty()) {
+      scriptPath = a;
+    } else {
+      return Usage();
+    }
+  }
+  if (version) return scriptPath.empty() && referenceDir.empty() ? PrintVersions(modulePath) : Usage();
+  if (!referenceDir.empty()) {
+    if (!scriptPath.empty()) return Usage();
+    try {
+      pg::host::ModuleSession session(modulePath);
+      pg::host::WriteReference(session, referenceDir, examplesDir);
+      session.Close();
+    } catch (const std::exception& e) {
+      std::cerr << "host: " << e.what() << "\n";
+      return 2;
+    }
+    return 0;
+  }
+  if (scriptPath.empty()) return Usage();
+  return RunScript(modulePath, scriptPath, options);
 }

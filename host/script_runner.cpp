@@ -1,13 +1,16 @@
 #include "script_runner.h"
 
 #include <istream>
+#include <iterator>
 #include <ostream>
 
 #include "framework/text/codepage.h"
 #include "framework/text/int_parse.h"
 #include "dialog_commands.h"
 #include "memory_report.h"
+#include "picture_paths.h"
 #include "script_line.h"
+#include "script_text.h"
 #include "window_commands.h"
 
 namespace pg::host {
@@ -18,12 +21,16 @@ ScriptRunner::ScriptRunner(ModuleSession& session, std::ostream& out, RunOptions
 void ScriptRunner::Print(const std::string& cp1251Text) { out_ << text::Cp1251ToUtf8(cp1251Text) << '\n'; }
 
 void ScriptRunner::Run(std::istream& script) {
-  std::string line;
+  const std::string bytes{std::istreambuf_iterator<char>(script), std::istreambuf_iterator<char>()};
+  Run(DecodeScript(bytes).lines);
+}
+
+void ScriptRunner::Run(const std::vector<std::string>& cp1251Lines) {
   int number = 0;
-  while (std::getline(script, line)) {
+  for (const auto& line : cp1251Lines) {
     ++number;
     try {
-      const auto words = SplitScriptLine(text::Utf8ToCp1251(line));
+      const auto words = SplitScriptLine(line);
       if (!words.empty()) RunCommand(words);
     } catch (const ScriptError& e) {
       throw ScriptError("line " + std::to_string(number) + ": " + e.what());
@@ -82,9 +89,13 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
     NeedWords(w, 2, "pick \"NAME\" | pick cancel");
     session_.Picks().push_back(w[1] == "cancel" ? std::nullopt : std::optional<std::string>(w[1]));
   } else if (const ReceivedRow* row = session_.FindAction(cmd)) {
-    const std::vector<std::string> args(w.begin() + 1, w.end());
+    std::vector<std::string> args(w.begin() + 1, w.end());
     if (args.size() > static_cast<std::size_t>(row->count))
       throw ScriptError(cmd + " takes " + std::to_string(row->count) + " parameter(s)");
+    // The one action that reads a file the script names: its picture.
+    constexpr std::size_t kPictureParam = 2;
+    if (cmd == "pgChartPicture" && args.size() > kPictureParam)
+      args[kPictureParam] = ResolvePicturePath(args[kPictureParam], options_.scriptFolder);
     const bool result = session_.Exec(row->id, args, static_cast<std::size_t>(row->count));
     if (options_.printResults) Print(cmd + (result ? " -> true" : " -> false"));
   } else if (RunDialogCommand(session_, w, [this](const std::string& t) { Print(t); })) {

@@ -10,12 +10,17 @@ namespace pg::host {
 
 struct RunOptions {
   bool printResults = false;  // print "ACTION -> true|false" after each action
+  // The script's folder, where relative picture paths are looked for after the
+  // current folder (see picture_paths.h); "" looks in the current folder only.
+  std::string scriptFolder;
 };
 
 class ScriptRunner {
  public:
   ScriptRunner(ModuleSession& session, std::ostream& out, RunOptions options);
-  // Runs the script's lines (UTF-8). Throws ScriptError("line N: ...") at a malformed line.
+  // Runs the script's lines. Throws ScriptError("line N: ...") at a malformed line.
+  void Run(const std::vector<std::string>& cp1251Lines);
+  // The same for a script in UTF-8 (or anything DecodeScript reads).
   void Run(std::istream& script);
   // One line, already split into words in code page 1251.
   void RunCommand(const std::vector<std::string>& words);

@@ -20,7 +20,8 @@ run=()
 exe=""
 if [ -f "$build/bin/pg_tests.exe" ]; then run=("$root/scripts/wine-run.sh"); exe=.exe; fi
 host=("${run[@]}" "$build/bin/pirogram-host$exe")
-# The examples name their pictures relative to a folder two below the root.
+# The examples run in a scratch folder of their own (they find their pictures
+# beside the script).
 examples_dir=$root/out/compare-pictures-$$
 
 if [ $record -eq 1 ]; then

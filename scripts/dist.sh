@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Packs a release from a native and a Windows build tree, then checks both archives:
+# Packs a release from a native and a Windows build tree, then checks it:
 #   OUT/Pirogram-<version>-win32.zip             the 32-bit DLL, the reference, ПРОЧТИ.txt
 #                                                (code page 1251) and README.txt (UTF-8)
 #   OUT/pirogram-<version>-linux-x86_64.tar.gz   module, platform library, host, examples,
-#                                                reference, README.txt; runs wherever unpacked
-# Each archive must hold exactly its files, and the unpacked Linux host must run
-# examples/demo.pgs from a fresh folder with no environment at all.
+#                                                reference, README.txt about Linux; runs
+#                                                wherever unpacked
+# Each archive must hold exactly its files, the zip's non-ASCII names carry the
+# UTF-8 flag, the unpacked Linux host must run examples/demo.pgs from a fresh
+# folder with no environment at all, and the quick start of the tarball's
+# README.txt must run as written and draw its picture.
 #   scripts/dist.sh NATIVE_BUILD WIN32_BUILD OUT
 # Exit status 77: the Windows build has no DLL yet.
 set -euo pipefail
@@ -27,6 +30,7 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+fail() { echo "dist: $*" >&2; exit 1; }
 
 lin="pirogram-$version-linux-x86_64"
 win="Pirogram-$version-win32"
@@ -35,7 +39,29 @@ crlf() { sed 's/$/\r/'; }
 
 # Linux: the installed tree, whose run paths are $ORIGIN alone; no debugging data.
 cmake --install "$native" --prefix "$work/stage/$lin" --strip >/dev/null
-text README.txt >"$work/stage/$lin/README.txt"
+binaries=("$work/stage/$lin/pirogram-host" "$work/stage/$lin/Pirogram.so" "$work/stage/$lin/libpgplatform.so")
+# What the README says the binaries need, read from them: the newest glibc and
+# libstdc++ symbol versions, and the Debian packages that hold their libraries.
+newest() { objdump -T "${binaries[@]}" | grep -o "$1_[0-9.]*" | sed "s/^$1_//" | sort -V | tail -n 1; }
+glibc=$(newest GLIBC)
+glibcxx=$(newest GLIBCXX)
+# A library's package: dpkg knows it by the path ldconfig gives, or by its real one.
+owner() {
+  local path o
+  path=$(ldconfig -p | awk -v l="$1" '$1 == l && /x86-64/ { print $NF; exit }')
+  for p in "$path" "$(realpath -e "$path" 2>/dev/null)"; do
+    o=$(dpkg -S "$p" 2>/dev/null | head -n 1 | cut -d: -f1 || true)
+    [ -z "$o" ] || { echo "$o"; return; }
+  done
+  fail "no Debian package holds $1, which the binaries need"
+}
+for lib in $(readelf -d "${binaries[@]}" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort -u | grep -vx libpgplatform.so); do
+  owner "$lib" >>"$work/packages"
+done
+packages=$(sort -u "$work/packages" | tr '\n' ' ')
+[ -n "$packages" ] || fail "no package holds the binaries' libraries"
+text linux/README.txt | sed -e "s/@GLIBC@/$glibc/" -e "s/@GLIBCXX@/$glibcxx/" \
+  -e "s/@APT_PACKAGES@/${packages}fonts-liberation/" >"$work/stage/$lin/README.txt"
 rm -f "$out/$lin.tar.gz"
 tar -C "$work/stage" --sort=name --owner=0 --group=0 --numeric-owner -czf "$out/$lin.tar.gz" "$lin"
 
@@ -44,13 +70,24 @@ tar -C "$work/stage" --sort=name --owner=0 --group=0 --numeric-owner -czf "$out/
 mkdir -p "$work/stage/$win"
 i686-w64-mingw32-strip --strip-debug -o "$work/stage/$win/Pirogram.nbp" "$dll"
 cp -r "$native/reference" "$work/stage/$win/reference"
-text ПРОЧТИ.txt | iconv -f UTF-8 -t CP1251 | crlf >"$work/stage/$win/ПРОЧТИ.txt"
-text README.txt | crlf >"$work/stage/$win/README.txt"
+text windows/ПРОЧТИ.txt | iconv -f UTF-8 -t CP1251 | crlf >"$work/stage/$win/ПРОЧТИ.txt"
+# UTF-8 with its byte order mark, so that older Notepads do not read it as 1251.
+{ printf '\xEF\xBB\xBF'; text windows/README.txt | crlf; } >"$work/stage/$win/README.txt"
 rm -f "$out/$win.zip"
-(cd "$work/stage" && zip -qrX "$out/$win.zip" "$win")
+# Python's zipfile flags non-ASCII names as UTF-8 (general purpose bit 11), which
+# Windows' own zip tools need to show ПРОЧТИ.txt; Info-ZIP's zip -X drops it.
+python3 - "$work/stage" "$win" "$out/$win.zip" <<'PY'
+import os, sys, zipfile
+stage, top, target = sys.argv[1:]
+with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+    for folder, dirs, files in os.walk(os.path.join(stage, top)):
+        dirs.sort()
+        for name in sorted(files):
+            path = os.path.join(folder, name)
+            z.write(path, os.path.relpath(path, stage))
+PY
 
 # The checks.
-fail() { echo "dist: $*" >&2; exit 1; }
 reference=$(cd "$native/reference" && find . -type f | sed 's|^\./|reference/|' | sort)
 examples=$(cd "$root/examples" && find . -type f | sed 's|^\./|examples/|' | sort)
 want_lin=$(printf '%s\n' Pirogram.so README.txt libpgplatform.so pirogram-host "$examples" "$reference" |
@@ -71,6 +108,14 @@ cmake -DDLL="$zipped" -DWINDRES=i686-w64-mingw32-windres -DVERSION="$version" \
   -P "$root/cmake/check_version_resource.cmake" >/dev/null || fail "the zip's Pirogram.nbp lost its version resource"
 unzip -p "$out/$win.zip" "$win/ПРОЧТИ.txt" | iconv -f CP1251 -t UTF-8 | grep -q 'Куда положить файл' ||
   fail "ПРОЧТИ.txt is not in code page 1251"
+unflagged=$(python3 - "$out/$win.zip" <<'PY'
+import sys, zipfile
+for i in zipfile.ZipFile(sys.argv[1]).infolist():
+    if not i.filename.isascii() and not i.flag_bits & 0x800:
+        print(i.filename)
+PY
+)
+[ -z "$unflagged" ] || fail "$win.zip stores non-ASCII names without the UTF-8 flag: $unflagged"
 
 mkdir "$work/unpacked" "$work/run"
 tar -C "$work/unpacked" -xzf "$out/$lin.tar.gz"
@@ -86,5 +131,13 @@ for p in demo_3d demo_flat demo_rotated demo_deeper demo_rolled demo_hidden; do
 done
 env -i "$top/pirogram-host" --version | grep -qx "module .*Pirogram.so $version" ||
   fail "the unpacked host does not report the module's version $version"
+# The README's quick start, its "$ " lines run as written from beside the archive.
+mkdir "$work/quick"
+cp "$out/$lin.tar.gz" "$work/quick/"
+sed -n 's/^ *\$ //p' "$top/README.txt" >"$work/quick.sh"
+[ "$(wc -l <"$work/quick.sh")" -ge 3 ] || fail "the tarball's README.txt has no quick start"
+(cd "$work/quick" && env -i PATH=/usr/bin:/bin bash -e "$work/quick.sh") >"$work/quick.log" 2>&1 ||
+  fail "the tarball's quick start failed: $(cat "$work/quick.log")"
+[ -s "$work/quick/$lin/first.png" ] || fail "the tarball's quick start drew no first.png where its README says"
 echo "dist: $out/$win.zip ($(echo "$got_win" | wc -l) files)"
-echo "dist: $out/$lin.tar.gz ($(echo "$got_lin" | wc -l) files; the demo runs from a fresh folder)"
+echo "dist: $out/$lin.tar.gz ($(echo "$got_lin" | wc -l) files; the demo and the README's quick start run from a fresh folder)"

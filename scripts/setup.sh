@@ -15,6 +15,7 @@ PACKAGES=(
   valgrind locales
   zip unzip chromium
   imagemagick icoutils libjpeg-turbo-progs
+  lintian man-db
 )
 # 32-bit Wine only where the kernel runs 32-bit programs: elsewhere its i386
 # packages cannot even run their own install steps.

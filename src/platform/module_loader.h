@@ -8,6 +8,11 @@ namespace pg::platform {
 
 using ModuleHandle = void*;
 
+// The running program's own file, links resolved, so that a program started
+// through a symbolic link or the PATH finds what lies beside it; "" when the
+// system cannot tell.
+std::string ProgramPath();
+
 // Null on failure; error() then says why.
 ModuleHandle LoadModule(const std::string& path, std::string* error);
 void* ModuleSymbol(ModuleHandle module, const char* name);

@@ -1,10 +1,25 @@
 #include "platform/module_loader.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
+
+#include <vector>
 
 #include "platform/soft/soft_state.h"
 
 namespace pg::platform {
+
+std::string ProgramPath() {
+  std::vector<char> buf(256);
+  while (true) {
+    const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+    if (n < 0) return "";
+    // A result that fills the buffer may have been cut: try a larger one.
+    if (static_cast<std::size_t>(n) < buf.size()) return std::string(buf.data(), static_cast<std::size_t>(n));
+    if (buf.size() >= (1u << 20)) return "";
+    buf.resize(buf.size() * 2);
+  }
+}
 
 ModuleHandle LoadModule(const std::string& path, std::string* error) {
   void* h = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -8,6 +8,7 @@
 namespace pg::platform {
 
 void UseBinaryStdio() {
+  _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
 
 namespace pg::platform {
 
@@ -72,6 +73,19 @@ void PatchImport(HMODULE module, const char* name, void* replacement) {
 }
 
 }  // namespace
+
+std::string ProgramPath() {
+  // In the system code page, as LoadLibraryA expects the module's path.
+  std::vector<char> buf(MAX_PATH);
+  while (true) {
+    const DWORD n = ::GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n == 0) return "";
+    // A name that fills the buffer was cut short: try a larger one.
+    if (n < buf.size()) return std::string(buf.data(), n);
+    if (buf.size() >= 32768) return "";
+    buf.resize(buf.size() * 2);
+  }
+}
 
 ModuleHandle LoadModule(const std::string& path, std::string* error) {
   HMODULE h = ::LoadLibraryA(path.c_str());
