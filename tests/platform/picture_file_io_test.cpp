@@ -121,7 +121,8 @@ TEST(PictureFileIo, ASaveRemovesStaleStraysOfOursAndNothingElse) {
   for (const auto& name : kept) fs::last_write_time(s.Write(name, "keep"), old);
   const std::string young = s.Write(TemporaryName(12345), "another save at work");
   fs::create_directory(s.dir / ".pg.folder");
-  fs::last_write_time(s.dir / ".pg.folder", old);
+  std::error_code agedFolder;  // Wine cannot set a folder's time
+  fs::last_write_time(s.dir / ".pg.folder", old, agedFolder);
 #ifdef _WIN32
   const bool oldWindowsNames = true;
 #else
