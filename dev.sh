@@ -109,6 +109,8 @@ run_tests() {
   ctest --test-dir build/win64 --output-on-failure -j "$jobs" --timeout 600
   phase "native and 64-bit Windows hosts compared"
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
+  phase "saves under a full disk, hard links, a file-size limit and kill -9 (native and 64-bit Windows)"
+  ./scripts/save-faults.sh --native-build build/native --windows-build build/win64
   say_32bit
   if [ $can32 -eq 1 ]; then
     phase "32-bit Windows tests under 32-bit Wine"

@@ -4,7 +4,9 @@
 # (ulimit -f) and kill -9 in the middle of saves. After each, the target holds
 # the complete old or the complete new picture, another name of it keeps the old
 # one, the host (when not killed) goes on with its script, and no more than one
-# temporary file is left in the folder.
+# temporary file is left in the folder. Under Wine the file-size limit ends
+# Wine itself (there is no such limit on Windows): that case is reported, and
+# only what it leaves is checked.
 #   scripts/save-faults.sh [--native-build DIR] [--windows-build DIR] [--kills N] [--wine-kills N]
 #                          [--work DIR]
 # The disks are small tmpfs mounts (needs root; without it those cases are
@@ -131,7 +133,13 @@ run_cases() {
     host "$disk" "$scripts/small.pgs"
     (ulimit -f 100; host "$disk" "$scripts/large.pgs")
     local rc=$?
-    if [ $rc -ne 0 ] || ! grep -q went-on "$work/host.out"; then fail "the host ended with status $rc"
+    if [ "$build" = windows ] && [ $rc -eq 153 ]; then
+      # Windows has no such limit, so the module cannot look for it; Linux
+      # sends Wine itself the signal that ends it. What is left must still hold.
+      if ! cmp -s "$disk/chart.bmp" "$work/$build/small.bmp"; then fail "the old picture changed"
+      elif [ "$(ls -A "$disk" | wc -l)" -ne 1 ]; then fail "left behind: $(ls -A "$disk" | tr '\n' ' ')"
+      else pass "NOT HELD under Wine (SIGXFSZ ends Wine itself; no Windows has the limit): old picture whole, nothing left"; fi
+    elif [ $rc -ne 0 ] || ! grep -q went-on "$work/host.out"; then fail "the host ended with status $rc"
     elif ! cmp -s "$disk/chart.bmp" "$work/$build/small.bmp"; then fail "the old picture changed"
     elif [ "$(ls -A "$disk" | wc -l)" -ne 1 ]; then fail "left behind: $(ls -A "$disk" | tr '\n' ' ')"
     else pass "refused, the host went on, old picture whole, nothing left"; fi
