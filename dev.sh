@@ -112,6 +112,8 @@ run_tests() {
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
   phase "bitmaps, icons and JPEGs from real tools: native and 64-bit Windows pictures compared"
   ./scripts/bitmap-corpus.sh build/native build/win64 scripts/wine64-run.sh out/bitmap-corpus
+  phase "saves under a full disk, hard links, a file-size limit and kill -9 (native and 64-bit Windows)"
+  ./scripts/save-faults.sh --native-build build/native --windows-build build/win64
   say_32bit
   if [ $can32 -eq 1 ]; then
     phase "32-bit Windows tests under 32-bit Wine"

@@ -11,6 +11,8 @@ repetitions interleaved at random: the flat chart is judged against the 3D one
 from that run, as the machine's speed drifts between the main run's far-apart
 benchmarks by more than the two differ.
 
+Exits 1 when a target is missed, so that a run of the benchmarks fails then.
+
 Targets are judged on CPU time: the machine is shared, and a paint runs on one
 thread, so wall time also counts the waits for other programs (shown beside).
 """
@@ -164,7 +166,8 @@ def main():
                   f"target >= {wanted} x: {verdict}")
     if failed:
         print("\ntargets missed: " + ", ".join(failed))
+    return 1 if failed else 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -80,11 +80,16 @@ std::optional<platform::FontChoice> ReadFontAnswer(const std::vector<std::string
   f.points = ReadInt(w[2], "size");
   f.font.height = -(f.points * 96 + 36) / 72;
   ReadFontStyles(w[3], f.font);
+  platform::Color c = 0;
   try {
-    f.color = params::ReadColourText(w[4]);
+    c = params::ReadColourText(w[4]);
   } catch (const std::exception&) {
     throw ScriptError("not a colour: " + w[4]);
   }
+  // The system's dialog holds plain colours only: a system colour is picked as
+  // the colour it stands for, and the top byte of any other value is dropped,
+  // on both builds alike.
+  f.color = platform::IsSysColor(c) ? platform::SysColor(static_cast<int>(c & 0xFF)) : (c & 0xFFFFFF);
   f.font.charset = ReadInt(w[5], "character set") & 0xFF;
   return f;
 }

@@ -100,6 +100,8 @@ void ModuleSession::Message(std::int32_t code) { message_(code); }
 
 void ModuleSession::SetDecimalSeparator(char c) { platform::OverrideDecimalSeparator(module_, c); }
 
+void ModuleSession::SetGroupSeparator(char c) { platform::OverrideGroupSeparator(module_, c); }
+
 const ReceivedRow* ModuleSession::FindAction(const std::string& name) const {
   for (const auto& r : rows_)
     if (r.id != 0 && r.name == name) return &r;

@@ -45,6 +45,7 @@ class ModuleSession {
   bool Edit(std::int32_t id, abi::ParamBlock block) { return edit_(id, block); }
   void Message(std::int32_t code);
   void SetDecimalSeparator(char c);
+  void SetGroupSeparator(char c);
 
   const ReceivedRow* FindAction(const std::string& name) const;
   // The action row (not a group header) with this id, or null.

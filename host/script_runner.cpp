@@ -77,10 +77,14 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
     NeedWords(w, 2, "message CODE");
     session_.Message(ReadInt(w[1], "message code"));
   } else if (cmd == "option") {
-    if (w.size() == 3 && w[1] == "decimal-separator" && w[2].size() == 1) {
-      session_.SetDecimalSeparator(w[2][0]);
+    // One character of the script: one byte in code page 1251 (a no-break space too).
+    const std::string c = w.size() == 3 ? w[2] : std::string();
+    if (c.size() == 1 && c[0] != '\0' && w[1] == "decimal-separator") {
+      session_.SetDecimalSeparator(c[0]);
+    } else if (c.size() == 1 && c[0] != '\0' && w[1] == "group-separator") {
+      session_.SetGroupSeparator(c[0]);
     } else {
-      throw ScriptError("usage: option decimal-separator C");
+      throw ScriptError("usage: option decimal-separator C | option group-separator C");
     }
   } else if (cmd == "memory") {
     NeedWords(w, 2, "memory LABEL");

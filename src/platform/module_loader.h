@@ -34,7 +34,11 @@ class GlobalMemoryObserver {
 // program to the observer (null stops watching).
 void WatchGlobalMemory(ModuleHandle module, GlobalMemoryObserver* observer);
 
-// Makes the module see c as the locale's decimal separator.
+// Makes the module see c as the locale's decimal separator ('\0': the
+// locale's own again).
 void OverrideDecimalSeparator(ModuleHandle module, char c);
+// Makes the module see c as the locale's group (thousands) separator; the module
+// still never groups with its decimal separator.
+void OverrideGroupSeparator(ModuleHandle module, char c);
 
 }  // namespace pg::platform

@@ -10,8 +10,10 @@ struct ProcessMemory {
   // Bytes the allocator has handed out and not taken back (Windows: the busy
   // blocks of every heap of the process).
   std::size_t heapBytes = 0;
-  // Windows: GDI and USER objects the process holds (Wine always says 0); -1
-  // where the system has none.
+  // Windows: GDI and USER objects the process holds, from the system's counts.
+  // Wine's counts are always 0: there GDI objects are counted in the process's
+  // own GDI handle table, and USER objects as the process's windows (its
+  // menus, icons and hooks are not seen). -1 where the system has none.
   long gdiObjects = -1;
   long userObjects = -1;
 };

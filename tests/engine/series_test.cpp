@@ -10,8 +10,9 @@
 #include "framework/errors.h"
 #include "framework/text/codepage.h"
 #include "platform/locale.h"
-#ifndef _WIN32
-#include "platform/soft/soft_state.h"
+#include "platform/module_loader.h"
+#ifdef _WIN32
+#include <windows.h>
 #endif
 
 namespace {
@@ -240,25 +241,53 @@ TEST_F(Series, ParentChartMovesTheSeries) {
   EXPECT_TRUE(other.series.empty());
 }
 
-TEST_F(Series, FormatsWithTheLocaleSeparators) {
+// The module's separators as a host sets them; whatever it sets, a number never
+// groups with its decimal separator (1234.5 would read "1,234,5").
+TEST_F(Series, FormatsWithTheLocaleSeparatorsNeverTheSameTwice) {
 #ifdef _WIN32
+  // This program's own imports, where the platform asks the locale.
+  const platform::ModuleHandle self = ::GetModuleHandleA(nullptr);
+#else
+  const platform::ModuleHandle self = nullptr;
+#endif
   const char group = platform::ThousandSeparator();
   const std::string point(1, platform::DecimalSeparator());
   EXPECT_NE(group, point[0]);
   EXPECT_EQ(pie.FormatValue(1234.5), "1" + (group ? std::string(1, group) : "") + "234" + point + "5");
-  EXPECT_EQ(pie.FormatPercent(200.0 / 3), "66" + point + "67 %");
-#else
-  auto& state = platform::soft::State();
+
+  auto use = [&](char decimal, char groupChar) {
+    platform::OverrideDecimalSeparator(self, decimal);
+    platform::OverrideGroupSeparator(self, groupChar);
+  };
+  use('.', ',');
   EXPECT_EQ(pie.FormatValue(1234.5), "1,234.5");
-  const char savedDecimal = state.decimalSeparator;
-  const char savedThousand = state.thousandSeparator;
-  state.decimalSeparator = ',';
-  state.thousandSeparator = ' ';
+  use(',', ' ');
   EXPECT_EQ(pie.FormatValue(1234567.891), "1 234 567,891");
   EXPECT_EQ(pie.FormatPercent(200.0 / 3), "66,67 %");
-  state.decimalSeparator = savedDecimal;
-  state.thousandSeparator = savedThousand;
-#endif
+  use(',', ',');
+  EXPECT_EQ(pie.FormatValue(1234.5), "1\xA0" "234,5");
+  use('.', '.');
+  EXPECT_EQ(pie.FormatValue(1234.5), "1,234.5");
+  use('\0', '\0');
+  EXPECT_EQ(platform::ThousandSeparator(), group);
+  EXPECT_EQ(platform::DecimalSeparator(), point[0]);
+}
+
+// What locales name their separators with, as the module's bytes.
+TEST(LocaleSeparators, ComeInTheModulesCodePage) {
+  EXPECT_EQ(platform::SeparatorFromLocaleText(",", '.'), ',');
+  EXPECT_EQ(platform::SeparatorFromLocaleText("\u00A0", ','), '\xA0');
+  EXPECT_EQ(platform::SeparatorFromLocaleText("\u202F", ','), '\xA0');  // glibc's Russian group
+  EXPECT_EQ(platform::SeparatorFromLocaleText("\u2019", ','), '\x92');  // a Swiss group
+  EXPECT_EQ(platform::SeparatorFromLocaleText("\u066B", '.'), '.');      // none in the code page
+  EXPECT_EQ(platform::SeparatorFromLocaleText("", ','), ',');             // the C locale groups with none
+  EXPECT_EQ(platform::SeparatorFromLocaleText(",,", '.'), '.');
+  EXPECT_EQ(platform::SeparatorFromLocaleText("\xE2\x80", '.'), '.');
+  EXPECT_EQ(platform::DistinctGroupSeparator('.', ','), ',');
+  EXPECT_EQ(platform::DistinctGroupSeparator(',', '\xA0'), '\xA0');
+  EXPECT_EQ(platform::DistinctGroupSeparator(',', ','), '\xA0');
+  EXPECT_EQ(platform::DistinctGroupSeparator('.', '.'), ',');
+  EXPECT_EQ(platform::DistinctGroupSeparator(',', '\0'), '\0');
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <string>
 
 #include "extreme_sweep.h"
 #include "platform/process_memory.h"
@@ -21,19 +23,17 @@ using namespace pg::bench;
 using pg::testing::ModulePath;
 
 // Only a frozen paint fails the test; the benchmark holds each paint to 10 ms.
-// Under Wine the Windows build draws text with Wine's GDI, which renders each
-// glyph whole: mark text under a zoom of 100000 (glyphs of 10000 pixels) takes
-// it a few seconds there, so the bound is wider under Wine.
-#ifdef _WIN32
-constexpr auto kFrozen = std::chrono::seconds(10);
-#else
+// The bound is wall time on a machine that may be busy with other work, so it
+// is wide; under Wine it also covers Wine's slower GDI (huge text is drawn from
+// glyph outlines there, so no paint renders 10 000-pixel glyphs whole).
 constexpr auto kFrozen = std::chrono::seconds(2);
-#endif
 
 TEST(ExtremeValues, EveryPaintEndsAtOnceAndTheMemoryStaysFlat) {
   ModuleDriver driver(ModulePath());
   BuildChart(driver, "R", ChartLook{});
   const auto cases = ExtremeSweepCases("R");
+  std::chrono::steady_clock::duration slowest{};
+  std::string slowestCase;
   auto pass = [&] {
     for (const auto& c : cases) {
       const auto start = std::chrono::steady_clock::now();
@@ -41,6 +41,10 @@ TEST(ExtremeValues, EveryPaintEndsAtOnceAndTheMemoryStaysFlat) {
       const auto took = std::chrono::steady_clock::now() - start;
       // The roll's period waits 150 ms on Windows.
       EXPECT_LT(took, kFrozen) << c.name;
+      if (took > slowest) {
+        slowest = took;
+        slowestCase = c.name;
+      }
       RestoreSweepCase(driver, c);
     }
     EXPECT_EQ(driver.TakeLastError(), "");
@@ -57,6 +61,9 @@ TEST(ExtremeValues, EveryPaintEndsAtOnceAndTheMemoryStaysFlat) {
   (void)before;
   (void)after;
 #endif
+  // The margin left, for whoever reads the log of a busy machine.
+  std::printf("sweep: slowest paint %.0f ms (wall) of %zu cases: %s\n",
+              std::chrono::duration<double, std::milli>(slowest).count(), cases.size(), slowestCase.c_str());
   driver.Session().Close();
 }
 

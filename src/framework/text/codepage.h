@@ -12,36 +12,9 @@
 namespace pg::text {
 
 using pg::platform::CodePointOf;
+using pg::platform::Cp1251ByteOf;
+using pg::platform::DecodeUtf8;
 using pg::platform::kCp1251High;
-
-// The 1251 byte of a code point, or -1 when the code page has none.
-constexpr int Cp1251ByteOf(std::uint32_t cp) {
-  if (cp < 0x80) return static_cast<int>(cp);
-  for (int i = 0; i < 128; ++i)
-    if (kCp1251High[i] == cp) return 0x80 + i;
-  return -1;
-}
-
-// Decodes one UTF-8 sequence at s[i]; advances i. Returns 0xFFFFFFFF when malformed.
-constexpr std::uint32_t DecodeUtf8(const char* s, std::size_t n, std::size_t& i) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  int extra = b0 < 0x80 ? 0 : (b0 & 0xE0) == 0xC0 ? 1 : (b0 & 0xF0) == 0xE0 ? 2 : (b0 & 0xF8) == 0xF0 ? 3 : -1;
-  if (extra < 0 || i + extra >= n) {
-    ++i;
-    return 0xFFFFFFFFu;
-  }
-  std::uint32_t cp = extra == 0 ? b0 : (b0 & (0x3F >> extra));
-  for (int k = 1; k <= extra; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) {
-      i += k;
-      return 0xFFFFFFFFu;
-    }
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  i += extra + 1;
-  return cp;
-}
 
 template <std::size_t N>
 struct Utf8Literal {

@@ -38,6 +38,12 @@ void WatchGlobalMemory(ModuleHandle, GlobalMemoryObserver* observer) {
   soft::State().memoryObserver = observer;
 }
 
-void OverrideDecimalSeparator(ModuleHandle, char c) { soft::State().decimalSeparator = c; }
+void OverrideDecimalSeparator(ModuleHandle, char c) {
+  soft::State().decimalSeparator = c ? std::optional<char>(c) : std::nullopt;
+}
+
+void OverrideGroupSeparator(ModuleHandle, char c) {
+  soft::State().thousandSeparator = c ? std::optional<char>(c) : std::nullopt;
+}
 
 }  // namespace pg::platform

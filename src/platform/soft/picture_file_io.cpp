@@ -1,6 +1,7 @@
 #include "platform/picture_file_io.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,8 @@
 #include <cstdio>
 
 #include "platform/soft/file_paths.h"
+#include "platform/soft/stale_temporaries.h"
+#include "platform/soft/temporary_file.h"
 
 namespace pg::platform {
 
@@ -20,17 +23,6 @@ struct Fd {
     if (fd >= 0) ::close(fd);
   }
 };
-
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 // The file a write to path would reach: symbolic links followed, also one whose
 // target does not exist yet. Empty for a loop of links.
@@ -60,16 +52,12 @@ bool MayWrite(const std::string& path, const struct stat& st) {
   return (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
-// Overwrites a file that has other names in place, so that every name sees the
-// new content; only once the full content is on disk beside it.
-bool OverwriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
-  Fd f{::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
-  if (f.fd < 0) return false;
-  bool ok = WriteAll(f.fd, bytes) && ::ftruncate(f.fd, static_cast<off_t>(bytes.size())) == 0 &&
-            ::fsync(f.fd) == 0;
-  ok = ::close(f.fd) == 0 && ok;
-  f.fd = -1;
-  return ok;
+// A file larger than the process may write is refused before any byte goes
+// out: past the limit the system would send SIGXFSZ, which ends the host.
+bool WithinFileSizeLimit(std::size_t size) {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return true;
+  return size <= limit.rlim_cur;
 }
 
 }  // namespace
@@ -100,33 +88,28 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && (!S_ISREG(old.st_mode) || !MayWrite(target, old))) return false;
+  if (!WithinFileSizeLimit(bytes.size())) return false;
+  Fd folder{::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+  if (folder.fd < 0) return false;
+  soft::RemoveStaleTemporaries(folder.fd);
 
-  // A short name, whatever the length of the target's.
-  std::string temp = FolderOf(target) + "/.pg.XXXXXX";
-  Fd f{::mkstemp(temp.data())};
-  if (f.fd < 0) return false;
+  soft::TemporaryFile temp(folder.fd, 0600);
+  if (!temp.Opened()) return false;
   mode_t mode;
   if (exists) {
     mode = old.st_mode & 07777;
     // Root rewriting another user's file keeps its owner; a file that changes owner loses its set-id bits.
-    if (::fchown(f.fd, old.st_uid, old.st_gid) != 0) mode &= 0777;
+    if (::fchown(temp.Fd(), old.st_uid, old.st_gid) != 0) mode &= 0777;
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-  bool ok = WriteAll(f.fd, bytes) && ::fchmod(f.fd, mode) == 0 && ::fsync(f.fd) == 0;
-  ok = ::close(f.fd) == 0 && ok;
-  f.fd = -1;
-  if (ok && exists && old.st_nlink > 1) {
-    // Renaming would split the hard link; the content is known to fit beside it.
-    ok = OverwriteInPlace(target, bytes);
-    ::unlink(temp.c_str());
-    return ok;
-  }
-  if (ok && ::rename(temp.c_str(), target.c_str()) == 0) return true;
-  ::unlink(temp.c_str());
-  return false;
+  // Whole and on disk before it takes the name: a crash or a full disk leaves
+  // the old file. A name with other hard links gets the new file; the other
+  // names keep the old one.
+  return ::fchmod(temp.Fd(), mode) == 0 && temp.WriteAllAndSync(bytes) &&
+         temp.Publish(target.substr(target.find_last_of('/') + 1));
 }
 
 }  // namespace pg::platform

@@ -133,10 +133,14 @@ void AnswerFontDialog(HWND dialog, ScriptedUser& user) {
   SetCheck(dialog, chx1, want.font.strikeOut);
   SetCheck(dialog, chx2, want.font.underline);
   // The colour list holds sixteen colours; a scripted answer outside them is
-  // added to the list, which no person could do but the dialog accepts.
+  // added to the list, which no person could do but the dialog accepts. Its
+  // items are named colours: the new one gets an empty name (the colour as a
+  // name would be read as a text's address).
   const LRESULT colour = static_cast<LRESULT>(want.color & 0xFFFFFF);
   if (!SelectData(dialog, cmb4, colour)) {
-    const LRESULT added = ::SendDlgItemMessageA(dialog, cmb4, CB_ADDSTRING, 0, colour);
+    const bool named = (::GetWindowLongA(::GetDlgItem(dialog, cmb4), GWL_STYLE) & CBS_HASSTRINGS) != 0;
+    const LRESULT added =
+        ::SendDlgItemMessageA(dialog, cmb4, CB_ADDSTRING, 0, named ? reinterpret_cast<LPARAM>("") : colour);
     if (added >= 0) ::SendDlgItemMessageA(dialog, cmb4, CB_SETITEMDATA, added, colour);
     SelectData(dialog, cmb4, colour);
   }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/bitmap_impl.h"
 #include "platform/win32/coordinate_guard.h"
+#include "platform/win32/text_outline.h"
 
 namespace pg::platform::win32 {
 
@@ -65,6 +66,8 @@ void GdiDeviceContext::FontChanged() {
   ::SelectObject(dc_, made ? static_cast<HGDIOBJ>(made) : ::GetStockObject(SYSTEM_FONT));
   if (font_) ::DeleteObject(font_);
   font_ = made;
+  TEXTMETRICA tm{};
+  fontHeight_ = ::GetTextMetricsA(dc_, &tm) ? tm.tmHeight : 0;
 }
 
 void GdiDeviceContext::AttributesChanged() {
@@ -156,6 +159,10 @@ std::uint32_t GdiDeviceContext::GetPixel(int x, int y) const {
 }
 
 void GdiDeviceContext::TextOutAt(int x, int y, std::string_view text) {
+  if (fontHeight_ > kOutlineTextHeight) {
+    FillTextOutline(dc_, Guard(x), Guard(y), text);
+    return;
+  }
   ::TextOutA(dc_, Guard(x), Guard(y), text.data(), ClampedLength(text));
 }
 

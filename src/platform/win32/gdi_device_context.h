@@ -52,6 +52,7 @@ class GdiDeviceContext final : public DeviceContext {
   HPEN pen_ = nullptr;
   HBRUSH brush_ = nullptr;
   HFONT font_ = nullptr;
+  int fontHeight_ = 0;  // the selected font's cell height
 };
 
 // GDI objects made from the value types (the caller deletes them; null for a

@@ -13,9 +13,8 @@ char DecimalSeparator() {
 char ThousandSeparator() {
   char buf[8] = {};
   const int length = ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, buf, sizeof buf);
-  if (length > 1) return buf[0];
   if (length == 1) return '\0';  // the user chose no separator
-  return ',';
+  return DistinctGroupSeparator(DecimalSeparator(), length > 1 ? buf[0] : ',');
 }
 
 }  // namespace pg::platform

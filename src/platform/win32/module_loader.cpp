@@ -15,6 +15,7 @@ using GetLocaleInfoAFn = int(WINAPI*)(LCID, LCTYPE, LPSTR, int);
 
 GlobalMemoryObserver* g_observer = nullptr;
 char g_decimal = 0;
+char g_group = 0;
 
 template <typename Fn>
 Fn RealKernel32(const char* name) {
@@ -36,10 +37,11 @@ HGLOBAL WINAPI WatchedGlobalFree(HGLOBAL h) {
 
 int WINAPI WatchedGetLocaleInfoA(LCID lcid, LCTYPE type, LPSTR buf, int size) {
   static const auto real = RealKernel32<GetLocaleInfoAFn>("GetLocaleInfoA");
-  if (g_decimal && (type & 0xFFFF) == LOCALE_SDECIMAL) {
+  const char given = (type & 0xFFFF) == LOCALE_SDECIMAL ? g_decimal : (type & 0xFFFF) == LOCALE_STHOUSAND ? g_group : 0;
+  if (given) {
     if (size == 0) return 2;
     if (size < 2 || !buf) return 0;
-    buf[0] = g_decimal;
+    buf[0] = given;
     buf[1] = 0;
     return 2;
   }
@@ -112,6 +114,11 @@ void WatchGlobalMemory(ModuleHandle module, GlobalMemoryObserver* observer) {
 
 void OverrideDecimalSeparator(ModuleHandle module, char c) {
   g_decimal = c;
+  if (module) PatchImport(static_cast<HMODULE>(module), "GetLocaleInfoA", reinterpret_cast<void*>(&WatchedGetLocaleInfoA));
+}
+
+void OverrideGroupSeparator(ModuleHandle module, char c) {
+  g_group = c;
   if (module) PatchImport(static_cast<HMODULE>(module), "GetLocaleInfoA", reinterpret_cast<void*>(&WatchedGetLocaleInfoA));
 }
 

@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "platform/temporary_names.h"
+#include "platform/win32/stale_temporaries.h"
 
 namespace pg::platform {
 
@@ -52,22 +57,38 @@ std::string FinalPath(const std::string& path, DWORD attributes) {
   return final;
 }
 
-// Links of the file beyond this name (hard links), 0 when it cannot be opened.
-DWORD OtherNames(const std::string& path) {
-  Handle f{::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                         OPEN_EXISTING, 0, nullptr)};
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (f.h == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(f.h, &info)) return 0;
-  return info.nNumberOfLinks > 1 ? info.nNumberOfLinks - 1 : 0;
+// Marks the open file to vanish when its last handle closes, or takes the mark
+// back. A save that dies while writing (killed, or the machine stops) leaves no
+// temporary file then; false where the file system cannot.
+bool MarkDeleteOnClose(HANDLE h, bool on) {
+  FILE_DISPOSITION_INFO info{};
+  info.DeleteFile = on ? TRUE : FALSE;
+  return ::SetFileInformationByHandle(h, FileDispositionInfo, &info, sizeof info) != 0;
 }
 
-// Overwrites a file that has other names in place, so that every name sees the
-// new content; only once the full content is on disk beside it.
-bool OverwriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
-  Handle f{::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (f.h == INVALID_HANDLE_VALUE) return false;
-  const bool ok = WriteAll(f.h, bytes) && ::SetEndOfFile(f.h);
-  return f.Close() && ok;
+// Gives the open file the full path `target`, replacing what had it.
+bool RenameOpenFile(HANDLE h, const std::string& target) {
+  const int n = ::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, nullptr, 0);
+  if (n <= 1) return false;
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, wide.data(), n);
+  std::wstring full(MAX_PATH, L'\0');
+  DWORD length = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (length >= full.size()) {
+    full.resize(length + 1);
+    length = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  }
+  if (length == 0 || length >= full.size()) return false;
+  full.resize(length);
+  // The system's own form of the path: the call takes no other.
+  const std::wstring system = full.rfind(L"\\\\", 0) == 0 ? L"\\??\\UNC\\" + full.substr(2) : L"\\??\\" + full;
+  std::vector<std::uint8_t> buffer(sizeof(FILE_RENAME_INFO) + system.size() * sizeof(WCHAR));
+  auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  info->ReplaceIfExists = TRUE;
+  info->RootDirectory = nullptr;
+  info->FileNameLength = static_cast<DWORD>(system.size() * sizeof(WCHAR));
+  std::copy(system.begin(), system.end(), info->FileName);
+  return ::SetFileInformationByHandle(h, FileRenameInfo, info, static_cast<DWORD>(buffer.size())) != 0;
 }
 
 }  // namespace
@@ -103,27 +124,34 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
     return false;
-  char temp[MAX_PATH];
-  // Creates a new, uniquely named empty file in the target's folder.
-  if (::GetTempFileNameA(FolderOf(target).c_str(), "pg", 0, temp) == 0) return false;
-  bool ok = false;
-  {
-    Handle f{::CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
-    if (f.h != INVALID_HANDLE_VALUE) ok = WriteAll(f.h, bytes) && f.Close();
+  const std::string folder = FolderOf(target);
+  win32::RemoveStaleTemporaries(folder);
+
+  std::string temp;
+  Handle f;
+  for (int attempt = 0; attempt < 100 && f.h == INVALID_HANDLE_VALUE; ++attempt) {
+    temp = folder + "\\" + NewTemporaryName();
+    f.h = ::CreateFileA(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f.h == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) return false;
   }
-  if (ok && exists && OtherNames(target) > 0) {
-    // Moving over it would split the hard link; the content is known to fit beside it.
-    ok = OverwriteInPlace(target, bytes);
-    ::DeleteFileA(temp);
-    return ok;
+  if (f.h == INVALID_HANDLE_VALUE) return false;
+  const bool marked = MarkDeleteOnClose(f.h, true);
+  // Whole and on disk before it takes the name: a crash or a full disk leaves
+  // the old file. A name with other hard links gets the new file; the other
+  // names keep the old one.
+  bool ok = WriteAll(f.h, bytes) && (!marked || MarkDeleteOnClose(f.h, false));
+  const bool renamed = ok && marked && RenameOpenFile(f.h, target);
+  ok = f.Close() && ok;
+  if (ok && !renamed)
+    ok = ::MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  if (!ok) {
+    // A file still marked went when it closed.
+    ::DeleteFileA(temp.c_str());
+    return false;
   }
-  if (ok && ::MoveFileExA(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    // The replaced file's own attributes (hidden, archive...) stay.
-    if (exists) ::SetFileAttributesA(target.c_str(), attributes);
-    return true;
-  }
-  ::DeleteFileA(temp);
-  return false;
+  // The replaced file's own attributes (hidden, archive...) stay.
+  if (ok && exists) ::SetFileAttributesA(target.c_str(), attributes);
+  return ok;
 }
 
 }  // namespace pg::platform

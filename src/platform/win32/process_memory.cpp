@@ -31,6 +31,52 @@ std::size_t HeapBytesInUse() {
   return total;
 }
 
+bool UnderWine() {
+  static const bool wine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
+// Wine keeps its GDI objects in one table a process of its own, indexed by the
+// low word of a handle, and takes a handle with a zero high word for any
+// generation: every index that names an object is a live one.
+long LiveGdiObjectsUnderWine() {
+  long n = 0;
+  for (ULONG_PTR index = 1; index <= 0xFFFF; ++index)
+    if (::GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++n;
+  return n;
+}
+
+struct WindowCount {
+  DWORD process = 0;
+  long n = 0;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+  ++reinterpret_cast<WindowCount*>(count)->n;
+  return TRUE;
+}
+
+void CountIfOurs(HWND w, WindowCount& count) {
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(w, &process);
+  if (process != count.process) return;
+  ++count.n;
+  ::EnumChildWindows(w, &CountChild, reinterpret_cast<LPARAM>(&count));
+}
+
+BOOL CALLBACK CountTopLevel(HWND w, LPARAM count) {
+  CountIfOurs(w, *reinterpret_cast<WindowCount*>(count));
+  return TRUE;
+}
+
+// The process's windows: top-level ones, message-only ones and their children.
+long WindowsOfThisProcess() {
+  WindowCount count{::GetCurrentProcessId(), 0};
+  ::EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&count));
+  for (HWND w = nullptr; (w = ::FindWindowExA(HWND_MESSAGE, w, nullptr, nullptr)) != nullptr;) CountIfOurs(w, count);
+  return count.n;
+}
+
 }  // namespace
 
 ProcessMemory CurrentProcessMemory() {
@@ -42,8 +88,13 @@ ProcessMemory CurrentProcessMemory() {
     m.peakResidentBytes = counters.PeakWorkingSetSize;
   }
   m.heapBytes = HeapBytesInUse();
-  m.gdiObjects = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
-  m.userObjects = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
+  if (UnderWine()) {
+    m.gdiObjects = LiveGdiObjectsUnderWine();
+    m.userObjects = WindowsOfThisProcess();
+  } else {
+    m.gdiObjects = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
+    m.userObjects = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
+  }
   return m;
 }
 
