@@ -7,7 +7,7 @@ PACKAGES=(
   cmake ninja-build pkg-config g++ dpkg-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libcairo2-dev libfontconfig-dev libfreetype-dev libjpeg62-turbo-dev libpng-dev
-  libgdk-pixbuf-2.0-dev librsvg2-dev libwmf-dev libemf2svg-dev fonts-urw-base35
+  libgdk-pixbuf-2.0-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev googletest libbenchmark-dev python3-matplotlib
   wine wine64 xvfb xauth x11-utils python3 python3-pil

@@ -15,12 +15,7 @@ using pg::platform::CodePointOf;
 using pg::platform::kCp1251High;
 
 // The 1251 byte of a code point, or -1 when the code page has none.
-constexpr int Cp1251ByteOf(std::uint32_t cp) {
-  if (cp < 0x80) return static_cast<int>(cp);
-  for (int i = 0; i < 128; ++i)
-    if (kCp1251High[i] == cp) return 0x80 + i;
-  return -1;
-}
+constexpr int Cp1251ByteOf(std::uint32_t cp) { return pg::platform::ByteOfCodePoint(cp, 1251); }
 
 // Decodes one UTF-8 sequence at s[i]; advances i. Returns 0xFFFFFFFF when malformed.
 constexpr std::uint32_t DecodeUtf8(const char* s, std::size_t n, std::size_t& i) {
