@@ -226,7 +226,10 @@ void DrawBitmaps(const Target& t) {
                   SRCCOPY);
   ::SetStretchBltMode(t.dc, COLORONCOLOR);
   ::StretchDIBits(t.dc, 270, 10, 120, 120, 0, 0, 24, 24, mono.bits.data(), mono.Info(), DIB_RGB_COLORS, SRCCOPY);
-  ::SetDIBitsToDevice(t.dc, 10, 110, 32, 24, 0, 0, 0, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS);
+  // Wine's recorder writes this record into a Windows metafile without its
+  // pixels: only the enhanced metafile has it.
+  if (t.enhanced)
+    ::SetDIBitsToDevice(t.dc, 10, 110, 32, 24, 0, 0, 0, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS);
   // Through a memory device context: BitBlt and StretchBlt with raster operations.
   HDC memory = ::CreateCompatibleDC(nullptr);
   void* bits = nullptr;
