@@ -109,6 +109,12 @@ run_tests() {
   ctest --test-dir build/win64 --output-on-failure -j "$jobs" --timeout 600
   phase "native and 64-bit Windows hosts compared"
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
+  # Real metafiles (Inkscape's exports, GDI's own recordings) on both builds; it
+  # reports below its targets without failing unless PG_PICTURES_STRICT=1.
+  phase "picture corpus: native against GDI under 64-bit Wine"
+  ./scripts/picture-corpus.sh build/picture-corpus build/win64 scripts/wine64-run.sh
+  ./scripts/compare-corpus.sh build/native build/win64 scripts/wine64-run.sh build/picture-corpus \
+    build/compare-corpus
   say_32bit
   if [ $can32 -eq 1 ]; then
     phase "32-bit Windows tests under 32-bit Wine"

@@ -16,10 +16,12 @@ namespace pg::platform::metafile {
 
 // What a metafile may cost to play. Points count every vertex drawn (curve
 // control points several times, as they are flattened), characters every glyph,
-// pixels every source pixel of every bitmap a record carries.
+// pixels every source pixel of every bitmap a record carries. A point whose edge
+// spans the whole picture costs GDI under Wine about 65 us at 524 x 246 (and
+// our player a tenth of that): the largest clip art we know has 20 000 points.
 struct WorkLimits {
   std::uint64_t records = 500'000;
-  std::uint64_t points = 1'200'000;
+  std::uint64_t points = 200'000;
   std::uint64_t characters = 60'000;
   std::uint64_t pixels = 40'000'000;
   int saveDepth = 1'024;
