@@ -46,7 +46,11 @@ def main():
         side.paste(b, (a.size[0] + 4, 0))
         side.paste(mask, (2 * a.size[0] + 8, 0))
         side.save(os.path.join(out, "side", name))
-        note = ("refused or blank: " + ", ".join(refused)) if refused else ""
+        if len(refused) == 2:
+            # Agreeing on nothing shown says nothing of how either draws.
+            rows.append((file, None, "refused or blank on both"))
+            continue
+        note = ("refused or blank: " + refused[0]) if refused else ""
         rows.append((file, share, note))
 
     print("%-72s %8s  %s" % ("file (native | Windows under Wine)", "agree", "note"))
@@ -64,10 +68,10 @@ def main():
         print("%s: %d files, median %.1f %% (target %.0f %%), lowest %.1f %%, %d below %.0f %%: %s" % (
             kind.upper(), len(shares), median, MEDIAN_TARGET, min(shares), len(low), FILE_TARGET,
             "holds" if ok else "below target"))
-    missing = [f for f, s, _ in rows if s is None]
+    missing = [f + " (" + n + ")" for f, s, n in rows if s is None]
     if missing:
         holds = False
-        print("missing on one side: " + ", ".join(missing))
+        print("not compared: " + ", ".join(missing))
     print("side-by-side pictures (native | Windows | differing pixels in red): " + os.path.join(out, "side"))
     if holds:
         print("compare-corpus: the targets hold")
