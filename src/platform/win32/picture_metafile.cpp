@@ -3,7 +3,9 @@
 // (ReadEmfExtent, ReadWmfLayout), and a playing is kept for repaints.
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -30,7 +32,18 @@ class MetafilePicture final : public PictureImage {
     if (visible.Width() <= 0 || visible.Height() <= 0) return;
     const Playing* p = Play(dest, visible);
     if (!p) return;
-    BlendRepeated(hdc, visible, [&](int x, int y) { return p->Pixel(x - visible.left, y - visible.top); });
+    if (!p->layer) {
+      BlendRepeated(hdc, visible, [&](int x, int y) { return p->Pixel(x - visible.left, y - visible.top); });
+      return;
+    }
+    HDC memory = ::CreateCompatibleDC(hdc);
+    if (!memory) return;
+    const HGDIOBJ old = ::SelectObject(memory, p->layer.get());
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ::GdiAlphaBlend(hdc, visible.left, visible.top, visible.Width(), visible.Height(), memory, 0, 0,
+                    visible.Width(), visible.Height(), blend);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
   }
 
   // GDI plays a metafile record by record, which over thousands of small tiles
@@ -61,10 +74,15 @@ class MetafilePicture final : public PictureImage {
   // The part of the picture stretched onto a destination of destWidth x
   // destHeight that lies at `part` (relative to the destination's top left),
   // as premultiplied 0xAARRGGBB pixels row by row.
+  struct BitmapDeleter {
+    void operator()(HBITMAP bitmap) const { ::DeleteObject(bitmap); }
+  };
   struct Playing {
     int destWidth = 0, destHeight = 0;
     TRect part;
     std::vector<std::uint32_t> argb;
+    // The same pixels as a bitmap GDI blends in one call; null when none could be made.
+    std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> layer;
     std::uint32_t Pixel(int x, int y) const {
       return argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(part.Width()) + static_cast<std::size_t>(x)];
     }
@@ -95,7 +113,7 @@ class MetafilePicture final : public PictureImage {
     const RECT at{-part.left, -part.top, dest.Width() - part.left, dest.Height() - part.top};
     ::PlayEnhMetaFile(black, metafile_, &at);
     ::PlayEnhMetaFile(white, metafile_, &at);
-    Playing p{dest.Width(), dest.Height(), part, {}};
+    Playing p{dest.Width(), dest.Height(), part, {}, nullptr};
     p.argb.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) {
@@ -110,8 +128,25 @@ class MetafilePicture final : public PictureImage {
         for (int shift = 0; shift <= 16; shift += 8) c |= std::min((b >> shift) & 0xFF, a) << shift;
         p.argb.push_back(a << 24 | c);
       }
+    p.layer = MakeLayer(p.argb, width, height);
     cache_ = std::move(p);
     return &*cache_;
+  }
+
+  static std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> MakeLayer(
+      const std::vector<std::uint32_t>& argb, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP layer = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!layer) return nullptr;
+    std::copy(argb.begin(), argb.end(), static_cast<std::uint32_t*>(bits));
+    return std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>(layer);
   }
 
   // Premultiplied pixels, source(x, y) at each point of area, over what hdc shows.
