@@ -202,6 +202,9 @@ Dib MakeDib(int w, int h, int bpp) {
                               : RGBQUAD{static_cast<BYTE>(i * 7), static_cast<BYTE>(255 - i), static_cast<BYTE>(i * 3), 0};
   const std::size_t stride = static_cast<std::size_t>((w * bpp + 31) / 32 * 4);
   d.bits.assign(stride * static_cast<std::size_t>(h), 0);
+  // Said outright too: Wine's Windows-metafile recorder copies biSizeImage bytes
+  // of pixels, none when it is left 0.
+  reinterpret_cast<BITMAPINFOHEADER*>(d.info.data())->biSizeImage = static_cast<DWORD>(d.bits.size());
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       std::uint8_t* row = d.bits.data() + stride * static_cast<std::size_t>(y);
