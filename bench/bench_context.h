@@ -18,6 +18,7 @@ void SetPictureFolder(const std::string& folder);
 // extreme-value sweep, actions, memory, large pictures.
 void RegisterPaintBenchmarks();
 void RegisterPngBenchmarks();
+void RegisterMetafileCheckBenchmarks();
 void RegisterSweepBenchmarks();
 void RegisterActionBenchmarks();
 void RegisterMemoryBenchmarks();

@@ -7,7 +7,6 @@ PACKAGES=(
   cmake ninja-build pkg-config g++ dpkg-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
   libcairo2-dev libfontconfig-dev libfreetype-dev libjpeg62-turbo-dev libpng-dev
-  librsvg2-dev libwmf-dev libemf2svg-dev fonts-urw-base35
   fonts-liberation fonts-dejavu-core
   libgtest-dev googletest libbenchmark-dev python3-matplotlib
   wine wine64 xvfb xauth x11-utils python3 python3-pil
@@ -16,6 +15,7 @@ PACKAGES=(
   zip unzip chromium
   imagemagick icoutils libjpeg-turbo-progs
   lintian man-db
+  inkscape openclipart-svg
 )
 # 32-bit Wine only where the kernel runs 32-bit programs: elsewhere its i386
 # packages cannot even run their own install steps.

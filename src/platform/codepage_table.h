@@ -48,13 +48,23 @@ constexpr std::uint32_t CodePointOf(unsigned char byte, int codePage) {
   return cp ? cp : 0xFFFD;
 }
 
-// The 1251 byte of a code point, or -1 when the code page has none.
-constexpr int Cp1251ByteOf(std::uint32_t cp) {
+// The byte of code page 1251 or 1252 that holds a code point, or -1 when the
+// code page has none.
+constexpr int ByteOfCodePoint(std::uint32_t cp, int codePage) {
   if (cp < 0x80) return static_cast<int>(cp);
+  if (codePage == 1252) {
+    if (cp >= 0xA0 && cp <= 0xFF) return static_cast<int>(cp);
+    for (int i = 0; i < 32; ++i)
+      if (kCp1252Low[i] == cp) return 0x80 + i;
+    return -1;
+  }
   for (int i = 0; i < 128; ++i)
     if (kCp1251High[i] == cp) return 0x80 + i;
   return -1;
 }
+
+// The 1251 byte of a code point, or -1 when the code page has none.
+constexpr int Cp1251ByteOf(std::uint32_t cp) { return ByteOfCodePoint(cp, 1251); }
 
 // Decodes one UTF-8 sequence at s[i]; advances i. Returns 0xFFFFFFFF when malformed.
 constexpr std::uint32_t DecodeUtf8(const char* s, std::size_t n, std::size_t& i) {

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Every metafile of the picture corpus (scripts/picture-corpus.sh) drawn as a
+# chart's back picture ("Stretch", 524 x 246) by the native host and by a
+# Windows host under Wine (GDI), and compared: the share of pixels that agree
+# (every channel within 16 levels) per file and the median per format, with
+# side-by-side pictures (native | Windows | differences) in OUT/side/.
+#   scripts/compare-corpus.sh NATIVE_BUILD WINDOWS_BUILD WINE_RUNNER CORPUS OUT
+# The targets are a median of 95 % per format and 85 % for every file. Below
+# them it reports "below target" and exits 0, unless PG_PICTURES_STRICT=1 (or
+# --strict after the arguments), when it fails. Needs a display for Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ $# -lt 5 ]; then
+  echo "usage: $0 NATIVE_BUILD WINDOWS_BUILD WINE_RUNNER CORPUS OUT [--strict]" >&2
+  exit 2
+fi
+native=$(realpath "$1")/bin/pirogram-host windows=$(realpath "$2")/bin/pirogram-host.exe runner=$(realpath "$3")
+corpus=$(realpath "$4") out=$(realpath -m "$5")
+strict=${PG_PICTURES_STRICT:-0}
+[ "${6:-}" = "--strict" ] && strict=1
+rm -rf "$out"
+mkdir -p "$out/native" "$out/windows" "$out/side"
+
+# One script for both hosts: an empty chart first (what a refused picture
+# leaves), then each file on a chart of its own. Paths are relative to the
+# folder each host runs in, where "corpus" leads to the corpus.
+script=$out/corpus.pgs
+{
+  echo "# Written by scripts/compare-corpus.sh: each corpus metafile as a back picture."
+  echo "rect R 524 246"
+  echo "pgChartCreate \"R\""
+  echo "save R empty.png"
+  (cd "$corpus" && find . -name '*.emf' -o -name '*.wmf' | sed 's|^\./||' | sort) | while read -r file; do
+    echo "pgChartCreate \"R\""
+    echo "pgChartPicture \"R\" \"True\" \"corpus/$file\" \"Stretch\""
+    echo "save R ${file//\//__}.png"
+  done
+  echo "message 2"
+} >"$script"
+for side in native windows; do ln -sfn "$corpus" "$out/$side/corpus"; done
+(cd "$out/native" && timeout 300 "$native" "$script" >/dev/null)
+(cd "$out/windows" && timeout 300 "$runner" "$windows" "$script" >/dev/null)
+/usr/bin/python3 "$root/scripts/compare_corpus.py" "$out" "$strict"

@@ -1,0 +1,187 @@
+#pragma once
+// The state GDI keeps while a metafile plays, and the drawing calls records make
+// of it, in logical coordinates. Both metafile kinds parse their records into
+// these calls; the playback maps them to device pixels and draws them through a
+// DeviceContext.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/device_context.h"
+#include "platform/metafile/affine.h"
+#include "platform/metafile/gdi_objects.h"
+
+namespace pg::platform::metafile {
+
+enum class MapMode { kText = 1, kLoMetric, kHiMetric, kLoEnglish, kHiEnglish, kTwips, kIsotropic, kAnisotropic };
+
+// Region combinations (RGN_AND ... RGN_COPY).
+enum class Combine { kAnd = 1, kOr, kXor, kDiff, kCopy };
+
+enum class ArcKind { kArc, kChord, kPie };
+
+// What the clip is, in device pixels: everything, a rectangle, or an area of
+// rings (odd-even).
+struct Clip {
+  enum class Kind { kNone, kRect, kArea } kind = Kind::kNone;
+  TRect rect;
+  std::vector<std::vector<TPoint>> rings;
+};
+
+struct DcState {
+  PenObject pen;
+  BrushObject brush;
+  FontObject font;
+  MapMode mapMode = MapMode::kText;
+  PointD windowOrg, windowExt{1, 1}, viewportOrg, viewportExt{1, 1};
+  Affine world;
+  int rop2 = 13;  // R2_COPYPEN
+  int bkMode = kOpaque;
+  Color bkColor = 0xFFFFFF;
+  Color textColor = 0;
+  unsigned textAlign = 0;
+  int fillMode = kAlternate;
+  double miterLimit = 10;
+  bool clockwise = false;
+  PointD position;  // logical
+  Clip clip;
+};
+
+class Playback {
+ public:
+  // placement maps the metafile's device units (EMF) or its viewport (WMF) onto
+  // the context's pixels; pixelsPerMm is the recording device's resolution,
+  // which the metric map modes need. budget bounds the work (records and points).
+  Playback(DeviceContext& dc, const Affine& placement, PointD pixelsPerMm, long long budget);
+
+  // Whether the work budget is spent: the front ends stop then.
+  bool Spent() const { return work_ > budget_; }
+  void Charge(long long units) { work_ += units; }
+
+  // Objects. Indices beyond the table are ignored; WMF takes the lowest free slot.
+  static constexpr std::size_t kMaxObjects = 65536;
+  void Create(std::size_t index, GdiObject object);
+  std::size_t FreeSlot() const;
+  void Select(std::size_t index);
+  void SelectStock(std::uint32_t stock);
+  void Delete(std::size_t index);
+  const GdiObject* Object(std::size_t index) const;
+
+  // State.
+  DcState& State() { return state_; }
+  void SaveDc();
+  void RestoreDc(int which);  // negative: relative to the top; positive: absolute
+  void SetMapMode(int mode);
+  void SetWindowOrg(PointD p) { state_.windowOrg = p; TransformChanged(); }
+  void SetWindowExt(PointD e);
+  void SetViewportOrg(PointD p) { state_.viewportOrg = p; TransformChanged(); }
+  void SetViewportExt(PointD e);
+  void ScaleWindowExt(double xNum, double xDenom, double yNum, double yDenom);
+  void ScaleViewportExt(double xNum, double xDenom, double yNum, double yDenom);
+  void SetWorld(const Affine& world);
+  void ModifyWorld(const Affine& xf, int mode);  // 1 identity, 2 left, 3 right, 4 set
+
+  // Lines and shapes, in logical coordinates.
+  void MoveTo(PointD p);
+  void LineTo(PointD p);
+  void Polyline(std::span<const PointD> points);
+  void PolylineTo(std::span<const PointD> points);
+  void PolyBezier(std::span<const PointD> points);
+  void PolyBezierTo(std::span<const PointD> points);
+  void Polygon(std::span<const PointD> points);
+  void PolyPolygon(std::span<const PointD> points, std::span<const std::uint32_t> counts);
+  void PolyPolyline(std::span<const PointD> points, std::span<const std::uint32_t> counts);
+  void Rectangle(PointD a, PointD b);
+  void RoundRect(PointD a, PointD b, PointD corner);
+  void Ellipse(PointD a, PointD b);
+  void ArcShape(ArcKind kind, PointD a, PointD b, PointD start, PointD end, bool to = false);
+  void SetPixel(PointD p, Color c);
+
+  // Paths.
+  void BeginPath();
+  void EndPath() { pathOpen_ = false; }
+  void AbortPath();
+  void CloseFigure();
+  void FillPath();
+  void StrokePath();
+  void StrokeAndFillPath();
+  void WidenPath();
+  void SelectClipPath(int mode);
+
+  // Clipping: rectangles in logical units, regions in device units (EMF) or logical (WMF).
+  void IntersectClipRect(PointD a, PointD b);
+  void ExcludeClipRect(PointD a, PointD b);
+  void SelectClipRects(std::span<const TRect> rects, int mode, bool logical);
+  void OffsetClip(PointD by, bool logical);
+  // Region painting: rectangles in the given units, filled with a brush.
+  void FillRects(std::span<const TRect> rects, const BrushObject& brush, bool logical);
+
+  // Text: code units in the font's code page (bytes) or UTF-16; dx in logical units.
+  struct TextRun {
+    PointD at;
+    std::u16string text;     // UTF-16, or bytes widened one to one
+    bool wide = false;       // text holds UTF-16 (else code page bytes)
+    std::vector<double> dx;  // advance of each character; empty: the font's own
+    std::uint32_t options = 0;
+    std::optional<std::pair<PointD, PointD>> rect;  // opaque/clip rectangle, logical
+  };
+  void Text(const TextRun& run);
+
+  // Bitmaps: a packed DIB (info header, palette, bits) onto a logical rectangle.
+  void Dib(PointD destAt, PointD destSize, TRect source, std::span<const std::uint8_t> dib, bool paletteIndices,
+           std::uint32_t rop);
+  // A raster operation without a source over a logical rectangle (PATCOPY, BLACKNESS ...).
+  void PatternBlt(PointD destAt, PointD destSize, std::uint32_t rop);
+
+  // Device coordinates of a logical point, and the map behind them.
+  PointD Device(PointD p);
+  const Affine& ToDevice();
+
+ private:
+  void TransformChanged() { transformValid_ = false; }
+  Affine PageTransform() const;
+  TPoint Pixel(PointD device) const;
+  std::vector<TPoint> Pixels(std::span<const PointD> device) const;
+
+  // Drawing in device coordinates.
+  bool PenShows() const { return !state_.pen.Null(); }
+  bool BrushShows() const { return !state_.brush.Null(); }
+  double PenDeviceWidth();
+  bool PenNeedsOutline();  // a wide pen whose ends or joins the context cannot draw
+  void UsePen();
+  void UseNoPen();
+  void UseBrush(const BrushObject& brush);
+  void UseBrush() { UseBrush(state_.brush); }
+  void UseAttributes();
+  void StrokeDevice(std::span<const PointD> points, bool closed);
+  void FillDevice(std::span<const std::vector<PointD>> rings, int fillMode);
+  void FillAndStroke(std::span<const std::vector<PointD>> rings, bool stroke = true, bool fill = true);
+  void ApplyClip();
+  void ClipWith(Clip area, int mode);
+
+  // The path under construction, in device coordinates.
+  struct Figure {
+    std::vector<PointD> points;
+    bool closed = false;
+  };
+  void AddToPath(std::span<const PointD> device, bool closed, bool startNew);
+  std::vector<std::vector<PointD>> PathRings() const;
+
+  DeviceContext& dc_;
+  Affine placement_;
+  PointD pixelsPerMm_;
+  long long budget_;
+  long long work_ = 0;
+  DcState state_;
+  std::vector<DcState> saved_;
+  std::vector<GdiObject> objects_;
+  Affine toDevice_;
+  bool transformValid_ = false;
+  bool pathOpen_ = false;
+  std::vector<Figure> path_;
+  std::vector<std::unique_ptr<Bitmap>> keep_;  // patterns the context may still point at
+};
+
+}  // namespace pg::platform::metafile

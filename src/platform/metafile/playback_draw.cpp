@@ -1,0 +1,599 @@
+// Lines, shapes and paths of the playback, mapped to device pixels.
+#include <algorithm>
+#include <cmath>
+
+#include "platform/metafile/curves.h"
+#include "platform/metafile/playback.h"
+#include "platform/metafile/stroker.h"
+
+namespace pg::platform::metafile {
+
+namespace {
+
+PenStyle DcPenStyle(std::uint32_t style) {
+  switch (style & kPsStyleMask) {
+    case kPsDash: return PenStyle::psDash;
+    case kPsDot: return PenStyle::psDot;
+    case kPsDashDot: return PenStyle::psDashDot;
+    case kPsDashDotDot: return PenStyle::psDashDotDot;
+    case kPsNull: return PenStyle::psClear;
+    case kPsInsideFrame: return PenStyle::psInsideFrame;
+    case kPsAlternate: return PenStyle::psAlternate;
+    default: return PenStyle::psSolid;
+  }
+}
+
+bool SamePen(const Pen& a, const Pen& b) {
+  return a.style == b.style && a.width == b.width && a.color == b.color && a.mode == b.mode;
+}
+bool SameBrush(const Brush& a, const Brush& b) {
+  return a.style == b.style && a.color == b.color && a.pattern == b.pattern;
+}
+
+// One outline through every ring: each ring is entered from and left back to
+// the first ring's start, so the connecting edges cancel under either rule.
+std::vector<TPoint> Bridged(std::span<const std::vector<TPoint>> rings) {
+  std::vector<TPoint> out;
+  if (rings.empty() || rings[0].empty()) return out;
+  const TPoint anchor = rings[0][0];
+  for (const auto& ring : rings) {
+    if (ring.empty()) continue;
+    out.insert(out.end(), ring.begin(), ring.end());
+    out.push_back(ring[0]);
+    out.push_back(anchor);
+  }
+  return out;
+}
+
+std::vector<TPoint> RectRing(const TRect& r) {
+  return {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+}
+
+TRect Meet(const TRect& a, const TRect& b) {
+  TRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+  if (r.right < r.left) r.right = r.left;
+  if (r.bottom < r.top) r.bottom = r.top;
+  return r;
+}
+
+// The part of a ring inside a rectangle (Sutherland-Hodgman, one edge at a time).
+std::vector<TPoint> CutToRect(const std::vector<TPoint>& ring, const TRect& r) {
+  std::vector<PointD> cur;
+  for (const TPoint& p : ring) cur.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+  const auto cut = [&](auto inside, auto meet) {
+    std::vector<PointD> next;
+    for (std::size_t i = 0; i < cur.size(); ++i) {
+      const PointD a = cur[i], b = cur[(i + 1) % cur.size()];
+      const bool ia = inside(a), ib = inside(b);
+      if (ia) next.push_back(a);
+      if (ia != ib) next.push_back(meet(a, b));
+    }
+    cur.swap(next);
+  };
+  const auto onX = [](double x) {
+    return [x](PointD a, PointD b) { return PointD{x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x)}; };
+  };
+  const auto onY = [](double y) {
+    return [y](PointD a, PointD b) { return PointD{a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y}; };
+  };
+  cut([&](PointD p) { return p.x >= r.left; }, onX(r.left));
+  cut([&](PointD p) { return p.x <= r.right; }, onX(r.right));
+  cut([&](PointD p) { return p.y >= r.top; }, onY(r.top));
+  cut([&](PointD p) { return p.y <= r.bottom; }, onY(r.bottom));
+  std::vector<TPoint> out;
+  for (const PointD& p : cur) out.push_back({static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))});
+  return out;
+}
+
+constexpr int kFar = 1 << 24;
+constexpr TRect kEverywhere{-kFar, -kFar, kFar, kFar};
+
+}  // namespace
+
+double Playback::PenDeviceWidth() {
+  // Cosmetic pens come with width 0: one pixel whatever the scale.
+  const PenObject& p = state_.pen;
+  if (p.width <= 0) return 1;
+  return std::max(1.0, p.width * ToDevice().Scale());
+}
+
+bool Playback::PenNeedsOutline() {
+  const std::uint32_t s = state_.pen.style;
+  return PenShows() && std::lround(PenDeviceWidth()) > 1 &&
+         ((s & kPsEndCapMask) != kPsEndCapRound || (s & kPsJoinMask) != kPsJoinRound);
+}
+
+void Playback::UseAttributes() {
+  dc_.SetBkMode(state_.bkMode);
+  dc_.SetBkColor(state_.bkColor);
+  dc_.SetTextColor(state_.textColor);
+  dc_.SetPolyFillMode(state_.fillMode);
+}
+
+void Playback::UsePen() {
+  Pen pen;
+  pen.style = DcPenStyle(state_.pen.style);
+  const double w = PenDeviceWidth();
+  pen.width = static_cast<int>(std::min<double>(std::lround(w), DeviceContext::kMaxPenWidth));
+  pen.color = state_.pen.color;
+  pen.mode = static_cast<PenMode>(std::clamp(state_.rop2, 1, 16));
+  if (!SamePen(pen, dc_.GetPen())) dc_.SetPen(pen);
+  UseAttributes();
+}
+
+void Playback::UseNoPen() {
+  Pen pen;
+  pen.style = PenStyle::psClear;
+  pen.mode = static_cast<PenMode>(std::clamp(state_.rop2, 1, 16));
+  if (!SamePen(pen, dc_.GetPen())) dc_.SetPen(pen);
+  UseAttributes();
+}
+
+void Playback::UseBrush(const BrushObject& b) {
+  Brush brush;
+  brush.color = b.color;
+  if (b.Null()) {
+    brush.style = BrushStyle::bsClear;
+  } else if (b.pattern) {
+    brush.pattern = b.pattern.get();
+  } else if (b.kind == kBsHatched) {
+    static constexpr BrushStyle kHatch[] = {BrushStyle::bsHorizontal, BrushStyle::bsVertical, BrushStyle::bsFDiagonal,
+                                            BrushStyle::bsBDiagonal,  BrushStyle::bsCross,    BrushStyle::bsDiagCross};
+    brush.style = b.hatch < 6 ? kHatch[b.hatch] : BrushStyle::bsSolid;
+  }
+  if (!SameBrush(brush, dc_.GetBrush())) dc_.SetBrush(brush);
+}
+
+void Playback::StrokeDevice(std::span<const PointD> points, bool closed) {
+  if (!PenShows() || points.size() < 2) return;
+  Charge(static_cast<long long>(points.size()));
+  if (PenNeedsOutline()) {
+    const auto pieces = StrokeOutline(points, closed, PenDeviceWidth(), state_.pen.style, state_.miterLimit);
+    std::vector<std::vector<TPoint>> rings;
+    for (const auto& piece : pieces) rings.push_back(Pixels(piece));
+    UseNoPen();
+    UseBrush(BrushObject{kBsSolid, 0, state_.pen.color, nullptr});
+    dc_.SetPolyFillMode(kWinding);
+    dc_.Polygon(Bridged(rings));
+    return;
+  }
+  UsePen();
+  std::vector<TPoint> px = Pixels(points);
+  if (closed) px.push_back(px.front());
+  dc_.Polyline(px);
+}
+
+void Playback::FillDevice(std::span<const std::vector<PointD>> rings, int fillMode) {
+  if (!BrushShows() || rings.empty()) return;
+  std::vector<std::vector<TPoint>> px;
+  for (const auto& r : rings) {
+    Charge(static_cast<long long>(r.size()));
+    if (r.size() >= 3) px.push_back(Pixels(r));
+  }
+  if (px.empty()) return;
+  UseNoPen();
+  UseBrush();
+  dc_.SetPolyFillMode(fillMode);
+  if (px.size() == 1) dc_.Polygon(px[0]);
+  else dc_.Polygon(Bridged(px));
+}
+
+void Playback::FillAndStroke(std::span<const std::vector<PointD>> rings, bool stroke, bool fill) {
+  if (pathOpen_) {
+    for (const auto& r : rings) AddToPath(r, true, true);
+    return;
+  }
+  if (stroke && fill && rings.size() == 1 && rings[0].size() >= 2 && !PenNeedsOutline()) {
+    // One ring with a pen the context draws: one call, as GDI makes it.
+    Charge(static_cast<long long>(rings[0].size()));
+    UsePen();
+    UseBrush();
+    dc_.Polygon(Pixels(rings[0]));
+    return;
+  }
+  if (fill) FillDevice(rings, state_.fillMode);
+  if (stroke)
+    for (const auto& r : rings) StrokeDevice(r, true);
+}
+
+// --- lines -----------------------------------------------------------------
+
+void Playback::MoveTo(PointD p) {
+  state_.position = p;
+  if (pathOpen_) AddToPath(std::vector<PointD>{Device(p)}, false, true);
+}
+
+void Playback::LineTo(PointD p) {
+  const PointD from = Device(state_.position), to = Device(p);
+  state_.position = p;
+  if (pathOpen_) {
+    AddToPath(std::vector<PointD>{from, to}, false, false);
+    return;
+  }
+  const PointD line[] = {from, to};
+  StrokeDevice(line, false);
+}
+
+void Playback::Polyline(std::span<const PointD> points) {
+  if (points.empty()) return;
+  std::vector<PointD> d;
+  for (const PointD& p : points) d.push_back(Device(p));
+  if (pathOpen_) {
+    AddToPath(d, false, true);
+    return;
+  }
+  StrokeDevice(d, false);
+}
+
+void Playback::PolylineTo(std::span<const PointD> points) {
+  if (points.empty()) return;
+  std::vector<PointD> d{Device(state_.position)};
+  for (const PointD& p : points) d.push_back(Device(p));
+  state_.position = points.back();
+  if (pathOpen_) {
+    AddToPath(d, false, false);
+    return;
+  }
+  StrokeDevice(d, false);
+}
+
+void Playback::PolyBezier(std::span<const PointD> points) {
+  if (points.size() < 4) return;
+  std::vector<PointD> control;
+  for (std::size_t i = 1; i < points.size(); ++i) control.push_back(Device(points[i]));
+  std::vector<PointD> d{Device(points[0])};
+  FlattenBeziers(d[0], control, d);
+  if (pathOpen_) {
+    AddToPath(d, false, true);
+    return;
+  }
+  StrokeDevice(d, false);
+}
+
+void Playback::PolyBezierTo(std::span<const PointD> points) {
+  if (points.size() < 3) return;
+  std::vector<PointD> control;
+  for (const PointD& p : points) control.push_back(Device(p));
+  std::vector<PointD> d{Device(state_.position)};
+  FlattenBeziers(d[0], control, d);
+  state_.position = points[points.size() / 3 * 3 - 1];
+  if (pathOpen_) {
+    AddToPath(d, false, false);
+    return;
+  }
+  StrokeDevice(d, false);
+}
+
+void Playback::Polygon(std::span<const PointD> points) {
+  if (points.size() < 2) return;
+  std::vector<std::vector<PointD>> rings(1);
+  for (const PointD& p : points) rings[0].push_back(Device(p));
+  FillAndStroke(rings);
+}
+
+void Playback::PolyPolygon(std::span<const PointD> points, std::span<const std::uint32_t> counts) {
+  std::vector<std::vector<PointD>> rings;
+  std::size_t at = 0;
+  for (const std::uint32_t n : counts) {
+    if (n > points.size() - at) break;
+    std::vector<PointD> ring;
+    for (std::size_t i = 0; i < n; ++i) ring.push_back(Device(points[at + i]));
+    at += n;
+    if (ring.size() >= 2) rings.push_back(std::move(ring));
+  }
+  if (!rings.empty()) FillAndStroke(rings);
+}
+
+void Playback::PolyPolyline(std::span<const PointD> points, std::span<const std::uint32_t> counts) {
+  std::size_t at = 0;
+  for (const std::uint32_t n : counts) {
+    if (n > points.size() - at) break;
+    Polyline(points.subspan(at, n));
+    at += n;
+  }
+}
+
+// --- shapes ----------------------------------------------------------------
+
+void Playback::Rectangle(PointD a, PointD b) {
+  const Affine& m = ToDevice();
+  if (!pathOpen_ && m.AxisAligned() && !PenNeedsOutline()) {
+    const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
+    Charge(4);
+    UsePen();
+    UseBrush();
+    dc_.Rectangle(std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y));
+    return;
+  }
+  std::vector<std::vector<PointD>> rings{{m.Apply(a), m.Apply({b.x, a.y}), m.Apply(b), m.Apply({a.x, b.y})}};
+  FillAndStroke(rings);
+}
+
+void Playback::RoundRect(PointD a, PointD b, PointD corner) {
+  const Affine& m = ToDevice();
+  if (!pathOpen_ && m.AxisAligned() && !PenNeedsOutline()) {
+    const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
+    const PointD c = m.ApplyLinear(corner);
+    Charge(8);
+    UsePen();
+    UseBrush();
+    dc_.RoundRect(std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y),
+                  static_cast<int>(std::lround(std::fabs(c.x))), static_cast<int>(std::lround(std::fabs(c.y))));
+    return;
+  }
+  std::vector<std::vector<PointD>> rings{RoundRectOutline(a, b, corner, m)};
+  FillAndStroke(rings);
+}
+
+void Playback::Ellipse(PointD a, PointD b) {
+  const Affine& m = ToDevice();
+  if (!pathOpen_ && m.AxisAligned() && !PenNeedsOutline()) {
+    const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
+    Charge(8);
+    UsePen();
+    UseBrush();
+    dc_.Ellipse(std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y));
+    return;
+  }
+  std::vector<std::vector<PointD>> rings{EllipseArc(a, b, {}, {}, false, m, true)};
+  FillAndStroke(rings);
+}
+
+void Playback::ArcShape(ArcKind kind, PointD a, PointD b, PointD start, PointD end, bool to) {
+  const Affine& m = ToDevice();
+  const bool clockwise = state_.clockwise;
+  if (!pathOpen_ && !to && kind != ArcKind::kChord && m.AxisAligned() && !PenNeedsOutline()) {
+    const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
+    TPoint s = Pixel(m.Apply(start)), e = Pixel(m.Apply(end));
+    // The context runs counter-clockwise as the device shows it.
+    if (clockwise != (m.Determinant() < 0)) std::swap(s, e);
+    Charge(8);
+    UsePen();
+    UseBrush();
+    const int l = std::min(p.x, q.x), t = std::min(p.y, q.y), r = std::max(p.x, q.x), btm = std::max(p.y, q.y);
+    if (kind == ArcKind::kPie) dc_.Pie(l, t, r, btm, s.x, s.y, e.x, e.y);
+    else dc_.Arc(l, t, r, btm, s.x, s.y, e.x, e.y);
+    return;
+  }
+  std::vector<PointD> arc = EllipseArc(a, b, start, end, clockwise, m);
+  if (arc.empty()) return;
+  if (to) {
+    // ArcTo: a line from the current position to the arc's start, then the arc.
+    arc.insert(arc.begin(), Device(state_.position));
+    state_.position = m.Inverse().Apply(arc.back());
+    if (pathOpen_) AddToPath(arc, false, false);
+    else StrokeDevice(arc, false);
+    return;
+  }
+  if (kind == ArcKind::kArc) {
+    if (pathOpen_) AddToPath(arc, false, true);
+    else StrokeDevice(arc, false);
+    return;
+  }
+  if (kind == ArcKind::kPie) arc.push_back(m.Apply({(a.x + b.x) / 2, (a.y + b.y) / 2}));
+  std::vector<std::vector<PointD>> rings{std::move(arc)};
+  FillAndStroke(rings);
+}
+
+void Playback::SetPixel(PointD p, Color c) {
+  const TPoint d = Pixel(Device(p));
+  Charge(1);
+  dc_.SetPixel(d.x, d.y, c);
+}
+
+// --- paths -----------------------------------------------------------------
+
+void Playback::BeginPath() {
+  path_.clear();
+  pathOpen_ = true;
+}
+
+void Playback::AbortPath() {
+  path_.clear();
+  pathOpen_ = false;
+}
+
+void Playback::AddToPath(std::span<const PointD> device, bool closed, bool startNew) {
+  // A path is bounded like everything else: points beyond the budget are dropped.
+  Charge(static_cast<long long>(device.size()));
+  if (Spent() || device.empty()) return;
+  const bool fresh = startNew || path_.empty() || path_.back().closed;
+  if (fresh) {
+    // A figure of a lone starting point is replaced by the next one.
+    if (!path_.empty() && path_.back().points.size() == 1 && !path_.back().closed) path_.pop_back();
+    path_.push_back(Figure{});
+  }
+  auto& pts = path_.back().points;
+  std::size_t from = 0;
+  // A figure that goes on from its last point does not repeat it.
+  if (!fresh && !pts.empty() && device.size() > 1) from = 1;
+  pts.insert(pts.end(), device.begin() + static_cast<std::ptrdiff_t>(from), device.end());
+  if (closed) path_.back().closed = true;
+}
+
+void Playback::CloseFigure() {
+  if (!path_.empty()) path_.back().closed = true;
+}
+
+std::vector<std::vector<PointD>> Playback::PathRings() const {
+  std::vector<std::vector<PointD>> rings;
+  for (const Figure& f : path_)
+    if (f.points.size() >= 2) rings.push_back(f.points);
+  return rings;
+}
+
+void Playback::FillPath() {
+  pathOpen_ = false;
+  FillDevice(PathRings(), state_.fillMode);
+  path_.clear();
+}
+
+void Playback::StrokePath() {
+  pathOpen_ = false;
+  for (const Figure& f : path_) StrokeDevice(f.points, f.closed);
+  path_.clear();
+}
+
+void Playback::StrokeAndFillPath() {
+  pathOpen_ = false;
+  FillDevice(PathRings(), state_.fillMode);
+  for (const Figure& f : path_) StrokeDevice(f.points, f.closed);
+  path_.clear();
+}
+
+void Playback::WidenPath() {
+  if (!PenShows()) return;
+  std::vector<Figure> widened;
+  const std::uint32_t style = state_.pen.style;
+  for (const Figure& f : path_)
+    for (auto& piece : StrokeOutline(f.points, f.closed, PenDeviceWidth(), style, state_.miterLimit))
+      widened.push_back(Figure{std::move(piece), true});
+  path_ = std::move(widened);
+}
+
+void Playback::SelectClipPath(int mode) {
+  pathOpen_ = false;
+  Clip c;
+  c.kind = Clip::Kind::kArea;
+  for (const auto& ring : PathRings()) c.rings.push_back(Pixels(ring));
+  path_.clear();
+  ClipWith(std::move(c), mode);
+}
+
+// --- clipping --------------------------------------------------------------
+
+void Playback::ApplyClip() {
+  const Clip& c = state_.clip;
+  switch (c.kind) {
+    case Clip::Kind::kNone: dc_.RemoveClip(); break;
+    case Clip::Kind::kRect: dc_.ClipRect(c.rect); break;
+    case Clip::Kind::kArea: dc_.ClipPolygon(Bridged(c.rings)); break;
+  }
+}
+
+void Playback::ClipWith(Clip c, int mode) {
+  Clip& cur = state_.clip;
+  const auto rings = [](const Clip& k) {
+    return k.kind == Clip::Kind::kRect ? std::vector<std::vector<TPoint>>{RectRing(k.rect)}
+           : k.kind == Clip::Kind::kArea ? k.rings
+                                         : std::vector<std::vector<TPoint>>{RectRing(kEverywhere)};
+  };
+  switch (static_cast<Combine>(mode)) {
+    case Combine::kCopy: cur = std::move(c); break;
+    case Combine::kAnd:
+      if (cur.kind == Clip::Kind::kNone) {
+        cur = std::move(c);
+      } else if (c.kind == Clip::Kind::kNone) {
+      } else if (cur.kind == Clip::Kind::kRect && c.kind == Clip::Kind::kRect) {
+        cur.rect = Meet(cur.rect, c.rect);
+      } else if (cur.kind == Clip::Kind::kRect || c.kind == Clip::Kind::kRect) {
+        // A shape cut to a rectangle; two shapes keep the newer (rare in practice).
+        const TRect r = cur.kind == Clip::Kind::kRect ? cur.rect : c.rect;
+        Clip area = cur.kind == Clip::Kind::kRect ? std::move(c) : std::move(cur);
+        for (auto& ring : area.rings) ring = CutToRect(ring, r);
+        cur = std::move(area);
+      } else {
+        cur = std::move(c);
+      }
+      break;
+    case Combine::kOr:
+      if (cur.kind == Clip::Kind::kNone || c.kind == Clip::Kind::kNone) {
+        cur = Clip{};
+        break;
+      }
+      [[fallthrough]];
+    case Combine::kXor:
+    case Combine::kDiff: {
+      // Odd-even over both: the new rings cut holes into the old area (exact
+      // for a difference of something inside, and for exclusive or).
+      Clip area;
+      area.kind = Clip::Kind::kArea;
+      area.rings = rings(cur);
+      for (auto& ring : rings(c)) area.rings.push_back(std::move(ring));
+      cur = std::move(area);
+      break;
+    }
+    default: return;
+  }
+  ApplyClip();
+}
+
+namespace {
+
+// A rectangle given by two device corners: a rect when the map keeps axes.
+Clip RectClip(const Affine& m, PointD a, PointD b, auto pixel) {
+  Clip c;
+  if (m.AxisAligned()) {
+    const TPoint p = pixel(m.Apply(a)), q = pixel(m.Apply(b));
+    c.kind = Clip::Kind::kRect;
+    c.rect = TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)};
+  } else {
+    c.kind = Clip::Kind::kArea;
+    c.rings.push_back({pixel(m.Apply(a)), pixel(m.Apply({b.x, a.y})), pixel(m.Apply(b)), pixel(m.Apply({a.x, b.y}))});
+  }
+  return c;
+}
+
+}  // namespace
+
+void Playback::IntersectClipRect(PointD a, PointD b) {
+  ClipWith(RectClip(ToDevice(), a, b, [this](PointD p) { return Pixel(p); }), static_cast<int>(Combine::kAnd));
+}
+
+void Playback::ExcludeClipRect(PointD a, PointD b) {
+  ClipWith(RectClip(ToDevice(), a, b, [this](PointD p) { return Pixel(p); }), static_cast<int>(Combine::kDiff));
+}
+
+void Playback::SelectClipRects(std::span<const TRect> rects, int mode, bool logical) {
+  const Affine& m = logical ? ToDevice() : placement_;
+  if (rects.empty()) {
+    // No region: a copy draws everywhere again, the rest change nothing.
+    if (mode == static_cast<int>(Combine::kCopy)) {
+      state_.clip = Clip{};
+      ApplyClip();
+    }
+    return;
+  }
+  const auto pixel = [this](PointD p) { return Pixel(p); };
+  Clip c;
+  if (rects.size() == 1) {
+    c = RectClip(m, {double(rects[0].left), double(rects[0].top)}, {double(rects[0].right), double(rects[0].bottom)},
+                 pixel);
+  } else {
+    c.kind = Clip::Kind::kArea;
+    for (const TRect& r : rects) {
+      Clip one = RectClip(m, {double(r.left), double(r.top)}, {double(r.right), double(r.bottom)}, pixel);
+      c.rings.push_back(one.kind == Clip::Kind::kRect ? RectRing(one.rect) : std::move(one.rings[0]));
+    }
+  }
+  ClipWith(std::move(c), mode);
+}
+
+void Playback::OffsetClip(PointD by, bool logical) {
+  const PointD d = (logical ? ToDevice() : placement_).ApplyLinear(by);
+  const int dx = static_cast<int>(std::lround(d.x)), dy = static_cast<int>(std::lround(d.y));
+  Clip& c = state_.clip;
+  if (c.kind == Clip::Kind::kRect) c.rect = TRect{c.rect.left + dx, c.rect.top + dy, c.rect.right + dx, c.rect.bottom + dy};
+  for (auto& ring : c.rings)
+    for (TPoint& p : ring) p = TPoint{p.x + dx, p.y + dy};
+  ApplyClip();
+}
+
+void Playback::FillRects(std::span<const TRect> rects, const BrushObject& brush, bool logical) {
+  if (brush.Null()) return;
+  const Affine& m = logical ? ToDevice() : placement_;
+  std::vector<std::vector<TPoint>> rings;
+  for (const TRect& r : rects) {
+    rings.push_back({Pixel(m.Apply({double(r.left), double(r.top)})), Pixel(m.Apply({double(r.right), double(r.top)})),
+                     Pixel(m.Apply({double(r.right), double(r.bottom)})),
+                     Pixel(m.Apply({double(r.left), double(r.bottom)}))});
+  }
+  if (rings.empty()) return;
+  Charge(static_cast<long long>(rings.size()) * 4);
+  UseNoPen();
+  UseBrush(brush);
+  dc_.SetPolyFillMode(kWinding);
+  dc_.Polygon(Bridged(rings));
+}
+
+}  // namespace pg::platform::metafile

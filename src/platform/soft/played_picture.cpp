@@ -1,0 +1,110 @@
+#include "platform/soft/played_picture.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "platform/bitmap.h"
+#include "platform/metafile/play_metafile.h"
+#include "platform/soft/picture_blend.h"
+
+namespace pg::platform::soft {
+
+namespace {
+
+class PlayedPicture final : public PictureImage {
+ public:
+  PlayedPicture(std::vector<std::uint8_t> bytes, PictureExtent extent, MetafilePlayer play)
+      : bytes_(std::move(bytes)), extent_(extent), play_(play) {}
+  PictureExtent Extent() const override { return extent_; }
+
+  void Draw(DeviceContext& dc, const TRect& dest) const override {
+    const TRect area = VisiblePart(dc, dest);
+    if (area.Width() <= 0) return;
+    const Playing* p = Play(dest, area);
+    if (!p) return;
+    BlendOnto(dc, area, [&](int x, int y) { return p->Pixel(x, y); });
+  }
+
+  // One copy played, its pixels repeated over what shows. A copy larger than
+  // what shows is cheaper drawn where it shows.
+  void DrawTiled(DeviceContext& dc, const TRect& area, int tileWidth, int tileHeight) const override {
+    if (tileWidth <= 0 || tileHeight <= 0) return;
+    const TRect visible = VisiblePart(dc, TiledExtent(area, tileWidth, tileHeight));
+    if (visible.Width() <= 0) return;
+    if (static_cast<long long>(tileWidth) * tileHeight > static_cast<long long>(visible.Width()) * visible.Height()) {
+      ForEachTile(area, tileWidth, tileHeight, visible, [&](const TRect& tile) { Draw(dc, tile); });
+      return;
+    }
+    const TRect tile{0, 0, tileWidth, tileHeight};
+    const Playing* p = Play(tile, tile);
+    if (!p) return;
+    const auto ox = static_cast<int>((static_cast<long long>(visible.left) - area.left) % tileWidth),
+               oy = static_cast<int>((static_cast<long long>(visible.top) - area.top) % tileHeight);
+    BlendOnto(dc, visible, [&](int x, int y) { return p->Pixel((ox + x) % tileWidth, (oy + y) % tileHeight); });
+  }
+
+ private:
+  // The part `area` of the picture stretched onto dest, as premultiplied
+  // 0xAARRGGBB pixels; keyed by where the part lies within dest.
+  struct Playing {
+    int destWidth = 0, destHeight = 0;
+    TRect part;  // relative to dest's top left
+    std::vector<std::uint32_t> argb;
+    std::uint32_t Pixel(int x, int y) const {
+      return argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(part.Width()) + static_cast<std::size_t>(x)];
+    }
+  };
+
+  const Playing* Play(const TRect& dest, const TRect& area) const {
+    const TRect part{area.left - dest.left, area.top - dest.top, area.right - dest.left, area.bottom - dest.top};
+    if (cache_ && cache_->destWidth == dest.Width() && cache_->destHeight == dest.Height() && cache_->part == part)
+      return &*cache_;
+    cache_.reset();
+    try {
+      const int w = part.Width(), h = part.Height();
+      Bitmap onBlack(w, h), onWhite(w, h);
+      if (onBlack.Empty() || onWhite.Empty()) return nullptr;
+      onBlack.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0, nullptr});
+      onBlack.Dc().FillRect(TRect{0, 0, w, h});
+      onBlack.Dc().SetBrush(Brush{});
+      const TRect at{-part.left, -part.top, dest.Width() - part.left, dest.Height() - part.top};
+      play_(bytes_, onBlack.Dc(), at, kBudget);
+      play_(bytes_, onWhite.Dc(), at, kBudget);
+      Playing p{dest.Width(), dest.Height(), part, {}};
+      p.argb.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+          const std::uint32_t b = onBlack.Pixel(x, y), wt = onWhite.Pixel(x, y);
+          // What shows through on white is what the picture leaves uncovered.
+          std::uint32_t a = 0;
+          for (int shift = 0; shift <= 16; shift += 8) {
+            const int through = static_cast<int>((wt >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
+            a = std::max<std::uint32_t>(a, static_cast<std::uint32_t>(255 - std::clamp(through, 0, 255)));
+          }
+          std::uint32_t c = 0;
+          for (int shift = 0; shift <= 16; shift += 8) c |= std::min((b >> shift) & 0xFF, a) << shift;
+          p.argb.push_back(a << 24 | c);
+        }
+      cache_ = std::move(p);
+      return &*cache_;
+    } catch (...) {
+      // Out of memory for a huge destination: nothing drawn, the host lives on.
+      return nullptr;
+    }
+  }
+
+  static constexpr long long kBudget = metafile::kDefaultWorkBudget;
+  std::vector<std::uint8_t> bytes_;
+  PictureExtent extent_;
+  MetafilePlayer play_;
+  mutable std::optional<Playing> cache_;
+};
+
+}  // namespace
+
+std::unique_ptr<PictureImage> MakePlayedPicture(std::vector<std::uint8_t> bytes, PictureExtent extent,
+                                                MetafilePlayer play) {
+  return std::make_unique<PlayedPicture>(std::move(bytes), extent, play);
+}
+
+}  // namespace pg::platform::soft

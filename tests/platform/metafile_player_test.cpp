@@ -1,0 +1,348 @@
+// Metafiles written record by record and played onto a bitmap: where things
+// land, what each pen, brush and state record does, and records that lie about
+// what they hold.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <string>
+
+#include "platform/bitmap.h"
+#include "platform/metafile/emf_records.h"
+#include "platform/metafile/play_metafile.h"
+#include "platform/metafile/wmf_records.h"
+#include "platform/picture_files.h"
+#include "support/metafile_writer.h"
+
+namespace pg::platform {
+namespace {
+
+using metafile::PlayEmf;
+using metafile::PlayWmf;
+using testing::EmfWriter;
+using testing::WmfWriter;
+namespace emr = metafile::emr;
+namespace wmr = metafile::wmr;
+
+// Colours as records store them (0x00BBGGRR) and as bitmaps report them.
+constexpr std::int32_t kRedRef = 0x0000FF, kBlueRef = 0xFF0000, kBlackRef = 0;
+constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kWhite = 0xFFFFFF, kBlack = 0, kGreen = 0x00FF00;
+constexpr std::int32_t kNullPen = static_cast<std::int32_t>(emr::kStockObject | 8);
+
+EmfWriter& SolidBrush(EmfWriter& w, int index, std::int32_t colour) {
+  return w.Record(emr::kCreateBrushIndirect, {index, 0, colour, 0}).Record(emr::kSelectObject, {index});
+}
+
+std::unique_ptr<Bitmap> PlayedEmf(const std::vector<std::uint8_t>& emf, int width, int height) {
+  auto b = std::make_unique<Bitmap>(width, height);
+  EXPECT_TRUE(PlayEmf(emf, b->Dc(), TRect{0, 0, width, height}));
+  return b;
+}
+
+int Count(const Bitmap& b, std::uint32_t colour, const TRect& r) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) n += b.Pixel(x, y) == colour;
+  return n;
+}
+
+TEST(MetafilePlayer, FrameStretchesOntoTheDestinationAndUnpaintedPartsShowThrough) {
+  EmfWriter w(100, 50);
+  w.Record(emr::kSelectObject, {kNullPen});
+  SolidBrush(w, 1, kBlueRef).Record(emr::kRectangle, {0, 0, 50, 50});
+  const auto picture = DecodePicture(PictureFormat::kEnhancedMetafile, w.Finish());
+  ASSERT_TRUE(picture);
+  Bitmap b(240, 120);
+  b.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0x00FF00, nullptr});
+  b.Dc().FillRect(TRect{0, 0, 240, 120});
+  picture->Draw(b.Dc(), TRect{20, 10, 220, 110});  // twice the picture's size
+  EXPECT_EQ(b.Pixel(25, 15), kBlue);
+  EXPECT_EQ(b.Pixel(110, 100), kBlue);
+  EXPECT_EQ(b.Pixel(125, 60), kGreen);  // right of the rectangle: left as it was
+  EXPECT_EQ(b.Pixel(10, 5), kGreen);    // outside the destination
+  // Drawn again at the same size, from the kept playing: the same pixels.
+  Bitmap again(240, 120);
+  again.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0x00FF00, nullptr});
+  again.Dc().FillRect(TRect{0, 0, 240, 120});
+  picture->Draw(again.Dc(), TRect{20, 10, 220, 110});
+  for (int y = 0; y < 120; y += 7)
+    for (int x = 0; x < 240; x += 5) ASSERT_EQ(again.Pixel(x, y), b.Pixel(x, y)) << x << "," << y;
+}
+
+TEST(MetafilePlayer, WindowsMetafileMapsItsWindowOntoTheDestination) {
+  // A window twice the placeable box: the box's size places, the window maps.
+  WmfWriter w(100, 50);
+  w.Record(wmr::kSetWindowExt, {100, 200})
+      .Record(wmr::kCreateBrushIndirect, {0, static_cast<std::int16_t>(kBlueRef & 0xFFFF), static_cast<std::int16_t>(kBlueRef >> 16), 0})
+      .Record(wmr::kSelectObject, {0})
+      .Record(wmr::kRectangle, {100, 100, 0, 0});  // bottom, right, top, left
+  const auto picture = DecodePicture(PictureFormat::kWindowsMetafile, w.Finish());
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->Extent(), (PictureExtent{100, 50, 96}));
+  Bitmap b(200, 100);
+  picture->Draw(b.Dc(), TRect{0, 0, 200, 100});
+  EXPECT_EQ(b.Pixel(50, 50), kBlue);
+  EXPECT_EQ(b.Pixel(98, 98), kBlue);
+  EXPECT_EQ(b.Pixel(150, 50), kWhite);
+}
+
+TEST(MetafilePlayer, GeometricPensDrawTheirEndsAndJoins) {
+  // 0x2200: flat ends, mitred joins; 0x1100: square ends, bevelled joins.
+  for (const std::int32_t style : {0x12200, 0x11100, 0x10000}) {
+    EmfWriter w(100, 50);
+    w.Record(emr::kExtCreatePen, {1, 0, 0, 0, 0, style, 10, 0, kRedRef, 0, 0})
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kMoveToEx, {20, 25})
+        .Record(emr::kLineTo, {80, 25});
+    const auto b = PlayedEmf(w.Finish(), 100, 50);
+    EXPECT_EQ(b->Pixel(50, 25), kRed) << style;
+    EXPECT_EQ(b->Pixel(50, 21), kRed) << style;
+    EXPECT_EQ(b->Pixel(50, 16), kWhite) << style;
+    // Beyond the ends: nothing for flat, half the width for square and round.
+    EXPECT_EQ(b->Pixel(16, 25) == kRed, style != 0x12200) << style;
+    EXPECT_EQ(b->Pixel(84, 25) == kRed, style != 0x12200) << style;
+    EXPECT_EQ(b->Pixel(13, 25), kWhite) << style;
+  }
+  // A mitred corner reaches its point; a bevelled one is cut.
+  for (const std::int32_t style : {0x12200, 0x11200}) {
+    EmfWriter w(100, 100);
+    w.Record(emr::kExtCreatePen, {1, 0, 0, 0, 0, style, 10, 0, kRedRef, 0, 0})
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kMoveToEx, {20, 80})
+        .Record(emr::kLineTo, {20, 20})
+        .Record(emr::kLineTo, {80, 20});
+    // One polyline, so the corner is a join.
+    EmfWriter p(100, 100);
+    p.Record(emr::kExtCreatePen, {1, 0, 0, 0, 0, style, 10, 0, kRedRef, 0, 0})
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kPolyline, {0, 0, 0, 0, 3, 20, 80, 20, 20, 80, 20});
+    const auto b = PlayedEmf(p.Finish(), 100, 100);
+    EXPECT_EQ(b->Pixel(20, 50), kRed);
+    EXPECT_EQ(b->Pixel(16, 16) == kRed, style == 0x12200) << style;
+  }
+}
+
+TEST(MetafilePlayer, HatchedBrushesFillPathsWithTheirHatch) {
+  EmfWriter w(100, 50);
+  w.Record(emr::kSetBkMode, {1})
+      .Record(emr::kCreateBrushIndirect, {1, 2, kBlackRef, 4})  // cross hatch
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kBeginPath, {})
+      .Record(emr::kRectangle, {10, 10, 90, 40})
+      .Record(emr::kEndPath, {})
+      .Record(emr::kFillPath, {10, 10, 90, 40});
+  const auto b = PlayedEmf(w.Finish(), 100, 50);
+  const TRect inside{12, 12, 88, 38};
+  const int black = Count(*b, kBlack, inside), white = Count(*b, kWhite, inside);
+  EXPECT_GT(black, 300);
+  EXPECT_GT(white, 3 * black);  // lines every 8 pixels, not a solid fill
+  EXPECT_EQ(black + white, inside.Width() * inside.Height());
+}
+
+TEST(MetafilePlayer, PolygonFillModesDecideAboutNestedRings) {
+  for (const int mode : {1, 2}) {
+    EmfWriter w(100, 100);
+    w.Record(emr::kSelectObject, {kNullPen}).Record(emr::kSetPolyFillMode, {mode});
+    SolidBrush(w, 1, kBlueRef);
+    // Two squares turning the same way, one inside the other (16-bit points).
+    w.Record(emr::kPolyPolygon16, {0, 0, 0, 0, 2, 8, 4, 4, 10 | 10 << 16, 90 | 10 << 16, 90 | 90 << 16, 10 | 90 << 16,
+                                   30 | 30 << 16, 70 | 30 << 16, 70 | 70 << 16, 30 | 70 << 16});
+    const auto b = PlayedEmf(w.Finish(), 100, 100);
+    EXPECT_EQ(b->Pixel(20, 20), kBlue) << mode;
+    EXPECT_EQ(b->Pixel(50, 50), mode == 1 ? kWhite : kBlue) << mode;
+    EXPECT_EQ(b->Pixel(95, 50), kWhite) << mode;
+  }
+}
+
+TEST(MetafilePlayer, SaveAndRestoreBringBackObjectsAndTransforms) {
+  EmfWriter w(100, 100);
+  w.Record(emr::kSelectObject, {kNullPen});
+  w.Record(emr::kCreateBrushIndirect, {1, 0, kRedRef, 0}).Record(emr::kCreateBrushIndirect, {2, 0, kBlueRef, 0});
+  w.Record(emr::kSelectObject, {1}).Record(emr::kSaveDc, {});
+  w.Record(emr::kSelectObject, {2}).Record(emr::kSaveDc, {});
+  w.Record(emr::kSetWindowOrgEx, {50, 50});
+  w.Record(emr::kRestoreDc, {1});  // absolute: the first saved state
+  w.Record(emr::kRectangle, {0, 0, 40, 40});
+  // Restoring past what was saved changes nothing.
+  w.Record(emr::kRestoreDc, {-5}).Record(emr::kSelectObject, {2}).Record(emr::kRectangle, {60, 60, 100, 100});
+  // Far more saves than the stack holds do no harm.
+  for (int i = 0; i < 3000; ++i) w.Record(emr::kSaveDc, {});
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  EXPECT_EQ(b->Pixel(20, 20), kRed);
+  EXPECT_EQ(b->Pixel(80, 80), kBlue);
+}
+
+TEST(MetafilePlayer, WorldTransformsScaleRotateAndCompose) {
+  const auto f = [](float v) { return std::bit_cast<std::int32_t>(v); };
+  EmfWriter w(100, 100);
+  w.Record(emr::kSelectObject, {kNullPen});
+  SolidBrush(w, 1, kBlueRef);
+  // Twice the size, moved by (10, 10); then moved again by 20 in x first.
+  w.Record(emr::kSetWorldTransform, {f(2), 0, 0, f(2), f(10), f(10)});
+  w.Record(emr::kModifyWorldTransform, {f(1), 0, 0, f(1), f(20), 0, 2});
+  w.Record(emr::kRectangle, {0, 0, 10, 10});  // covers 50..70 x 10..30
+  // A quarter turn about the origin, then moved: the square lands below.
+  w.Record(emr::kSetWorldTransform, {0, f(1), f(-1), 0, f(30), f(50)});
+  w.Record(emr::kRectangle, {0, 0, 20, 20});  // covers 10..30 x 50..70
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  EXPECT_EQ(b->Pixel(60, 20), kBlue);
+  EXPECT_EQ(b->Pixel(20, 20), kWhite);
+  EXPECT_EQ(b->Pixel(20, 60), kBlue);
+  EXPECT_EQ(b->Pixel(40, 60), kWhite);
+}
+
+// Text is what the context itself draws for the same bytes and font.
+std::unique_ptr<Bitmap> DirectText(std::string_view bytes, int charset) {
+  auto b = std::make_unique<Bitmap>(120, 40);
+  Font font;
+  font.face = "Arial";
+  font.height = -20;
+  font.charset = charset;
+  b->Dc().SetFont(font);
+  b->Dc().SetTextColor(0x0000FF);
+  b->Dc().SetBkMode(kTransparent);
+  b->Dc().TextOutAt(5, 5, bytes);
+  return b;
+}
+
+void ExpectSame(const Bitmap& a, const Bitmap& b, const char* what) {
+  int differ = 0, red = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      differ += a.Pixel(x, y) != b.Pixel(x, y);
+      red += a.Pixel(x, y) == kRed;
+    }
+  EXPECT_EQ(differ, 0) << what;
+  EXPECT_GT(red, 40) << what;
+}
+
+TEST(MetafilePlayer, TextIsDrawnInTheFontsCodePage) {
+  const std::string privet = "\xCF\xF0\xE8\xE2\xE5\xF2";  // "Привет" in 1251
+  {
+    // WMF TEXTOUT with a Cyrillic font, and "R&D <1>" in a Western one.
+    for (const auto& [text, charset] : {std::pair{privet, 204}, std::pair{std::string("R&D <1>"), 0}}) {
+      WmfWriter w(120, 40);
+      std::vector<std::uint8_t> font(50, 0);
+      font[0] = static_cast<std::uint8_t>(-20);
+      font[1] = 0xFF;
+      font[8] = 400 & 0xFF;
+      font[9] = 400 >> 8;
+      font[13] = static_cast<std::uint8_t>(charset);
+      std::string face = "Arial";
+      std::copy(face.begin(), face.end(), font.begin() + 18);
+      std::vector<std::uint8_t> out{static_cast<std::uint8_t>(text.size()), 0};
+      out.insert(out.end(), text.begin(), text.end());
+      if (out.size() % 2) out.push_back(0);
+      for (const int v : {5, 5}) out.insert(out.end(), {static_cast<std::uint8_t>(v), 0});  // y, x
+      w.Raw(wmr::kCreateFontIndirect, font)
+          .Record(wmr::kSelectObject, {0})
+          .Record(wmr::kSetBkMode, {1})
+          .Record(wmr::kSetTextColor, {0xFF, 0})
+          .Raw(wmr::kTextOut, out);
+      Bitmap b(120, 40);
+      ASSERT_TRUE(PlayWmf(w.Finish(), b.Dc(), TRect{0, 0, 120, 40}));
+      ExpectSame(b, *DirectText(text, charset), text.c_str());
+    }
+  }
+  // EMF EXTTEXTOUTW in UTF-16 with a Western font: drawn in the Cyrillic code page.
+  EmfWriter w(120, 40);
+  std::vector<std::int32_t> logfont{1, -20, 0, 0, 0, 400, 0};  // charset 0 in the last word's top byte
+  auto fontRecord = EmfWriter::Words({1, -20, 0, 0, 0, 400, 0});
+  const std::u16string face = u"Arial";
+  for (std::size_t i = 0; i < 32; ++i) {
+    const char16_t c = i < face.size() ? face[i] : 0;
+    fontRecord.push_back(static_cast<std::uint8_t>(c));
+    fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  const std::u16string text = u"Привет";
+  auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 5, 5, static_cast<std::int32_t>(text.size()), 76, 0, 0, 0, 0, 0, 0});
+  for (const char16_t c : text) {
+    out.push_back(static_cast<std::uint8_t>(c));
+    out.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kSetBkMode, {1})
+      .Record(emr::kSetTextColor, {kRedRef})
+      .Raw(emr::kExtTextOutW, out);
+  ExpectSame(*PlayedEmf(w.Finish(), 120, 40), *DirectText(privet, 204), "EXTTEXTOUTW");
+}
+
+TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {
+  // 2 x 2, 24 bits, bottom row first: red, green; then blue, white.
+  auto info = EmfWriter::Words({40, 2, 2, 1 | 24 << 16, 0, 16, 0, 0, 0, 0});
+  const std::vector<std::uint8_t> bits{0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0};
+  constexpr std::int32_t kFixed = 80;  // header fields of STRETCHDIBITS end here
+  auto body = EmfWriter::Words({0, 0, 100, 50, 0, 0, 0, 0, 2, 2, kFixed, 40, kFixed + 40, 16, 0, 0x00CC0020, 100, 50});
+  body.insert(body.end(), info.begin(), info.end());
+  body.insert(body.end(), bits.begin(), bits.end());
+  EmfWriter w(100, 50);
+  w.Raw(emr::kStretchDiBits, body);
+  const auto b = PlayedEmf(w.Finish(), 100, 50);
+  EXPECT_EQ(b->Pixel(10, 10), kBlue);
+  EXPECT_EQ(b->Pixel(90, 10), kWhite);
+  EXPECT_EQ(b->Pixel(10, 40), kRed);
+  EXPECT_EQ(b->Pixel(90, 40), kGreen);
+}
+
+TEST(MetafilePlayer, ClipRectanglesLimitWhatIsDrawn) {
+  EmfWriter w(100, 100);
+  w.Record(emr::kSelectObject, {kNullPen});
+  SolidBrush(w, 1, kBlueRef);
+  w.Record(emr::kIntersectClipRect, {20, 20, 80, 80}).Record(emr::kExcludeClipRect, {40, 40, 60, 60});
+  w.Record(emr::kRectangle, {0, 0, 101, 101});
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  EXPECT_EQ(b->Pixel(10, 10), kWhite);
+  EXPECT_EQ(b->Pixel(30, 30), kBlue);
+  EXPECT_EQ(b->Pixel(50, 50), kWhite);
+  EXPECT_EQ(b->Pixel(85, 50), kWhite);
+}
+
+// Counts, offsets and indices that point outside their record draw nothing and
+// read nothing beyond it (the sanitizer build watches the reads).
+TEST(MetafilePlayer, RecordsThatLieAboutWhatTheyHoldAreSkipped) {
+  const std::int32_t kHuge = 0x7FFFFFFF;
+  EmfWriter w(100, 100);
+  SolidBrush(w, 1, kBlueRef);
+  w.Record(emr::kPolyBezier16, {0, 0, 0, 0, kHuge, 1, 2, 3, 4});
+  w.Record(emr::kPolygon16, {0, 0, 0, 0, 1000, 10, 20 << 16, 30});
+  w.Record(emr::kPolyline16, {0, 0, 0, 0, -1, 10});
+  w.Record(emr::kPolyPolygon16, {0, 0, 0, 0, 2, kHuge, 3, 3, 1, 2, 3});
+  w.Record(emr::kPolyPolygon, {0, 0, 0, 0, kHuge, 6});
+  w.Record(emr::kExtTextOutW, {0, 0, 0, 0, 1, 0, 0, 5, 5, kHuge, 76, 0, 0, 0, 0, 0, 0});
+  w.Record(emr::kExtTextOutW, {0, 0, 0, 0, 1, 0, 0, 5, 5, 2, kHuge, 0, 0, 0, 0, 0, 0});
+  // Sound text whose spacing lies outside: drawn without it (in white here).
+  w.Record(emr::kSetTextColor, {0xFFFFFF}).Record(emr::kSetBkMode, {1});
+  w.Record(emr::kExtTextOutW, {0, 0, 0, 0, 1, 0, 0, 5, 5, 2, 76, 0, 0, 0, 0, 0, kHuge, 0x410041});
+  w.Record(emr::kSelectObject, {kHuge}).Record(emr::kDeleteObject, {kHuge});
+  w.Record(emr::kCreateBrushIndirect, {kHuge, 0, kRedRef, 0});
+  w.Record(emr::kStretchDiBits, {0, 0, 100, 50, 0, 0, 0, 0, 2, 2, kHuge, 40, 80, 16, 0, 0x00CC0020, 100, 50});
+  w.Record(emr::kExtSelectClipRgn, {kHuge, 5, 32, 1, kHuge, 0});
+  w.Record(emr::kRestoreDc, {static_cast<std::int32_t>(0x80000000)});
+  const auto emf = w.Finish();
+  Bitmap b(100, 100);
+  EXPECT_TRUE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}));
+  EXPECT_EQ(Count(b, kWhite, TRect{0, 0, 100, 100}), 100 * 100);
+
+  WmfWriter m(100, 100);
+  m.Record(wmr::kPolygon, {-1, 10, 10, 20, 20, 30, 10});  // 65535 points, 3 there
+  m.Record(wmr::kPolyPolygon, {2, 3, 30000, 0, 0, 10, 10, 0, 10});
+  m.Record(wmr::kSelectObject, {-1}).Record(wmr::kDeleteObject, {-1});
+  m.Record(wmr::kTextOut, {200, 0x4141});
+  m.Record(wmr::kExtTextOut, {5, 5, 500, 6, 0, 0});
+  Bitmap c(100, 100);
+  EXPECT_TRUE(PlayWmf(m.Finish(), c.Dc(), TRect{0, 0, 100, 100}));
+  EXPECT_EQ(Count(c, kWhite, TRect{0, 0, 100, 100}), 100 * 100);
+}
+
+TEST(MetafilePlayer, PlayingStopsOnceItsWorkBudgetIsSpent) {
+  EmfWriter w(100, 100);
+  SolidBrush(w, 1, kBlueRef);
+  for (int i = 0; i < 200; ++i) w.Record(emr::kRectangle, {i % 100, 0, i % 100 + 1, 100});
+  const auto emf = w.Finish();
+  Bitmap b(100, 100);
+  EXPECT_FALSE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}, 100));
+  EXPECT_TRUE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}));
+}
+
+}  // namespace
+}  // namespace pg::platform
