@@ -15,11 +15,12 @@ void SavePicture(const std::string& rectangle, const std::string& name);
 void SetPictureFolder(const std::string& folder);
 
 // Registers the benchmarks in the order they run: paints, PNG files, the
-// extreme-value sweep, actions, memory.
+// extreme-value sweep, actions, memory, metafile pictures.
 void RegisterPaintBenchmarks();
 void RegisterPngBenchmarks();
 void RegisterSweepBenchmarks();
 void RegisterActionBenchmarks();
 void RegisterMemoryBenchmarks();
+void RegisterMetafileBenchmarks();
 
 }  // namespace pg::bench

@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     pg::bench::RegisterSweepBenchmarks();
     pg::bench::RegisterActionBenchmarks();
     pg::bench::RegisterMemoryBenchmarks();
+    pg::bench::RegisterMetafileBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     driver.Session().Message(2);
