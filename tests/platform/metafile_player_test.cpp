@@ -267,6 +267,42 @@ TEST(MetafilePlayer, TextIsDrawnInTheFontsCodePage) {
   ExpectSame(*PlayedEmf(w.Finish(), 120, 40), *DirectText(privet, 204), "EXTTEXTOUTW");
 }
 
+TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {
+  EmfWriter w(100, 100);
+  auto fontRecord = EmfWriter::Words({1, -20, 0, 900, 900, 400, 0});  // a quarter turn
+  for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
+    fontRecord.push_back(static_cast<std::uint8_t>(c));
+    fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 50, 90, 4, 76, 0, 0, 0, 0, 0, 0, 0x4D004D, 0x4D004D});
+  w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kSetBkMode, {1})
+      .Record(emr::kSetTextColor, {kRedRef})
+      .Raw(emr::kExtTextOutW, out);
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  // "MMMM" runs upwards from (50, 90); the tops of its letters face left, at the reference.
+  const TRect line{48, 20, 76, 92};
+  EXPECT_GT(Count(*b, kRed, line), 60);
+  EXPECT_EQ(Count(*b, kRed, TRect{0, 0, 100, 100}), Count(*b, kRed, line));
+  EXPECT_EQ(Count(*b, kRed, TRect{48, 20, 76, 50}) > 0, Count(*b, kRed, TRect{48, 60, 76, 92}) > 0);
+}
+
+TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {
+  // A drawing made only of lines whose pen says flat ends and mitred joins.
+  WmfWriter w(100, 50);
+  w.Record(wmr::kCreatePenIndirect, {0x2200, 8, 0, static_cast<std::int16_t>(kRedRef), 0})
+      .Record(wmr::kSelectObject, {0})
+      .Record(wmr::kPolyline, {3, 20, 40, 20, 10, 80, 10});
+  Bitmap b(100, 50);
+  ASSERT_TRUE(PlayWmf(w.Finish(), b.Dc(), TRect{0, 0, 100, 50}));
+  EXPECT_EQ(b.Pixel(20, 25), kRed);
+  EXPECT_EQ(b.Pixel(50, 10), kRed);
+  EXPECT_EQ(b.Pixel(17, 7), kRed);      // the mitred corner's point
+  EXPECT_EQ(b.Pixel(20, 44), kWhite);   // no cap past the end
+  EXPECT_EQ(b.Pixel(84, 10), kWhite);
+}
+
 TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {
   // 2 x 2, 24 bits, bottom row first: red, green; then blue, white.
   auto info = EmfWriter::Words({40, 2, 2, 1 | 24 << 16, 0, 16, 0, 0, 0, 0});

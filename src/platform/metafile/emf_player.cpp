@@ -144,8 +144,9 @@ class EmfPlayer {
       }
       case kDeleteObject: p_.Delete(r.U32(8)); return;
       case kCreatePen: {
-        // A plain pen draws round ends and joins, whatever other bits it carries.
-        p_.Create(r.U32(8), PenObject{r.U32(12) & kPsStyleMask, double(r.I32(16)), r.U32(24) & 0xFFFFFF});
+        // Wide plain pens keep the end and join bits producers put in their style.
+        p_.Create(r.U32(8), PenObject{r.U32(12) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask), double(r.I32(16)),
+                                      r.U32(24) & 0xFFFFFF});
         return;
       }
       case kExtCreatePen: {
