@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/bitmap.h"
+#include "platform/picture_coverage.h"
 #include "platform/picture_pixels.h"
 #include "platform/metafile/play_metafile.h"
 #include "platform/soft/picture_blend.h"
@@ -84,18 +85,7 @@ class PlayedPicture final : public PictureImage {
       Playing p{dest.Width(), dest.Height(), part, {}, nullptr, nullptr};
       p.argb.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
       for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-          const std::uint32_t b = onBlack.Pixel(x, y), wt = onWhite.Pixel(x, y);
-          // What shows through on white is what the picture leaves uncovered.
-          std::uint32_t a = 0;
-          for (int shift = 0; shift <= 16; shift += 8) {
-            const int through = static_cast<int>((wt >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-            a = std::max<std::uint32_t>(a, static_cast<std::uint32_t>(255 - std::clamp(through, 0, 255)));
-          }
-          std::uint32_t c = 0;
-          for (int shift = 0; shift <= 16; shift += 8) c |= std::min((b >> shift) & 0xFF, a) << shift;
-          p.argb.push_back(a << 24 | c);
-        }
+        for (int x = 0; x < w; ++x) p.argb.push_back(CoverageOfPlays(onBlack.Pixel(x, y), onWhite.Pixel(x, y)));
       if (std::all_of(p.argb.begin(), p.argb.end(), [](std::uint32_t v) { return v >> 24 == 0 || v >> 24 == 255; })) {
         p.mask = std::make_shared<Bitmap>(w, h);
         p.colour = std::make_shared<Bitmap>(w, h);
