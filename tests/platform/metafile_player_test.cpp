@@ -75,11 +75,12 @@ TEST(MetafilePlayer, WindowsMetafileMapsItsWindowOntoTheDestination) {
       .Record(wmr::kCreateBrushIndirect, {0, static_cast<std::int16_t>(kBlueRef & 0xFFFF), static_cast<std::int16_t>(kBlueRef >> 16), 0})
       .Record(wmr::kSelectObject, {0})
       .Record(wmr::kRectangle, {100, 100, 0, 0});  // bottom, right, top, left
-  const auto picture = DecodePicture(PictureFormat::kWindowsMetafile, w.Finish());
+  const auto wmf = w.Finish();
+  const auto picture = DecodePicture(PictureFormat::kWindowsMetafile, wmf);
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->Extent(), (PictureExtent{100, 50, 96}));
   Bitmap b(200, 100);
-  picture->Draw(b.Dc(), TRect{0, 0, 200, 100});
+  ASSERT_TRUE(PlayWmf(wmf, b.Dc(), TRect{0, 0, 200, 100}));
   EXPECT_EQ(b.Pixel(50, 50), kBlue);
   EXPECT_EQ(b.Pixel(98, 98), kBlue);
   EXPECT_EQ(b.Pixel(150, 50), kWhite);
