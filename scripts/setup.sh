@@ -14,6 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev llvm-14
   valgrind locales
   zip unzip chromium
+  inkscape openclipart-svg
 )
 # 32-bit Wine only where the kernel runs 32-bit programs: elsewhere its i386
 # packages cannot even run their own install steps.

@@ -6,46 +6,12 @@
 #include <limits>
 
 #include "platform/bitmap.h"
+#include "platform/metafile/record_check.h"
+#include "platform/metafile/wmf_records.h"
 
 namespace pg::platform {
 
 namespace {
-
-constexpr std::uint32_t kEmrHeader = 1, kEmrEof = 14, kEmfSignature = 0x464D4520;
-constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
-constexpr std::size_t kPlaceableSize = 22, kMetaHeaderSize = 18;
-constexpr std::uint16_t kMetaSetWindowExt = 0x020C;
-
-// Where the bitmap starts in a record that carries one (bytes from the record's
-// start; at its end or beyond for one that is missing), and whether its palette
-// holds indices; 0 for records without a bitmap.
-// A block transfer without a source (raster operations on the destination
-// alone) has a record of the function's own size and no bitmap.
-struct RecordBitmap {
-  std::size_t at = 0;
-  bool paletteIndices = false;
-};
-RecordBitmap BitmapInRecord(std::span<const std::uint8_t> record, std::uint16_t function) {
-  constexpr std::uint16_t kDibBitBlt = 0x0940, kDibStretchBlt = 0x0B41, kStretchDib = 0x0F43,
-                          kSetDibToDev = 0x0D33, kDibCreatePatternBrush = 0x0142;
-  constexpr std::uint16_t kDibPalColours = 1;
-  const std::size_t words = record.size() / 2;
-  const auto usage = [&](std::size_t at) { return record.size() >= at + 2 && ReadLe16(record, at) == kDibPalColours; };
-  switch (function) {
-    case kDibBitBlt: return {words == (kDibBitBlt >> 8) + 3u ? 0u : 22u, false};
-    case kDibStretchBlt:
-      // Without a bitmap the decoder takes the reserved word and the source
-      // height for a source size and, when neither is 0, reads a bitmap past
-      // the record: such a record counts as a broken bitmap.
-      if (words == (kDibStretchBlt >> 8) + 3u)
-        return {ReadLe16(record, 10) == 0 || ReadLe16(record, 12) == 0 ? 0u : record.size(), false};
-      return {26, false};
-    case kStretchDib: return {28, usage(10)};
-    case kSetDibToDev: return {24, usage(6)};
-    case kDibCreatePatternBrush: return {10, usage(8)};
-    default: return {};
-  }
-}
 
 std::int32_t Signed32(std::span<const std::uint8_t> b, std::size_t at) {
   return static_cast<std::int32_t>(ReadLe32(b, at));
@@ -198,22 +164,7 @@ std::optional<IconLayout> ReadIconLayout(std::span<const std::uint8_t> b) {
 }
 
 std::optional<PictureExtent> ReadEmfExtent(std::span<const std::uint8_t> bytes) {
-  constexpr std::size_t kMinHeader = 88;
-  if (bytes.size() < kMinHeader || ReadLe32(bytes, 0) != kEmrHeader || ReadLe32(bytes, 40) != kEmfSignature)
-    return std::nullopt;
-  // Every record, the header first, must lie whole inside the file, up to the end record.
-  bool ended = false;
-  for (std::size_t at = 0; at + 8 <= bytes.size();) {
-    const std::uint32_t type = ReadLe32(bytes, at), size = ReadLe32(bytes, at + 4);
-    if (size < 8 || size % 4 != 0 || size > bytes.size() - at) return std::nullopt;
-    if (at == 0 && size < kMinHeader) return std::nullopt;
-    if (type == kEmrEof) {
-      ended = true;
-      break;
-    }
-    at += size;
-  }
-  if (!ended) return std::nullopt;
+  if (!metafile::CheckEmfRecords(bytes)) return std::nullopt;
   PictureExtent e{Span(Signed32(bytes, 24), Signed32(bytes, 32)), Span(Signed32(bytes, 28), Signed32(bytes, 36)),
                   2540};
   if (e.width == 0 || e.height == 0)  // no frame: the bounds, in device pixels
@@ -225,52 +176,19 @@ std::optional<PictureExtent> ReadEmfExtent(std::span<const std::uint8_t> bytes) 
 std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes) {
   WmfLayout layout;
   bool placeable = false;
-  if (bytes.size() >= kPlaceableSize && ReadLe32(bytes, 0) == kPlaceableKey) {
+  if (bytes.size() >= metafile::wmr::kPlaceableSize && ReadLe32(bytes, 0) == metafile::wmr::kPlaceableKey) {
     std::uint16_t checksum = 0;
     for (std::size_t at = 0; at < 20; at += 2) checksum ^= ReadLe16(bytes, at);
     const int inch = ReadLe16(bytes, 14);
     if (checksum != ReadLe16(bytes, 20) || inch == 0) return std::nullopt;
     layout.extent = PictureExtent{Span(Signed16(bytes, 6), Signed16(bytes, 10)),
                                   Span(Signed16(bytes, 8), Signed16(bytes, 12)), inch};
-    layout.metafileOffset = kPlaceableSize;
+    layout.metafileOffset = metafile::wmr::kPlaceableSize;
     placeable = true;
   }
-  const std::size_t base = layout.metafileOffset;
-  if (bytes.size() < base + kMetaHeaderSize) return std::nullopt;
-  const std::uint16_t type = ReadLe16(bytes, base), headerWords = ReadLe16(bytes, base + 2),
-                      version = ReadLe16(bytes, base + 4);
-  if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300)) return std::nullopt;
-  // Decoders size their record buffer by the header's largest record: one
-  // claimed larger than the file would have them allocate gigabytes.
-  const std::uint32_t maxRecordWords = ReadLe32(bytes, base + 12);
-  if (maxRecordWords > (bytes.size() - base) / 2) return std::nullopt;
-
-  bool ended = false, haveWindowExt = false;
-  for (std::size_t at = base + kMetaHeaderSize; at + 6 <= bytes.size();) {
-    const std::uint32_t words = ReadLe32(bytes, at);
-    const std::uint16_t function = ReadLe16(bytes, at + 4);
-    // What follows the end record may be anything, but a decoder that does not
-    // stop at an end record of odd size plays on: the records after it are
-    // checked as long as their sizes hold together.
-    if (words < 3 || words > (bytes.size() - at) / 2) {
-      if (ended) break;
-      return std::nullopt;
-    }
-    const bool windowExtent = !ended && function == kMetaSetWindowExt && words >= 5;
-    if (function == 0) ended = true;
-    const auto record = bytes.subspan(at, static_cast<std::size_t>(words) * 2);
-    // A bitmap whose headers do not hold together can send the decoder into an
-    // endless loop: the whole file is refused.
-    if (const auto bitmap = BitmapInRecord(record, function); bitmap.at != 0)
-      if (bitmap.at >= record.size() || !ReadPackedBitmapLayout(record.subspan(bitmap.at), bitmap.paletteIndices))
-        return std::nullopt;
-    if (windowExtent && !haveWindowExt) {
-      haveWindowExt = true;
-      if (!placeable) layout.extent = PictureExtent{std::abs(Signed16(bytes, at + 8)), std::abs(Signed16(bytes, at + 6)), 0};
-    }
-    at += static_cast<std::size_t>(words) * 2;
-  }
-  if (!ended || (!placeable && !haveWindowExt)) return std::nullopt;
+  const auto records = metafile::CheckWmfRecords(bytes.subspan(layout.metafileOffset));
+  if (!records || (!placeable && !records->hasWindowExtent)) return std::nullopt;
+  if (!placeable) layout.extent = PictureExtent{records->windowWidth, records->windowHeight, 0};
   return layout;
 }
 

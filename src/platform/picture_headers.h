@@ -1,7 +1,8 @@
 #pragma once
-// What both backends read from metafile headers before they hand the bytes to the
-// decoder: the natural extent, and whether the record framing holds together
-// (so no decoder is ever asked to read past the end of the file).
+// What both backends read from picture headers before they hand the bytes to a
+// decoder: the natural extent, and for metafiles whether every record passes
+// the one record check (metafile/record_check.h), so that neither GDI nor our
+// player is ever given a record that leads it out of the file or into a long paint.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -10,16 +11,14 @@
 
 namespace pg::platform {
 
-// An enhanced metafile: the header record with its signature, then records of
-// whole 4-byte multiples inside the file up to an end-of-file record. The extent
-// is the header's frame in hundredths of a millimetre.
+// An enhanced metafile that passes the record check. The extent is the header's
+// frame in hundredths of a millimetre.
 std::optional<PictureExtent> ReadEmfExtent(std::span<const std::uint8_t> bytes);
 
-// A Windows metafile, with or without the 22-byte placeable header, whose records
-// lie inside the file up to the end record, and whose bitmap records each carry
-// a bitmap that ReadPackedBitmapLayout accepts. The extent is the placeable bounding
-// box in its units per inch; without one, the window extent the metafile sets, as
-// pixels. Empty when neither is there.
+// A Windows metafile, with or without the 22-byte placeable header, that passes
+// the record check. The extent is the placeable bounding box in its units per
+// inch; without one, the window extent the metafile sets, as pixels. Empty when
+// neither is there.
 struct WmfLayout {
   PictureExtent extent;
   std::size_t metafileOffset = 0;  // where the standard metafile starts (22 with a placeable header)

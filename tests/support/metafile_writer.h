@@ -74,7 +74,8 @@ class WmfWriter {
       sum ^= w;
     }
     Put16(sum);
-    for (const std::uint16_t w : {1, 9, 0x0300, 0, 0, 0, 0, 0, 0}) Put16(w);
+    // Room for 16 objects: players keep a table of the size the header says.
+    for (const std::uint16_t w : {1, 9, 0x0300, 0, 0, 16, 0, 0, 0}) Put16(w);
     Record(0x020C, {static_cast<std::int16_t>(height), static_cast<std::int16_t>(width)});
   }
   // Parameters as 16-bit words, in the order the record stores them.

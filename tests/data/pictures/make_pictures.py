@@ -219,6 +219,73 @@ def hostile_metafiles():
     }
 
 
+def emf_with(*hostile, handles=3):
+    """An enhanced metafile of 48 x 24 pixels declaring `handles` object slots:
+    a red brush made and selected, a box, then the given records (type, body)
+    before the end record."""
+    records = []
+    rec = lambda kind, body: records.append(struct.pack("<II", kind, 8 + len(body)) + body)
+    rec(39, struct.pack("<IIII", 1, 0, colorref(RED), 0))  # CREATEBRUSHINDIRECT
+    rec(37, struct.pack("<I", 1))  # SELECTOBJECT
+    rec(43, struct.pack("<iiii", 0, 0, 24, 24))  # RECTANGLE
+    for kind, body in hostile:
+        rec(kind, body)
+    rec(14, struct.pack("<III", 0, 16, 20))  # EOF
+    body = b"".join(records)
+    header = struct.pack("<II", 1, 88) + struct.pack("<iiii", 0, 0, 47, 23)
+    header += struct.pack("<iiii", 0, 0, 48 * 2540 // 96, 24 * 2540 // 96)
+    header += struct.pack("<IIIIHHIII", 0x464D4520, 0x10000, 88 + len(body), len(records) + 1, handles, 0, 0, 0, 0)
+    header += struct.pack("<iiii", 960, 960, 254, 254)
+    return header + body
+
+
+def ext_text_out_w(chars, off_string, off_dx, text="Pie"):
+    """EMR_EXTTEXTOUTW of the given fields, holding `text` and its advances."""
+    fixed = 8 + 16 + 12 + 40
+    held = text.encode("utf-16-le")
+    held += b"\0" * (-len(held) % 4)
+    dx = struct.pack("<%di" % len(text), *([10] * len(text)))
+    body = struct.pack("<iiii", 0, 0, 48, 24) + struct.pack("<Iff", 1, 1.0, 1.0)
+    body += struct.pack("<iiIIIiiiiI", 2, 2, chars, off_string, 0, 0, 0, 48, 24, off_dx)
+    return 84, body + held + dx
+
+
+def counted_metafile(objects, *records):
+    """metafile() with the object table size given."""
+    data = bytearray(metafile(*records))
+    struct.pack_into("<H", data, 10, objects)
+    return bytes(data)
+
+
+def hostile_records():
+    """Records whose counts, offsets or object indices lie, each of which once
+    crashed GDI or had it paint for ever; every one is refused at load."""
+    points4 = struct.pack("<hhhhhhhh", 0, 0, 40, 0, 40, 20, 0, 20)
+    bounds = struct.pack("<iiii", 0, 0, 40, 20)
+    fixed = 8 + 16 + 12 + 40  # EXTTEXTOUTW up to its string
+    box = (0x041B, struct.pack("<hhhh", 20, 40, 2, 2))
+    brush = (0x02FC, struct.pack("<HIh", 0, colorref(BLUE), 0))  # CREATEBRUSHINDIRECT -> slot 0
+    return {
+        "emf_polybezier16_count.emf": emf_with((85, bounds + struct.pack("<I", 0x7FFFFFFF) + points4)),
+        "emf_polygon16_count.emf": emf_with((86, bounds + struct.pack("<I", 400) + points4)),
+        "emf_polyline16_count.emf": emf_with((87, bounds + struct.pack("<I", 400) + points4)),
+        "emf_polypolygon16_count.emf": emf_with(
+            (91, bounds + struct.pack("<II", 2, 302) + struct.pack("<II", 2, 300) + points4)),
+        "emf_exttextoutw_chars.emf": emf_with(ext_text_out_w(5000, fixed, fixed + 8)),
+        "emf_exttextoutw_string.emf": emf_with(ext_text_out_w(3, 0x10000, fixed + 8)),
+        "emf_exttextoutw_dx.emf": emf_with(ext_text_out_w(3, fixed, 0x7FFFFFF0)),
+        "emf_selectobject_index.emf": emf_with((37, struct.pack("<I", 0x7FFFFFFF))),
+        "emf_deleteobject_index.emf": emf_with((40, struct.pack("<I", 0x7FFFFFFF))),
+        "emf_createbrushindirect_index.emf": emf_with((39, struct.pack("<IIII", 0x7FFFFFFF, 0, colorref(BLUE), 0))),
+        "wmf_polypolygon_counts.wmf": counted_metafile(
+            2, brush, (0x012D, struct.pack("<H", 0)),
+            (0x0538, struct.pack("<Hhh", 2, 3, 3000) + struct.pack("<hhhhhh", 0, 0, 40, 0, 40, 20))),
+        "wmf_selectobject_ffff.wmf": counted_metafile(2, brush, (0x012D, struct.pack("<H", 0xFFFF)), box),
+        "wmf_polygon_65535.wmf": counted_metafile(
+            2, brush, (0x012D, struct.pack("<H", 0)), (0x0324, struct.pack("<H", 65535) + struct.pack("<hhhhhh", 0, 0, 40, 0, 40, 20))),
+    }
+
+
 if __name__ == "__main__":
     write("quadrants.bmp", bmp24(40, 30))
     write("quadrants8.bmp", bmp8(40, 30))
@@ -233,3 +300,8 @@ if __name__ == "__main__":
         write(os.path.join("hostile", name + ".wmf"), data)
         with open(os.path.join(seeds, "hostile_" + name + ".wmf"), "wb") as f:
             f.write(b"\x03" + data)
+    # The fuzz seeds' first byte: 2 an enhanced metafile, 3 a Windows one.
+    for name, data in hostile_records().items():
+        write(os.path.join("hostile", name), data)
+        with open(os.path.join(seeds, "hostile_" + name), "wb") as f:
+            f.write((b"\x02" if name.endswith(".emf") else b"\x03") + data)

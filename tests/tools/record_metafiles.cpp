@@ -1,0 +1,544 @@
+// Metafiles recorded by GDI itself, for the picture corpus: each theme is drawn
+// once into an enhanced metafile (CreateEnhMetaFile) and once into a Windows
+// metafile (CreateMetaFile), so the records are the ones GDI writes, not ours.
+//   record_metafiles            writes the files into the current folder
+// The drawing is 400 x 300 units. Windows metafiles set their window extent
+// (as GDI's own callers do); the "placeable" copies also carry the 22-byte
+// header that applications put in front.
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 400, kHeight = 300;
+
+struct Target {
+  HDC dc;
+  bool enhanced;
+};
+
+// Objects are deleted after they are put back out of the device context.
+void Select(HDC dc, HGDIOBJ object) { ::DeleteObject(::SelectObject(dc, object)); }
+
+HFONT MakeFont(const wchar_t* face, int height, int weight, bool italic, bool underline, bool strike, BYTE charset,
+               int escapement = 0) {
+  return ::CreateFontW(height, 0, escapement, escapement, weight, italic, underline, strike, charset,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, face);
+}
+
+// Every cosmetic pen style at three widths, then geometric pens with each end
+// cap and join on a bent line, and user-defined dashes where GDI records them.
+void DrawPens(const Target& t) {
+  const int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
+  const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 128, 0), RGB(0, 0, 200), RGB(160, 0, 160), RGB(0, 128, 128),
+                              RGB(0, 0, 0), RGB(200, 120, 0)};
+  ::SetBkColor(t.dc, RGB(255, 255, 160));
+  for (int s = 0; s < 7; ++s)
+    for (int w = 0; w < 3; ++w) {
+      const int width = w == 0 ? 1 : w == 1 ? 2 : 5;
+      ::SetBkMode(t.dc, w == 1 ? OPAQUE : TRANSPARENT);
+      const HPEN pen = ::CreatePen(styles[s], width, colours[s]);
+      const HGDIOBJ old = ::SelectObject(t.dc, pen);
+      const int y = 12 + s * 18, x = 10 + w * 130;
+      ::MoveToEx(t.dc, x, y, nullptr);
+      ::LineTo(t.dc, x + 120, y + (w == 2 ? 6 : 0));
+      ::SelectObject(t.dc, old);
+      ::DeleteObject(pen);
+    }
+  const DWORD caps[] = {PS_ENDCAP_ROUND, PS_ENDCAP_SQUARE, PS_ENDCAP_FLAT};
+  const DWORD joins[] = {PS_JOIN_ROUND, PS_JOIN_BEVEL, PS_JOIN_MITER};
+  for (int c = 0; c < 3; ++c)
+    for (int j = 0; j < 3; ++j) {
+      const LOGBRUSH brush{BS_SOLID, RGB(40 + 80 * c, 60 * j, 200 - 60 * j), 0};
+      const HPEN pen = ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | caps[c] | joins[j], 9, &brush, 0, nullptr);
+      const HGDIOBJ old = ::SelectObject(t.dc, pen);
+      const int x = 20 + (c * 3 + j) * 42, y = 150;
+      const POINT bent[] = {{x, y + 50}, {x + 14, y + 5}, {x + 30, y + 50}};
+      ::Polyline(t.dc, bent, 3);
+      ::SelectObject(t.dc, old);
+      ::DeleteObject(pen);
+    }
+  // A dash pattern of the author's own and a wide dashed geometric pen.
+  const LOGBRUSH blue{BS_SOLID, RGB(0, 60, 220), 0};
+  const DWORD dashes[] = {12, 4, 2, 4};
+  HPEN pen = ::ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, 4, &blue, 4, dashes);
+  if (!pen) pen = ::CreatePen(PS_DASH, 1, RGB(0, 60, 220));
+  HGDIOBJ old = ::SelectObject(t.dc, pen);
+  ::MoveToEx(t.dc, 20, 230, nullptr);
+  ::LineTo(t.dc, 380, 230);
+  ::SelectObject(t.dc, old);
+  ::DeleteObject(pen);
+  const LOGBRUSH red{BS_SOLID, RGB(220, 0, 0), 0};
+  pen = ::ExtCreatePen(PS_GEOMETRIC | PS_DASHDOT | PS_ENDCAP_ROUND | PS_JOIN_ROUND, 6, &red, 0, nullptr);
+  old = ::SelectObject(t.dc, pen);
+  const POINT zigzag[] = {{20, 290}, {100, 250}, {180, 290}, {260, 250}, {380, 290}};
+  ::Polyline(t.dc, zigzag, 5);
+  ::SelectObject(t.dc, old);
+  ::DeleteObject(pen);
+}
+
+// The six hatches, opaque and transparent, on boxes, ellipses and a polygon,
+// and a solid, a null and a pattern brush.
+void DrawHatches(const Target& t) {
+  const int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
+  ::SetBkColor(t.dc, RGB(255, 240, 200));
+  for (int h = 0; h < 6; ++h)
+    for (int mode = 0; mode < 2; ++mode) {
+      ::SetBkMode(t.dc, mode == 0 ? OPAQUE : TRANSPARENT);
+      const HBRUSH brush = ::CreateHatchBrush(hatches[h], RGB(40 * h, 0, 255 - 40 * h));
+      const HGDIOBJ old = ::SelectObject(t.dc, brush);
+      const int x = 8 + h * 65, y = 8 + mode * 70;
+      if (mode == 0)
+        ::Rectangle(t.dc, x, y, x + 58, y + 60);
+      else
+        ::Ellipse(t.dc, x, y, x + 58, y + 60);
+      ::SelectObject(t.dc, old);
+      ::DeleteObject(brush);
+    }
+  ::SetBkMode(t.dc, OPAQUE);
+  ::SetPolyFillMode(t.dc, WINDING);
+  Select(t.dc, ::CreateHatchBrush(HS_DIAGCROSS, RGB(0, 120, 0)));
+  const POINT star[] = {{60, 160}, {90, 270}, {10, 200}, {110, 200}, {30, 270}};
+  ::Polygon(t.dc, star, 5);
+  ::SetPolyFillMode(t.dc, ALTERNATE);
+  const POINT star2[] = {{180, 160}, {210, 270}, {130, 200}, {230, 200}, {150, 270}};
+  ::Polygon(t.dc, star2, 5);
+  Select(t.dc, ::CreateSolidBrush(RGB(250, 200, 0)));
+  ::RoundRect(t.dc, 250, 160, 320, 220, 20, 20);
+  ::SelectObject(t.dc, ::GetStockObject(NULL_BRUSH));
+  ::Rectangle(t.dc, 330, 160, 390, 220);
+  // An 8 x 8 pattern of 1-bit rows.
+  const WORD rows[8] = {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81};
+  const HBITMAP pattern = ::CreateBitmap(8, 8, 1, 1, rows);
+  ::SetTextColor(t.dc, RGB(128, 0, 0));
+  ::SetBkColor(t.dc, RGB(220, 255, 220));
+  Select(t.dc, ::CreatePatternBrush(pattern));
+  ::Rectangle(t.dc, 250, 230, 390, 290);
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+  ::DeleteObject(pattern);
+}
+
+// Text in code page 1251 and in Unicode, in several faces and styles, turned,
+// aligned every way, spaced by arrays, clipped and opaque.
+void DrawText(const Target& t) {
+  const char hello1251[] = "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0! \xB8\xC0\xDF";  // "Привет, мир! ёАЯ"
+  const wchar_t unicode[] = L"Unicode: \x03A9\x03BC\x03AD\x03B3\x03B1 \x041F\x0440\x0438\x0432\x0435\x0442 \x20AC";
+  ::SetBkMode(t.dc, TRANSPARENT);
+  ::SetTextColor(t.dc, RGB(0, 0, 0));
+  Select(t.dc, MakeFont(L"Arial", -18, FW_NORMAL, false, false, false, RUSSIAN_CHARSET));
+  ::TextOutA(t.dc, 10, 8, hello1251, static_cast<int>(std::strlen(hello1251)));
+  Select(t.dc, MakeFont(L"Times New Roman", -20, FW_BOLD, true, false, false, DEFAULT_CHARSET));
+  ::SetTextColor(t.dc, RGB(0, 0, 160));
+  ::TextOutW(t.dc, 10, 32, unicode, static_cast<int>(std::wcslen(unicode)));
+  Select(t.dc, MakeFont(L"Courier New", -16, FW_NORMAL, false, true, true, RUSSIAN_CHARSET));
+  ::SetTextColor(t.dc, RGB(160, 0, 0));
+  ::TextOutA(t.dc, 10, 60, hello1251, static_cast<int>(std::strlen(hello1251)));
+  // Alignments around one point, marked by a cross.
+  Select(t.dc, MakeFont(L"Arial", -14, FW_NORMAL, false, false, false, ANSI_CHARSET));
+  ::SetTextColor(t.dc, RGB(0, 100, 0));
+  ::MoveToEx(t.dc, 200, 90, nullptr);
+  ::LineTo(t.dc, 200, 130);
+  ::MoveToEx(t.dc, 180, 110, nullptr);
+  ::LineTo(t.dc, 220, 110);
+  const UINT aligns[] = {TA_LEFT | TA_TOP, TA_RIGHT | TA_TOP, TA_CENTER | TA_BASELINE, TA_LEFT | TA_BOTTOM};
+  const char* words[] = {"top-left", "top-right", "centre", "bottom"};
+  for (int i = 0; i < 4; ++i) {
+    ::SetTextAlign(t.dc, aligns[i]);
+    ::TextOutA(t.dc, 200, 110, words[i], static_cast<int>(std::strlen(words[i])));
+  }
+  ::SetTextAlign(t.dc, TA_LEFT | TA_TOP);
+  // Turned text.
+  ::SetTextColor(t.dc, RGB(120, 0, 120));
+  Select(t.dc, MakeFont(L"Arial", -16, FW_NORMAL, false, false, false, RUSSIAN_CHARSET, 900));
+  ::TextOutA(t.dc, 20, 290, hello1251, 6);
+  Select(t.dc, MakeFont(L"Arial", -16, FW_BOLD, false, false, false, RUSSIAN_CHARSET, 450));
+  ::TextOutA(t.dc, 50, 280, hello1251, 6);
+  // Opaque and clipped boxes, and an array of advances.
+  Select(t.dc, MakeFont(L"Arial", -20, FW_NORMAL, false, false, false, RUSSIAN_CHARSET));
+  ::SetBkColor(t.dc, RGB(255, 255, 0));
+  ::SetTextColor(t.dc, RGB(0, 0, 0));
+  const RECT opaque{140, 150, 390, 180};
+  ::ExtTextOutA(t.dc, 150, 154, ETO_OPAQUE, &opaque, hello1251, 6, nullptr);
+  const RECT clip{140, 190, 220, 214};
+  ::ExtTextOutA(t.dc, 150, 192, ETO_CLIPPED, &clip, hello1251, static_cast<int>(std::strlen(hello1251)), nullptr);
+  const INT spread[] = {24, 24, 24, 24, 24, 24};
+  ::ExtTextOutW(t.dc, 150, 222, 0, nullptr, L"\x0421\x043F\x0430\x0441\x0438\x0431", 6, spread);
+  // Opaque background mode behind plain text.
+  ::SetBkMode(t.dc, OPAQUE);
+  ::SetBkColor(t.dc, RGB(180, 220, 255));
+  ::TextOutA(t.dc, 150, 256, "R&D <1> \"quoted\"", 16);
+}
+
+// A device-independent bitmap of w x h at bpp bits (1, 8 or 24) with a palette
+// where it needs one: a colour wheel of stripes.
+struct Dib {
+  std::vector<std::uint8_t> info;  // BITMAPINFO with its palette
+  std::vector<std::uint8_t> bits;
+  const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
+};
+Dib MakeDib(int w, int h, int bpp) {
+  Dib d;
+  const int colours = bpp <= 8 ? 1 << bpp : 0;
+  d.info.resize(sizeof(BITMAPINFOHEADER) + static_cast<std::size_t>(colours) * 4);
+  BITMAPINFOHEADER head{};
+  head.biSize = sizeof head;
+  head.biWidth = w;
+  head.biHeight = h;
+  head.biPlanes = 1;
+  head.biBitCount = static_cast<WORD>(bpp);
+  head.biCompression = BI_RGB;
+  // Said outright: 64-bit Wine's enhanced-metafile recorder faults on an 8-bit
+  // bitmap whose palette size is left to its depth (biClrUsed 0).
+  head.biClrUsed = static_cast<DWORD>(colours);
+  std::memcpy(d.info.data(), &head, sizeof head);
+  auto* palette = reinterpret_cast<RGBQUAD*>(d.info.data() + sizeof head);
+  for (int i = 0; i < colours; ++i)
+    palette[i] = colours == 2 ? RGBQUAD{static_cast<BYTE>(i ? 255 : 0), static_cast<BYTE>(i ? 255 : 80), 0, 0}
+                              : RGBQUAD{static_cast<BYTE>(i * 7), static_cast<BYTE>(255 - i), static_cast<BYTE>(i * 3), 0};
+  const std::size_t stride = static_cast<std::size_t>((w * bpp + 31) / 32 * 4);
+  d.bits.assign(stride * static_cast<std::size_t>(h), 0);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      std::uint8_t* row = d.bits.data() + stride * static_cast<std::size_t>(y);
+      if (bpp == 24) {
+        row[x * 3] = static_cast<std::uint8_t>(x * 255 / w);
+        row[x * 3 + 1] = static_cast<std::uint8_t>(y * 255 / h);
+        row[x * 3 + 2] = static_cast<std::uint8_t>(((x / 4 + y / 4) % 2) * 255);
+      } else if (bpp == 8) {
+        row[x] = static_cast<std::uint8_t>((x + 2 * y) % 256);
+      } else if ((x / 3 + y / 3) % 2) {
+        row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+      }
+    }
+  return d;
+}
+
+// Bitmaps stretched, copied and blended by every call that records one.
+void DrawBitmaps(const Target& t) {
+  const Dib colour = MakeDib(32, 24, 24), indexed = MakeDib(40, 20, 8), mono = MakeDib(24, 24, 1);
+  ::StretchDIBits(t.dc, 10, 10, 120, 90, 0, 0, 32, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS, SRCCOPY);
+  ::StretchDIBits(t.dc, 140, 10, 120, 60, 0, 0, 40, 20, indexed.bits.data(), indexed.Info(), DIB_RGB_COLORS,
+                  SRCCOPY);
+  ::SetStretchBltMode(t.dc, COLORONCOLOR);
+  ::StretchDIBits(t.dc, 270, 10, 120, 120, 0, 0, 24, 24, mono.bits.data(), mono.Info(), DIB_RGB_COLORS, SRCCOPY);
+  // Wine's recorder writes this record into a Windows metafile without its
+  // pixels: only the enhanced metafile has it.
+  if (t.enhanced)
+    ::SetDIBitsToDevice(t.dc, 10, 110, 32, 24, 0, 0, 0, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS);
+  // Through a memory device context: BitBlt and StretchBlt with raster operations.
+  HDC memory = ::CreateCompatibleDC(nullptr);
+  void* bits = nullptr;
+  HBITMAP section = ::CreateDIBSection(nullptr, colour.Info(), DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (memory && section && bits) {
+    std::memcpy(bits, colour.bits.data(), colour.bits.size());
+    const HGDIOBJ old = ::SelectObject(memory, section);
+    ::BitBlt(t.dc, 60, 110, 32, 24, memory, 0, 0, SRCCOPY);
+    ::StretchBlt(t.dc, 100, 110, 64, 48, memory, 0, 0, 32, 24, SRCCOPY);
+    Select(t.dc, ::CreateSolidBrush(RGB(0, 200, 255)));
+    ::Rectangle(t.dc, 170, 110, 250, 170);
+    ::StretchBlt(t.dc, 180, 115, 64, 48, memory, 0, 0, 32, 24, SRCAND);
+    ::Rectangle(t.dc, 260, 140, 390, 200);
+    ::StretchBlt(t.dc, 270, 145, 110, 50, memory, 0, 0, 32, 24, SRCPAINT);
+    ::PatBlt(t.dc, 10, 180, 60, 20, PATCOPY);
+    ::PatBlt(t.dc, 30, 170, 20, 40, DSTINVERT);
+    if (t.enhanced) {
+      const BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
+      ::GdiAlphaBlend(t.dc, 80, 180, 96, 72, memory, 0, 0, 32, 24, half);
+    }
+    ::SelectObject(memory, old);
+  }
+  if (section) ::DeleteObject(section);
+  if (memory) ::DeleteDC(memory);
+  // A brush of a device-independent pattern.
+  const Dib tile = MakeDib(8, 8, 24);
+  std::vector<std::uint8_t> packed(tile.info);
+  packed.insert(packed.end(), tile.bits.begin(), tile.bits.end());
+  Select(t.dc, ::CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
+  ::Ellipse(t.dc, 190, 210, 300, 290);
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+  if (t.enhanced) {
+    TRIVERTEX v[] = {{310, 210, 0xFF00, 0, 0, 0}, {390, 250, 0, 0, 0xFF00, 0},
+                     {310, 290, 0, 0xFF00, 0, 0}, {390, 290, 0xFF00, 0xFF00, 0, 0}};
+    GRADIENT_RECT rect{0, 1};
+    ::GdiGradientFill(t.dc, v, 2, &rect, 1, GRADIENT_FILL_RECT_H);
+    GRADIENT_TRIANGLE tri{0, 2, 3};
+    ::GdiGradientFill(t.dc, v, 4, &tri, 1, GRADIENT_FILL_TRIANGLE);
+  }
+}
+
+void Stripes(HDC dc, COLORREF a, COLORREF b) {
+  for (int y = 0; y < kHeight; y += 10) {
+    const RECT r{0, y, kWidth, y + 10};
+    const HBRUSH brush = ::CreateSolidBrush((y / 10) % 2 ? a : b);
+    ::FillRect(dc, &r, brush);
+    ::DeleteObject(brush);
+  }
+}
+
+// Rectangles intersected and excluded, regions selected and combined, moved
+// clips, and regions filled, framed, inverted and painted.
+void DrawClipping(const Target& t) {
+  ::SaveDC(t.dc);
+  ::IntersectClipRect(t.dc, 20, 20, 180, 140);
+  ::ExcludeClipRect(t.dc, 60, 50, 120, 100);
+  Stripes(t.dc, RGB(255, 0, 0), RGB(255, 200, 200));
+  ::RestoreDC(t.dc, -1);
+  ::SaveDC(t.dc);
+  HRGN round = ::CreateEllipticRgn(200, 20, 380, 140);
+  ::SelectClipRgn(t.dc, round);
+  HRGN box = ::CreateRectRgn(260, 0, 320, 300);
+  ::ExtSelectClipRgn(t.dc, box, RGN_XOR);
+  Stripes(t.dc, RGB(0, 0, 255), RGB(200, 200, 255));
+  ::RestoreDC(t.dc, -1);
+  ::SaveDC(t.dc);
+  ::IntersectClipRect(t.dc, 20, 160, 100, 220);
+  ::OffsetClipRgn(t.dc, 20, 30);
+  Stripes(t.dc, RGB(0, 150, 0), RGB(200, 255, 200));
+  ::RestoreDC(t.dc, -1);
+  Select(t.dc, ::CreateSolidBrush(RGB(255, 160, 0)));
+  HRGN poly = ::CreateRectRgn(150, 170, 240, 280);
+  ::FillRgn(t.dc, poly, static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
+  ::FrameRgn(t.dc, poly, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)), 3, 3);
+  HRGN inner = ::CreateEllipticRgn(170, 190, 220, 260);
+  ::InvertRgn(t.dc, inner);
+  HRGN painted = ::CreateRoundRectRgn(260, 170, 380, 280, 30, 30);
+  ::PaintRgn(t.dc, painted);
+  if (t.enhanced) {
+    // A clip path.
+    ::SaveDC(t.dc);
+    ::BeginPath(t.dc);
+    ::Ellipse(t.dc, 280, 190, 360, 260);
+    ::EndPath(t.dc);
+    ::SelectClipPath(t.dc, RGN_AND);
+    Stripes(t.dc, RGB(0, 0, 0), RGB(255, 255, 255));
+    ::RestoreDC(t.dc, -1);
+  }
+  for (HRGN r : {round, box, poly, inner, painted}) ::DeleteObject(r);
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+}
+
+// One house drawn under several placements: map modes, window and viewport
+// origins and extents and their scaling, world transforms where the metafile
+// keeps them, nested saves.
+void House(HDC dc, COLORREF roof) {
+  Select(dc, ::CreateSolidBrush(RGB(230, 200, 150)));
+  ::Rectangle(dc, 0, 40, 80, 100);
+  Select(dc, ::CreateSolidBrush(roof));
+  const POINT top[] = {{-5, 42}, {40, 0}, {85, 42}};
+  ::Polygon(dc, top, 3);
+  ::SelectObject(dc, ::GetStockObject(WHITE_BRUSH));
+  ::Rectangle(dc, 30, 65, 50, 100);
+}
+void DrawTransforms(const Target& t) {
+  House(t.dc, RGB(200, 0, 0));
+  ::SaveDC(t.dc);
+  ::OffsetWindowOrgEx(t.dc, -100, 0, nullptr);
+  House(t.dc, RGB(0, 150, 0));
+  ::SaveDC(t.dc);
+  ::OffsetWindowOrgEx(t.dc, -100, 0, nullptr);
+  ::ScaleWindowExtEx(t.dc, 2, 1, 2, 1, nullptr);  // the window twice as wide: the house half as wide
+  House(t.dc, RGB(0, 0, 200));
+  ::RestoreDC(t.dc, -2);
+  ::SaveDC(t.dc);
+  ::SetViewportOrgEx(t.dc, 300, 0, nullptr);
+  ::ScaleViewportExtEx(t.dc, 1, 1, 3, 2, nullptr);
+  House(t.dc, RGB(200, 0, 200));
+  ::RestoreDC(t.dc, -1);
+  if (t.enhanced) {
+    ::SetGraphicsMode(t.dc, GM_ADVANCED);
+    ::SaveDC(t.dc);
+    const XFORM turn{0.866f, 0.5f, -0.5f, 0.866f, 120.0f, 120.0f};
+    ::SetWorldTransform(t.dc, &turn);
+    House(t.dc, RGB(0, 160, 160));
+    const XFORM shear{1.0f, 0.0f, 0.5f, 1.0f, 120.0f, 0.0f};
+    ::ModifyWorldTransform(t.dc, &shear, MWT_LEFTMULTIPLY);
+    House(t.dc, RGB(160, 160, 0));
+    ::RestoreDC(t.dc, -1);
+    ::SaveDC(t.dc);
+    ::SetMapMode(t.dc, MM_LOMETRIC);  // tenths of a millimetre, y up
+    ::SetWindowOrgEx(t.dc, 0, 0, nullptr);
+    ::SetViewportOrgEx(t.dc, 0, 300, nullptr);
+    Select(t.dc, ::CreateSolidBrush(RGB(90, 90, 90)));
+    ::Ellipse(t.dc, 100, 100, 500, 300);
+    ::RestoreDC(t.dc, -1);
+  } else {
+    ::SaveDC(t.dc);
+    ::SetWindowOrgEx(t.dc, -200, -180, nullptr);
+    House(t.dc, RGB(0, 160, 160));
+    ::RestoreDC(t.dc, -1);
+  }
+}
+
+// Paths: figures with lines, curves and arcs, closed and open, filled with a
+// hatch (which must show as a hatch), stroked with a wide pen, widened,
+// flattened, by both fill modes.
+void DrawPaths(const Target& t) {
+  if (!t.enhanced) return;
+  ::SetBkMode(t.dc, TRANSPARENT);
+  ::BeginPath(t.dc);
+  ::MoveToEx(t.dc, 20, 20, nullptr);
+  ::LineTo(t.dc, 160, 20);
+  const POINT curve[] = {{200, 60}, {120, 140}, {160, 140}};
+  ::PolyBezierTo(t.dc, curve, 3);
+  ::LineTo(t.dc, 20, 140);
+  ::CloseFigure(t.dc);
+  ::EndPath(t.dc);
+  Select(t.dc, ::CreateHatchBrush(HS_CROSS, RGB(0, 0, 200)));
+  ::FillPath(t.dc);
+  ::BeginPath(t.dc);
+  ::Ellipse(t.dc, 220, 20, 380, 140);
+  ::Rectangle(t.dc, 260, 50, 340, 110);
+  ::EndPath(t.dc);
+  ::SetPolyFillMode(t.dc, ALTERNATE);
+  Select(t.dc, ::CreateSolidBrush(RGB(255, 200, 0)));
+  const LOGBRUSH dark{BS_SOLID, RGB(120, 60, 0), 0};
+  Select(t.dc, ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_JOIN_MITER, 5, &dark, 0, nullptr));
+  ::StrokeAndFillPath(t.dc);
+  ::BeginPath(t.dc);
+  ::MoveToEx(t.dc, 20, 180, nullptr);
+  ::ArcTo(t.dc, 20, 160, 140, 280, 140, 220, 20, 220);
+  ::LineTo(t.dc, 20, 280);
+  ::EndPath(t.dc);
+  const LOGBRUSH green{BS_SOLID, RGB(0, 140, 0), 0};
+  Select(t.dc, ::ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, 11, &green, 0, nullptr));
+  ::StrokePath(t.dc);
+  ::BeginPath(t.dc);
+  const POINT star[] = {{260, 170}, {290, 290}, {200, 215}, {320, 215}, {230, 290}};
+  ::Polygon(t.dc, star, 5);
+  ::EndPath(t.dc);
+  ::WidenPath(t.dc);
+  Select(t.dc, ::CreateSolidBrush(RGB(200, 0, 100)));
+  ::SetPolyFillMode(t.dc, WINDING);
+  ::FillPath(t.dc);
+  ::BeginPath(t.dc);
+  ::Ellipse(t.dc, 330, 170, 390, 290);
+  ::EndPath(t.dc);
+  ::FlattenPath(t.dc);
+  Select(t.dc, ::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  ::StrokePath(t.dc);
+  ::SelectObject(t.dc, ::GetStockObject(BLACK_PEN));
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+}
+
+// Every shape call, the arc direction, mix modes and single pixels.
+void DrawShapes(const Target& t) {
+  Select(t.dc, ::CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+  Select(t.dc, ::CreateSolidBrush(RGB(120, 200, 255)));
+  ::Ellipse(t.dc, 10, 10, 110, 70);
+  ::RoundRect(t.dc, 120, 10, 220, 70, 30, 20);
+  ::Chord(t.dc, 230, 10, 330, 90, 330, 30, 230, 30);
+  ::Pie(t.dc, 10, 80, 110, 180, 110, 130, 60, 80);
+  ::Arc(t.dc, 120, 80, 220, 180, 220, 130, 120, 130);
+  ::SetArcDirection(t.dc, AD_CLOCKWISE);
+  ::Arc(t.dc, 120, 90, 220, 170, 220, 130, 120, 130);
+  ::SetArcDirection(t.dc, AD_COUNTERCLOCKWISE);
+  const POINT curve[] = {{230, 100}, {260, 60}, {300, 200}, {330, 120}};
+  ::PolyBezier(t.dc, curve, 4);
+  const POINT both[] = {{340, 20}, {390, 20}, {390, 80}, {340, 80}, {350, 30}, {380, 30}, {380, 70}, {350, 70}};
+  const INT counts[] = {4, 4};
+  ::SetPolyFillMode(t.dc, ALTERNATE);
+  ::PolyPolygon(t.dc, both, counts, 2);
+  const POINT line[] = {{10, 200}, {40, 260}, {70, 200}, {100, 260}};
+  ::Polyline(t.dc, line, 4);
+  if (t.enhanced) {
+    ::MoveToEx(t.dc, 150, 240, nullptr);
+    ::AngleArc(t.dc, 150, 240, 40, 30.0f, 240.0f);
+  }
+  // Mix modes: the same bar in each over a striped ground.
+  for (int i = 0; i < 8; ++i) {
+    const RECT r{200 + i * 24, 190, 212 + i * 24, 290};
+    ::FillRect(t.dc, &r, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+  }
+  const int modes[] = {R2_COPYPEN, R2_XORPEN, R2_NOT, R2_MASKPEN, R2_MERGEPEN, R2_NOTCOPYPEN};
+  Select(t.dc, ::CreateSolidBrush(RGB(255, 100, 0)));
+  for (int i = 0; i < 6; ++i) {
+    ::SetROP2(t.dc, modes[i]);
+    ::Rectangle(t.dc, 196, 196 + i * 15, 396, 208 + i * 15);
+  }
+  ::SetROP2(t.dc, R2_COPYPEN);
+  for (int i = 0; i < 40; ++i) ::SetPixel(t.dc, 10 + i * 2, 280, RGB(255, i * 6, 0));
+  ::SelectObject(t.dc, ::GetStockObject(BLACK_PEN));
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+}
+
+struct Theme {
+  const char* name;
+  void (*draw)(const Target&);
+  bool windowsMetafile;  // GDI records the theme in a Windows metafile too
+  bool placeable;        // and a copy with the placeable header
+};
+
+constexpr Theme kThemes[] = {
+    {"pens", DrawPens, true, true},          {"hatches", DrawHatches, true, false},
+    {"text", DrawText, true, true},          {"bitmaps", DrawBitmaps, true, false},
+    {"clipping", DrawClipping, true, false}, {"transforms", DrawTransforms, true, false},
+    {"paths", DrawPaths, false, false},      {"shapes", DrawShapes, true, true},
+};
+
+bool RecordEnhanced(const Theme& theme) {
+  HDC screen = ::GetDC(nullptr);
+  // The frame in hundredths of a millimetre of kWidth x kHeight screen pixels.
+  const int mmWide = ::GetDeviceCaps(screen, HORZSIZE), mmHigh = ::GetDeviceCaps(screen, VERTSIZE);
+  const int pxWide = ::GetDeviceCaps(screen, HORZRES), pxHigh = ::GetDeviceCaps(screen, VERTRES);
+  ::ReleaseDC(nullptr, screen);
+  const RECT frame{0, 0, kWidth * mmWide * 100 / pxWide, kHeight * mmHigh * 100 / pxHigh};
+  const std::string file = std::string("gdi_") + theme.name + ".emf";
+  HDC dc = ::CreateEnhMetaFileA(nullptr, file.c_str(), &frame, "record_metafiles\0corpus\0");
+  if (!dc) return false;
+  theme.draw(Target{dc, true});
+  HENHMETAFILE done = ::CloseEnhMetaFile(dc);
+  if (!done) return false;
+  ::DeleteEnhMetaFile(done);
+  return true;
+}
+
+// The standard metafile with the 22-byte header in front: its box in units of
+// which 96 make an inch, and the checksum of its first ten words.
+bool WritePlaceable(HMETAFILE metafile, const std::string& file) {
+  const UINT size = ::GetMetaFileBitsEx(metafile, 0, nullptr);
+  std::vector<std::uint8_t> bits(size);
+  if (size == 0 || ::GetMetaFileBitsEx(metafile, size, bits.data()) != size) return false;
+  std::uint16_t head[11] = {0xCDD7, 0x9AC6, 0, 0, 0, kWidth, kHeight, 96, 0, 0, 0};
+  for (int i = 0; i < 10; ++i) head[10] ^= head[i];
+  std::FILE* f = std::fopen(file.c_str(), "wb");
+  if (!f) return false;
+  const bool ok = std::fwrite(head, 2, 11, f) == 11 && std::fwrite(bits.data(), 1, bits.size(), f) == bits.size();
+  return std::fclose(f) == 0 && ok;
+}
+
+bool RecordWindows(const Theme& theme) {
+  const std::string file = std::string("gdi_") + theme.name + ".wmf";
+  HDC dc = ::CreateMetaFileA(file.c_str());
+  if (!dc) return false;
+  ::SetMapMode(dc, MM_ANISOTROPIC);
+  ::SetWindowOrgEx(dc, 0, 0, nullptr);
+  ::SetWindowExtEx(dc, kWidth, kHeight, nullptr);
+  theme.draw(Target{dc, false});
+  HMETAFILE done = ::CloseMetaFile(dc);
+  if (!done) return false;
+  const bool ok = !theme.placeable || WritePlaceable(done, std::string("gdi_") + theme.name + "_placeable.wmf");
+  ::DeleteMetaFile(done);
+  return ok;
+}
+
+}  // namespace
+
+int main() {
+  int failed = 0;
+  for (const Theme& theme : kThemes) {
+    if (!RecordEnhanced(theme)) {
+      std::fprintf(stderr, "record_metafiles: %s.emf not written\n", theme.name);
+      ++failed;
+    }
+    if (theme.windowsMetafile && !RecordWindows(theme)) {
+      std::fprintf(stderr, "record_metafiles: %s.wmf not written\n", theme.name);
+      ++failed;
+    }
+  }
+  return failed == 0 ? 0 : 1;
+}
