@@ -118,6 +118,8 @@ class Playback {
   void OffsetClip(PointD by, bool logical);
   // Region painting: rectangles in the given units, filled with a brush.
   void FillRects(std::span<const TRect> rects, const BrushObject& brush, bool logical);
+  // Each rectangle's border, stroke wide and high (logical units), in the brush.
+  void FrameRects(std::span<const TRect> rects, const BrushObject& brush, PointD stroke, bool logical);
 
   // Text: code units in the font's code page (bytes) or UTF-16; dx in logical units.
   struct TextRun {

@@ -573,3 +573,26 @@ void Playback::FillRects(std::span<const TRect> rects, const BrushObject& brush,
 }
 
 }  // namespace pg::platform::metafile
+
+namespace pg::platform::metafile {
+
+void Playback::FrameRects(std::span<const TRect> rects, const BrushObject& brush, PointD stroke, bool logical) {
+  // The stroke is in logical units whatever units the rectangles come in.
+  const PointD d = ToDevice().ApplyLinear(stroke);
+  const Affine& m = logical ? ToDevice() : placement_;
+  const PointD unit = m.ApplyLinear({1, 1});
+  const int sx = std::max(1, static_cast<int>(std::lround(std::fabs(d.x / (unit.x == 0 ? 1 : unit.x))))),
+            sy = std::max(1, static_cast<int>(std::lround(std::fabs(d.y / (unit.y == 0 ? 1 : unit.y)))));
+  std::vector<TRect> bands;
+  for (const TRect& r : rects) {
+    if (r.Width() <= 0 || r.Height() <= 0) continue;
+    const int w = std::min(sx, r.Width()), h = std::min(sy, r.Height());
+    bands.push_back({r.left, r.top, r.right, r.top + h});
+    bands.push_back({r.left, r.bottom - h, r.right, r.bottom});
+    bands.push_back({r.left, r.top + h, r.left + w, r.bottom - h});
+    bands.push_back({r.right - w, r.top + h, r.right, r.bottom - h});
+  }
+  FillRects(bands, brush, logical);
+}
+
+}  // namespace pg::platform::metafile

@@ -14,7 +14,7 @@ namespace pg::platform::metafile {
 
 namespace {
 
-constexpr std::uint32_t kEtoOpaque = 2, kEtoGlyphIndex = 0x10;
+constexpr std::uint32_t kEtoOpaque = 2, kEtoClipped = 4, kEtoGlyphIndex = 0x10;
 constexpr unsigned kTaUpdateCp = 1, kTaHorizontal = 6, kTaVertical = 24;
 
 int CodePageOf(int charset) { return charset == 0 ? 1252 : 1251; }
@@ -105,6 +105,10 @@ void Playback::Text(const TextRun& run) {
     UseBrush(BrushObject{kBsSolid, 0, state_.bkColor, nullptr});
     dc_.FillRect(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
   }
+  // A clipped line is cut to its rectangle as well as to the clip, which stays.
+  const bool clipped = (run.options & kEtoClipped) && run.rect;
+  const Clip before = state_.clip;
+  if (clipped) IntersectClipRect(run.rect->first, run.rect->second);
 
   const bool updateCp = state_.textAlign & kTaUpdateCp;
   const PointD at = m.Apply(updateCp ? state_.position : run.at);
@@ -144,6 +148,10 @@ void Playback::Text(const TextRun& run) {
   dc_.SetTextAlign(kTaLeft | vertical);
   if (turn == 0) write(dc_, x, Pixel(at).y);
   else TurnedText(dc_, write, at, x - at.x, total, turn, font, state_.textColor);
+  if (clipped) {
+    state_.clip = before;
+    ApplyClip();
+  }
   if (updateCp) {
     // Left-aligned text moves the position on by its width; right-aligned back.
     const double moved = horizontal == kTaRight ? -total : horizontal == kTaCenter ? 0 : total;

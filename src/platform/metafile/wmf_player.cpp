@@ -150,6 +150,15 @@ class WmfPlayer {
         p_.FillRects(rects->rects, brush, true);
         return;
       }
+      case kFrameRegion: {
+        const auto* region = p_.Object(r.U16(6));
+        const auto* rects = region ? std::get_if<RegionObject>(region) : nullptr;
+        const auto* o = p_.Object(r.U16(8));
+        const auto* brush = o ? std::get_if<BrushObject>(o) : nullptr;
+        if (!rects || !brush) return;
+        p_.FrameRects(rects->rects, *brush, {double(r.I16(12)), double(r.I16(10))}, true);
+        return;
+      }
       case kTextOut: {
         const std::size_t count = r.U16(6);
         if (!r.Holds(8, count, 1)) return;
