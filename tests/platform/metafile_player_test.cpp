@@ -321,6 +321,58 @@ TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {
   EXPECT_EQ(b->Pixel(90, 40), kGreen);
 }
 
+// Region data: the 32-byte header, then the rectangles.
+std::vector<std::uint8_t> RegionData(std::initializer_list<TRect> rects) {
+  auto data = EmfWriter::Words({32, 1, static_cast<std::int32_t>(rects.size()),
+                                static_cast<std::int32_t>(rects.size() * 16), 0, 0, 0, 0});
+  for (const TRect& r : rects) {
+    const auto words = EmfWriter::Words({r.left, r.top, r.right, r.bottom});
+    data.insert(data.end(), words.begin(), words.end());
+  }
+  return data;
+}
+
+TEST(MetafilePlayer, RegionsFramesAndClippedTextStayInside) {
+  EmfWriter w(100, 100);
+  w.Record(emr::kCreateBrushIndirect, {1, 0, kRedRef, 0});
+  // A frame 3 wide and 2 high round (10, 10)-(50, 40).
+  const auto region = RegionData({TRect{10, 10, 50, 40}});
+  auto frame = EmfWriter::Words({0, 0, 0, 0, static_cast<std::int32_t>(region.size()), 1, 3, 2});
+  frame.insert(frame.end(), region.begin(), region.end());
+  w.Raw(emr::kFrameRgn, frame);
+  // Text cut to (60, 60)-(70, 100): only its first letter's left part shows.
+  w.Record(emr::kSetBkMode, {1}).Record(emr::kSetTextColor, {kBlueRef});
+  auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 60, 70, 4, 76, 4, 60, 60, 70, 100, 0, 0x4D004D, 0x4D004D});
+  w.Raw(emr::kExtTextOutW, out);
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  EXPECT_EQ(b->Pixel(30, 10), kRed);
+  EXPECT_EQ(b->Pixel(30, 11), kRed);
+  EXPECT_EQ(b->Pixel(30, 12), kWhite);
+  EXPECT_EQ(b->Pixel(12, 25), kRed);
+  EXPECT_EQ(b->Pixel(13, 25), kWhite);
+  EXPECT_EQ(b->Pixel(30, 25), kWhite);
+  EXPECT_GT(Count(*b, kBlue, TRect{60, 60, 70, 100}), 5);
+  EXPECT_EQ(Count(*b, kBlue, TRect{0, 0, 100, 100}), Count(*b, kBlue, TRect{60, 60, 70, 100}));
+}
+
+TEST(MetafilePlayer, MonochromeBrushesTakeTheTextAndBackgroundColours) {
+  // 8 x 8, one bit a pixel, no palette: rows alternate all 0 and all 1.
+  auto info = EmfWriter::Words({40, 8, 8, 1 | 1 << 16, 0, 32, 0, 0, 0, 0});
+  std::vector<std::uint8_t> bits;
+  for (int row = 0; row < 8; ++row) bits.insert(bits.end(), {static_cast<std::uint8_t>(row % 2 ? 0xFF : 0), 0, 0, 0});
+  auto brush = EmfWriter::Words({1, 0, 32, 40, 72, 32});
+  brush.insert(brush.end(), info.begin(), info.end());
+  brush.insert(brush.end(), bits.begin(), bits.end());
+  EmfWriter w(100, 100);
+  w.Record(emr::kSetTextColor, {kRedRef}).Record(emr::kSetBkColor, {kBlueRef}).Record(emr::kSelectObject, {kNullPen});
+  w.Raw(emr::kCreateMonoBrush, brush).Record(emr::kSelectObject, {1}).Record(emr::kRectangle, {0, 0, 101, 101});
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  const TRect all{0, 0, 100, 100};
+  EXPECT_EQ(Count(*b, kRed, all), 50 * 100);
+  EXPECT_EQ(Count(*b, kBlue, all), 50 * 100);
+  EXPECT_NE(b->Pixel(5, 10), b->Pixel(5, 11));
+}
+
 TEST(MetafilePlayer, ClipRectanglesLimitWhatIsDrawn) {
   EmfWriter w(100, 100);
   w.Record(emr::kSelectObject, {kNullPen});
