@@ -15,7 +15,7 @@ void SavePicture(const std::string& rectangle, const std::string& name);
 void SetPictureFolder(const std::string& folder);
 
 // Registers the benchmarks in the order they run: paints, PNG files, the
-// extreme-value sweep, actions, memory, large pictures.
+// extreme-value sweep, actions, memory, large pictures, metafile pictures.
 void RegisterPaintBenchmarks();
 void RegisterPngBenchmarks();
 void RegisterMetafileCheckBenchmarks();
@@ -23,5 +23,6 @@ void RegisterSweepBenchmarks();
 void RegisterActionBenchmarks();
 void RegisterMemoryBenchmarks();
 void RegisterPictureBenchmarks();
+void RegisterMetafileBenchmarks();
 
 }  // namespace pg::bench

@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     pg::bench::RegisterActionBenchmarks();
     pg::bench::RegisterMemoryBenchmarks();
     pg::bench::RegisterPictureBenchmarks();
+    pg::bench::RegisterMetafileBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     driver.Session().Message(2);

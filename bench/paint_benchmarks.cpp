@@ -11,6 +11,7 @@
 #include "bench_context.h"
 #include "framework/text/codepage.h"
 #include "platform/process_memory.h"
+#include "stalening_change.h"
 #include "standard_chart.h"
 
 namespace pg::bench {
@@ -22,32 +23,6 @@ platform::WindowHandle ChartFor(const std::string& rectangle, const ChartLook& l
   if (const auto chart = Driver().ChartWindow(rectangle)) return chart;
   return BuildChart(Driver(), rectangle, look);
 }
-
-// Rotation 360 and 359 in turn: every call is a real change, so each paint
-// draws the whole chart anew (a flat pie ignores the angle but still redraws).
-// The turn is kept per chart across the benchmark's runs: a new change starting
-// on the angle the chart already has would leave it valid, and a run of a single
-// iteration (the big charts) would time no paint at all.
-class StaleningChange {
- public:
-  explicit StaleningChange(const std::string& rectangle)
-      : action_(Driver().Find("pgView3DRotation")),
-        args_{{text::Utf8ToCp1251(rectangle), "359"}, {text::Utf8ToCp1251(rectangle), "360"}},
-        turn_(Turns()[rectangle]) {}
-  void Apply() {
-    Driver().Run(action_, args_[turn_]);
-    turn_ ^= 1;
-  }
-
- private:
-  static std::map<std::string, int>& Turns() {
-    static std::map<std::string, int> turns;
-    return turns;
-  }
-  ModuleDriver::Action action_;
-  std::vector<std::string> args_[2];
-  int& turn_;
-};
 
 // Heap bytes still taken after `paints` more paints than before them: growth
 // with time shows here (the first paint after a change of size may allocate).

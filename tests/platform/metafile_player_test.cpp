@@ -75,11 +75,12 @@ TEST(MetafilePlayer, WindowsMetafileMapsItsWindowOntoTheDestination) {
       .Record(wmr::kCreateBrushIndirect, {0, static_cast<std::int16_t>(kBlueRef & 0xFFFF), static_cast<std::int16_t>(kBlueRef >> 16), 0})
       .Record(wmr::kSelectObject, {0})
       .Record(wmr::kRectangle, {100, 100, 0, 0});  // bottom, right, top, left
-  const auto picture = DecodePicture(PictureFormat::kWindowsMetafile, w.Finish());
+  const auto wmf = w.Finish();
+  const auto picture = DecodePicture(PictureFormat::kWindowsMetafile, wmf);
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->Extent(), (PictureExtent{100, 50, 96}));
   Bitmap b(200, 100);
-  picture->Draw(b.Dc(), TRect{0, 0, 200, 100});
+  ASSERT_TRUE(PlayWmf(wmf, b.Dc(), TRect{0, 0, 200, 100}));
   EXPECT_EQ(b.Pixel(50, 50), kBlue);
   EXPECT_EQ(b.Pixel(98, 98), kBlue);
   EXPECT_EQ(b.Pixel(150, 50), kWhite);
@@ -267,6 +268,42 @@ TEST(MetafilePlayer, TextIsDrawnInTheFontsCodePage) {
   ExpectSame(*PlayedEmf(w.Finish(), 120, 40), *DirectText(privet, 204), "EXTTEXTOUTW");
 }
 
+TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {
+  EmfWriter w(100, 100);
+  auto fontRecord = EmfWriter::Words({1, -20, 0, 900, 900, 400, 0});  // a quarter turn
+  for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
+    fontRecord.push_back(static_cast<std::uint8_t>(c));
+    fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 50, 90, 4, 76, 0, 0, 0, 0, 0, 0, 0x4D004D, 0x4D004D});
+  w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kSetBkMode, {1})
+      .Record(emr::kSetTextColor, {kRedRef})
+      .Raw(emr::kExtTextOutW, out);
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  // "MMMM" runs upwards from (50, 90); the tops of its letters face left, at the reference.
+  const TRect line{48, 20, 76, 92};
+  EXPECT_GT(Count(*b, kRed, line), 60);
+  EXPECT_EQ(Count(*b, kRed, TRect{0, 0, 100, 100}), Count(*b, kRed, line));
+  EXPECT_EQ(Count(*b, kRed, TRect{48, 20, 76, 50}) > 0, Count(*b, kRed, TRect{48, 60, 76, 92}) > 0);
+}
+
+TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {
+  // A drawing made only of lines whose pen says flat ends and mitred joins.
+  WmfWriter w(100, 50);
+  w.Record(wmr::kCreatePenIndirect, {0x2200, 8, 0, static_cast<std::int16_t>(kRedRef), 0})
+      .Record(wmr::kSelectObject, {0})
+      .Record(wmr::kPolyline, {3, 20, 40, 20, 10, 80, 10});
+  Bitmap b(100, 50);
+  ASSERT_TRUE(PlayWmf(w.Finish(), b.Dc(), TRect{0, 0, 100, 50}));
+  EXPECT_EQ(b.Pixel(20, 25), kRed);
+  EXPECT_EQ(b.Pixel(50, 10), kRed);
+  EXPECT_EQ(b.Pixel(17, 7), kRed);      // the mitred corner's point
+  EXPECT_EQ(b.Pixel(20, 44), kWhite);   // no cap past the end
+  EXPECT_EQ(b.Pixel(84, 10), kWhite);
+}
+
 TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {
   // 2 x 2, 24 bits, bottom row first: red, green; then blue, white.
   auto info = EmfWriter::Words({40, 2, 2, 1 | 24 << 16, 0, 16, 0, 0, 0, 0});
@@ -282,6 +319,58 @@ TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {
   EXPECT_EQ(b->Pixel(90, 10), kWhite);
   EXPECT_EQ(b->Pixel(10, 40), kRed);
   EXPECT_EQ(b->Pixel(90, 40), kGreen);
+}
+
+// Region data: the 32-byte header, then the rectangles.
+std::vector<std::uint8_t> RegionData(std::initializer_list<TRect> rects) {
+  auto data = EmfWriter::Words({32, 1, static_cast<std::int32_t>(rects.size()),
+                                static_cast<std::int32_t>(rects.size() * 16), 0, 0, 0, 0});
+  for (const TRect& r : rects) {
+    const auto words = EmfWriter::Words({r.left, r.top, r.right, r.bottom});
+    data.insert(data.end(), words.begin(), words.end());
+  }
+  return data;
+}
+
+TEST(MetafilePlayer, RegionsFramesAndClippedTextStayInside) {
+  EmfWriter w(100, 100);
+  w.Record(emr::kCreateBrushIndirect, {1, 0, kRedRef, 0});
+  // A frame 3 wide and 2 high round (10, 10)-(50, 40).
+  const auto region = RegionData({TRect{10, 10, 50, 40}});
+  auto frame = EmfWriter::Words({0, 0, 0, 0, static_cast<std::int32_t>(region.size()), 1, 3, 2});
+  frame.insert(frame.end(), region.begin(), region.end());
+  w.Raw(emr::kFrameRgn, frame);
+  // Text cut to (60, 60)-(70, 100): only its first letter's left part shows.
+  w.Record(emr::kSetBkMode, {1}).Record(emr::kSetTextColor, {kBlueRef});
+  auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 60, 70, 4, 76, 4, 60, 60, 70, 100, 0, 0x4D004D, 0x4D004D});
+  w.Raw(emr::kExtTextOutW, out);
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  EXPECT_EQ(b->Pixel(30, 10), kRed);
+  EXPECT_EQ(b->Pixel(30, 11), kRed);
+  EXPECT_EQ(b->Pixel(30, 12), kWhite);
+  EXPECT_EQ(b->Pixel(12, 25), kRed);
+  EXPECT_EQ(b->Pixel(13, 25), kWhite);
+  EXPECT_EQ(b->Pixel(30, 25), kWhite);
+  EXPECT_GT(Count(*b, kBlue, TRect{60, 60, 70, 100}), 5);
+  EXPECT_EQ(Count(*b, kBlue, TRect{0, 0, 100, 100}), Count(*b, kBlue, TRect{60, 60, 70, 100}));
+}
+
+TEST(MetafilePlayer, MonochromeBrushesTakeTheTextAndBackgroundColours) {
+  // 8 x 8, one bit a pixel, no palette: rows alternate all 0 and all 1.
+  auto info = EmfWriter::Words({40, 8, 8, 1 | 1 << 16, 0, 32, 0, 0, 0, 0});
+  std::vector<std::uint8_t> bits;
+  for (int row = 0; row < 8; ++row) bits.insert(bits.end(), {static_cast<std::uint8_t>(row % 2 ? 0xFF : 0), 0, 0, 0});
+  auto brush = EmfWriter::Words({1, 0, 32, 40, 72, 32});
+  brush.insert(brush.end(), info.begin(), info.end());
+  brush.insert(brush.end(), bits.begin(), bits.end());
+  EmfWriter w(100, 100);
+  w.Record(emr::kSetTextColor, {kRedRef}).Record(emr::kSetBkColor, {kBlueRef}).Record(emr::kSelectObject, {kNullPen});
+  w.Raw(emr::kCreateMonoBrush, brush).Record(emr::kSelectObject, {1}).Record(emr::kRectangle, {0, 0, 101, 101});
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  const TRect all{0, 0, 100, 100};
+  EXPECT_EQ(Count(*b, kRed, all), 50 * 100);
+  EXPECT_EQ(Count(*b, kBlue, all), 50 * 100);
+  EXPECT_NE(b->Pixel(5, 10), b->Pixel(5, 11));
 }
 
 TEST(MetafilePlayer, ClipRectanglesLimitWhatIsDrawn) {

@@ -144,8 +144,9 @@ class EmfPlayer {
       }
       case kDeleteObject: p_.Delete(r.U32(8)); return;
       case kCreatePen: {
-        // A plain pen draws round ends and joins, whatever other bits it carries.
-        p_.Create(r.U32(8), PenObject{r.U32(12) & kPsStyleMask, double(r.I32(16)), r.U32(24) & 0xFFFFFF});
+        // Wide plain pens keep the end and join bits producers put in their style.
+        p_.Create(r.U32(8), PenObject{r.U32(12) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask), double(r.I32(16)),
+                                      r.U32(24) & 0xFFFFFF});
         return;
       }
       case kExtCreatePen: {
@@ -165,7 +166,22 @@ class EmfPlayer {
         return;
       }
       case kCreateDibPatternBrushPt: case kCreateMonoBrush: {
-        const auto dib = PackedDib(r, r.U32(16), r.U32(20), r.U32(24), r.U32(28));
+        auto dib = PackedDib(r, r.U32(16), r.U32(20), r.U32(24), r.U32(28));
+        if (type == kCreateMonoBrush && r.U32(20) == 40 && dib.size() > 40) {
+          // A monochrome brush has no colours of its own: 0 bits take the text
+          // colour and 1 bits the background colour.
+          const auto entry = [](Color c) {
+            return std::vector<std::uint8_t>{static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+                                             static_cast<std::uint8_t>(c), 0};
+          };
+          const auto fore = entry(p_.State().textColor), back = entry(p_.State().bkColor);
+          dib.insert(dib.begin() + 40, back.begin(), back.end());
+          dib.insert(dib.begin() + 40, fore.begin(), fore.end());
+          dib[32] = 2;
+          dib[33] = dib[34] = dib[35] = 0;
+          p_.Create(r.U32(8), BrushObject{kBsDibPattern, 0, 0, DecodeDib(dib)});
+          return;
+        }
         std::shared_ptr<const Bitmap> pattern = DecodeDib(dib, r.U32(12) == 1);
         p_.Create(r.U32(8), BrushObject{kBsDibPattern, 0, 0, pattern});
         return;
@@ -227,6 +243,13 @@ class EmfPlayer {
           else if (r.U32(28) & kStockObject) return;
         }
         p_.FillRects(RegionRects(r, own ? 32 : 28, size), brush, false);
+        return;
+      }
+      case kFrameRgn: {
+        const auto* o = p_.Object(r.U32(28));
+        const auto* brush = o ? std::get_if<BrushObject>(o) : nullptr;
+        if (!brush) return;
+        p_.FrameRects(RegionRects(r, 40, r.U32(24)), *brush, {double(r.I32(32)), double(r.I32(36))}, false);
         return;
       }
       case kExtTextOutA: case kExtTextOutW: Text(r, type == kExtTextOutW); return;

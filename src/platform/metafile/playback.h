@@ -4,6 +4,7 @@
 // these calls; the playback maps them to device pixels and draws them through a
 // DeviceContext.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -117,6 +118,8 @@ class Playback {
   void OffsetClip(PointD by, bool logical);
   // Region painting: rectangles in the given units, filled with a brush.
   void FillRects(std::span<const TRect> rects, const BrushObject& brush, bool logical);
+  // Each rectangle's border, stroke wide and high (logical units), in the brush.
+  void FrameRects(std::span<const TRect> rects, const BrushObject& brush, PointD stroke, bool logical);
 
   // Text: code units in the font's code page (bytes) or UTF-16; dx in logical units.
   struct TextRun {
@@ -156,6 +159,12 @@ class Playback {
   void UseBrush() { UseBrush(state_.brush); }
   void UseAttributes();
   void StrokeDevice(std::span<const PointD> points, bool closed);
+  // An open line: into the path while one is open (going on from the current
+  // figure when it continues it), else stroked with the pen.
+  void OpenLine(std::span<const PointD> device, bool continues);
+  // A box shape drawn by the context itself, which it can while the map keeps
+  // axes and the pen is one it draws; false when it cannot.
+  bool BoxNatively(PointD a, PointD b, const std::function<void(const TRect&)>& draw);
   void FillDevice(std::span<const std::vector<PointD>> rings, int fillMode);
   void FillAndStroke(std::span<const std::vector<PointD>> rings, bool stroke = true, bool fill = true);
   void ApplyClip();

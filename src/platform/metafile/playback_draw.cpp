@@ -1,6 +1,7 @@
 // Lines, shapes and paths of the playback, mapped to device pixels.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "platform/metafile/curves.h"
 #include "platform/metafile/playback.h"
@@ -198,6 +199,11 @@ void Playback::FillAndStroke(std::span<const std::vector<PointD>> rings, bool st
 
 // --- lines -----------------------------------------------------------------
 
+void Playback::OpenLine(std::span<const PointD> device, bool continues) {
+  if (pathOpen_) AddToPath(device, false, !continues);
+  else StrokeDevice(device, false);
+}
+
 void Playback::MoveTo(PointD p) {
   state_.position = p;
   if (pathOpen_) AddToPath(std::vector<PointD>{Device(p)}, false, true);
@@ -218,11 +224,7 @@ void Playback::Polyline(std::span<const PointD> points) {
   if (points.empty()) return;
   std::vector<PointD> d;
   for (const PointD& p : points) d.push_back(Device(p));
-  if (pathOpen_) {
-    AddToPath(d, false, true);
-    return;
-  }
-  StrokeDevice(d, false);
+  OpenLine(d, false);
 }
 
 void Playback::PolylineTo(std::span<const PointD> points) {
@@ -230,11 +232,7 @@ void Playback::PolylineTo(std::span<const PointD> points) {
   std::vector<PointD> d{Device(state_.position)};
   for (const PointD& p : points) d.push_back(Device(p));
   state_.position = points.back();
-  if (pathOpen_) {
-    AddToPath(d, false, false);
-    return;
-  }
-  StrokeDevice(d, false);
+  OpenLine(d, true);
 }
 
 void Playback::PolyBezier(std::span<const PointD> points) {
@@ -243,11 +241,7 @@ void Playback::PolyBezier(std::span<const PointD> points) {
   for (std::size_t i = 1; i < points.size(); ++i) control.push_back(Device(points[i]));
   std::vector<PointD> d{Device(points[0])};
   FlattenBeziers(d[0], control, d);
-  if (pathOpen_) {
-    AddToPath(d, false, true);
-    return;
-  }
-  StrokeDevice(d, false);
+  OpenLine(d, false);
 }
 
 void Playback::PolyBezierTo(std::span<const PointD> points) {
@@ -257,11 +251,7 @@ void Playback::PolyBezierTo(std::span<const PointD> points) {
   std::vector<PointD> d{Device(state_.position)};
   FlattenBeziers(d[0], control, d);
   state_.position = points[points.size() / 3 * 3 - 1];
-  if (pathOpen_) {
-    AddToPath(d, false, false);
-    return;
-  }
-  StrokeDevice(d, false);
+  OpenLine(d, true);
 }
 
 void Playback::Polygon(std::span<const PointD> points) {
@@ -295,47 +285,35 @@ void Playback::PolyPolyline(std::span<const PointD> points, std::span<const std:
 
 // --- shapes ----------------------------------------------------------------
 
-void Playback::Rectangle(PointD a, PointD b) {
+bool Playback::BoxNatively(PointD a, PointD b, const std::function<void(const TRect&)>& draw) {
   const Affine& m = ToDevice();
-  if (!pathOpen_ && m.AxisAligned() && !PenNeedsOutline()) {
-    const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
-    Charge(4);
-    UsePen();
-    UseBrush();
-    dc_.Rectangle(std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y));
-    return;
-  }
+  if (pathOpen_ || !m.AxisAligned() || PenNeedsOutline()) return false;
+  const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
+  Charge(8);
+  UsePen();
+  UseBrush();
+  draw(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
+  return true;
+}
+
+void Playback::Rectangle(PointD a, PointD b) {
+  if (BoxNatively(a, b, [this](const TRect& r) { dc_.Rectangle(r.left, r.top, r.right, r.bottom); })) return;
+  const Affine& m = ToDevice();
   std::vector<std::vector<PointD>> rings{{m.Apply(a), m.Apply({b.x, a.y}), m.Apply(b), m.Apply({a.x, b.y})}};
   FillAndStroke(rings);
 }
 
 void Playback::RoundRect(PointD a, PointD b, PointD corner) {
-  const Affine& m = ToDevice();
-  if (!pathOpen_ && m.AxisAligned() && !PenNeedsOutline()) {
-    const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
-    const PointD c = m.ApplyLinear(corner);
-    Charge(8);
-    UsePen();
-    UseBrush();
-    dc_.RoundRect(std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y),
-                  static_cast<int>(std::lround(std::fabs(c.x))), static_cast<int>(std::lround(std::fabs(c.y))));
-    return;
-  }
-  std::vector<std::vector<PointD>> rings{RoundRectOutline(a, b, corner, m)};
+  const PointD c = ToDevice().ApplyLinear(corner);
+  const int cw = static_cast<int>(std::lround(std::fabs(c.x))), ch = static_cast<int>(std::lround(std::fabs(c.y)));
+  if (BoxNatively(a, b, [&](const TRect& r) { dc_.RoundRect(r.left, r.top, r.right, r.bottom, cw, ch); })) return;
+  std::vector<std::vector<PointD>> rings{RoundRectOutline(a, b, corner, ToDevice())};
   FillAndStroke(rings);
 }
 
 void Playback::Ellipse(PointD a, PointD b) {
-  const Affine& m = ToDevice();
-  if (!pathOpen_ && m.AxisAligned() && !PenNeedsOutline()) {
-    const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
-    Charge(8);
-    UsePen();
-    UseBrush();
-    dc_.Ellipse(std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y));
-    return;
-  }
-  std::vector<std::vector<PointD>> rings{EllipseArc(a, b, {}, {}, false, m, true)};
+  if (BoxNatively(a, b, [this](const TRect& r) { dc_.Ellipse(r.left, r.top, r.right, r.bottom); })) return;
+  std::vector<std::vector<PointD>> rings{EllipseArc(a, b, {}, {}, false, ToDevice(), true)};
   FillAndStroke(rings);
 }
 
@@ -361,13 +339,11 @@ void Playback::ArcShape(ArcKind kind, PointD a, PointD b, PointD start, PointD e
     // ArcTo: a line from the current position to the arc's start, then the arc.
     arc.insert(arc.begin(), Device(state_.position));
     state_.position = m.Inverse().Apply(arc.back());
-    if (pathOpen_) AddToPath(arc, false, false);
-    else StrokeDevice(arc, false);
+    OpenLine(arc, true);
     return;
   }
   if (kind == ArcKind::kArc) {
-    if (pathOpen_) AddToPath(arc, false, true);
-    else StrokeDevice(arc, false);
+    OpenLine(arc, false);
     return;
   }
   if (kind == ArcKind::kPie) arc.push_back(m.Apply({(a.x + b.x) / 2, (a.y + b.y) / 2}));
@@ -594,6 +570,29 @@ void Playback::FillRects(std::span<const TRect> rects, const BrushObject& brush,
   UseBrush(brush);
   dc_.SetPolyFillMode(kWinding);
   dc_.Polygon(Bridged(rings));
+}
+
+}  // namespace pg::platform::metafile
+
+namespace pg::platform::metafile {
+
+void Playback::FrameRects(std::span<const TRect> rects, const BrushObject& brush, PointD stroke, bool logical) {
+  // The stroke is in logical units whatever units the rectangles come in.
+  const PointD d = ToDevice().ApplyLinear(stroke);
+  const Affine& m = logical ? ToDevice() : placement_;
+  const PointD unit = m.ApplyLinear({1, 1});
+  const int sx = std::max(1, static_cast<int>(std::lround(std::fabs(d.x / (unit.x == 0 ? 1 : unit.x))))),
+            sy = std::max(1, static_cast<int>(std::lround(std::fabs(d.y / (unit.y == 0 ? 1 : unit.y)))));
+  std::vector<TRect> bands;
+  for (const TRect& r : rects) {
+    if (r.Width() <= 0 || r.Height() <= 0) continue;
+    const int w = std::min(sx, r.Width()), h = std::min(sy, r.Height());
+    bands.push_back({r.left, r.top, r.right, r.top + h});
+    bands.push_back({r.left, r.bottom - h, r.right, r.bottom});
+    bands.push_back({r.left, r.top + h, r.left + w, r.bottom - h});
+    bands.push_back({r.right - w, r.top + h, r.right, r.bottom - h});
+  }
+  FillRects(bands, brush, logical);
 }
 
 }  // namespace pg::platform::metafile

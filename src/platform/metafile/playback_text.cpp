@@ -2,7 +2,10 @@
 // context draws, placed one by one where the record gives their advances.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
+
+#include "platform/bitmap.h"
 
 #include "platform/codepage_table.h"
 #include "platform/metafile/playback.h"
@@ -11,7 +14,7 @@ namespace pg::platform::metafile {
 
 namespace {
 
-constexpr std::uint32_t kEtoOpaque = 2, kEtoGlyphIndex = 0x10;
+constexpr std::uint32_t kEtoOpaque = 2, kEtoClipped = 4, kEtoGlyphIndex = 0x10;
 constexpr unsigned kTaUpdateCp = 1, kTaHorizontal = 6, kTaVertical = 24;
 
 int CodePageOf(int charset) { return charset == 0 ? 1252 : 1251; }
@@ -37,6 +40,43 @@ std::string Encode(const std::u16string& text, Font& font) {
     return other;
   }
   return own;
+}
+
+// The line drawn upright on a bitmap of its own, then set pixel by pixel where
+// the turn about `at` takes it: the context writes only horizontal text.
+template <typename Write>
+void TurnedText(DeviceContext& dc, const Write& write, PointD at, double left, double width, double degrees,
+                const Font& font, Color colour) {
+  const TextMetrics metrics = dc.GetFontMetrics();
+  const int margin = 2 + metrics.height;
+  const int w = static_cast<int>(std::ceil(std::fabs(width))) + 2 * margin, h = metrics.height + 2 * margin;
+  if (!Bitmap::SizeAllowed(w, h)) return;
+  Bitmap upright(w, h);
+  upright.Dc().SetFont(font);
+  upright.Dc().SetTextColor(0);
+  upright.Dc().SetBkMode(kTransparent);
+  // The reference point sits at (margin - left, margin + ascent-or-top) of the bitmap.
+  const unsigned vertical = dc.GetTextAlign() & kTaVertical;
+  const int baseline = vertical == kTaBaseline ? metrics.ascent : vertical == kTaBottom ? metrics.height : 0;
+  const double refX = margin - left, refY = margin + baseline;
+  write(upright.Dc(), margin, static_cast<int>(refY));
+  const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+  // The bitmap's corners turned, for the box of pixels to visit.
+  double minX = 1e18, minY = 1e18, maxX = -1e18, maxY = -1e18;
+  for (const PointD corner : {PointD{0, 0}, PointD{double(w), 0}, PointD{0, double(h)}, PointD{double(w), double(h)}}) {
+    const double ox = corner.x - refX, oy = corner.y - refY;
+    const double px = at.x + ox * c + oy * s, py = at.y - ox * s + oy * c;
+    minX = std::min(minX, px), maxX = std::max(maxX, px), minY = std::min(minY, py), maxY = std::max(maxY, py);
+  }
+  constexpr double kFar = 1 << 20;
+  for (int py = static_cast<int>(std::max(minY, -kFar)); py <= static_cast<int>(std::min(maxY, kFar)); ++py)
+    for (int px = static_cast<int>(std::max(minX, -kFar)); px <= static_cast<int>(std::min(maxX, kFar)); ++px) {
+      const double dx = px - at.x, dy = py - at.y;
+      const int tx = static_cast<int>(std::lround(refX + dx * c - dy * s)),
+                ty = static_cast<int>(std::lround(refY + dx * s + dy * c));
+      if (tx < 0 || ty < 0 || tx >= w || ty >= h) continue;
+      if ((upright.Pixel(tx, ty) & 0xFF) < 128) dc.SetPixel(px, py, colour);
+    }
 }
 
 }  // namespace
@@ -65,6 +105,10 @@ void Playback::Text(const TextRun& run) {
     UseBrush(BrushObject{kBsSolid, 0, state_.bkColor, nullptr});
     dc_.FillRect(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
   }
+  // A clipped line is cut to its rectangle as well as to the clip, which stays.
+  const bool clipped = (run.options & kEtoClipped) && run.rect;
+  const Clip before = state_.clip;
+  if (clipped) IntersectClipRect(run.rect->first, run.rect->second);
 
   const bool updateCp = state_.textAlign & kTaUpdateCp;
   const PointD at = m.Apply(updateCp ? state_.position : run.at);
@@ -84,17 +128,29 @@ void Playback::Text(const TextRun& run) {
   double x = at.x;
   if (horizontal == kTaCenter) x -= total / 2;
   else if (horizontal == kTaRight) x -= total;
-  const int y = Pixel(at).y;
-  if (advances.empty()) {
-    dc_.SetTextAlign(kTaLeft | vertical);
-    dc_.TextOutAt(Pixel({x, at.y}).x, y, bytes);
-  } else {
-    dc_.SetTextAlign(kTaLeft | vertical);
-    double pen = x;
+  // The characters from (left, y), aligned on y as the record asks.
+  const auto write = [&](DeviceContext& dc, double left, int y) {
+    dc.SetTextAlign(kTaLeft | vertical);
+    if (advances.empty()) {
+      dc.TextOutAt(static_cast<int>(std::lround(left)), y, bytes);
+      return;
+    }
+    double pen = left;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-      dc_.TextOutAt(static_cast<int>(std::lround(pen)), y, std::string_view(bytes).substr(i, 1));
+      dc.TextOutAt(static_cast<int>(std::lround(pen)), y, std::string_view(bytes).substr(i, 1));
       pen += advances[i];
     }
+  };
+  // Escapement turns the line about its reference point (counter-clockwise as
+  // the page shows it; a map that mirrors turns it the other way).
+  double turn = state_.font.escapement % 3600 / 10.0;
+  if (m.Determinant() < 0) turn = -turn;
+  dc_.SetTextAlign(kTaLeft | vertical);
+  if (turn == 0) write(dc_, x, Pixel(at).y);
+  else TurnedText(dc_, write, at, x - at.x, total, turn, font, state_.textColor);
+  if (clipped) {
+    state_.clip = before;
+    ApplyClip();
   }
   if (updateCp) {
     // Left-aligned text moves the position on by its width; right-aligned back.

@@ -99,8 +99,9 @@ class WmfPlayer {
       case kSelectClipRegion: p_.Select(r.U16(6)); return;
       case kDeleteObject: p_.Delete(r.U16(6)); return;
       case kCreatePenIndirect:
-        // Plain pens: round ends and joins whatever the style's other bits say.
-        p_.Create(p_.FreeSlot(), PenObject{r.U16(6) & kPsStyleMask, double(r.I16(8)), r.U32(12) & 0xFFFFFF});
+        // Wide pens keep the end and join bits producers put in their style (0x2200 ...).
+        p_.Create(p_.FreeSlot(), PenObject{r.U16(6) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask),
+                                           double(r.I16(8)), r.U32(12) & 0xFFFFFF});
         return;
       case kCreateBrushIndirect: {
         const std::uint16_t style = r.U16(6);
@@ -147,6 +148,15 @@ class WmfPlayer {
           brush = *b;
         }
         p_.FillRects(rects->rects, brush, true);
+        return;
+      }
+      case kFrameRegion: {
+        const auto* region = p_.Object(r.U16(6));
+        const auto* rects = region ? std::get_if<RegionObject>(region) : nullptr;
+        const auto* o = p_.Object(r.U16(8));
+        const auto* brush = o ? std::get_if<BrushObject>(o) : nullptr;
+        if (!rects || !brush) return;
+        p_.FrameRects(rects->rects, *brush, {double(r.I16(12)), double(r.I16(10))}, true);
         return;
       }
       case kTextOut: {

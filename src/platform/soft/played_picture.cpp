@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "platform/bitmap.h"
+#include "platform/picture_coverage.h"
+#include "platform/picture_pixels.h"
 #include "platform/metafile/play_metafile.h"
 #include "platform/soft/picture_blend.h"
 
@@ -22,6 +24,13 @@ class PlayedPicture final : public PictureImage {
     if (area.Width() <= 0) return;
     const Playing* p = Play(dest, area);
     if (!p) return;
+    if (p->mask) {
+      // Every pixel painted or untouched: the untouched ones masked out of the
+      // picture and the rest cleared beneath it, two whole-area copies.
+      dc.BitBlt(area.left, area.top, area.Width(), area.Height(), *p->mask, 0, 0, BlitRop::kSrcAnd);
+      dc.BitBlt(area.left, area.top, area.Width(), area.Height(), *p->colour, 0, 0, BlitRop::kSrcPaint);
+      return;
+    }
     BlendOnto(dc, area, [&](int x, int y) { return p->Pixel(x, y); });
   }
 
@@ -50,6 +59,9 @@ class PlayedPicture final : public PictureImage {
     int destWidth = 0, destHeight = 0;
     TRect part;  // relative to dest's top left
     std::vector<std::uint32_t> argb;
+    // When no pixel is partly covered: white where the picture leaves the
+    // destination alone, black elsewhere, and the picture's colours on black.
+    std::shared_ptr<Bitmap> mask, colour;
     std::uint32_t Pixel(int x, int y) const {
       return argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(part.Width()) + static_cast<std::size_t>(x)];
     }
@@ -70,21 +82,24 @@ class PlayedPicture final : public PictureImage {
       const TRect at{-part.left, -part.top, dest.Width() - part.left, dest.Height() - part.top};
       play_(bytes_, onBlack.Dc(), at, kBudget);
       play_(bytes_, onWhite.Dc(), at, kBudget);
-      Playing p{dest.Width(), dest.Height(), part, {}};
+      Playing p{dest.Width(), dest.Height(), part, {}, nullptr, nullptr};
       p.argb.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
       for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-          const std::uint32_t b = onBlack.Pixel(x, y), wt = onWhite.Pixel(x, y);
-          // What shows through on white is what the picture leaves uncovered.
-          std::uint32_t a = 0;
-          for (int shift = 0; shift <= 16; shift += 8) {
-            const int through = static_cast<int>((wt >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-            a = std::max<std::uint32_t>(a, static_cast<std::uint32_t>(255 - std::clamp(through, 0, 255)));
+        for (int x = 0; x < w; ++x) p.argb.push_back(CoverageOfPlays(onBlack.Pixel(x, y), onWhite.Pixel(x, y)));
+      if (std::all_of(p.argb.begin(), p.argb.end(), [](std::uint32_t v) { return v >> 24 == 0 || v >> 24 == 255; })) {
+        p.mask = std::make_shared<Bitmap>(w, h);
+        p.colour = std::make_shared<Bitmap>(w, h);
+        std::vector<std::uint32_t> maskRow(static_cast<std::size_t>(w)), colourRow(static_cast<std::size_t>(w));
+        for (int y = 0; y < h; ++y) {
+          for (int x = 0; x < w; ++x) {
+            const std::uint32_t v = p.Pixel(x, y);
+            maskRow[static_cast<std::size_t>(x)] = v >> 24 ? 0 : 0xFFFFFF;
+            colourRow[static_cast<std::size_t>(x)] = v & 0xFFFFFF;
           }
-          std::uint32_t c = 0;
-          for (int shift = 0; shift <= 16; shift += 8) c |= std::min((b >> shift) & 0xFF, a) << shift;
-          p.argb.push_back(a << 24 | c);
+          WriteBitmapRow(*p.mask, y, maskRow);
+          WriteBitmapRow(*p.colour, y, colourRow);
         }
+      }
       cache_ = std::move(p);
       return &*cache_;
     } catch (...) {

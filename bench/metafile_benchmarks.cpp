@@ -1,0 +1,89 @@
+// Metafile back pictures: the repaint of a chart that has one (played once,
+// then repeated), and the first playing of a large metafile.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "bench_context.h"
+#include "platform/bitmap.h"
+#include "platform/metafile/emf_records.h"
+#include "platform/picture_files.h"
+#include "stalening_change.h"
+#include "standard_chart.h"
+#include "support/metafile_writer.h"
+
+namespace pg::bench {
+
+namespace {
+
+namespace emr = platform::metafile::emr;
+
+// polygons wavy closed outlines of `points` points each, filled and outlined,
+// over the standard chart's size.
+std::vector<std::uint8_t> WavyEmf(int polygons, int points) {
+  testing::EmfWriter w(kChartWidth, kChartHeight);
+  w.Record(emr::kCreateBrushIndirect, {1, 0, 0x3080C0, 0}).Record(emr::kSelectObject, {1});
+  for (int k = 0; k < polygons; ++k) {
+    const double cx = (k * 97) % kChartWidth, cy = (k * 61) % kChartHeight;
+    std::vector<std::int32_t> fields{0, 0, 0, 0, points};
+    for (int i = 0; i < points; ++i) {
+      const double t = 2 * 3.141592653589793 * i / points, r = 30 * (1 + 0.2 * std::sin(7 * t));
+      fields.push_back(static_cast<std::int32_t>(cx + r * std::cos(t)));
+      fields.push_back(static_cast<std::int32_t>(cy + r * std::sin(t)));
+    }
+    std::vector<std::uint8_t> body;
+    for (const std::int32_t v : fields) {
+      const auto word = testing::EmfWriter::Words({v});
+      body.insert(body.end(), word.begin(), word.end());
+    }
+    w.Raw(emr::kPolygon, std::move(body));
+  }
+  return w.Finish();
+}
+
+std::string WriteTemp(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  const auto path = std::filesystem::temp_directory_path() / name;
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                             static_cast<std::streamsize>(bytes.size()));
+  return path.string();
+}
+
+// The standard chart repainted over a stretched metafile of 200 polygons: the
+// picture is played at the first paint only.
+void BM_RepaintWithMetafileBack(benchmark::State& state) {
+  const std::string rectangle = "MetafileBack";
+  static const std::string path = WriteTemp("pg_bench_back.emf", WavyEmf(200, 400));
+  if (!Driver().ChartWindow(rectangle)) {
+    BuildChart(Driver(), rectangle, ChartLook{12, true});
+    Driver().Run("pgChartPicture", {rectangle, "True", path, "Stretch"});
+  }
+  StaleningChange change(rectangle);
+  for (auto _ : state) {
+    change.Apply();
+    platform::DeliverPendingPaints();
+  }
+  SavePicture(rectangle, rectangle);
+}
+
+// Load and first paint of 200 polygons of 4 000 points at the chart's size.
+void BM_PlayLargeMetafile(benchmark::State& state) {
+  const auto emf = WavyEmf(200, 4000);
+  platform::Bitmap target(kChartWidth, kChartHeight);
+  for (auto _ : state) {
+    const auto picture = platform::DecodePicture(platform::PictureFormat::kEnhancedMetafile, emf);
+    picture->Draw(target.Dc(), platform::TRect{0, 0, kChartWidth, kChartHeight});
+  }
+  state.counters["file_bytes"] = static_cast<double>(emf.size());
+}
+
+}  // namespace
+
+void RegisterMetafileBenchmarks() {
+  using benchmark::kMillisecond;
+  benchmark::RegisterBenchmark("picture/repaint_metafile_back", BM_RepaintWithMetafileBack)->Unit(kMillisecond);
+  benchmark::RegisterBenchmark("picture/play_large_emf", BM_PlayLargeMetafile)->Unit(kMillisecond);
+}
+
+}  // namespace pg::bench
