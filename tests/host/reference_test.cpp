@@ -195,9 +195,9 @@ TEST_F(Reference, EveryListWordAndBothBooleanWordsHaveTheirPicture) {
     const auto* editor = pg::dialogs::FindEditor(row.id);
     ASSERT_NE(editor, nullptr);
     for (int r = 0; r < editor->rowCount; ++r) {
-      const auto& spec = editor->rows[static_cast<std::size_t>(r)];
-      std::vector<std::string> expected(spec.words.begin(), spec.words.end());
-      if (expected.empty() && pg::text::Cp1251ToUtf8(std::string(spec.caption)).find("True/False") != std::string::npos)
+      const auto& editorRow = editor->rows[static_cast<std::size_t>(r)];
+      std::vector<std::string> expected(editorRow.words.begin(), editorRow.words.end());
+      if (expected.empty() && pg::text::Cp1251ToUtf8(std::string(editorRow.caption)).find("True/False") != std::string::npos)
         expected = {"True", "False"}, ++booleans;
       else if (!expected.empty())
         ++lists;
