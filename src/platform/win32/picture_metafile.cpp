@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/picture_coverage.h"
 #include "platform/picture_headers.h"
 #include "platform/win32/gdi_device_context.h"
 #include "platform/win32/picture_decoders.h"
@@ -116,18 +117,7 @@ class MetafilePicture final : public PictureImage {
     Playing p{dest.Width(), dest.Height(), part, {}, nullptr};
     p.argb.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) {
-        const std::uint32_t b = onBlack.Pixel(x, y), w = onWhite.Pixel(x, y);
-        // What shows through on white is what the picture leaves uncovered.
-        std::uint32_t a = 0;
-        for (int shift = 0; shift <= 16; shift += 8) {
-          const int through = static_cast<int>((w >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-          a = std::max<std::uint32_t>(a, static_cast<std::uint32_t>(255 - std::clamp(through, 0, 255)));
-        }
-        std::uint32_t c = 0;
-        for (int shift = 0; shift <= 16; shift += 8) c |= std::min((b >> shift) & 0xFF, a) << shift;
-        p.argb.push_back(a << 24 | c);
-      }
+      for (int x = 0; x < width; ++x) p.argb.push_back(CoverageOfPlays(onBlack.Pixel(x, y), onWhite.Pixel(x, y)));
     p.layer = MakeLayer(p.argb, width, height);
     cache_ = std::move(p);
     return &*cache_;
