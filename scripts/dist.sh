@@ -48,7 +48,9 @@ glibcxx=$(newest GLIBCXX)
 # A library's package: dpkg knows it by the path ldconfig gives, or by its real one.
 owner() {
   local path o
-  path=$(ldconfig -p | awk -v l="$1" '$1 == l && /x86-64/ { print $NF; exit }')
+  # awk reads to the end: leaving early would end ldconfig with SIGPIPE, which
+  # pipefail turns into a silent failure of the whole script, now and then.
+  path=$(ldconfig -p | awk -v l="$1" '!found && $1 == l && /x86-64/ { print $NF; found = 1 }')
   for p in "$path" "$(realpath -e "$path" 2>/dev/null)"; do
     o=$(dpkg -S "$p" 2>/dev/null | head -n 1 | cut -d: -f1 || true)
     [ -z "$o" ] || { echo "$o"; return; }
