@@ -123,8 +123,8 @@ class MetafilePicture final : public PictureImage {
     return &*cache_;
   }
 
-  static std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> MakeLayer(
-      const std::vector<std::uint32_t>& argb, int width, int height) {
+  // A 32-bit top-down DIB section of width x height; its pixels in bits.
+  static HBITMAP NewLayer(int width, int height, void*& bits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -132,8 +132,14 @@ class MetafilePicture final : public PictureImage {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    bits = nullptr;
+    return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  }
+
+  static std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> MakeLayer(
+      const std::vector<std::uint32_t>& argb, int width, int height) {
     void* bits = nullptr;
-    HBITMAP layer = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP layer = NewLayer(width, height, bits);
     if (!layer) return nullptr;
     std::copy(argb.begin(), argb.end(), static_cast<std::uint32_t*>(bits));
     return std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>(layer);
@@ -143,15 +149,8 @@ class MetafilePicture final : public PictureImage {
   template <typename Source>
   static void BlendRepeated(HDC hdc, const TRect& area, const Source& source) {
     const int w = area.Width(), h = area.Height();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP layer = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP layer = NewLayer(w, h, bits);
     if (!layer) return;
     HDC memory = ::CreateCompatibleDC(hdc);
     if (memory) {
