@@ -18,6 +18,7 @@ BlitRop CopyRop(std::uint32_t rop) {
     case kSrcPaint: return BlitRop::kSrcPaint;
     case kSrcAnd: return BlitRop::kSrcAnd;
     case kSrcInvert: return BlitRop::kSrcInvert;
+    case kSrcCopy:
     default: return BlitRop::kSrcCopy;
   }
 }
