@@ -86,6 +86,44 @@ TEST(MetafilePlayer, WindowsMetafileMapsItsWindowOntoTheDestination) {
   EXPECT_EQ(b.Pixel(150, 50), kWhite);
 }
 
+TEST(MetafilePlayer, WindowsMetafileViewportsRegionsAndPensFollowTheRecordingDevice) {
+  // 100 x 50 at 96 units an inch: 100 x 50 pixels of the recording device,
+  // played three times as wide and twice as high.
+  WmfWriter w(100, 50);
+  w.Record(wmr::kSetMapMode, {8})
+      .Record(wmr::kCreatePenIndirect, {5, 0, 0, 0, 0})  // null pen, slot 0
+      .Record(wmr::kSelectObject, {0})
+      .Record(wmr::kCreateBrushIndirect, {0, static_cast<std::int16_t>(kBlueRef & 0xFFFF),
+                                          static_cast<std::int16_t>(kBlueRef >> 16), 0})  // slot 1
+      .Record(wmr::kSelectObject, {1})
+      // The viewport's origin moves 50 recording pixels right: 150 here.
+      .Record(wmr::kSetViewportOrg, {0, 50})
+      .Record(wmr::kRectangle, {11, 11, 0, 0})
+      .Record(wmr::kSetViewportOrg, {0, 0});
+  // A region of one scan, (0, 30)-(20, 40), filled with a red brush: the
+  // record holds the brush before the region.
+  w.Record(wmr::kCreateBrushIndirect, {0, static_cast<std::int16_t>(kRedRef), 0, 0});  // slot 2
+  w.Record(wmr::kCreateRegion, {0, 6, 0, 0, 34, 1, 1, 0, 30, 20, 40,  // header, box
+                                2, 30, 40, 0, 20, 2});                 // the scan
+  w.Record(wmr::kFillRegion, {2, 3});
+  // A solid pen 4 units wide on a horizontal line: GDI widens it by the
+  // horizontal scale (12 pixels), not by the vertical one (8).
+  w.Record(wmr::kCreatePenIndirect, {0, 4, 0, 0, 0})  // slot 4
+      .Record(wmr::kSelectObject, {4})
+      .Record(wmr::kMoveTo, {20, 40})
+      .Record(wmr::kLineTo, {20, 90});
+  const auto wmf = w.Finish();
+  Bitmap b(300, 100);
+  ASSERT_TRUE(PlayWmf(wmf, b.Dc(), TRect{0, 0, 300, 100}));
+  EXPECT_EQ(b.Pixel(155, 5), kBlue);
+  EXPECT_EQ(b.Pixel(20, 5), kWhite);
+  EXPECT_EQ(b.Pixel(30, 70), kRed);
+  EXPECT_EQ(b.Pixel(70, 70), kWhite);
+  int thickness = 0;
+  for (int y = 0; y < 100; ++y) thickness += b.Pixel(200, y) == kBlack;
+  EXPECT_EQ(thickness, 12);
+}
+
 TEST(MetafilePlayer, GeometricPensDrawTheirEndsAndJoins) {
   // 0x2200: flat ends, mitred joins; 0x1100: square ends, bevelled joins.
   for (const std::int32_t style : {0x12200, 0x11100, 0x10000}) {
@@ -319,6 +357,75 @@ TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {
   EXPECT_EQ(b->Pixel(90, 10), kWhite);
   EXPECT_EQ(b->Pixel(10, 40), kRed);
   EXPECT_EQ(b->Pixel(90, 40), kGreen);
+}
+
+// A bitmap-copy record (ALPHABLEND, TRANSPARENTBLT: 108 fixed bytes) of a
+// 32-bit DIB whose pixels are given top row first, 0xAARRGGBB.
+std::vector<std::uint8_t> BlendBody(TRect dest, std::int32_t blend, int width, std::vector<std::uint32_t> pixels) {
+  const int height = static_cast<int>(pixels.size()) / width;
+  const std::int32_t one = std::bit_cast<std::int32_t>(1.0f), bits = static_cast<std::int32_t>(pixels.size() * 4);
+  auto body = EmfWriter::Words({0, 0, 0, 0, dest.left, dest.top, dest.Width(), dest.Height(), blend, 0, 0, one, 0, 0,
+                                one, 0, 0, 0, 0, 108, 40, 148, bits, width, height});
+  const auto info = EmfWriter::Words({40, width, -height, 1 | 32 << 16, 0, bits, 0, 0, 0, 0});
+  body.insert(body.end(), info.begin(), info.end());
+  for (const std::uint32_t p : pixels)
+    for (int i = 0; i < 4; ++i) body.push_back(static_cast<std::uint8_t>(p >> (8 * i)));
+  return body;
+}
+
+std::int32_t Channels16(int first, int second) { return first | second << 16; }
+
+TEST(MetafilePlayer, BlendsGradientsAndInversionsMixWithWhatLiesBeneath) {
+  EmfWriter w(100, 50);
+  w.Record(emr::kSelectObject, {kNullPen});
+  SolidBrush(w, 1, 0x00FF00).Record(emr::kRectangle, {0, 0, 101, 51});
+  // Half of a red source over the green: GDI's rounded mix.
+  w.Raw(emr::kAlphaBlend, BlendBody({0, 0, 20, 20}, 128 << 16, 1, {0xFFFF0000}));
+  // The source's own premultiplied alpha (a quarter of blue) at full weight.
+  w.Raw(emr::kAlphaBlend, BlendBody({20, 0, 40, 20}, 255 << 16 | 1 << 24, 1, {0x40000040}));
+  // TransparentBlt leaves out the key colour (blue, as a colour reference).
+  w.Raw(emr::kTransparentBlt, BlendBody({40, 0, 60, 20}, kBlueRef, 2, {0xFF0000, 0x0000FF}));
+  // DSTINVERT over the green: magenta.
+  w.Raw(emr::kBitBlt, EmfWriter::Words({0, 0, 0, 0, 60, 0, 20, 20, 0x00550009, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                        0, 0}));
+  // A horizontal gradient from black to red, and a triangle of red, green, blue.
+  w.Record(emr::kGradientFill, {0, 0, 0, 0, 2, 1, 0,  //
+                                0, 30, Channels16(0, 0), 0, 100, 40, Channels16(0xFF00, 0), 0,  //
+                                0, 1});
+  w.Record(emr::kGradientFill, {0, 0, 0, 0, 3, 1, 2,  //
+                                80, 0, Channels16(0xFF00, 0), 0, 99, 0, Channels16(0, 0xFF00), 0, 80, 19,
+                                Channels16(0, 0), 0xFF00,  //
+                                0, 1, 2});
+  const auto b = PlayedEmf(w.Finish(), 100, 50);
+  EXPECT_EQ(b->Pixel(10, 10), 0x807F00u);
+  EXPECT_EQ(b->Pixel(30, 10), 0x00BF40u);
+  EXPECT_EQ(b->Pixel(45, 10), kRed);
+  EXPECT_EQ(b->Pixel(55, 10), kGreen);  // the key colour shows what lies beneath
+  EXPECT_EQ(b->Pixel(70, 10), 0xFF00FFu);
+  EXPECT_EQ(b->Pixel(0, 35), kBlack);
+  EXPECT_EQ(b->Pixel(50, 35) >> 16, 0x7Fu);
+  EXPECT_EQ(b->Pixel(99, 35) >> 16, 0xFCu);
+  EXPECT_EQ(b->Pixel(50, 45), kGreen);  // below the gradient's rectangle
+  EXPECT_EQ(b->Pixel(80, 0), kRed);     // the triangle's vertices keep their colours
+  EXPECT_EQ(b->Pixel(80, 19), kBlue);
+  EXPECT_EQ(b->Pixel(98, 18), kGreen);  // past the long edge: the background
+  const std::uint32_t inside = b->Pixel(85, 5);
+  EXPECT_GT(inside >> 16, inside & 0xFF);  // nearest the red vertex
+}
+
+TEST(MetafilePlayer, SetDibitsToDeviceCopiesPixelForPixelWhateverTheScale) {
+  // 2 x 2 white-on-red DIB at (10, 10) of a picture played at twice its size.
+  auto info = EmfWriter::Words({40, 2, 2, 1 | 24 << 16, 0, 16, 0, 0, 0, 0});
+  const std::vector<std::uint8_t> bits{0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0};
+  auto body = EmfWriter::Words({0, 0, 0, 0, 10, 10, 0, 0, 2, 2, 76, 40, 116, 16, 0, 0, 2});
+  body.insert(body.end(), info.begin(), info.end());
+  body.insert(body.end(), bits.begin(), bits.end());
+  EmfWriter w(100, 50);
+  w.Raw(emr::kSetDiBitsToDevice, body);
+  const auto b = PlayedEmf(w.Finish(), 200, 100);
+  EXPECT_EQ(b->Pixel(20, 20), kRed);
+  EXPECT_EQ(b->Pixel(21, 21), kRed);
+  EXPECT_EQ(b->Pixel(22, 22), kWhite);  // not stretched to 4 x 4
 }
 
 // Region data: the 32-byte header, then the rectangles.

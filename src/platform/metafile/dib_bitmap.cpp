@@ -116,4 +116,17 @@ std::unique_ptr<Bitmap> DecodeDib(std::span<const std::uint8_t> dib, bool palett
   return bitmap;
 }
 
+std::vector<std::uint8_t> DibAlpha(std::span<const std::uint8_t> dib) {
+  const auto l = ReadPackedBitmapLayout(dib);
+  if (!l || l->bitsPerPixel != 32 || l->compression != 0) return {};
+  const int w = l->width, h = l->height;
+  std::vector<std::uint8_t> alpha(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  const std::size_t stride = static_cast<std::size_t>(w) * 4;
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* p = dib.data() + l->bitsOffset + static_cast<std::size_t>(l->bottomUp ? h - 1 - y : y) * stride;
+    for (int x = 0; x < w; ++x) alpha[static_cast<std::size_t>(y) * w + x] = p[4 * x + 3];
+  }
+  return alpha;
+}
+
 }  // namespace pg::platform::metafile

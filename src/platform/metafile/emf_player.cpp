@@ -227,7 +227,7 @@ class EmfPlayer {
       case kSelectClipPath: p_.SelectClipPath(r.I32(8)); return;
       case kIntersectClipRect: p_.IntersectClipRect(Pt(r, 8), Pt(r, 16)); return;
       case kExcludeClipRect: p_.ExcludeClipRect(Pt(r, 8), Pt(r, 16)); return;
-      case kOffsetClipRgn: p_.OffsetClip(Pt(r, 8), true); return;
+      case kOffsetClipRgn: p_.OffsetClip(Pt(r, 8)); return;
       case kExtSelectClipRgn: {
         const std::uint32_t size = r.U32(8);
         p_.SelectClipRects(RegionRects(r, 16, size), r.I32(12), false);
@@ -266,7 +266,35 @@ class EmfPlayer {
         const PointD srcSize = type == kBitBlt ? size : Pt(r, 100);
         src.right = src.left + static_cast<int>(srcSize.x);
         src.bottom = src.top + static_cast<int>(srcSize.y);
-        p_.Dib(at, size, src, dib, r.U32(80) == 1, type == kBitBlt || type == kStretchBlt ? rop : 0x00CC0020);
+        if (type == kBitBlt || type == kStretchBlt) {
+          p_.Dib(at, size, src, dib, r.U32(80) == 1, rop);
+          return;
+        }
+        Playback::Blend blend;
+        if (type == kTransparentBlt) {
+          blend.transparent = true;
+          blend.key = rop;
+        } else {
+          // BLENDFUNCTION: operation, flags, constant alpha, alpha format.
+          blend.constantAlpha = r.U8(42);
+          blend.sourceAlpha = r.U8(43) != 0;
+        }
+        p_.BlendDib(at, size, src, dib, r.U32(80) == 1, blend);
+        return;
+      }
+      case kGradientFill: {
+        const std::uint32_t count = r.U32(24), parts = r.U32(28), mode = r.U32(32);
+        std::vector<Playback::Vertex> vertices;
+        for (std::uint32_t i = 0; i < count && r.Holds(36 + std::size_t{i} * 16, 16, 1); ++i) {
+          const std::size_t at = 36 + std::size_t{i} * 16;
+          vertices.push_back(Playback::Vertex{Pt(r, at), r.U16(at + 8), r.U16(at + 10), r.U16(at + 12)});
+        }
+        const std::size_t perPart = mode == 2 ? 3 : 2, first = 36 + std::size_t{count} * 16;
+        std::vector<std::uint32_t> indices;
+        for (std::size_t i = 0; i < std::size_t{parts} * perPart && r.Holds(first + i * 4, 4, 1); ++i)
+          indices.push_back(r.U32(first + i * 4));
+        if (mode == 2) p_.GradientTriangles(vertices, indices);
+        else if (mode <= 1) p_.GradientRects(vertices, indices, mode == 1);
         return;
       }
       case kStretchDiBits: case kSetDiBitsToDevice: {
@@ -277,7 +305,9 @@ class EmfPlayer {
         // The source is counted from the bitmap's bottom row.
         const TRect src{xSrc, height - ySrc - cy, xSrc + cx, height - ySrc};
         const PointD size = type == kStretchDiBits ? Pt(r, 72) : PointD{double(cx), double(cy)};
-        p_.Dib(Pt(r, 24), size, src, dib, r.U32(64) == 1, type == kStretchDiBits ? r.U32(68) : 0x00CC0020);
+        // SetDIBitsToDevice copies pixel for pixel, whatever the map.
+        p_.Dib(Pt(r, 24), size, src, dib, r.U32(64) == 1, type == kStretchDiBits ? r.U32(68) : 0x00CC0020,
+               type == kSetDiBitsToDevice);
         return;
       }
       default: return;  // comments (EMF+ among them), palettes, colour management ...
@@ -314,7 +344,8 @@ class EmfPlayer {
 
 }  // namespace
 
-bool PlayEmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect& dest, long long budget) {
+bool PlayEmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect& dest, long long budget,
+             TSize surface) {
   if (bytes.size() < 88) return false;
   RecordReader h(bytes.subspan(0, 88));
   if (h.U32(0) != emr::kHeader || h.U32(40) != emr::kSignature) return false;
@@ -330,7 +361,7 @@ bool PlayEmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect
   if (r == l || b == t) return false;
   const double sx = dest.Width() / (r - l), sy = dest.Height() / (b - t);
   const Affine placement{sx, 0, 0, sy, dest.left - l * sx, dest.top - t * sy};
-  Playback playback(dc, placement, ppmm, budget);
+  Playback playback(dc, placement, ppmm, budget, surface);
   EmfPlayer player(playback);
   for (std::size_t at = 0; at + 8 <= bytes.size();) {
     RecordReader head(bytes.subspan(at, 8));

@@ -29,8 +29,9 @@ std::optional<GdiObject> Stock(std::uint32_t n) {
 
 }  // namespace
 
-Playback::Playback(DeviceContext& dc, const Affine& placement, PointD pixelsPerMm, long long budget)
-    : dc_(dc), placement_(placement), pixelsPerMm_(pixelsPerMm), budget_(budget) {}
+Playback::Playback(DeviceContext& dc, const Affine& placement, PointD pixelsPerMm, long long budget,
+                   TSize surface)
+    : dc_(dc), placement_(placement), pixelsPerMm_(pixelsPerMm), budget_(budget), surface_(surface) {}
 
 void Playback::Create(std::size_t index, GdiObject object) {
   if (index >= kMaxObjects) return;

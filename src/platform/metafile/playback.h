@@ -55,7 +55,8 @@ class Playback {
   // placement maps the metafile's device units (EMF) or its viewport (WMF) onto
   // the context's pixels; pixelsPerMm is the recording device's resolution,
   // which the metric map modes need. budget bounds the work (records and points).
-  Playback(DeviceContext& dc, const Affine& placement, PointD pixelsPerMm, long long budget);
+  // surface: the context's pixels that per-pixel drawing may reach.
+  Playback(DeviceContext& dc, const Affine& placement, PointD pixelsPerMm, long long budget, TSize surface);
 
   // Whether the work budget is spent: the front ends stop then.
   bool Spent() const { return work_ > budget_; }
@@ -115,7 +116,7 @@ class Playback {
   void IntersectClipRect(PointD a, PointD b);
   void ExcludeClipRect(PointD a, PointD b);
   void SelectClipRects(std::span<const TRect> rects, int mode, bool logical);
-  void OffsetClip(PointD by, bool logical);
+  void OffsetClip(PointD by);  // logical units, as the page maps them
   // Region painting: rectangles in the given units, filled with a brush.
   void FillRects(std::span<const TRect> rects, const BrushObject& brush, bool logical);
   // Each rectangle's border, stroke wide and high (logical units), in the brush.
@@ -133,8 +134,27 @@ class Playback {
   void Text(const TextRun& run);
 
   // Bitmaps: a packed DIB (info header, palette, bits) onto a logical rectangle.
+  // sizeInPixels: destSize counts device pixels from destAt (SetDIBitsToDevice
+  // copies without scaling).
   void Dib(PointD destAt, PointD destSize, TRect source, std::span<const std::uint8_t> dib, bool paletteIndices,
-           std::uint32_t rop);
+           std::uint32_t rop, bool sizeInPixels = false);
+  // How AlphaBlend and TransparentBlt lay their source over what lies beneath.
+  struct Blend {
+    bool transparent = false;   // TransparentBlt: pixels of colour `key` left out
+    Color key = 0;
+    int constantAlpha = 255;    // AlphaBlend: the whole source's weight
+    bool sourceAlpha = false;   // AlphaBlend: and the source's own (premultiplied) alpha
+  };
+  void BlendDib(PointD destAt, PointD destSize, TRect source, std::span<const std::uint8_t> dib, bool paletteIndices,
+                const Blend& blend);
+  // GradientFill: colours at vertices (16 bits a channel), shaded across
+  // rectangles (pairs of indices) or triangles (triples).
+  struct Vertex {
+    PointD at;
+    std::uint16_t red = 0, green = 0, blue = 0;
+  };
+  void GradientRects(std::span<const Vertex> vertices, std::span<const std::uint32_t> pairs, bool vertical);
+  void GradientTriangles(std::span<const Vertex> vertices, std::span<const std::uint32_t> triples);
   // A raster operation without a source over a logical rectangle (PATCOPY, BLACKNESS ...).
   void PatternBlt(PointD destAt, PointD destSize, std::uint32_t rop);
 
@@ -147,6 +167,12 @@ class Playback {
   Affine PageTransform() const;
   TPoint Pixel(PointD device) const;
   std::vector<TPoint> Pixels(std::span<const PointD> device) const;
+  // The device box of a logical rectangle, normalised, and the part of it on the surface.
+  TRect DeviceBox(PointD at, PointD size);
+  TRect OnSurface(const TRect& box) const;
+  // Each pixel of box (on the surface, inside the clip) given the colour
+  // shade(x, y, beneath) returns, 0x00RRGGBB; charged to the budget.
+  void ShadePixels(const TRect& box, const std::function<std::uint32_t(int, int, std::uint32_t)>& shade);
 
   // Drawing in device coordinates.
   bool PenShows() const { return !state_.pen.Null(); }
@@ -183,6 +209,7 @@ class Playback {
   PointD pixelsPerMm_;
   long long budget_;
   long long work_ = 0;
+  TSize surface_;
   DcState state_;
   std::vector<DcState> saved_;
   std::vector<GdiObject> objects_;

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::uint32_t kSrcCopy = 0x00CC0020, kSrcPaint = 0x00EE0086, kSrcAnd = 0x008800C6,
                         kSrcInvert = 0x00660046, kPatCopy = 0x00F00021, kBlackness = 0x00000042,
-                        kWhiteness = 0x00FF0062;
+                        kWhiteness = 0x00FF0062, kDstInvert = 0x00550009, kPatInvert = 0x005A0049;
 
 BlitRop CopyRop(std::uint32_t rop) {
   switch (rop) {
@@ -26,13 +26,15 @@ BlitRop CopyRop(std::uint32_t rop) {
 }  // namespace
 
 void Playback::Dib(PointD destAt, PointD destSize, TRect source, std::span<const std::uint8_t> dib,
-                   bool paletteIndices, std::uint32_t rop) {
+                   bool paletteIndices, std::uint32_t rop, bool sizeInPixels) {
   if (pathOpen_) return;
   const auto bitmap = DecodeDib(dib, paletteIndices);
   if (!bitmap) return;
   Charge(static_cast<long long>(bitmap->Width()) * bitmap->Height() / 16 + 1);
   const Affine& m = ToDevice();
-  const TPoint p = Pixel(m.Apply(destAt)), q = Pixel(m.Apply({destAt.x + destSize.x, destAt.y + destSize.y}));
+  const TPoint p = Pixel(m.Apply(destAt));
+  const TPoint q = sizeInPixels ? TPoint{p.x + static_cast<int>(destSize.x), p.y + static_cast<int>(destSize.y)}
+                                : Pixel(m.Apply({destAt.x + destSize.x, destAt.y + destSize.y}));
   if (p.x == q.x || p.y == q.y) return;
   UseAttributes();
   dc_.StretchBlt(TRect{p.x, p.y, q.x, q.y}, *bitmap, source, CopyRop(rop));
@@ -40,6 +42,14 @@ void Playback::Dib(PointD destAt, PointD destSize, TRect source, std::span<const
 
 void Playback::PatternBlt(PointD destAt, PointD destSize, std::uint32_t rop) {
   if (pathOpen_) return;
+  if (rop == kDstInvert || (rop == kPatInvert && state_.brush.kind == kBsSolid)) {
+    const Color c = ColorToRgb(state_.brush.color);
+    const std::uint32_t with = rop == kDstInvert ? 0xFFFFFFu
+                                                 : static_cast<std::uint32_t>(RedOf(c)) << 16 |
+                                                       static_cast<std::uint32_t>(GreenOf(c)) << 8 | BlueOf(c);
+    ShadePixels(DeviceBox(destAt, destSize), [with](int, int, std::uint32_t beneath) { return beneath ^ with; });
+    return;
+  }
   BrushObject brush;
   switch (rop) {
     case kPatCopy: brush = state_.brush; break;

@@ -95,7 +95,10 @@ double Playback::PenDeviceWidth() {
   // Cosmetic pens come with width 0: one pixel whatever the scale.
   const PenObject& p = state_.pen;
   if (p.width <= 0) return 1;
-  return std::max(1.0, p.width * ToDevice().Scale());
+  // GDI maps the width as a length along x: under a stretch that is not the
+  // same both ways, the pen takes the horizontal scale.
+  const PointD along = ToDevice().ApplyLinear({p.width, 0});
+  return std::max(1.0, std::hypot(along.x, along.y));
 }
 
 bool Playback::PenNeedsOutline() {
@@ -545,8 +548,10 @@ void Playback::SelectClipRects(std::span<const TRect> rects, int mode, bool logi
   ClipWith(std::move(c), mode);
 }
 
-void Playback::OffsetClip(PointD by, bool logical) {
-  const PointD d = (logical ? ToDevice() : placement_).ApplyLinear(by);
+void Playback::OffsetClip(PointD by) {
+  // GDI scales the offset by the window and viewport alone: neither the world
+  // transform nor the placement of the played picture stretch it.
+  const PointD d = PageTransform().ApplyLinear(by);
   const int dx = static_cast<int>(std::lround(d.x)), dy = static_cast<int>(std::lround(d.y));
   Clip& c = state_.clip;
   if (c.kind == Clip::Kind::kRect) c.rect = TRect{c.rect.left + dx, c.rect.top + dy, c.rect.right + dx, c.rect.bottom + dy};

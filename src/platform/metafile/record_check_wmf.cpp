@@ -116,7 +116,8 @@ class WmfCheck {
       case kSelectObject: case kDeleteObject: case kSelectPalette: case kSelectClipRegion: case kInvertRegion:
       case kPaintRegion:
         return Slot(r.U16(6));
-      case kFillRegion: case kFrameRegion: return Slot(r.U16(6)) && Slot(r.U16(8));
+      case kFillRegion: return Slot(r.U16(6)) && Slot(r.U16(8));
+      case kFrameRegion: return Slot(r.U16(10)) && Slot(r.U16(12));  // after the frame's height and width
       case kPolygon: case kPolyline: {
         const std::uint16_t n = r.U16(6);
         work_.Points(n);

@@ -12,6 +12,7 @@
 #include "platform/metafile/playback.h"
 #include "platform/metafile/record_reader.h"
 #include "platform/metafile/wmf_records.h"
+#include "platform/picture_headers.h"
 
 namespace pg::platform::metafile {
 
@@ -57,6 +58,17 @@ class WmfPlayer {
         return;
       }
       case kScaleWindowExt: p_.ScaleWindowExt(r.I16(12), r.I16(10), r.I16(8), r.I16(6)); return;
+      // The viewport counts pixels of the recording device, which the
+      // placement then stretches onto the destination.
+      case kSetViewportOrg: p_.SetViewportOrg(Yx(r, 6)); return;
+      case kSetViewportExt: p_.SetViewportExt(Yx(r, 6)); return;
+      case kOffsetViewportOrg: {
+        const PointD o = p_.State().viewportOrg, by = Yx(r, 6);
+        p_.SetViewportOrg({o.x + by.x, o.y + by.y});
+        return;
+      }
+      case kScaleViewportExt: p_.ScaleViewportExt(r.I16(12), r.I16(10), r.I16(8), r.I16(6)); return;
+      case kSetMapMode: p_.SetMapMode(r.U16(6)); return;
       case kSetBkMode: p_.State().bkMode = r.U16(6) == kTransparent ? kTransparent : kOpaque; return;
       case kSetPolyFillMode: p_.State().fillMode = r.U16(6) == kWinding ? kWinding : kAlternate; return;
       case kSetRop2: if (r.U16(6) >= 1 && r.U16(6) <= 16) p_.State().rop2 = r.U16(6); return;
@@ -94,7 +106,7 @@ class WmfPlayer {
       case kSetPixel: p_.SetPixel(Yx(r, 10), r.U32(6) & 0xFFFFFF); return;
       case kIntersectClipRect: p_.IntersectClipRect(Yx(r, 10), Yx(r, 6)); return;
       case kExcludeClipRect: p_.ExcludeClipRect(Yx(r, 10), Yx(r, 6)); return;
-      case kOffsetClipRgn: p_.OffsetClip(Yx(r, 6), true); return;
+      case kOffsetClipRgn: p_.OffsetClip(Yx(r, 6)); return;
       case kSelectObject: p_.Select(r.U16(6)); return;
       case kSelectClipRegion: p_.Select(r.U16(6)); return;
       case kDeleteObject: p_.Delete(r.U16(6)); return;
@@ -136,13 +148,15 @@ class WmfPlayer {
       }
       case kCreateRegion: p_.Create(p_.FreeSlot(), RegionObject{RegionScans(r)}); return;
       case kCreatePalette: case kCreatePatternBrush: p_.Create(p_.FreeSlot(), OtherObject{}); return;
+      // The parameters lie in reverse: FillRegion holds the brush, then the
+      // region; FrameRegion the height, width, brush, then the region.
       case kFillRegion: case kPaintRegion: {
-        const auto* region = p_.Object(r.U16(6));
+        const auto* region = p_.Object(r.U16(function == kFillRegion ? 8 : 6));
         const auto* rects = region ? std::get_if<RegionObject>(region) : nullptr;
         if (!rects) return;
         BrushObject brush = p_.State().brush;
         if (function == kFillRegion) {
-          const auto* o = p_.Object(r.U16(8));
+          const auto* o = p_.Object(r.U16(6));
           const auto* b = o ? std::get_if<BrushObject>(o) : nullptr;
           if (!b) return;
           brush = *b;
@@ -151,12 +165,12 @@ class WmfPlayer {
         return;
       }
       case kFrameRegion: {
-        const auto* region = p_.Object(r.U16(6));
+        const auto* region = p_.Object(r.U16(12));
         const auto* rects = region ? std::get_if<RegionObject>(region) : nullptr;
-        const auto* o = p_.Object(r.U16(8));
+        const auto* o = p_.Object(r.U16(10));
         const auto* brush = o ? std::get_if<BrushObject>(o) : nullptr;
         if (!rects || !brush) return;
-        p_.FrameRects(rects->rects, *brush, {double(r.I16(12)), double(r.I16(10))}, true);
+        p_.FrameRects(rects->rects, *brush, {double(r.I16(8)), double(r.I16(6))}, true);
         return;
       }
       case kTextOut: {
@@ -250,7 +264,8 @@ class WmfPlayer {
 
 }  // namespace
 
-bool PlayWmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect& dest, long long budget) {
+bool PlayWmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect& dest, long long budget,
+             TSize surface) {
   std::size_t base = 0;
   PointD windowOrg{0, 0}, windowExt{1, 1};
   if (bytes.size() >= wmr::kPlaceableSize) {
@@ -266,9 +281,18 @@ bool PlayWmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect
   if (header.U16(2) != 9) return false;
   if (dest.Width() == 0 || dest.Height() == 0) return false;
 
-  Playback playback(dc, Affine{1, 0, 0, 1, double(dest.left), double(dest.top)}, {96 / 25.4, 96 / 25.4}, budget);
+  // The picture as GDI takes it in: its extent in pixels of a 96-dpi device
+  // (the viewport), stretched onto dest.
+  PointD pixels{double(dest.Width()), double(dest.Height())};
+  if (const auto layout = ReadWmfLayout(bytes)) {
+    const double inch = layout->extent.unitsPerInch > 0 ? layout->extent.unitsPerInch : 96;
+    if (layout->extent.width > 0 && layout->extent.height > 0)
+      pixels = {layout->extent.width * 96 / inch, layout->extent.height * 96 / inch};
+  }
+  const Affine placement{dest.Width() / pixels.x, 0, 0, dest.Height() / pixels.y, double(dest.left), double(dest.top)};
+  Playback playback(dc, placement, {96 / 25.4, 96 / 25.4}, budget, surface);
   playback.SetMapMode(static_cast<int>(MapMode::kAnisotropic));
-  playback.SetViewportExt({double(dest.Width()), double(dest.Height())});
+  playback.SetViewportExt(pixels);
   playback.SetWindowOrg(windowOrg);
   playback.SetWindowExt(windowExt);
   WmfPlayer player(playback);

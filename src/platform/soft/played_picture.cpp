@@ -80,8 +80,8 @@ class PlayedPicture final : public PictureImage {
       onBlack.Dc().FillRect(TRect{0, 0, w, h});
       onBlack.Dc().SetBrush(Brush{});
       const TRect at{-part.left, -part.top, dest.Width() - part.left, dest.Height() - part.top};
-      play_(bytes_, onBlack.Dc(), at, kBudget);
-      play_(bytes_, onWhite.Dc(), at, kBudget);
+      play_(bytes_, onBlack.Dc(), at, kBudget, TSize{w, h});
+      play_(bytes_, onWhite.Dc(), at, kBudget, TSize{w, h});
       Playing p{dest.Width(), dest.Height(), part, {}, nullptr, nullptr};
       p.argb.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
       for (int y = 0; y < h; ++y)

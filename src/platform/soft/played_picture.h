@@ -11,7 +11,7 @@
 
 namespace pg::platform::soft {
 
-using MetafilePlayer = bool (*)(std::span<const std::uint8_t>, DeviceContext&, const TRect&, long long);
+using MetafilePlayer = bool (*)(std::span<const std::uint8_t>, DeviceContext&, const TRect&, long long, TSize);
 
 std::unique_ptr<PictureImage> MakePlayedPicture(std::vector<std::uint8_t> bytes, PictureExtent extent,
                                                 MetafilePlayer play);
