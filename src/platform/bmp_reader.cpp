@@ -68,41 +68,47 @@ void ReadPlainRows(std::span<const std::uint8_t> b, const BitmapLayout& l, const
   }
 }
 
+}  // namespace
+
 // Run-length data as GDI plays it onto a bitmap: runs and literal groups cut
 // at the row's end; a stretch of a row counts as painted only once an escape
 // code (end of row, delta, end of bitmap) closes it, so deltas, rows ended
 // early and a stretch the data breaks off leave pixels unpainted. The data is
 // closed by an end of row and of bitmap, as the Windows build hands it to GDI.
-void ReadRunLengthRows(std::span<const std::uint8_t> b, const BitmapLayout& l, std::uint32_t unpainted,
-                       const BitmapRowTarget& target) {
-  const auto palette = Palette(b, l);
-  const int w = l.width, h = l.height;
-  const bool four = l.compression == kRle4;
-  for (int r = 0; r < h; ++r) {
-    const auto row = target(r);
-    std::fill(row.begin(), row.end(), unpainted);
-  }
-  std::vector<std::uint8_t> in(b.begin() + static_cast<std::ptrdiff_t>(l.bitsOffset),
-                               b.begin() + static_cast<std::ptrdiff_t>(l.bitsOffset + l.bitsSize));
-  in.insert(in.end(), {0, 0, 0, 1});
-  // The indices of the row being played; rows count from the top, the data
-  // starts at the bottom one.
-  std::vector<std::uint8_t> pending(static_cast<std::size_t>(w), 0);
-  int x = 0, y = h - 1, left = 0, right = 0;
-  const auto close = [&] {
-    const auto row = target(y);
-    if (row.size() < static_cast<std::size_t>(w)) return;
-    for (int c = left; c < right; ++c)
-      row[static_cast<std::size_t>(c)] = palette[pending[static_cast<std::size_t>(c)]];
+RunLengthRows::RunLengthRows(std::span<const std::uint8_t> bytes, const BitmapLayout& layout)
+    : layout_(layout),
+      palette_(Palette(bytes, layout)),
+      data_(bytes.begin() + static_cast<std::ptrdiff_t>(layout.bitsOffset),
+            bytes.begin() + static_cast<std::ptrdiff_t>(layout.bitsOffset + layout.bitsSize)),
+      starts_(static_cast<std::size_t>(std::max(layout.height, 0)), RowStart{}) {
+  data_.insert(data_.end(), {0, 0, 0, 1});
+  // One pass over the codes, none over the pixels: where each row's play begins.
+  if (layout.height > 0) Walk(RowStart{0, 0}, layout.height - 1, &starts_, nullptr);
+}
+
+void RunLengthRows::Walk(RowStart from, int y, std::vector<RowStart>* starts, RowPaint* paint) const {
+  const int w = layout_.width;
+  const bool four = layout_.compression == kRle4;
+  std::size_t i = from.at;
+  int x = from.x, left = x, right = x;
+  const auto enter = [&] {
+    if (starts && y >= 0 && (*starts)[static_cast<std::size_t>(y)].at == kNone)
+      (*starts)[static_cast<std::size_t>(y)] = RowStart{i, x};
   };
-  const auto put = [&](int at, unsigned v) { pending[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(v); };
-  for (std::size_t i = 0; i + 1 < in.size();) {
-    int count = in[i];
-    const std::uint8_t data = in[i + 1];
+  const auto close = [&] {
+    if (paint)
+      for (int c = left; c < right; ++c) paint->painted[static_cast<std::size_t>(c)] = 1;
+  };
+  const auto put = [&](int at, unsigned v) { paint->index[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(v); };
+  enter();
+  while (i + 1 < data_.size() && y >= 0) {
+    int count = data_[i];
+    const std::uint8_t data = data_[i + 1];
     i += 2;
     if (count != 0) {
       if (x + count > w) count = w - x;
-      for (int k = 0; k < count; ++k) put(x + k, four ? (k & 1 ? data & 0xFu : data >> 4u) : data);
+      if (paint)
+        for (int k = 0; k < count; ++k) put(x + k, four ? (k & 1 ? data & 0xFu : data >> 4u) : data);
       right = x += count;
       continue;
     }
@@ -110,33 +116,51 @@ void ReadRunLengthRows(std::span<const std::uint8_t> b, const BitmapLayout& l, s
       close();
       if (data == 0) {  // end of row
         left = right = x = 0;
-        if (--y < 0) break;
+        if (paint) return;
+        --y;
+        enter();
       } else if (data == 1) {  // end of bitmap
-        break;
+        return;
       } else {  // delta
-        if (i + 1 >= in.size()) break;
-        x = std::min(x + in[i], w);
+        if (i + 1 >= data_.size()) return;
+        x = std::min(x + data_[i], w);
         left = right = x;
-        y -= in[i + 1];
-        if (y < 0) break;
+        const int down = data_[i + 1];
         i += 2;
+        if (down != 0) {
+          if (paint) return;
+          y -= down;
+          enter();
+        }
       }
       continue;
     }
     // `data` literal pixels, padded to whole words.
     count = data;
     const std::size_t bytes = four ? (static_cast<std::size_t>(count) + 1) / 2 : static_cast<std::size_t>(count);
-    if (i + bytes > in.size()) break;
+    if (i + bytes > data_.size()) return;
     if (x + count > w) count = w - x;
-    for (int k = 0; k < count; ++k)
-      put(x + k, four ? (k & 1 ? in[i + static_cast<std::size_t>(k / 2)] & 0xFu : in[i + static_cast<std::size_t>(k / 2)] >> 4u)
-                      : in[i + static_cast<std::size_t>(k)]);
+    if (paint)
+      for (int k = 0; k < count; ++k) {
+        const std::uint8_t b = data_[i + static_cast<std::size_t>(four ? k / 2 : k)];
+        put(x + k, four ? (k & 1 ? b & 0xFu : b >> 4u) : b);
+      }
     right = x += count;
     i += (bytes + 1) & ~std::size_t{1};
   }
 }
 
-}  // namespace
+void RunLengthRows::Row(int y, std::uint32_t unpainted, std::span<std::uint32_t> out) const {
+  std::fill(out.begin(), out.end(), unpainted);
+  const auto w = static_cast<std::size_t>(layout_.width);
+  if (y < 0 || y >= layout_.height || out.size() < w) return;
+  const RowStart from = starts_[static_cast<std::size_t>(y)];
+  if (from.at == kNone) return;  // a delta stepped over it
+  RowPaint paint{std::vector<std::uint8_t>(w, 0), std::vector<std::uint8_t>(w, 0)};
+  Walk(from, y, nullptr, &paint);
+  for (std::size_t c = 0; c < w; ++c)
+    if (paint.painted[c]) out[c] = palette_[paint.index[c]];
+}
 
 BitmapPixelReader::BitmapPixelReader(std::span<const std::uint8_t> bytes, const BitmapLayout& layout)
     : bytes_(bytes),
@@ -173,8 +197,10 @@ std::uint32_t BitmapPixelReader::Masked(std::uint32_t pixel) const {
 
 void ReadBitmapRows(std::span<const std::uint8_t> bytes, const BitmapLayout& layout, std::uint32_t unpainted,
                     const BitmapRowTarget& target) {
-  if (layout.compression == kRle8 || layout.compression == kRle4)
-    ReadRunLengthRows(bytes, layout, unpainted, target);
+  if (layout.compression == kRle8 || layout.compression == kRle4) {
+    const RunLengthRows rows(bytes, layout);
+    for (int y = 0; y < layout.height; ++y) rows.Row(y, unpainted, target(y));
+  }
   else
     ReadPlainRows(bytes, layout, target);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/picture_headers.h"
@@ -39,6 +40,35 @@ class BitmapPixelReader {
   std::array<std::uint32_t, 256> palette_;
   std::size_t stride_;
   int shift_[3] = {}, length_[3] = {};
+};
+
+// The rows of a run-length bitmap, each played on its own: one pass over the
+// codes finds where each row's play begins, so a picture reads only the rows it
+// shows, and a few bytes that claim a huge bitmap cost no more than they hold.
+class RunLengthRows {
+ public:
+  RunLengthRows(std::span<const std::uint8_t> bytes, const BitmapLayout& layout);
+  // Row y (0 at the top) into out (the layout's width): what the data paints
+  // there, `unpainted` elsewhere.
+  void Row(int y, std::uint32_t unpainted, std::span<std::uint32_t> out) const;
+
+ private:
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  struct RowStart {
+    std::size_t at = kNone;  // offset in data_ where the row's codes begin
+    int x = 0;
+  };
+  struct RowPaint {
+    std::vector<std::uint8_t> index, painted;
+  };
+  // Plays the codes from `from` on row y: noting where rows begin (starts), or
+  // painting row y alone (paint) and stopping when the data leaves it.
+  void Walk(RowStart from, int y, std::vector<RowStart>* starts, RowPaint* paint) const;
+
+  BitmapLayout layout_;
+  std::array<std::uint32_t, 256> palette_;
+  std::vector<std::uint8_t> data_;
+  std::vector<RowStart> starts_;
 };
 
 // A bitmap file as a Bitmap of its size; null when ReadBitmapLayout refuses it

@@ -161,6 +161,37 @@ TEST(BitmapReader, RunLengthDataPaintsWhatItReaches) {
   Expect(cut, {W, W, W, W}, "cut literal");
 }
 
+TEST(BitmapReader, AFewRunLengthBytesClaimingAHugeBitmapDrawWhatTheyPaint) {
+  // 4000 x 3000 from a few kilobytes: the bottom 100 rows red, a delta up and
+  // across, four blue pixels, then the end. Drawn at 40 x 30, as a back
+  // picture is, without the whole bitmap ever being played out.
+  Form f{40, 4000, 3000, 8, 1, {R, B}, 0, {}, {}};
+  for (int row = 0; row < 100; ++row) {
+    for (int i = 0; i < 16; ++i) f.bits.insert(f.bits.end(), {250, 0});
+    f.bits.insert(f.bits.end(), {0, 0});
+  }
+  f.bits.insert(f.bits.end(), {0, 2, 200, 255, 4, 1, 0, 1});
+  const Bytes file = File(f);
+  auto p = DecodePicture(PictureFormat::kBitmap, file);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->Extent(), (PictureExtent{4000, 3000, 0}));
+  Bitmap b(40, 30);
+  p->Draw(b.Dc(), TRect{0, 0, 40, 30});
+  for (int x = 0; x < 40; ++x) ASSERT_EQ(b.Pixel(x, 29), R) << x;
+  EXPECT_EQ(b.Pixel(0, 0), W);
+  EXPECT_EQ(b.Pixel(20, 15), W);
+  // The rows the picture showed are those a full read gives.
+  const auto full = ReadBitmapFile(file);
+  ASSERT_TRUE(full);
+  EXPECT_EQ(full->Pixel(3999, 2999), R);
+  EXPECT_EQ(full->Pixel(0, 2900), R);
+  EXPECT_EQ(full->Pixel(0, 2899), W);
+  EXPECT_EQ(full->Pixel(200, 2899 - 255), B);
+  EXPECT_EQ(full->Pixel(203, 2899 - 255), B);
+  EXPECT_EQ(full->Pixel(204, 2899 - 255), W);
+  EXPECT_EQ(full->Pixel(0, 0), W);
+}
+
 TEST(BitmapReader, StretchedBitmapsPickThePixelsOfTheContextsOwnStretch) {
   // Every source pixel its own colour; each destination pixel shows which one
   // the picture took, against the context's StretchBlt of the same pixels (on
