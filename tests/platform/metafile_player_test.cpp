@@ -413,6 +413,25 @@ TEST(MetafilePlayer, BlendsGradientsAndInversionsMixWithWhatLiesBeneath) {
   EXPECT_GT(inside >> 16, inside & 0xFF);  // nearest the red vertex
 }
 
+TEST(MetafilePlayer, EnhancedMetafileBoxesTakeInTheirRightAndBottomEdges) {
+  // GDI plays an enhanced metafile in its advanced graphics mode: the same
+  // outlined rectangle reaches one pixel further right and down than from a
+  // Windows metafile.
+  EmfWriter e(100, 50);
+  e.Record(emr::kRectangle, {10, 10, 20, 20});
+  const auto emf = PlayedEmf(e.Finish(), 100, 50);
+  WmfWriter w(100, 50);
+  w.Record(wmr::kRectangle, {20, 20, 10, 10});
+  Bitmap wmf(100, 50);
+  ASSERT_TRUE(PlayWmf(w.Finish(), wmf.Dc(), TRect{0, 0, 100, 50}));
+  EXPECT_EQ(wmf.Pixel(19, 15), kBlack);
+  EXPECT_EQ(wmf.Pixel(20, 15), kWhite);
+  EXPECT_EQ(emf->Pixel(19, 15), kWhite);
+  EXPECT_EQ(emf->Pixel(20, 15), kBlack);
+  EXPECT_EQ(emf->Pixel(15, 20), kBlack);
+  EXPECT_EQ(emf->Pixel(10, 10), kBlack);
+}
+
 TEST(MetafilePlayer, SetDibitsToDeviceCopiesPixelForPixelWhateverTheScale) {
   // 2 x 2 white-on-red DIB at (10, 10) of a picture played at twice its size.
   auto info = EmfWriter::Words({40, 2, 2, 1 | 24 << 16, 0, 16, 0, 0, 0, 0});

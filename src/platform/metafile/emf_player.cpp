@@ -362,6 +362,7 @@ bool PlayEmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect
   const double sx = dest.Width() / (r - l), sy = dest.Height() / (b - t);
   const Affine placement{sx, 0, 0, sy, dest.left - l * sx, dest.top - t * sy};
   Playback playback(dc, placement, ppmm, budget, surface);
+  playback.SetAdvancedMode(true);
   EmfPlayer player(playback);
   for (std::size_t at = 0; at + 8 <= bytes.size();) {
     RecordReader head(bytes.subspan(at, 8));

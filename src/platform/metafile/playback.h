@@ -58,6 +58,10 @@ class Playback {
   // surface: the context's pixels that per-pixel drawing may reach.
   Playback(DeviceContext& dc, const Affine& placement, PointD pixelsPerMm, long long budget, TSize surface);
 
+  // GDI's advanced graphics mode, in which enhanced metafiles play: boxes
+  // include their right and bottom edges.
+  void SetAdvancedMode(bool on) { advancedMode_ = on; }
+
   // Whether the work budget is spent: the front ends stop then.
   bool Spent() const { return work_ > budget_; }
   void Charge(long long units) { work_ += units; }
@@ -216,6 +220,7 @@ class Playback {
   Affine toDevice_;
   bool transformValid_ = false;
   bool pathOpen_ = false;
+  bool advancedMode_ = false;
   std::vector<Figure> path_;
   std::vector<std::unique_ptr<Bitmap>> keep_;  // patterns the context may still point at
 };

@@ -295,7 +295,10 @@ bool Playback::BoxNatively(PointD a, PointD b, const std::function<void(const TR
   Charge(8);
   UsePen();
   UseBrush();
-  draw(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
+  // GDI plays an enhanced metafile in its advanced graphics mode, where boxes
+  // take in their right and bottom edges.
+  const int edge = advancedMode_ ? 1 : 0;
+  draw(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x) + edge, std::max(p.y, q.y) + edge});
   return true;
 }
 
