@@ -512,6 +512,44 @@ TEST(MetafilePlayer, ClipRectanglesLimitWhatIsDrawn) {
   EXPECT_EQ(b->Pixel(85, 50), kWhite);
 }
 
+// A clip region selected with a combining mode: what GDI's region of the two
+// holds, where they overlap too.
+std::unique_ptr<Bitmap> ClippedFill(std::initializer_list<TRect> first, std::initializer_list<TRect> second,
+                                    int mode) {
+  EmfWriter w(100, 50);
+  w.Record(emr::kSelectObject, {kNullPen});
+  SolidBrush(w, 1, kBlueRef);
+  for (const auto& [rects, how] : {std::pair{first, 5}, std::pair{second, mode}}) {
+    const auto data = RegionData(rects);
+    auto body = EmfWriter::Words({static_cast<std::int32_t>(data.size()), how});
+    body.insert(body.end(), data.begin(), data.end());
+    w.Raw(emr::kExtSelectClipRgn, body);
+  }
+  w.Record(emr::kRectangle, {0, 0, 101, 51});
+  auto b = std::make_unique<Bitmap>(100, 50);
+  EXPECT_TRUE(PlayEmf(w.Finish(), b->Dc(), TRect{0, 0, 100, 50}, metafile::kDefaultWorkBudget, TSize{100, 50}));
+  return b;
+}
+
+TEST(MetafilePlayer, ClipRegionsCombineInEveryMode) {
+  const auto orred = ClippedFill({{10, 10, 60, 40}}, {{40, 20, 90, 45}}, 2);
+  EXPECT_EQ(orred->Pixel(50, 30), kBlue);  // the overlap stays in
+  EXPECT_EQ(orred->Pixel(15, 15), kBlue);
+  EXPECT_EQ(orred->Pixel(85, 42), kBlue);
+  EXPECT_EQ(orred->Pixel(85, 12), kWhite);
+  const auto anded = ClippedFill({{0, 0, 50, 50}, {60, 0, 100, 50}}, {{40, 0, 70, 50}, {80, 0, 90, 50}}, 1);
+  for (const auto& [x, colour] : {std::pair{45, kBlue}, {55, kWhite}, {65, kBlue}, {75, kWhite}, {85, kBlue}, {20, kWhite}})
+    EXPECT_EQ(anded->Pixel(x, 25), colour) << x;
+  const auto xored = ClippedFill({{10, 10, 60, 40}}, {{40, 20, 90, 45}}, 3);
+  EXPECT_EQ(xored->Pixel(50, 30), kWhite);
+  EXPECT_EQ(xored->Pixel(15, 15), kBlue);
+  EXPECT_EQ(xored->Pixel(85, 42), kBlue);
+  const auto less = ClippedFill({{10, 10, 60, 40}}, {{40, 20, 90, 45}}, 4);
+  EXPECT_EQ(less->Pixel(50, 30), kWhite);  // what the second takes away, even where it reaches out
+  EXPECT_EQ(less->Pixel(15, 15), kBlue);
+  EXPECT_EQ(less->Pixel(85, 42), kWhite);
+}
+
 // Counts, offsets and indices that point outside their record draw nothing and
 // read nothing beyond it (the sanitizer build watches the reads).
 TEST(MetafilePlayer, RecordsThatLieAboutWhatTheyHoldAreSkipped) {

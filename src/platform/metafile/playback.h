@@ -199,6 +199,8 @@ class Playback {
   void FillAndStroke(std::span<const std::vector<PointD>> rings, bool stroke = true, bool fill = true);
   void ApplyClip();
   void ClipWith(Clip area, int mode);
+  // Clips are combined pixel by pixel on surfaces up to this size.
+  static constexpr long long kMaxClipMaskPixels = 8'000'000;
 
   // The path under construction, in device coordinates.
   struct Figure {

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/metafile/curves.h"
+#include "platform/metafile/clip_combine.h"
 #include "platform/metafile/playback.h"
 #include "platform/metafile/stroker.h"
 
@@ -460,42 +461,46 @@ void Playback::ClipWith(Clip c, int mode) {
            : k.kind == Clip::Kind::kArea ? k.rings
                                          : std::vector<std::vector<TPoint>>{RectRing(kEverywhere)};
   };
-  switch (static_cast<Combine>(mode)) {
-    case Combine::kCopy: cur = std::move(c); break;
-    case Combine::kAnd:
-      if (cur.kind == Clip::Kind::kNone) {
-        cur = std::move(c);
-      } else if (c.kind == Clip::Kind::kNone) {
-      } else if (cur.kind == Clip::Kind::kRect && c.kind == Clip::Kind::kRect) {
-        cur.rect = Meet(cur.rect, c.rect);
-      } else if (cur.kind == Clip::Kind::kRect || c.kind == Clip::Kind::kRect) {
-        // A shape cut to a rectangle; two shapes keep the newer (rare in practice).
-        const TRect r = cur.kind == Clip::Kind::kRect ? cur.rect : c.rect;
-        Clip area = cur.kind == Clip::Kind::kRect ? std::move(c) : std::move(cur);
-        for (auto& ring : area.rings) ring = CutToRect(ring, r);
-        cur = std::move(area);
-      } else {
-        cur = std::move(c);
-      }
-      break;
-    case Combine::kOr:
-      if (cur.kind == Clip::Kind::kNone || c.kind == Clip::Kind::kNone) {
-        cur = Clip{};
-        break;
-      }
-      [[fallthrough]];
-    case Combine::kXor:
-    case Combine::kDiff: {
-      // Odd-even over both: the new rings cut holes into the old area (exact
-      // for a difference of something inside, and for exclusive or).
-      Clip area;
-      area.kind = Clip::Kind::kArea;
-      area.rings = rings(cur);
-      for (auto& ring : rings(c)) area.rings.push_back(std::move(ring));
+  const auto combine = static_cast<Combine>(mode);
+  const TRect surface{0, 0, surface_.cx, surface_.cy};
+  const long long pixels = static_cast<long long>(surface.Width()) * surface.Height();
+  if (mode < static_cast<int>(Combine::kAnd) || mode > static_cast<int>(Combine::kCopy)) return;
+  if (combine == Combine::kCopy) {
+    cur = std::move(c);
+  } else if (combine == Combine::kAnd && cur.kind == Clip::Kind::kNone) {
+    cur = std::move(c);
+  } else if (combine == Combine::kAnd && c.kind == Clip::Kind::kNone) {
+  } else if (combine == Combine::kAnd && cur.kind == Clip::Kind::kRect && c.kind == Clip::Kind::kRect) {
+    cur.rect = Meet(cur.rect, c.rect);
+  } else if (combine == Combine::kOr && (cur.kind == Clip::Kind::kNone || c.kind == Clip::Kind::kNone)) {
+    cur = Clip{};
+  } else if (pixels > 0 && pixels <= kMaxClipMaskPixels) {
+    // Exact, pixel by pixel over the surface, as GDI combines regions.
+    // Weighed by the pixels and edges it walks: a file of many combinations
+    // runs out of budget rather than into a long paint.
+    std::size_t edges = c.rings.size() * 4;
+    for (const auto& ring : cur.rings) edges += ring.size();
+    Charge(pixels / 4 + static_cast<long long>(edges) * surface.Height() / 8 + 1);
+    if (Spent()) return;
+    cur = CombineClips(cur, c, combine, surface);
+  } else if (combine == Combine::kAnd) {
+    // Beyond a mask's reach: a shape cut to a rectangle; two shapes keep the newer.
+    if (cur.kind == Clip::Kind::kRect || c.kind == Clip::Kind::kRect) {
+      const TRect r = cur.kind == Clip::Kind::kRect ? cur.rect : c.rect;
+      Clip area = cur.kind == Clip::Kind::kRect ? std::move(c) : std::move(cur);
+      for (auto& ring : area.rings) ring = CutToRect(ring, r);
       cur = std::move(area);
-      break;
+    } else {
+      cur = std::move(c);
     }
-    default: return;
+  } else {
+    // Odd-even over both: the new rings cut holes into the old area (exact
+    // for a difference of something inside, and for exclusive or).
+    Clip area;
+    area.kind = Clip::Kind::kArea;
+    area.rings = rings(cur);
+    for (auto& ring : rings(c)) area.rings.push_back(std::move(ring));
+    cur = std::move(area);
   }
   ApplyClip();
 }
