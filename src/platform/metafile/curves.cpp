@@ -14,7 +14,8 @@ double Distance(PointD a, PointD b) { return std::hypot(b.x - a.x, b.y - a.y); }
 // two pixels or so, bounded so that a huge curve costs a bounded number of points.
 int StepsFor(double length, int most) {
   if (!std::isfinite(length)) return 2;
-  return std::clamp(static_cast<int>(length / 2), 2, most);
+  // Clamped before the conversion: a length beyond int's range is no number of steps.
+  return static_cast<int>(std::clamp(length / 2, 2.0, static_cast<double>(most)));
 }
 
 }  // namespace

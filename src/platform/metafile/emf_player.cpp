@@ -264,8 +264,9 @@ class EmfPlayer {
         const auto dib = PackedDib(r, offBmi, cbBmi, offBits, cbBits);
         TRect src{r.I32(44), r.I32(48), 0, 0};
         const PointD srcSize = type == kBitBlt ? size : Pt(r, 100);
-        src.right = src.left + static_cast<int>(srcSize.x);
-        src.bottom = src.top + static_cast<int>(srcSize.y);
+        // Summed wide: both halves come from the file and may be anything.
+        src.right = static_cast<int>(std::clamp(src.left + static_cast<long long>(srcSize.x), -(1LL << 30), 1LL << 30));
+        src.bottom = static_cast<int>(std::clamp(src.top + static_cast<long long>(srcSize.y), -(1LL << 30), 1LL << 30));
         if (type == kBitBlt || type == kStretchBlt) {
           p_.Dib(at, size, src, dib, r.U32(80) == 1, rop);
           return;

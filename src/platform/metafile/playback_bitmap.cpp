@@ -33,7 +33,7 @@ void Playback::Dib(PointD destAt, PointD destSize, TRect source, std::span<const
   Charge(static_cast<long long>(bitmap->Width()) * bitmap->Height() / 16 + 1);
   const Affine& m = ToDevice();
   const TPoint p = Pixel(m.Apply(destAt));
-  const TPoint q = sizeInPixels ? TPoint{p.x + static_cast<int>(destSize.x), p.y + static_cast<int>(destSize.y)}
+  const TPoint q = sizeInPixels ? Pixel({double(p.x) + destSize.x, double(p.y) + destSize.y})
                                 : Pixel(m.Apply({destAt.x + destSize.x, destAt.y + destSize.y}));
   if (p.x == q.x || p.y == q.y) return;
   UseAttributes();

@@ -141,8 +141,10 @@ void Playback::GradientTriangles(std::span<const Vertex> vertices, std::span<con
       const long long w2 = det - w0 - w1;
       const bool inside = det > 0 ? w0 >= 0 && w1 >= 0 && w2 >= 0 : w0 <= 0 && w1 <= 0 && w2 <= 0;
       if (!inside) return 0xFFFFFFFFu;
+      // In floating point: far vertices make weights whose products overflow 64 bits.
       const auto shade = [&](std::uint16_t c0, std::uint16_t c1, std::uint16_t c2) {
-        return static_cast<std::uint32_t>(std::clamp((c0 * w0 + c1 * w1 + c2 * w2) / det / 256, 0LL, 255LL));
+        const double v = (double(c0) * double(w0) + double(c1) * double(w1) + double(c2) * double(w2)) / double(det);
+        return static_cast<std::uint32_t>(std::clamp(std::floor(v / 256), 0.0, 255.0));
       };
       return shade(v[0]->red, v[1]->red, v[2]->red) << 16 | shade(v[0]->green, v[1]->green, v[2]->green) << 8 |
              shade(v[0]->blue, v[1]->blue, v[2]->blue);

@@ -49,6 +49,8 @@ void TurnedText(DeviceContext& dc, const Write& write, PointD at, double left, d
                 const Font& font, Color colour) {
   const TextMetrics metrics = dc.GetFontMetrics();
   const int margin = 2 + metrics.height;
+  // A width beyond any bitmap is not drawn turned (nor converted to int).
+  if (!(std::fabs(width) <= Bitmap::kMaxSide)) return;
   const int w = static_cast<int>(std::ceil(std::fabs(width))) + 2 * margin, h = metrics.height + 2 * margin;
   if (!Bitmap::SizeAllowed(w, h)) return;
   Bitmap upright(w, h);

@@ -26,7 +26,7 @@ void Add(std::vector<std::vector<PointD>>& out, std::vector<PointD> ring) {
 }
 
 std::vector<PointD> Disc(PointD c, double r) {
-  const int n = std::clamp(static_cast<int>(r * 2), 8, 64);
+  const int n = std::isfinite(r) ? static_cast<int>(std::clamp(r * 2, 8.0, 64.0)) : 8;
   std::vector<PointD> ring;
   for (int k = 0; k < n; ++k) {
     const double t = 2 * std::numbers::pi * k / n;
