@@ -432,6 +432,19 @@ TEST(MetafilePlayer, EnhancedMetafileBoxesTakeInTheirRightAndBottomEdges) {
   EXPECT_EQ(emf->Pixel(10, 10), kBlack);
 }
 
+TEST(MetafilePlayer, PixelByPixelRecordsStopAtTheirAllowance) {
+  // 600 gradients over the whole picture, the first 100 red, the rest blue: a
+  // play shades a bounded number of pixels, so the later ones are left out.
+  EmfWriter w(524, 246);
+  for (int i = 0; i < 600; ++i) {
+    const std::int32_t red = Channels16(i < 100 ? 0xFF00 : 0, 0), blue = i < 100 ? 0 : 0xFF00;
+    w.Record(emr::kGradientFill, {0, 0, 0, 0, 2, 1, 0, 0, 0, red, blue, 524, 246, red, blue, 0, 1});
+  }
+  auto b = std::make_unique<Bitmap>(524, 246);
+  EXPECT_TRUE(PlayEmf(w.Finish(), b->Dc(), TRect{0, 0, 524, 246}, metafile::kDefaultWorkBudget, TSize{524, 246}));
+  EXPECT_EQ(b->Pixel(260, 120), kRed);
+}
+
 TEST(MetafilePlayer, SetDibitsToDeviceCopiesPixelForPixelWhateverTheScale) {
   // 2 x 2 white-on-red DIB at (10, 10) of a picture played at twice its size.
   auto info = EmfWriter::Words({40, 2, 2, 1 | 24 << 16, 0, 16, 0, 0, 0, 0});

@@ -176,7 +176,13 @@ class Playback {
   TRect OnSurface(const TRect& box) const;
   // Each pixel of box (on the surface, inside the clip) given the colour
   // shade(x, y, beneath) returns, 0x00RRGGBB; charged to the budget.
-  void ShadePixels(const TRect& box, const std::function<std::uint32_t(int, int, std::uint32_t)>& shade);
+  // readsBeneath: shade needs what lies beneath (else it is given 0).
+  void ShadePixels(const TRect& box, const std::function<std::uint32_t(int, int, std::uint32_t)>& shade,
+                   bool readsBeneath);
+  // Pixels shaded one by one a play may cost at most (rows laid whole weigh a quarter):
+  // about 50 ms.
+  static constexpr long long kShadeAllowance = 2'000'000;
+  long long shadeWork_ = 0;
 
   // Drawing in device coordinates.
   bool PenShows() const { return !state_.pen.Null(); }

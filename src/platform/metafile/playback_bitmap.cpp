@@ -47,7 +47,7 @@ void Playback::PatternBlt(PointD destAt, PointD destSize, std::uint32_t rop) {
     const std::uint32_t with = rop == kDstInvert ? 0xFFFFFFu
                                                  : static_cast<std::uint32_t>(RedOf(c)) << 16 |
                                                        static_cast<std::uint32_t>(GreenOf(c)) << 8 | BlueOf(c);
-    ShadePixels(DeviceBox(destAt, destSize), [with](int, int, std::uint32_t beneath) { return beneath ^ with; });
+    ShadePixels(DeviceBox(destAt, destSize), [with](int, int, std::uint32_t beneath) { return beneath ^ with; }, true);
     return;
   }
   BrushObject brush;

@@ -8,6 +8,7 @@
 
 #include "platform/metafile/dib_bitmap.h"
 #include "platform/metafile/playback.h"
+#include "platform/picture_pixels.h"
 #include "platform/stretch_steps.h"
 
 namespace pg::platform::metafile {
@@ -53,19 +54,58 @@ TRect Playback::OnSurface(const TRect& box) const {
                std::min(box.bottom, surface_.cy)};
 }
 
-void Playback::ShadePixels(const TRect& box, const std::function<std::uint32_t(int, int, std::uint32_t)>& shade) {
+void Playback::ShadePixels(const TRect& box, const std::function<std::uint32_t(int, int, std::uint32_t)>& shade,
+                           bool readsBeneath) {
   if (pathOpen_) return;
   const TRect area = OnSurface(box);
   if (area.Width() <= 0 || area.Height() <= 0) return;
-  Charge(static_cast<long long>(area.Width()) * area.Height() / 16 + 1);
-  if (Spent()) return;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) {
-      const std::uint32_t rgb = shade(x, y, dc_.GetPixel(x, y));
-      if (rgb > 0xFFFFFF) continue;  // left alone
-      dc_.SetPixel(x, y, Rgb(static_cast<int>(ChannelOf(rgb, 16)), static_cast<int>(ChannelOf(rgb, 8)),
-                             static_cast<int>(ChannelOf(rgb, 0))));
+  const long long pixels = static_cast<long long>(area.Width()) * area.Height();
+  // Reading and writing each pixel through the context costs about four times
+  // what laying whole rows does: both count against one allowance a play.
+  shadeWork_ += readsBeneath ? pixels : pixels / 4 + 1;
+  Charge(pixels / 16 + 1);
+  if (Spent() || shadeWork_ > kShadeAllowance) return;
+  if (readsBeneath) {
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) {
+        const std::uint32_t rgb = shade(x, y, dc_.GetPixel(x, y));
+        if (rgb > 0xFFFFFF) continue;  // left alone
+        dc_.SetPixel(x, y, Rgb(static_cast<int>(ChannelOf(rgb, 16)), static_cast<int>(ChannelOf(rgb, 8)),
+                               static_cast<int>(ChannelOf(rgb, 0))));
+      }
+    return;
+  }
+  // Rows laid as one copy; where some pixels are left alone, a mask first clears
+  // the rest (AND) and the colours go on with OR.
+  const int w = area.Width(), h = area.Height();
+  Bitmap colour(w, h);
+  if (colour.Empty()) return;
+  std::unique_ptr<Bitmap> mask;
+  std::vector<std::uint32_t> row(static_cast<std::size_t>(w)), maskRow(static_cast<std::size_t>(w));
+  for (int y = 0; y < h; ++y) {
+    bool partial = false;
+    for (int x = 0; x < w; ++x) {
+      const std::uint32_t rgb = shade(area.left + x, area.top + y, 0);
+      const bool alone = rgb > 0xFFFFFF;
+      row[static_cast<std::size_t>(x)] = alone ? 0 : rgb;
+      maskRow[static_cast<std::size_t>(x)] = alone ? 0xFFFFFF : 0;
+      partial = partial || alone;
     }
+    if (partial && !mask) {
+      mask = std::make_unique<Bitmap>(w, h);
+      if (mask->Empty()) return;
+      const std::vector<std::uint32_t> black(static_cast<std::size_t>(w), 0);
+      for (int k = 0; k < y; ++k) WriteBitmapRow(*mask, k, black);
+    }
+    if (mask) WriteBitmapRow(*mask, y, maskRow);
+    WriteBitmapRow(colour, y, row);
+  }
+  if (mask) {
+    dc_.BitBlt(area.left, area.top, w, h, *mask, 0, 0, BlitRop::kSrcAnd);
+    dc_.BitBlt(area.left, area.top, w, h, colour, 0, 0, BlitRop::kSrcPaint);
+  } else {
+    dc_.BitBlt(area.left, area.top, w, h, colour, 0, 0, BlitRop::kSrcCopy);
+  }
 }
 
 void Playback::BlendDib(PointD destAt, PointD destSize, TRect source, std::span<const std::uint8_t> dib,
@@ -97,7 +137,7 @@ void Playback::BlendDib(PointD destAt, PointD destSize, TRect source, std::span<
     for (int shift = 0; shift <= 16; shift += 8)
       scaled |= ((ChannelOf(colour, shift) * constant + 127) / 255) << shift;
     return Over(scaled, (a * constant + 127) / 255, beneath);
-  });
+  }, true);
 }
 
 void Playback::GradientRects(std::span<const Vertex> vertices, std::span<const std::uint32_t> pairs, bool vertical) {
@@ -116,7 +156,7 @@ void Playback::GradientRects(std::span<const Vertex> vertices, std::span<const s
         return static_cast<std::uint32_t>((c0 * (length - at) + c1 * at) / length / 256);
       };
       return shade(a.red, b.red) << 16 | shade(a.green, b.green) << 8 | shade(a.blue, b.blue);
-    });
+    }, false);
   }
 }
 
@@ -148,7 +188,7 @@ void Playback::GradientTriangles(std::span<const Vertex> vertices, std::span<con
       };
       return shade(v[0]->red, v[1]->red, v[2]->red) << 16 | shade(v[0]->green, v[1]->green, v[2]->green) << 8 |
              shade(v[0]->blue, v[1]->blue, v[2]->blue);
-    });
+    }, false);
   }
 }
 
