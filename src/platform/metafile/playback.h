@@ -207,6 +207,11 @@ class Playback {
   void ClipWith(Clip area, int mode);
   // Clips are combined pixel by pixel on surfaces up to this size.
   static constexpr long long kMaxClipMaskPixels = 8'000'000;
+  // Mask pixels a play may combine in all (about 100 ms); later combinations
+  // are approximated.
+  static constexpr long long kClipMaskAllowance = 24'000'000;
+  long long maskWork_ = 0;
+  static constexpr std::size_t kMaxClipPoints = 4096;
 
   // The path under construction, in device coordinates.
   struct Figure {

@@ -447,6 +447,10 @@ void Playback::SelectClipPath(int mode) {
 
 void Playback::ApplyClip() {
   const Clip& c = state_.clip;
+  // The context walks every edge on every row it clips.
+  std::size_t points = 0;
+  for (const auto& ring : c.rings) points += ring.size();
+  Charge(static_cast<long long>(points) * std::min(surface_.cy, 4096) + 1);
   switch (c.kind) {
     case Clip::Kind::kNone: dc_.RemoveClip(); break;
     case Clip::Kind::kRect: dc_.ClipRect(c.rect); break;
@@ -474,7 +478,7 @@ void Playback::ClipWith(Clip c, int mode) {
     cur.rect = Meet(cur.rect, c.rect);
   } else if (combine == Combine::kOr && (cur.kind == Clip::Kind::kNone || c.kind == Clip::Kind::kNone)) {
     cur = Clip{};
-  } else if (pixels > 0 && pixels <= kMaxClipMaskPixels) {
+  } else if (pixels > 0 && pixels <= kMaxClipMaskPixels && maskWork_ + pixels <= kClipMaskAllowance) {
     // Exact, pixel by pixel over the surface, as GDI combines regions.
     // Weighed by the pixels and edges it walks: a file of many combinations
     // runs out of budget rather than into a long paint.
@@ -482,9 +486,11 @@ void Playback::ClipWith(Clip c, int mode) {
     for (const auto& ring : cur.rings) edges += ring.size();
     Charge(pixels / 4 + static_cast<long long>(edges) * surface.Height() / 8 + 1);
     if (Spent()) return;
+    maskWork_ += pixels;
     cur = CombineClips(cur, c, combine, surface);
   } else if (combine == Combine::kAnd) {
-    // Beyond a mask's reach: a shape cut to a rectangle; two shapes keep the newer.
+    // Beyond a mask's reach (or the masks a play affords): a shape cut to a
+    // rectangle; two shapes keep the newer.
     if (cur.kind == Clip::Kind::kRect || c.kind == Clip::Kind::kRect) {
       const TRect r = cur.kind == Clip::Kind::kRect ? cur.rect : c.rect;
       Clip area = cur.kind == Clip::Kind::kRect ? std::move(c) : std::move(cur);
@@ -495,12 +501,15 @@ void Playback::ClipWith(Clip c, int mode) {
     }
   } else {
     // Odd-even over both: the new rings cut holes into the old area (exact
-    // for a difference of something inside, and for exclusive or).
+    // for a difference of something inside, and for exclusive or). The rings
+    // stop growing at kMaxClipPoints: what comes after leaves the clip as it is.
     Clip area;
     area.kind = Clip::Kind::kArea;
     area.rings = rings(cur);
     for (auto& ring : rings(c)) area.rings.push_back(std::move(ring));
-    cur = std::move(area);
+    std::size_t points = 0;
+    for (const auto& ring : area.rings) points += ring.size();
+    if (points <= kMaxClipPoints) cur = std::move(area);
   }
   ApplyClip();
 }
