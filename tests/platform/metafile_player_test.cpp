@@ -608,6 +608,23 @@ TEST(MetafilePlayer, PlayingStopsOnceItsWorkBudgetIsSpent) {
   Bitmap b(100, 100);
   EXPECT_FALSE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}, 100));
   EXPECT_TRUE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}));
+  // Outlines weigh what the context walks along them, off the surface too: a
+  // score of ellipses a million pixels across, or clip regions combined
+  // over and over, spend the budget instead of stalling the paint.
+  EmfWriter huge(100, 100);
+  for (int i = 0; i < 20; ++i) huge.Record(emr::kEllipse, {-1000000 - i, -1000000, 1000100, 1000100});
+  EXPECT_FALSE(PlayEmf(huge.Finish(), b.Dc(), TRect{0, 0, 100, 100}));
+  EmfWriter clips(100, 100);
+  const auto region = RegionData({{0, 0, 50, 60}, {60, 10, 100, 90}});
+  for (int i = 0; i < 400; ++i) {
+    auto body = EmfWriter::Words({static_cast<std::int32_t>(region.size()), 2 + i % 3});
+    body.insert(body.end(), region.begin(), region.end());
+    clips.Raw(emr::kExtSelectClipRgn, body);
+    clips.Record(emr::kRectangle, {0, 0, 100, 100});
+  }
+  Bitmap large(1000, 1000);
+  EXPECT_FALSE(
+      PlayEmf(clips.Finish(), large.Dc(), TRect{0, 0, 1000, 1000}, metafile::kDefaultWorkBudget, TSize{1000, 1000}));
 }
 
 }  // namespace

@@ -195,6 +195,7 @@ class Playback {
   void UseBrush() { UseBrush(state_.brush); }
   void UseAttributes();
   void StrokeDevice(std::span<const PointD> points, bool closed);
+  void ChargeOutline(std::span<const PointD> points, bool closed, bool traced = false);
   // An open line: into the path while one is open (going on from the current
   // figure when it continues it), else stroked with the pen.
   void OpenLine(std::span<const PointD> device, bool continues);

@@ -149,9 +149,24 @@ void Playback::UseBrush(const BrushObject& b) {
   if (!SameBrush(brush, dc_.GetBrush())) dc_.SetBrush(brush);
 }
 
+void Playback::ChargeOutline(std::span<const PointD> points, bool closed, bool traced) {
+  // The context steps a line pixel by pixel even where it runs off the surface
+  // (up to a length past which it cuts the line first), and traces a box
+  // shape's whole outline: a huge outline costs its length.
+  const double kUncut = traced ? 1e12 : 32768;
+  double steps = 0;
+  for (std::size_t i = 0; i + 1 < points.size() + (closed ? 1 : 0); ++i) {
+    const PointD a = points[i], b = points[(i + 1) % points.size()];
+    const double d = std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y));
+    steps += std::isfinite(d) ? std::min(d, kUncut) : kUncut;
+  }
+  Charge(static_cast<long long>(traced ? steps / 2 : steps / 4));
+}
+
 void Playback::StrokeDevice(std::span<const PointD> points, bool closed) {
   if (!PenShows() || points.size() < 2) return;
   Charge(static_cast<long long>(points.size()));
+  ChargeOutline(points, closed);
   if (PenNeedsOutline()) {
     const auto pieces = StrokeOutline(points, closed, PenDeviceWidth(), state_.pen.style, state_.miterLimit);
     std::vector<std::vector<TPoint>> rings;
@@ -191,6 +206,7 @@ void Playback::FillAndStroke(std::span<const std::vector<PointD>> rings, bool st
   if (stroke && fill && rings.size() == 1 && rings[0].size() >= 2 && !PenNeedsOutline()) {
     // One ring with a pen the context draws: one call, as GDI makes it.
     Charge(static_cast<long long>(rings[0].size()));
+    ChargeOutline(rings[0], true);
     UsePen();
     UseBrush();
     dc_.Polygon(Pixels(rings[0]));
@@ -294,6 +310,10 @@ bool Playback::BoxNatively(PointD a, PointD b, const std::function<void(const TR
   if (pathOpen_ || !m.AxisAligned() || PenNeedsOutline()) return false;
   const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
   Charge(8);
+  // The context traces a box shape's whole outline, on the surface or not.
+  ChargeOutline(std::vector<PointD>{{double(p.x), double(p.y)}, {double(q.x), double(p.y)}, {double(q.x), double(q.y)},
+                                    {double(p.x), double(q.y)}},
+                true, true);
   UsePen();
   UseBrush();
   // GDI plays an enhanced metafile in its advanced graphics mode, where boxes
