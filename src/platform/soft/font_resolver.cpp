@@ -88,7 +88,6 @@ long Scaled(long units, double scale) { return std::lround(units * scale); }
 
 ResolvedFont::~ResolvedFont() {
   if (scaled) cairo_scaled_font_destroy(scaled);
-  if (measuring) cairo_scaled_font_destroy(measuring);
 }
 
 std::string FamilyFor(const std::string& face) {
@@ -114,7 +113,7 @@ bool ResolvesAlike(const Font& a, const Font& b) {
 }
 
 std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
-  // What one kept font costs: the two scaled fonts with cairo's metrics of the
+  // What one kept font costs: the scaled font with cairo's metrics of the
   // glyphs used, and the byte table.
   constexpr std::size_t kFontBytes = 64 * 1024;
   constexpr std::size_t kBudget = 64 * kFontBytes;
@@ -169,29 +168,20 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     cairo_matrix_t matrix, ctm;
     cairo_matrix_init_scale(&matrix, em, em);
     cairo_matrix_init_identity(&ctm);
-    // Glyphs render hinted and unsmoothed, the same every run; text is measured
-    // and its glyphs placed by the unhinted advances rounded to whole pixels, so
-    // drawn text ends where its measure says (hinting widens some advances by
-    // a tenth, but not the ink).
-    auto make = [&](cairo_hint_style_t hinting) {
-      cairo_font_options_t* options = cairo_font_options_create();
-      cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
-      cairo_font_options_set_hint_style(options, hinting);
-      cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-      cairo_scaled_font_t* f = cairo_scaled_font_create(face->cairo, &matrix, &ctm, options);
-      cairo_font_options_destroy(options);
-      if (cairo_scaled_font_status(f) != CAIRO_STATUS_SUCCESS) {
-        cairo_scaled_font_destroy(f);
-        return static_cast<cairo_scaled_font_t*>(nullptr);
-      }
-      return f;
-    };
-    out->scaled = make(CAIRO_HINT_STYLE_FULL);
-    out->measuring = make(CAIRO_HINT_STYLE_NONE);
-    if (!out->scaled || !out->measuring) {
-      if (out->scaled) cairo_scaled_font_destroy(out->scaled);
-      if (out->measuring) cairo_scaled_font_destroy(out->measuring);
-      out->scaled = out->measuring = nullptr;
+    // Glyphs render unsmoothed and fully hinted (the TrueType instructions grid-
+    // fit them in both directions for one-bit output, as GDI's do), and each
+    // stands at the whole-pixel advance that hinting gives it: text measures as
+    // wide as it draws. Unhinted advances under hinted glyphs closed up the
+    // space after letters that hinting widens ("рисунок фона").
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    out->scaled = cairo_scaled_font_create(face->cairo, &matrix, &ctm, options);
+    cairo_font_options_destroy(options);
+    if (cairo_scaled_font_status(out->scaled) != CAIRO_STATUS_SUCCESS) {
+      cairo_scaled_font_destroy(out->scaled);
+      out->scaled = nullptr;
     }
   }
   cache.Put(key, out, kFontBytes);
