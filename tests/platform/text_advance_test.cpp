@@ -208,5 +208,41 @@ TEST(TextAdvance, WordSpacesStayOpen) {
   }
 }
 
+// A font asked for by its cell height gets the em GDI picks for it: the nearest
+// whose cell, ascent and descent scaled as one, is no taller than asked (the
+// two rounded apart may still come to a pixel more). Its metrics and letters
+// are then GDI's.
+TEST(TextAdvance, CellHeightsPickTheEmGdiPicks) {
+  struct Case {
+    const char* face;
+    int cell;
+    int height, ascent;  // the metrics GDI reports for the Liberation fonts
+    int width;           // of the phrase below, as GDI draws it with them
+  };
+  const std::string_view phrase = "Рисунок фона, Wave"_cp;
+  const Case cases[] = {{"Tahoma", 11, 11, 9, 103},          {"Tahoma", 14, 14, 11, 115},
+                        {"Tahoma", 16, 16, 13, 136},         {"Arial", 20, 20, 16, 173},
+                        {"Arial", 23, 23, 19, 205},          {"Times New Roman", 14, 15, 12, 117},
+                        {"Courier New", 15, 15, 11, 144}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.face) + " " + std::to_string(c.cell));
+    const Font font = FontOf(c.face, c.cell, 400, 204);
+    Bitmap b(4, 4);
+    b.Dc().SetFont(font);
+    const TextMetrics m = b.Dc().GetFontMetrics();
+    const int drawn = DrawnAdvance(font, phrase);
+    if (SharedFontFiles()) {
+      EXPECT_EQ(m.height, c.height);
+      EXPECT_EQ(m.ascent, c.ascent);
+      EXPECT_EQ(drawn, c.width);
+    } else {
+      EXPECT_LE(m.height, c.cell + 1);
+    }
+    if (!pg::testing::UnderWine()) {
+      EXPECT_EQ(Measured(font, phrase), drawn);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace pg::platform

@@ -84,6 +84,16 @@ const LoadedFace* LoadFace(const std::string& family, bool bold, bool italic) {
 
 long Scaled(long units, double scale) { return std::lround(units * scale); }
 
+// The em, in whole pixels, of a font asked for by its cell height: the nearest
+// one, or the next smaller when that one's cell would come out taller than
+// asked, as GDI picks it (a cell of 14 pixels is an em of 12 in Liberation
+// Sans, whose em of 13 makes a cell of 15).
+double EmForCell(int cell, double upem, long cellUnits) {
+  double em = std::max(1.0, std::round(cell * upem / static_cast<double>(cellUnits)));
+  if (em > 1 && Scaled(cellUnits, em / upem) > cell) em -= 1;
+  return em;
+}
+
 }  // namespace
 
 ResolvedFont::~ResolvedFont() {
@@ -141,8 +151,7 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     // Negative heights ask for the character (em) height, positive ones for the
     // cell, zero for the default cell of 16 pixels; the em is whole pixels.
     const int height = font.height == 0 ? 16 : font.height;
-    const double asked = height < 0 ? -static_cast<double>(height)
-                                    : std::max(1.0, std::round(height * upem / static_cast<double>(cellUnits)));
+    const double asked = height < 0 ? -static_cast<double>(height) : EmForCell(height, upem, cellUnits);
     // Beyond this the rasteriser refuses the size and leaves the shared face
     // unusable for every later text; no picture needs a larger letter.
     constexpr double kMaxEm = 16384;
