@@ -17,9 +17,11 @@ constexpr pg::TColor kLegendInk = 0x204060, kMarksInk = 0x602040;  // nothing el
 
 // Under Wine the Windows build draws with Wine's GDI, which places Liberation
 // Sans glyphs past the extents it reports from 14 points up ("WWWW" at 20 points
-// measures 100 pixels and inks to 110); at 8 and 12 points the two agree. That is
-// the test machine's GDI, not the module, so there only the sizes where Wine
-// agrees with itself run.
+// measures 100 pixels and inks to 110); at 8 and 12 points the two agree for
+// these texts. Wine draws each glyph at its advance hinted for one-bit glyphs
+// but measures with the unhinted advances rounded to whole pixels. That is the
+// test machine's GDI, not the module, so there only the sizes where Wine agrees
+// with itself run.
 std::vector<int> Sizes() {
   if (pg::testing::UnderWine()) return {6, 8, 10, 12};
   return {6, 8, 10, 12, 14, 16, 20, 24, 28, 36, 48, 60, 72};

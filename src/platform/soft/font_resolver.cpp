@@ -84,11 +84,20 @@ const LoadedFace* LoadFace(const std::string& family, bool bold, bool italic) {
 
 long Scaled(long units, double scale) { return std::lround(units * scale); }
 
+// The em, in whole pixels, of a font asked for by its cell height: the nearest
+// one, or the next smaller when that one's cell would come out taller than
+// asked, as GDI picks it (a cell of 14 pixels is an em of 12 in Liberation
+// Sans, whose em of 13 makes a cell of 15).
+double EmForCell(int cell, double upem, long cellUnits) {
+  double em = std::max(1.0, std::round(cell * upem / static_cast<double>(cellUnits)));
+  if (em > 1 && Scaled(cellUnits, em / upem) > cell) em -= 1;
+  return em;
+}
+
 }  // namespace
 
 ResolvedFont::~ResolvedFont() {
   if (scaled) cairo_scaled_font_destroy(scaled);
-  if (measuring) cairo_scaled_font_destroy(measuring);
 }
 
 std::string FamilyFor(const std::string& face) {
@@ -114,7 +123,7 @@ bool ResolvesAlike(const Font& a, const Font& b) {
 }
 
 std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
-  // What one kept font costs: the two scaled fonts with cairo's metrics of the
+  // What one kept font costs: the scaled font with cairo's metrics of the
   // glyphs used, and the byte table.
   constexpr std::size_t kFontBytes = 64 * 1024;
   constexpr std::size_t kBudget = 64 * kFontBytes;
@@ -142,8 +151,7 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     // Negative heights ask for the character (em) height, positive ones for the
     // cell, zero for the default cell of 16 pixels; the em is whole pixels.
     const int height = font.height == 0 ? 16 : font.height;
-    const double asked = height < 0 ? -static_cast<double>(height)
-                                    : std::max(1.0, std::round(height * upem / static_cast<double>(cellUnits)));
+    const double asked = height < 0 ? -static_cast<double>(height) : EmForCell(height, upem, cellUnits);
     // Beyond this the rasteriser refuses the size and leaves the shared face
     // unusable for every later text; no picture needs a larger letter.
     constexpr double kMaxEm = 16384;
@@ -169,29 +177,20 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     cairo_matrix_t matrix, ctm;
     cairo_matrix_init_scale(&matrix, em, em);
     cairo_matrix_init_identity(&ctm);
-    // Glyphs render hinted and unsmoothed, the same every run; text is measured
-    // and its glyphs placed by the unhinted advances rounded to whole pixels, so
-    // drawn text ends where its measure says (hinting widens some advances by
-    // a tenth, but not the ink).
-    auto make = [&](cairo_hint_style_t hinting) {
-      cairo_font_options_t* options = cairo_font_options_create();
-      cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
-      cairo_font_options_set_hint_style(options, hinting);
-      cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-      cairo_scaled_font_t* f = cairo_scaled_font_create(face->cairo, &matrix, &ctm, options);
-      cairo_font_options_destroy(options);
-      if (cairo_scaled_font_status(f) != CAIRO_STATUS_SUCCESS) {
-        cairo_scaled_font_destroy(f);
-        return static_cast<cairo_scaled_font_t*>(nullptr);
-      }
-      return f;
-    };
-    out->scaled = make(CAIRO_HINT_STYLE_FULL);
-    out->measuring = make(CAIRO_HINT_STYLE_NONE);
-    if (!out->scaled || !out->measuring) {
-      if (out->scaled) cairo_scaled_font_destroy(out->scaled);
-      if (out->measuring) cairo_scaled_font_destroy(out->measuring);
-      out->scaled = out->measuring = nullptr;
+    // Glyphs render unsmoothed and fully hinted (the TrueType instructions grid-
+    // fit them in both directions for one-bit output, as GDI's do), and each
+    // stands at the whole-pixel advance that hinting gives it: text measures as
+    // wide as it draws. Unhinted advances under hinted glyphs closed up the
+    // space after letters that hinting widens ("рисунок фона").
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    out->scaled = cairo_scaled_font_create(face->cairo, &matrix, &ctm, options);
+    cairo_font_options_destroy(options);
+    if (cairo_scaled_font_status(out->scaled) != CAIRO_STATUS_SUCCESS) {
+      cairo_scaled_font_destroy(out->scaled);
+      out->scaled = nullptr;
     }
   }
   cache.Put(key, out, kFontBytes);

@@ -14,8 +14,9 @@
 namespace pg::platform::soft {
 
 struct ResolvedFont {
-  cairo_scaled_font_t* scaled = nullptr;     // renders (hinted); null when no font could be loaded
-  cairo_scaled_font_t* measuring = nullptr;  // gives the advances (unhinted), for measuring and placing
+  // Renders the glyphs and gives their advances, both hinted for the pixel size
+  // as bilevel glyphs are; null when no font could be loaded.
+  cairo_scaled_font_t* scaled = nullptr;
   std::string family;
   TextMetrics metrics;
   double underlinePosition = 0;  // pixels below the baseline

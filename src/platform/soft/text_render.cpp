@@ -52,7 +52,7 @@ constexpr std::int64_t kMaxWidth = 1 << 28;
   const unsigned long glyph = GlyphOf(font.scaled, CodePointOf(byte, font.codePage));
   cairo_glyph_t g{glyph, 0, 0};
   cairo_text_extents_t ext;
-  cairo_scaled_font_glyph_extents(font.measuring, &g, 1, &ext);
+  cairo_scaled_font_glyph_extents(font.scaled, &g, 1, &ext);
   known.glyph = glyph;
   known.advance = static_cast<int>(std::lround(ext.x_advance));
   known.known = true;

@@ -10,9 +10,10 @@
 
 namespace pg::platform::soft {
 
-// Glyphs stand at the advances the text measures by (unhinted, rounded to whole
-// pixels), as GDI places them at the widths its extents add up: a text's ink
-// stays within its measure, give or take a pixel of overhang.
+// Glyphs stand at the advances the text measures by (each glyph's hinted
+// advance, a whole number of pixels), as GDI places them at the widths its
+// extents add up: a text's ink stays within its measure, give or take a pixel
+// of overhang.
 
 // The measured extent of the text: the sum of its advances.
 int MeasureText(const ResolvedFont& font, std::string_view bytes);
