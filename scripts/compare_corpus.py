@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The table of scripts/compare-corpus.sh: OUT/native/*.png against
 OUT/windows/*.png, side by side in OUT/side/; the files of LIST (Wine draws them
-wrongly: scripts/wine_faults.py, which prepared OUT for them) against their
-source drawing instead, once the evidence holds.
+wrongly: scripts/wine_faults.py, which prepared OUT for them) against GDI's
+picture of the file with its pens where 64-bit Wine reads them, once the
+evidence holds, with their source drawing's agreement beside it.
 Usage: compare_corpus.py OUT STRICT [LIST CORPUS]"""
 import os
 import statistics
@@ -13,6 +14,7 @@ from PIL import Image, ImageChops
 import wine_faults
 
 TOLERANCE, MEDIAN_TARGET, FILE_TARGET = 16, 95.0, 85.0
+WINE_READ = "GDI, pens where Wine reads them"
 
 
 def agreement(a, b):
@@ -72,18 +74,20 @@ def main():
         refused = [side for side in ("native", "windows") if ImageChops.difference(pictures[side], empty[side]).getbbox() is None]
         entry, against, note = listed.get(file), "Windows", ""
         if entry and evidence[file]["holds"]:
-            against = wine_faults.REFERENCES[entry.reference]
-            if not os.path.exists(wine_faults.reference_picture(entry, out)):
-                rows.append((file, None, "no picture of " + against, against))
-                continue
-            reference = Image.open(wine_faults.reference_picture(entry, out)).convert("RGB")
-            share, mask = agreement(a, reference)
-            windows_share = agreement(a, b)[0]
-            note = "Windows %.1f %%" % windows_share
+            # GDI's own picture of the file with its pens where 64-bit Wine looks
+            # for them is what GDI draws of the file itself where the pens are
+            # read right; Inkscape's rendering is the independent second opinion.
             fixed = os.path.join(windows_dir, "evidence", name)
-            if os.path.exists(fixed):
-                note += ", Windows with the pens as Wine reads them %.1f %%" % agreement(
-                    a, Image.open(fixed).convert("RGB"))[0]
+            inkscape = wine_faults.REFERENCES[entry.reference]
+            if not os.path.exists(fixed) or not os.path.exists(wine_faults.reference_picture(entry, out)):
+                rows.append((file, None, "no picture of GDI with the pens moved or of " + inkscape, WINE_READ))
+                continue
+            against = WINE_READ
+            reference = Image.open(fixed).convert("RGB")
+            share, mask = agreement(a, reference)
+            note = "Windows %.1f %%, %s %.1f %%" % (
+                agreement(a, b)[0], inkscape,
+                agreement(a, Image.open(wine_faults.reference_picture(entry, out)).convert("RGB"))[0])
             if entry.reference == "export":
                 drawing = Image.open(os.path.join(out, "source", entry.picture)).convert("RGB")
                 note += ", source drawing %.1f %%" % agreement(a, drawing)[0]
