@@ -1,13 +1,20 @@
 #!/usr/bin/env python3
 """The table of scripts/compare-corpus.sh: OUT/native/*.png against
-OUT/windows/*.png, side by side in OUT/side/. Usage: compare_corpus.py OUT STRICT"""
+OUT/windows/*.png, side by side in OUT/side/; the files of LIST (Wine draws them
+wrongly: scripts/wine_faults.py, which prepared OUT for them) against GDI's
+picture of the file with its pens where 64-bit Wine reads them, once the
+evidence holds, with their source drawing's agreement beside it.
+Usage: compare_corpus.py OUT STRICT [LIST CORPUS]"""
 import os
 import statistics
 import sys
 
 from PIL import Image, ImageChops
 
+import wine_faults
+
 TOLERANCE, MEDIAN_TARGET, FILE_TARGET = 16, 95.0, 85.0
+WINE_READ = "GDI, pens where Wine reads them"
 
 
 def agreement(a, b):
@@ -22,8 +29,33 @@ def agreement(a, b):
     return 100.0 * (1 - bad / (a.size[0] * a.size[1])), mask
 
 
+def side_by_side(pictures, path):
+    width, height = pictures[0].size
+    side = Image.new("RGB", (len(pictures) * (width + 4) - 4, height), (128, 128, 128))
+    for i, picture in enumerate(pictures):
+        side.paste(picture, (i * (width + 4), 0))
+    side.save(path)
+
+
+def print_evidence(faulty, evidence):
+    print("Wine shown wrong (EXTCREATEPEN pens; of the pixels Wine strokes in their colours once it reads")
+    print("them as written, and lacks in its picture of the file: the share in those colours in each picture)")
+    print("%-72s %4s %-12s %7s %5s %6s %6s  %s" % ("file", "pens", "widths", "missing", "WMF", "source", "native",
+                                                  "evidence"))
+    for e in faulty:
+        ev = evidence[e.file]
+        shares = ["%5.0f%%" % (100 * ev[k]) if k in ev else "     -" for k in ("wmf", "source", "native")]
+        print("%-72s %4d %-12s %6.1f%% %s %s %s  %s" % (
+            e.file, ev["pens"], ",".join(str(w) for w in ev["widths"]) or "-", 100 * ev["missing"], *shares,
+            "holds" if ev["holds"] else "DOES NOT HOLD"))
+
+
 def main():
     out, strict = sys.argv[1], sys.argv[2] == "1"
+    faulty = wine_faults.listed(sys.argv[3]) if len(sys.argv) > 4 else []
+    corpus = sys.argv[4] if len(sys.argv) > 4 else None
+    listed = {e.file: e for e in faulty}
+    evidence = {e.file: wine_faults.evidence(e, corpus, out) for e in faulty}
     native_dir, windows_dir = os.path.join(out, "native"), os.path.join(out, "windows")
     empty = {side: Image.open(os.path.join(out, side, "empty.png")).convert("RGB") for side in ("native", "windows")}
     rows, failed_files = [], []
@@ -36,43 +68,70 @@ def main():
             pictures[side] = Image.open(path).convert("RGB") if os.path.exists(path) else None
         a, b = pictures["native"], pictures["windows"]
         if a is None or b is None or a.size != b.size:
-            rows.append((file, None, "missing on one side"))
+            rows.append((file, None, "missing on one side", "Windows"))
             continue
         # A picture refused at load leaves the empty chart.
         refused = [side for side in ("native", "windows") if ImageChops.difference(pictures[side], empty[side]).getbbox() is None]
-        share, mask = agreement(a, b)
-        side = Image.new("RGB", (a.size[0] * 3 + 8, a.size[1]), (128, 128, 128))
-        side.paste(a, (0, 0))
-        side.paste(b, (a.size[0] + 4, 0))
-        side.paste(mask, (2 * a.size[0] + 8, 0))
-        side.save(os.path.join(out, "side", name))
+        entry, against, note = listed.get(file), "Windows", ""
+        if entry and evidence[file]["holds"]:
+            # GDI's own picture of the file with its pens where 64-bit Wine looks
+            # for them is what GDI draws of the file itself where the pens are
+            # read right; Inkscape's rendering is the independent second opinion.
+            fixed = os.path.join(windows_dir, "evidence", name)
+            inkscape = wine_faults.REFERENCES[entry.reference]
+            if not os.path.exists(fixed) or not os.path.exists(wine_faults.reference_picture(entry, out)):
+                rows.append((file, None, "no picture of GDI with the pens moved or of " + inkscape, WINE_READ))
+                continue
+            against = WINE_READ
+            reference = Image.open(fixed).convert("RGB")
+            share, mask = agreement(a, reference)
+            note = "Windows %.1f %%, %s %.1f %%" % (
+                agreement(a, b)[0], inkscape,
+                agreement(a, Image.open(wine_faults.reference_picture(entry, out)).convert("RGB"))[0])
+            if entry.reference == "export":
+                drawing = Image.open(os.path.join(out, "source", entry.picture)).convert("RGB")
+                note += ", source drawing %.1f %%" % agreement(a, drawing)[0]
+            # native | Windows | reference | where native and reference differ
+            side_by_side([a, b, reference, mask], os.path.join(out, "side", name))
+        else:
+            share, mask = agreement(a, b)
+            if entry:
+                note = "listed as drawn wrongly by Wine, but the evidence does not hold"
+                failed_files.append(file)
+            side_by_side([a, b, mask], os.path.join(out, "side", name))
         if len(refused) == 2:
             # Agreeing on nothing shown says nothing of how either draws.
-            rows.append((file, None, "refused or blank on both"))
+            rows.append((file, None, "refused or blank on both", against))
             continue
-        note = ("refused or blank: " + refused[0]) if refused else ""
-        rows.append((file, share, note))
+        if refused:
+            note = ("refused or blank: " + refused[0] + "; " + note).rstrip("; ")
+        rows.append((file, share, note, against))
 
-    print("%-72s %8s  %s" % ("file (native | Windows under Wine)", "agree", "note"))
-    for file, share, note in rows:
-        print("%-72s %7s%%  %s" % (file, "-" if share is None else "%.1f" % share, note))
-    holds = True
+    if faulty:
+        print_evidence(faulty, evidence)
+        print()
+    print("%-72s %8s  %-30s %s" % ("file: native against", "agree", "", "note"))
+    for file, share, note, against in rows:
+        print("%-72s %7s%%  %-30s %s" % (file, "-" if share is None else "%.1f" % share, against, note))
+    holds = not failed_files
     for kind in ("emf", "wmf"):
-        shares = [s for f, s, _ in rows if f.endswith("." + kind) and s is not None]
+        shares = [s for f, s, _, _ in rows if f.endswith("." + kind) and s is not None]
         if not shares:
             continue
         median = statistics.median(shares)
-        low = [f for f, s, _ in rows if f.endswith("." + kind) and s is not None and s < FILE_TARGET]
+        low = [f for f, s, _, _ in rows if f.endswith("." + kind) and s is not None and s < FILE_TARGET]
         ok = median >= MEDIAN_TARGET and not low
         holds = holds and ok
         print("%s: %d files, median %.1f %% (target %.0f %%), lowest %.1f %%, %d below %.0f %%: %s" % (
             kind.upper(), len(shares), median, MEDIAN_TARGET, min(shares), len(low), FILE_TARGET,
             "holds" if ok else "below target"))
-    missing = [f + " (" + n + ")" for f, s, n in rows if s is None]
+    missing = [f + " (" + n + ")" for f, s, n, _ in rows if s is None]
     if missing:
         holds = False
         print("not compared: " + ", ".join(missing))
-    print("side-by-side pictures (native | Windows | differing pixels in red): " + os.path.join(out, "side"))
+    if failed_files:
+        print("listed without evidence: " + ", ".join(failed_files))
+    print("side-by-side pictures (native | Windows | [reference |] differing pixels in red): " + os.path.join(out, "side"))
     if holds:
         print("compare-corpus: the targets hold")
         return 0

@@ -1,0 +1,145 @@
+#!/usr/bin/env python3
+"""The corpus EMFs 64-bit Wine draws wrongly (tests/data/pictures/corpus/wine-faulty.txt):
+the evidence that Wine, not the native player, is wrong for each, and the source
+drawings the native pictures of them are compared with instead.
+
+  wine_faults.py prepare LIST CORPUS OUT
+writes, for each listed file, OUT/evidence/<name>.emf (its pens laid out as
+64-bit Wine reads them), OUT/evidence.pgs (the script that draws those with the
+Windows host, in OUT/windows, into OUT/windows/evidence/) and OUT/source/<name>.png
+(the source drawing placed as the back picture places the EMF). compare_corpus.py
+then reads the evidence with `evidence`."""
+import os
+import sys
+
+from PIL import Image
+
+import emf_records
+import source_drawing
+
+CLIPART = "/usr/share/openclipart/svg"
+WIDTH, HEIGHT = 524, 246
+TOLERANCE = 16
+PS_NULL, BS_NULL = 5, 1
+# Wine is shown wrong when the pixels GDI strokes in the pens' colours once it
+# reads the pens, and lacks in its picture of the file, are at least MISSING of
+# the picture, and the WMF export and the source drawing have the pens' colours
+# on at least SHOWN of those pixels.
+MISSING, SHOWN = 0.01, 0.5
+
+
+REFERENCES = {"drawing": "the source drawing (Inkscape)", "export": "the EMF as Inkscape renders it"}
+
+
+class Entry:
+    def __init__(self, file, svg, reference, reason):
+        self.file, self.svg, self.reference, self.reason = file, svg, reference, reason
+
+    @property
+    def picture(self):
+        """The name its pictures have in the comparison's folders."""
+        return self.file.replace("/", "__") + ".png"
+
+
+def listed(path):
+    """The entries of the list, in its order."""
+    entries = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            parts = [p.strip() for p in line.split("|")]
+            if len(parts) != 4 or not parts[0].endswith(".emf") or parts[2] not in REFERENCES:
+                raise ValueError("%s: not 'corpus file | source drawing | drawing or export | reason': %s"
+                                 % (path, line))
+            entries.append(Entry(*parts))
+    return entries
+
+
+def prepare(list_path, corpus, out):
+    os.makedirs(os.path.join(out, "evidence"), exist_ok=True)
+    os.makedirs(os.path.join(out, "source"), exist_ok=True)
+    os.makedirs(os.path.join(out, "export"), exist_ok=True)
+    os.makedirs(os.path.join(out, "windows", "evidence"), exist_ok=True)
+    lines = ["# Written by scripts/wine_faults.py: the listed EMFs with their pens as 64-bit Wine reads them.",
+             "rect R %d %d" % (WIDTH, HEIGHT)]
+    for e in listed(list_path):
+        with open(os.path.join(corpus, e.file), "rb") as f:
+            data = f.read()
+        flat = e.file.replace("/", "__")
+        with open(os.path.join(out, "evidence", flat), "wb") as f:
+            f.write(emf_records.as_wine64_reads(data))
+        lines += ['pgChartCreate "R"', 'pgChartPicture "R" "True" "../evidence/%s" "Stretch"' % flat,
+                  "save R evidence/%s" % e.picture]
+        source_drawing.render(os.path.join(CLIPART, e.svg), data, WIDTH, HEIGHT,
+                              os.path.join(out, "source", e.picture))
+        if e.reference == "export":
+            source_drawing.render_export(os.path.join(corpus, e.file), WIDTH, HEIGHT,
+                                         os.path.join(out, "export", e.picture))
+    lines.append("message 2")
+    with open(os.path.join(out, "evidence.pgs"), "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def reference_picture(entry, out):
+    """Where the picture the native one is compared with lies."""
+    return os.path.join(out, "source" if entry.reference == "drawing" else "export", entry.picture)
+
+
+def _pen_colour_mask(picture, colours):
+    """The set of pixel indices whose colour is within TOLERANCE of one of colours."""
+    near = set()
+    for i, p in enumerate(picture.getdata()):
+        for c in colours:
+            if abs(p[0] - c[0]) <= TOLERANCE and abs(p[1] - c[1]) <= TOLERANCE and abs(p[2] - c[2]) <= TOLERANCE:
+                near.add(i)
+                break
+    return near
+
+
+def _open(path):
+    return Image.open(path).convert("RGB") if os.path.exists(path) else None
+
+
+def evidence(entry, corpus, out):
+    """What shows Wine wrong for the file, as a dict: its EXTCREATEPEN pens
+    (`pens`, `widths` of the geometric ones in logical units), the pixels Wine
+    strokes in the pens' colours once it reads the pens but lacks in its picture
+    of the file (`missing`, a share of the picture), and the share of those in
+    the pens' colours in Wine's picture of the WMF export (`wmf`), the source
+    drawing (`source`) and the native picture (`native`); `holds` as MISSING
+    and SHOWN say."""
+    with open(os.path.join(corpus, entry.file), "rb") as f:
+        pens = emf_records.pens(f.read())
+    drawn = [p for p in pens if p.style & 0xF != PS_NULL and p.brush != BS_NULL]
+    colours = sorted({p.colour for p in drawn if min(p.colour) < 255 - TOLERANCE})
+    wmf = entry.file[:-len(".emf")] + ".wmf"
+    pictures = {
+        "wine": _open(os.path.join(out, "windows", entry.picture)),
+        "fixed": _open(os.path.join(out, "windows", "evidence", entry.picture)),
+        "wmf": _open(os.path.join(out, "windows", wmf.replace("/", "__") + ".png")),
+        "source": _open(os.path.join(out, "source", entry.picture)),
+        "native": _open(os.path.join(out, "native", entry.picture)),
+    }
+    result = {"pens": len(pens), "widths": sorted({p.width for p in drawn if p.style & emf_records.PS_GEOMETRIC}),
+              "missing": 0.0, "holds": False}
+    if not colours or any(p is None or p.size != (WIDTH, HEIGHT) for p in pictures.values()):
+        return result
+    masks = {k: _pen_colour_mask(p, colours) for k, p in pictures.items()}
+    # What GDI strokes once it reads the pens and Wine's picture lacks.
+    missing = masks["fixed"] - masks["wine"]
+    if not missing:
+        return result
+    result["missing"] = len(missing) / (WIDTH * HEIGHT)
+    for k in ("wmf", "source", "native"):
+        result[k] = len(missing & masks[k]) / len(missing)
+    result["holds"] = result["missing"] >= MISSING and result["wmf"] >= SHOWN and result["source"] >= SHOWN
+    return result
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 5 or sys.argv[1] != "prepare":
+        print("usage: %s prepare LIST CORPUS OUT" % sys.argv[0], file=sys.stderr)
+        sys.exit(2)
+    prepare(*sys.argv[2:])
