@@ -160,6 +160,29 @@ TEST(MetafilePlayer, GeometricPensDrawTheirEndsAndJoins) {
   }
 }
 
+TEST(MetafilePlayer, WideGeometricPensDrawTheirDashes) {
+  // A geometric dashed pen 4 pixels wide with flat ends: dashes of three widths,
+  // gaps of one; a user style of 10 on, 6 off. Both lines run from x = 10.
+  // Geometric, flat ends, mitred joins; dashed (1) and user-styled (7).
+  constexpr std::int32_t kFlatDash = 0x12201, kFlatUser = 0x12207;
+  EmfWriter w(100, 50);
+  w.Record(emr::kExtCreatePen, {1, 0, 0, 0, 0, kFlatDash, 4, 0, kRedRef, 0, 0})
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kMoveToEx, {10, 10})
+      .Record(emr::kLineTo, {90, 10})
+      .Record(emr::kExtCreatePen, {2, 0, 0, 0, 0, kFlatUser, 4, 0, kBlueRef, 0, 2, 10, 6})
+      .Record(emr::kSelectObject, {2})
+      .Record(emr::kMoveToEx, {10, 30})
+      .Record(emr::kLineTo, {90, 30});
+  const auto b = PlayedEmf(w.Finish(), 100, 50);
+  EXPECT_EQ(b->Pixel(15, 10), kRed);    // the first dash, 10 .. 22
+  EXPECT_EQ(b->Pixel(24, 10), kWhite);  // the gap, 22 .. 26
+  EXPECT_EQ(b->Pixel(30, 10), kRed);    // the next dash from 26
+  EXPECT_EQ(b->Pixel(15, 30), kBlue);   // 10 .. 20 on
+  EXPECT_EQ(b->Pixel(23, 30), kWhite);  // 20 .. 26 off
+  EXPECT_EQ(b->Pixel(28, 30), kBlue);   // 26 .. 36 on
+}
+
 TEST(MetafilePlayer, HatchedBrushesFillPathsWithTheirHatch) {
   EmfWriter w(100, 50);
   w.Record(emr::kSetBkMode, {1})

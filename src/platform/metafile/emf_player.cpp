@@ -146,13 +146,19 @@ class EmfPlayer {
       case kCreatePen: {
         // Wide plain pens keep the end and join bits producers put in their style.
         p_.Create(r.U32(8), PenObject{r.U32(12) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask), double(r.I32(16)),
-                                      r.U32(24) & 0xFFFFFF});
+                                      r.U32(24) & 0xFFFFFF, {}});
         return;
       }
       case kExtCreatePen: {
         const std::uint32_t style = r.U32(28);
         const bool geometric = style & kPsGeometric;
-        PenObject pen{style, geometric ? double(r.U32(32)) : 0.0, r.U32(40) & 0xFFFFFF};
+        PenObject pen{style, geometric ? double(r.U32(32)) : 0.0, r.U32(40) & 0xFFFFFF, {}};
+        if ((style & kPsStyleMask) == kPsUserStyle) {
+          // At most 16 lengths, as GDI takes; the record check saw them all inside.
+          const std::uint32_t entries = std::min<std::uint32_t>(r.U32(48), 16);
+          for (std::uint32_t i = 0; i < entries && r.Holds(52 + std::size_t{i} * 4, 4, 1); ++i)
+            pen.dashes.push_back(double(r.U32(52 + std::size_t{i} * 4)));
+        }
         // A pen of a hollow brush draws nothing.
         if (r.U32(36) == kBsNull) pen.style = (pen.style & ~kPsStyleMask) | kPsNull;
         p_.Create(r.U32(8), pen);

@@ -25,6 +25,7 @@ struct PenObject {
   std::uint32_t style = kPsSolid;  // the whole style word: kind, cap, join, geometric
   double width = 0;                // logical units; 0 is one pixel
   Color color = 0;
+  std::vector<double> dashes;      // a user style's lengths, logical units
   bool Null() const { return (style & kPsStyleMask) == kPsNull; }
 };
 

@@ -17,12 +17,12 @@ std::optional<GdiObject> Stock(std::uint32_t n) {
     case 3: return brush(0x404040);
     case 4: return brush(0);
     case 5: return BrushObject{kBsNull, 0, 0, nullptr};
-    case 6: return PenObject{kPsSolid, 0, 0xFFFFFF};
-    case 7: return PenObject{kPsSolid, 0, 0};
-    case 8: return PenObject{kPsNull, 0, 0};
+    case 6: return PenObject{kPsSolid, 0, 0xFFFFFF, {}};
+    case 7: return PenObject{kPsSolid, 0, 0, {}};
+    case 8: return PenObject{kPsNull, 0, 0, {}};
     case 10: case 11: case 12: case 13: case 14: case 16: case 17: return FontObject{};
     case 18: return brush(0xFFFFFF);
-    case 19: return PenObject{kPsSolid, 0, 0};
+    case 19: return PenObject{kPsSolid, 0, 0, {}};
     default: return std::nullopt;
   }
 }

@@ -196,6 +196,8 @@ class Playback {
   void UseAttributes();
   void StrokeDevice(std::span<const PointD> points, bool closed);
   void ChargeOutline(std::span<const PointD> points, bool closed, bool traced = false);
+  // The dash pattern in pixels of a wide geometric pen that has one; else empty.
+  std::vector<double> GeometricDashes();
   // An open line: into the path while one is open (going on from the current
   // figure when it continues it), else stroked with the pen.
   void OpenLine(std::span<const PointD> device, bool continues);

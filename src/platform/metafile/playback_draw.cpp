@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/metafile/curves.h"
+#include "platform/metafile/dashes.h"
 #include "platform/metafile/clip_combine.h"
 #include "platform/metafile/playback.h"
 #include "platform/metafile/stroker.h"
@@ -105,7 +106,7 @@ double Playback::PenDeviceWidth() {
 bool Playback::PenNeedsOutline() {
   const std::uint32_t s = state_.pen.style;
   return PenShows() && std::lround(PenDeviceWidth()) > 1 &&
-         ((s & kPsEndCapMask) != kPsEndCapRound || (s & kPsJoinMask) != kPsJoinRound);
+         ((s & kPsEndCapMask) != kPsEndCapRound || (s & kPsJoinMask) != kPsJoinRound || !GeometricDashes().empty());
 }
 
 void Playback::UseAttributes() {
@@ -163,10 +164,39 @@ void Playback::ChargeOutline(std::span<const PointD> points, bool closed, bool t
   Charge(static_cast<long long>(traced ? steps / 2 : steps / 4));
 }
 
+std::vector<double> Playback::GeometricDashes() {
+  const PenObject& p = state_.pen;
+  const std::uint32_t kind = p.style & kPsStyleMask;
+  if (!(p.style & kPsGeometric) || kind == kPsSolid || kind == kPsInsideFrame || kind == kPsNull) return {};
+  const double width = PenDeviceWidth();
+  if (std::lround(width) <= 1) return {};  // the context's own dotted lines
+  // User lengths scale as the width does.
+  const double scale = p.width > 0 ? width / p.width : 1;
+  std::vector<double> user;
+  for (const double d : p.dashes) user.push_back(d * scale);
+  return DashPattern(p.style, width, user);
+}
+
 void Playback::StrokeDevice(std::span<const PointD> points, bool closed) {
   if (!PenShows() || points.size() < 2) return;
   Charge(static_cast<long long>(points.size()));
   ChargeOutline(points, closed);
+  if (const auto pattern = GeometricDashes(); !pattern.empty()) {
+    // Each dash its own stroke, with the pen's ends and joins.
+    constexpr std::size_t kMaxDashes = 20000;
+    std::vector<std::vector<TPoint>> rings;
+    for (const auto& piece : DashPieces(points, closed, pattern, kMaxDashes)) {
+      Charge(16);
+      for (const auto& ring : StrokeOutline(piece, false, PenDeviceWidth(), state_.pen.style, state_.miterLimit))
+        rings.push_back(Pixels(ring));
+    }
+    if (rings.empty() || Spent()) return;
+    UseNoPen();
+    UseBrush(BrushObject{kBsSolid, 0, state_.pen.color, nullptr});
+    dc_.SetPolyFillMode(kWinding);
+    dc_.Polygon(Bridged(rings));
+    return;
+  }
   if (PenNeedsOutline()) {
     const auto pieces = StrokeOutline(points, closed, PenDeviceWidth(), state_.pen.style, state_.miterLimit);
     std::vector<std::vector<TPoint>> rings;

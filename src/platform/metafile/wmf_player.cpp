@@ -113,7 +113,7 @@ class WmfPlayer {
       case kCreatePenIndirect:
         // Wide pens keep the end and join bits producers put in their style (0x2200 ...).
         p_.Create(p_.FreeSlot(), PenObject{r.U16(6) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask),
-                                           double(r.I16(8)), r.U32(12) & 0xFFFFFF});
+                                           double(r.I16(8)), r.U32(12) & 0xFFFFFF, {}});
         return;
       case kCreateBrushIndirect: {
         const std::uint16_t style = r.U16(6);
