@@ -183,6 +183,20 @@ TEST(MetafilePlayer, WideGeometricPensDrawTheirDashes) {
   EXPECT_EQ(b->Pixel(28, 30), kBlue);   // 26 .. 36 on
 }
 
+TEST(MetafilePlayer, LinesFarLongerThanTheSurfaceShowWhereTheyCrossIt) {
+  // Lines reaching millions of pixels beyond the picture, drawn only near it:
+  // a horizontal one, and a triangle whose corners lie far outside.
+  EmfWriter w(100, 50);
+  w.Record(emr::kMoveToEx, {-3000000, 40}).Record(emr::kLineTo, {3000000, 40});
+  SolidBrush(w, 1, kBlueRef).Record(emr::kPolygon, {0, 0, 0, 0, 3, -3000000, 30, 3000000, 30, 50, -3000000});
+  auto b = std::make_unique<Bitmap>(100, 50);
+  EXPECT_TRUE(PlayEmf(w.Finish(), b->Dc(), TRect{0, 0, 100, 50}, metafile::kDefaultWorkBudget, TSize{100, 50}));
+  for (int x = 0; x < 100; x += 9) ASSERT_EQ(b->Pixel(x, 40), kBlack) << x;
+  EXPECT_EQ(b->Pixel(50, 20), kBlue);   // inside the triangle
+  EXPECT_EQ(b->Pixel(50, 30), kBlack);  // its outline along y = 30
+  EXPECT_EQ(b->Pixel(50, 35), kWhite);  // below it
+}
+
 TEST(MetafilePlayer, HatchedBrushesFillPathsWithTheirHatch) {
   EmfWriter w(100, 50);
   w.Record(emr::kSetBkMode, {1})

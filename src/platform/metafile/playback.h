@@ -13,6 +13,7 @@
 #include "platform/device_context.h"
 #include "platform/metafile/affine.h"
 #include "platform/metafile/gdi_objects.h"
+#include "platform/metafile/play_metafile.h"
 
 namespace pg::platform::metafile {
 
@@ -196,6 +197,9 @@ class Playback {
   void UseAttributes();
   void StrokeDevice(std::span<const PointD> points, bool closed);
   void ChargeOutline(std::span<const PointD> points, bool closed, bool traced = false);
+  // A polyline's pieces near the surface when some segment of it is far longer
+  // than the surface is wide and high; nothing when none is.
+  std::optional<std::vector<std::vector<PointD>>> FarSegmentsCut(std::span<const PointD> points, bool closed) const;
   // The dash pattern in pixels of a wide geometric pen that has one; else empty.
   std::vector<double> GeometricDashes();
   // An open line: into the path while one is open (going on from the current

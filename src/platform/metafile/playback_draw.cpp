@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 #include "platform/metafile/curves.h"
 #include "platform/metafile/dashes.h"
@@ -208,9 +209,67 @@ void Playback::StrokeDevice(std::span<const PointD> points, bool closed) {
     return;
   }
   UsePen();
+  if (const auto far = FarSegmentsCut(points, closed)) {
+    for (const auto& piece : *far) dc_.Polyline(Pixels(piece));
+    return;
+  }
   std::vector<TPoint> px = Pixels(points);
   if (closed) px.push_back(px.front());
   dc_.Polyline(px);
+}
+
+std::optional<std::vector<std::vector<PointD>>> Playback::FarSegmentsCut(std::span<const PointD> points,
+                                                                         bool closed) const {
+  // The context steps a line of up to 32768 pixels whole, where it shows or
+  // not: a line far longer than the surface is cut to the surface's
+  // neighbourhood first (its shown pixels may then move by one).
+  if (surface_.cx >= kAnySurface.cx || points.size() < 2) return std::nullopt;
+  const double far = 2.0 * (surface_.cx + surface_.cy) + 256, margin = 64;
+  const std::size_t n = points.size() + (closed ? 1 : 0) - 1;
+  bool any = false;
+  for (std::size_t i = 0; i < n && !any; ++i) {
+    const PointD a = points[i], b = points[(i + 1) % points.size()];
+    any = !(std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y)) <= far);
+  }
+  if (!any) return std::nullopt;
+  const double left = -margin, top = -margin, right = surface_.cx + margin, bottom = surface_.cy + margin;
+  std::vector<std::vector<PointD>> pieces;
+  std::vector<PointD> current;
+  for (std::size_t i = 0; i < n; ++i) {
+    const PointD a = points[i], b = points[(i + 1) % points.size()];
+    // Liang-Barsky: the part of a..b inside the neighbourhood.
+    double t0 = 0, t1 = 1;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    bool inside = std::isfinite(dx) && std::isfinite(dy);
+    for (const auto& [q, r] : {std::pair{-dx, a.x - left}, {dx, right - a.x}, {-dy, a.y - top}, {dy, bottom - a.y}}) {
+      if (!inside) break;
+      if (q == 0) {
+        inside = r >= 0;
+      } else if (q < 0) {
+        t0 = std::max(t0, r / q);
+      } else {
+        t1 = std::min(t1, r / q);
+      }
+      inside = inside && t0 <= t1;
+    }
+    if (!inside) {
+      if (current.size() >= 2) pieces.push_back(std::move(current));
+      current.clear();
+      continue;
+    }
+    const PointD from{a.x + t0 * dx, a.y + t0 * dy}, to{a.x + t1 * dx, a.y + t1 * dy};
+    if (t0 > 0 || current.empty()) {
+      if (current.size() >= 2) pieces.push_back(std::move(current));
+      current = {from};
+    }
+    current.push_back(to);
+    if (t1 < 1) {
+      pieces.push_back(std::move(current));
+      current.clear();
+    }
+  }
+  if (current.size() >= 2) pieces.push_back(std::move(current));
+  return pieces;
 }
 
 void Playback::FillDevice(std::span<const std::vector<PointD>> rings, int fillMode) {
@@ -233,7 +292,8 @@ void Playback::FillAndStroke(std::span<const std::vector<PointD>> rings, bool st
     for (const auto& r : rings) AddToPath(r, true, true);
     return;
   }
-  if (stroke && fill && rings.size() == 1 && rings[0].size() >= 2 && !PenNeedsOutline()) {
+  if (stroke && fill && rings.size() == 1 && rings[0].size() >= 2 && !PenNeedsOutline() &&
+      !FarSegmentsCut(rings[0], true)) {
     // One ring with a pen the context draws: one call, as GDI makes it.
     Charge(static_cast<long long>(rings[0].size()));
     ChargeOutline(rings[0], true);
