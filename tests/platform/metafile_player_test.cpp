@@ -174,13 +174,32 @@ TEST(MetafilePlayer, WideGeometricPensDrawTheirDashes) {
       .Record(emr::kSelectObject, {2})
       .Record(emr::kMoveToEx, {10, 30})
       .Record(emr::kLineTo, {90, 30});
-  const auto b = PlayedEmf(w.Finish(), 100, 50);
+  const auto emf = w.Finish();
+  const auto b = PlayedEmf(emf, 100, 50);
   EXPECT_EQ(b->Pixel(15, 10), kRed);    // the first dash, 10 .. 22
   EXPECT_EQ(b->Pixel(24, 10), kWhite);  // the gap, 22 .. 26
   EXPECT_EQ(b->Pixel(30, 10), kRed);    // the next dash from 26
   EXPECT_EQ(b->Pixel(15, 30), kBlue);   // 10 .. 20 on
   EXPECT_EQ(b->Pixel(23, 30), kWhite);  // 20 .. 26 off
   EXPECT_EQ(b->Pixel(28, 30), kBlue);   // 26 .. 36 on
+  // Played twice as large, the pen is twice as wide but a user style's lengths
+  // stay pixels, as GDI takes them: on 20 .. 30, off to 36, on again.
+  Bitmap twice(200, 100);
+  EXPECT_TRUE(PlayEmf(emf, twice.Dc(), TRect{0, 0, 200, 100}));
+  EXPECT_EQ(twice.Pixel(25, 60), kBlue);
+  EXPECT_EQ(twice.Pixel(33, 60), kWhite);
+  EXPECT_EQ(twice.Pixel(40, 60), kBlue);
+  // Round ends: each dash gives a width to its gap, so what shows is still three
+  // widths on and one off (dash cores 10 .. 18 and 26 .. 34, ends 2 wide).
+  EmfWriter r(100, 50);
+  r.Record(emr::kExtCreatePen, {1, 0, 0, 0, 0, 0x10001, 4, 0, kRedRef, 0, 0})
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kMoveToEx, {10, 25})
+      .Record(emr::kLineTo, {90, 25});
+  const auto round = PlayedEmf(r.Finish(), 100, 50);
+  EXPECT_EQ(round->Pixel(14, 25), kRed);
+  EXPECT_EQ(round->Pixel(22, 25), kWhite);
+  EXPECT_EQ(round->Pixel(30, 25), kRed);
 }
 
 TEST(MetafilePlayer, LinesFarLongerThanTheSurfaceShowWhereTheyCrossIt) {

@@ -22,7 +22,16 @@ std::vector<double> DashPattern(std::uint32_t penStyle, double width, std::span<
     }
     default: return {};
   }
-  for (double& v : units) v *= std::max(width, 1.0);
+  const double w = std::max(width, 1.0);
+  for (double& v : units) v *= w;
+  // Round and square ends reach past each dash: the dashes give up a width to
+  // the gaps, so what shows keeps the pattern's proportions.
+  if ((penStyle & kPsEndCapMask) != kPsEndCapFlat)
+    for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
+      const double give = std::min(w, units[i]);
+      units[i] -= give;
+      units[i + 1] += give;
+    }
   return units;
 }
 

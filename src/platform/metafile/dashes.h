@@ -11,8 +11,10 @@ namespace pg::platform::metafile {
 
 // The pattern of a pen's style word in device pixels for a pen `width` wide:
 // dash, gap, dash, gap ... The standard styles scale with the width (a dash
-// three widths, a gap one); a user style gives its own lengths (`user`,
-// already in pixels). Empty for a solid pen or a pattern of nothing but zeros.
+// three widths, a gap one, with round or square ends a width of each dash
+// going to its gap); a user style gives its own lengths (`user`), which GDI
+// takes as pixels whatever the map. Empty for a solid pen or a pattern of
+// nothing but zeros.
 std::vector<double> DashPattern(std::uint32_t penStyle, double width, std::span<const double> user);
 
 // The drawn pieces of the device polyline (closed: back to its first point)

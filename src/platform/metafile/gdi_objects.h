@@ -25,7 +25,7 @@ struct PenObject {
   std::uint32_t style = kPsSolid;  // the whole style word: kind, cap, join, geometric
   double width = 0;                // logical units; 0 is one pixel
   Color color = 0;
-  std::vector<double> dashes;      // a user style's lengths, logical units
+  std::vector<double> dashes;      // a user style's lengths, in pixels as GDI takes them
   bool Null() const { return (style & kPsStyleMask) == kPsNull; }
 };
 

@@ -171,11 +171,7 @@ std::vector<double> Playback::GeometricDashes() {
   if (!(p.style & kPsGeometric) || kind == kPsSolid || kind == kPsInsideFrame || kind == kPsNull) return {};
   const double width = PenDeviceWidth();
   if (std::lround(width) <= 1) return {};  // the context's own dotted lines
-  // User lengths scale as the width does.
-  const double scale = p.width > 0 ? width / p.width : 1;
-  std::vector<double> user;
-  for (const double d : p.dashes) user.push_back(d * scale);
-  return DashPattern(p.style, width, user);
+  return DashPattern(p.style, width, p.dashes);
 }
 
 void Playback::StrokeDevice(std::span<const PointD> points, bool closed) {
