@@ -17,6 +17,13 @@
 
 namespace pg::platform::metafile {
 
+// A colour as the context's pixels hold it (0x00RRGGBB), as GetPixel reports it.
+inline std::uint32_t PixelOf(Color c) {
+  c = ColorToRgb(c);
+  return static_cast<std::uint32_t>(RedOf(c)) << 16 | static_cast<std::uint32_t>(GreenOf(c)) << 8 |
+         static_cast<std::uint32_t>(BlueOf(c));
+}
+
 enum class MapMode { kText = 1, kLoMetric, kHiMetric, kLoEnglish, kHiEnglish, kTwips, kIsotropic, kAnisotropic };
 
 // Region combinations (RGN_AND ... RGN_COPY).

@@ -43,10 +43,7 @@ void Playback::Dib(PointD destAt, PointD destSize, TRect source, std::span<const
 void Playback::PatternBlt(PointD destAt, PointD destSize, std::uint32_t rop) {
   if (pathOpen_) return;
   if (rop == kDstInvert || (rop == kPatInvert && state_.brush.kind == kBsSolid)) {
-    const Color c = ColorToRgb(state_.brush.color);
-    const std::uint32_t with = rop == kDstInvert ? 0xFFFFFFu
-                                                 : static_cast<std::uint32_t>(RedOf(c)) << 16 |
-                                                       static_cast<std::uint32_t>(GreenOf(c)) << 8 | BlueOf(c);
+    const std::uint32_t with = rop == kDstInvert ? 0xFFFFFFu : PixelOf(state_.brush.color);
     ShadePixels(DeviceBox(destAt, destSize), [with](int, int, std::uint32_t beneath) { return beneath ^ with; }, true);
     return;
   }

@@ -17,12 +17,6 @@ namespace {
 
 std::uint32_t ChannelOf(std::uint32_t rgb, int shift) { return (rgb >> shift) & 0xFF; }
 
-std::uint32_t ToRgb(Color c) {
-  c = ColorToRgb(c);
-  return static_cast<std::uint32_t>(RedOf(c)) << 16 | static_cast<std::uint32_t>(GreenOf(c)) << 8 |
-         static_cast<std::uint32_t>(BlueOf(c));
-}
-
 // GDI's constant-alpha mix, rounded.
 std::uint32_t Mix(std::uint32_t source, std::uint32_t beneath, std::uint32_t alpha) {
   std::uint32_t out = 0;
@@ -124,7 +118,7 @@ void Playback::BlendDib(PointD destAt, PointD destSize, TRect source, std::span<
   const TRect box{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)};
   if (box.Width() == 0 || box.Height() == 0) return;
   const bool flipX = q.x < p.x, flipY = q.y < p.y;
-  const std::uint32_t key = ToRgb(blend.key), constant = static_cast<std::uint32_t>(std::clamp(blend.constantAlpha, 0, 255));
+  const std::uint32_t key = PixelOf(blend.key), constant = static_cast<std::uint32_t>(std::clamp(blend.constantAlpha, 0, 255));
   ShadePixels(box, [&](int x, int y, std::uint32_t beneath) -> std::uint32_t {
     const int dx = flipX ? box.right - 1 - x : x - box.left, dy = flipY ? box.bottom - 1 - y : y - box.top;
     const int sx = source.left + StretchSourceStep(dx, box.Width(), source.Width(), true);
