@@ -160,7 +160,7 @@ TEST(ChartExportFile, EmptyAndHugeChartsGiveValidFiles) {
     ExportChart c;
     c.AddSlices(slices);
     const auto emf = c.Vector(platform::ExportFormat::kEmf);
-    platform::Bitmap played(testing::kExportWidth, testing::kExportHeight);
+    platform::Bitmap played(pg::testing::kExportWidth, pg::testing::kExportHeight);
     EXPECT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), c.Area())) << slices;
     const std::string svg = Text(c.Vector(platform::ExportFormat::kSvg));
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n") << slices;

@@ -73,7 +73,7 @@ TEST_P(EmfRoundTrip, PlaysBackAsTheChartDraws) {
   const auto raster = c.Raster();
   const auto emf = c.Vector(platform::ExportFormat::kEmf);
   ASSERT_FALSE(emf.empty());
-  platform::Bitmap played(testing::kExportWidth, testing::kExportHeight);
+  platform::Bitmap played(pg::testing::kExportWidth, pg::testing::kExportHeight);
   ASSERT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), c.Area()));
   const std::string stem = std::string("export_") + GetParam().name;
   Save(stem + ".emf", emf);

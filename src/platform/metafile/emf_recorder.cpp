@@ -30,6 +30,21 @@ bool Fits16(std::span<const TPoint> points) {
   });
 }
 
+// Players run an enhanced metafile in GDI's advanced graphics mode, where a
+// box takes in its right and bottom edges: the box the caller means is written
+// one pixel short on those sides (whichever way round its corners come).
+TRect PlayedBox(int left, int top, int right, int bottom) {
+  auto shorten = [](int& low, int& high) {
+    if (high > low)
+      --high;
+    else if (low > high)
+      --low;
+  };
+  shorten(left, right);
+  shorten(top, bottom);
+  return TRect{left, top, right, bottom};
+}
+
 TRect BoundsOf(std::span<const TPoint> points) {
   if (points.empty()) return TRect{};
   TRect r{points[0].x, points[0].y, points[0].x, points[0].y};
@@ -260,7 +275,7 @@ void EmfRecordingContext::Box(std::uint32_t type, int left, int top, int right, 
                               std::initializer_list<std::int32_t> more) {
   SyncShape();
   Record r(type);
-  r.Rect(TRect{left, top, right, bottom});
+  r.Rect(PlayedBox(left, top, right, bottom));
   for (const auto v : more) r.I32(v);
   Add(r);
 }
@@ -275,7 +290,7 @@ void EmfRecordingContext::Arc(int l, int t, int r, int b, int x3, int y3, int x4
   SyncPen();
   SyncAttributes();
   Record rec(kArc);
-  rec.Rect(TRect{l, t, r, b}).I32(x3).I32(y3).I32(x4).I32(y4);
+  rec.Rect(PlayedBox(l, t, r, b)).I32(x3).I32(y3).I32(x4).I32(y4);
   Add(rec);
 }
 
@@ -283,13 +298,21 @@ void EmfRecordingContext::FillRect(const TRect& r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
   SyncBrush();
   SyncAttributes();
-  // A pattern copy with no source: the brush over the box, whatever the pen and its mode.
-  Record rec(kBitBlt);
-  rec.Rect(TRect{r.left, r.top, r.right - 1, r.bottom - 1}).I32(r.left).I32(r.top).I32(r.Width()).I32(r.Height());
-  rec.U32(kPatCopy).I32(0).I32(0);
-  for (const float f : {1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f}) rec.F32(f);
-  rec.U32(0).U32(0).U32(0).U32(0).U32(0).U32(0);
-  Add(rec);
+  // The brush alone over the box, whatever the pen and its mode: a rectangle
+  // with no pen (which covers one pixel less, taken back by the advanced mode
+  // players use) and copying. A gradient's bands follow one another, so the
+  // pen stays off until a shape needs it again.
+  if (!penNull_) {
+    Emit(kSelectObject, {static_cast<std::int32_t>(kStockObject | kNullPen)});
+    penNull_ = true;
+    penStale_ = true;
+  }
+  constexpr std::int64_t kCopyPen = 13;
+  if (rop2_ != kCopyPen) {
+    rop2_ = kCopyPen;
+    Emit(kSetRop2, {static_cast<std::int32_t>(kCopyPen)});
+  }
+  Emit(kRectangle, {r.left, r.top, r.right, r.bottom});
 }
 
 void EmfRecordingContext::SetPixel(int x, int y, Color c) {
