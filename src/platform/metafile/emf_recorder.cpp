@@ -31,8 +31,9 @@ bool Fits16(std::span<const TPoint> points) {
 }
 
 // Players run an enhanced metafile in GDI's advanced graphics mode, where a
-// box takes in its right and bottom edges: the box the caller means is written
-// one pixel short on those sides (whichever way round its corners come).
+// rectangle, rounded rectangle or ellipse takes in its right and bottom edges
+// (a pie or an arc does not): the box the caller means is written one pixel
+// short on those sides (whichever way round its corners come).
 TRect PlayedBox(int left, int top, int right, int bottom) {
   auto shorten = [](int& low, int& high) {
     if (high > low)
@@ -275,7 +276,8 @@ void EmfRecordingContext::Box(std::uint32_t type, int left, int top, int right, 
                               std::initializer_list<std::int32_t> more) {
   SyncShape();
   Record r(type);
-  r.Rect(PlayedBox(left, top, right, bottom));
+  // Pies and arcs play as drawn; the other boxes as the advanced mode takes them.
+  r.Rect(type == kPie ? TRect{left, top, right, bottom} : PlayedBox(left, top, right, bottom));
   for (const auto v : more) r.I32(v);
   Add(r);
 }
@@ -290,7 +292,7 @@ void EmfRecordingContext::Arc(int l, int t, int r, int b, int x3, int y3, int x4
   SyncPen();
   SyncAttributes();
   Record rec(kArc);
-  rec.Rect(PlayedBox(l, t, r, b)).I32(x3).I32(y3).I32(x4).I32(y4);
+  rec.Rect(TRect{l, t, r, b}).I32(x3).I32(y3).I32(x4).I32(y4);
   Add(rec);
 }
 
