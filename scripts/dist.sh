@@ -72,6 +72,8 @@ tar -C "$work/stage" --sort=name --owner=0 --group=0 --numeric-owner -czf "$out/
 mkdir -p "$work/stage/$win"
 i686-w64-mingw32-strip --strip-debug -o "$work/stage/$win/Pirogram.nbp" "$dll"
 cp -r "$native/reference" "$work/stage/$win/reference"
+# The scripts that drew the reference's pictures belong beside the examples.
+rm -rf "$work/stage/$win/reference/examples"
 text windows/ПРОЧТИ.txt | iconv -f UTF-8 -t CP1251 | crlf >"$work/stage/$win/ПРОЧТИ.txt"
 # UTF-8 with its byte order mark, so that older Notepads do not read it as 1251.
 { printf '\xEF\xBB\xBF'; text windows/README.txt | crlf; } >"$work/stage/$win/README.txt"
@@ -90,8 +92,9 @@ with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
 PY
 
 # The checks.
-reference=$(cd "$native/reference" && find . -type f | sed 's|^\./|reference/|' | sort)
-examples=$(cd "$root/examples" && find . -type f | sed 's|^\./|examples/|' | sort)
+reference=$(cd "$native/reference" && find . -type f -not -path './examples/*' | sed 's|^\./|reference/|' | sort)
+examples=$({ (cd "$root/examples" && find . -type f); (cd "$native/reference/examples" && find ./reference -type f); } |
+  sed 's|^\./|examples/|' | sort)
 want_lin=$(printf '%s\n' Pirogram.so README.txt libpgplatform.so pirogram-host "$examples" "$reference" |
   sed "s|^|$lin/|" | sort)
 got_lin=$(tar -tzf "$out/$lin.tar.gz" | grep -v '/$' | sort)
