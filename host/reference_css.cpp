@@ -64,7 +64,7 @@ nav.toc a { margin-right: 14px; }
 details.script { max-width: 440px; margin-top: 3px; font-size: 12px; }
 details.script summary { cursor: pointer; color: #374151; }
 details.script pre { background: #fbfaf6; border: 1px solid #e3dfd3; padding: 4px 6px; font-size: 11.5px; overflow-x: auto; white-space: pre; }
-figure.after details.script, section.gallery-chart details.script { max-width: none; }
+section.gallery-chart details.script { max-width: none; }
 section.gallery-chart { background: #fff; border: 1px solid #d8d4c8; border-radius: 6px; margin: 14px 0; padding: 10px 18px 14px; }
 section.gallery-chart details.script pre { font-size: 12.5px; }
 div.sweep-row { flex-wrap: nowrap; overflow-x: auto; gap: 8px; }

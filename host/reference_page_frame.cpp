@@ -63,6 +63,7 @@ constexpr const char* kPageScript = R"(<script>
         if (n.matches('section.action') && !n.hidden) any = true;
       h.hidden = q !== '' && !any;
     });
+    document.querySelectorAll('p.empty').forEach(function (p) { p.hidden = q !== ''; });
     found.textContent = q === '' ? '' : shown + ' / ' + sections.length;
   }
   box.form.addEventListener('submit', function (e) { e.preventDefault(); filter(); });

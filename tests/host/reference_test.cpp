@@ -134,7 +134,7 @@ std::vector<std::pair<std::string, std::string>> Links(const std::string& html) 
 
 TEST_F(Reference, StandsAloneWithEveryPictureAndPageItNames) {
   std::size_t images = 0;
-  for (const std::string page : kPages) {
+  for (const std::string& page : kPages) {
     const std::string html = ReadFile(dir_ / page);
     ASSERT_FALSE(html.empty()) << page;
     for (const auto& [file, fragment] : Links(html)) {
@@ -223,7 +223,7 @@ TEST_F(Reference, EveryListWordAndBothBooleanWordsHaveTheirPicture) {
 }
 
 TEST_F(Reference, EveryExplanationIsInRussianAndInEnglish) {
-  for (const std::string page : kPages) {
+  for (const std::string& page : kPages) {
     const std::string html = ReadFile(dir_ / page);
     std::size_t texts = 0;
     // <tag class="bi ..."><span class="ru" lang="ru">…</span><span class="en" lang="en">…</span></tag>
@@ -262,7 +262,7 @@ TEST_F(Reference, FormatsPageShowsWhatTheModuleWrites) {
 TEST_F(Reference, EveryPictureShowsTheShippedScriptThatDrewIt) {
   std::size_t pictures = 0;
   std::set<std::string> shown;
-  for (const std::string page : kPages) {
+  for (const std::string& page : kPages) {
     const std::string html = ReadFile(dir_ / page);
     for (const auto& figure : Between(html, "<figure", "</figure>")) {
       const auto images = Between(figure, "<img src=\"img/", ".png\"");
@@ -277,7 +277,7 @@ TEST_F(Reference, EveryPictureShowsTheShippedScriptThatDrewIt) {
       // Whole and portable: it saves its own picture by a relative name, and
       // names no place on the machine that drew it.
       EXPECT_NE(script.front().find("\"" + stem + ".png\""), std::string::npos) << stem;
-      for (const std::string bad : {dir_.string(), std::string("C:\\"), std::string("{")})
+      for (const std::string& bad : {dir_.string(), std::string("C:\\"), std::string("{")})
         EXPECT_EQ(script.front().find(bad), std::string::npos) << stem << " holds " << bad;
       shown.insert(stem);
       ++pictures;
