@@ -35,12 +35,11 @@ constexpr std::array<GalleryNote, 2> kGallery = {{
      "pgMarksFontColor \"Rect1\" \"255,255,255\" \"Tahoma|$00503020|9||204\"\n"
      "pgMarksFrame \"Rect1\" \"190,200,215\" \"1\"\n"
      "pgView3DElevation \"Rect1\" \"300\"\n"
-     "pgView3DDepth \"Rect1\" \"10\"\n"
-     "pgView3DPerspective \"Rect1\" \"30\"\n",
+     "pgView3DDepth \"Rect1\" \"10\"\n",
      560, 360, ""},
     {{"A chart for print", "Диаграмма для печати"},
-     {"Flat, on white, in greys that stay apart on a black-and-white printer, values and percentages in the marks; saved as a large bitmap (sales-print.bmp) for the printer.",
-      "Плоская, на белом, в оттенках серого, различимых на чёрно-белом принтере, в подписях значения и проценты; сохраняется большим рисунком (sales-print.bmp) для печати."},
+     {"Flat, on white, in greys that stay apart on a black-and-white printer, names and values in the marks; saved as a large bitmap (sales-print.bmp) for the printer.",
+      "Плоская, на белом, в оттенках серого, различимых на чёрно-белом принтере, в подписях имена и значения; сохраняется большим рисунком (sales-print.bmp) для печати."},
      "pgChartCreate \"Rect1\"\n"
      "pgAddSeriesChart \"Rect1\" \"40\" \"Север\" \"40,40,40\"\n"
      "pgAddSeriesChart \"Rect1\" \"25\" \"Юг\" \"110,110,110\"\n"
