@@ -28,13 +28,6 @@ constexpr const char* kStandardChart =
     "pgAddSeriesChart \"Rect1\" \"20\" \"Запад\" \"90,170,90\"\n"
     "pgAddSeriesChart \"Rect1\" \"15\" \"Восток\" \"230,190,60\"\n";
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 bool IsListed(std::string_view list, const std::string& word) {
   std::istringstream words{std::string(list)};
   for (std::string w; words >> w;)

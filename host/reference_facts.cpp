@@ -30,13 +30,6 @@ Text KindOf(TColor c) {
   return {};
 }
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // The same title in a face with blanks, in the same face without them, and in
 // the face a name no system has falls back to: the first must differ, the other
 // two must be one picture.
