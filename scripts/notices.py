@@ -27,6 +27,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 
 RULE = "=" * 78
 THIN = "-" * 78
@@ -146,8 +147,13 @@ def covers(entry, archive, deps):
 
 
 def printable_strings(binary):
-    with open(binary, "rb") as f:
-        data = f.read()
+    """The texts of the binary as shipped: without its debugging data (whose
+    names of a library's enumerators are no part of what is distributed)."""
+    with tempfile.TemporaryDirectory() as tmp:
+        stripped = os.path.join(tmp, "stripped")
+        subprocess.run(["objcopy", "--strip-debug", binary, stripped], check=True)
+        with open(stripped, "rb") as f:
+            data = f.read()
     return [m.group().decode("ascii") for m in re.finditer(rb"[\x20-\x7e]{6,}", data)]
 
 
