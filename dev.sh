@@ -8,7 +8,8 @@
 #                   native under ASan/UBSan, the scenarios under valgrind memcheck, the
 #                   64-bit Windows suite under 64-bit Wine, the 32-bit one under 32-bit
 #                   Wine where 32-bit programs run, else only the 32-bit DLL's static checks)
-#   ./dev.sh dist   set up, build, write and check dist/Pirogram-<version>-win32.zip,
+#   ./dev.sh dist   set up, build the native and 32-bit Windows trees, write and check
+#                   dist/Pirogram-<version>-win32.zip,
 #                   dist/pirogram-<version>-linux-x86_64.tar.gz and the Debian package
 #                   dist/pirogram_<version>_amd64.deb
 #   ./dev.sh build  set up and build the native, 32-bit and 64-bit Windows trees
@@ -249,7 +250,8 @@ case "${1:-}" in
   test) build; phase "built native, 32-bit and 64-bit Windows"; build_sanitized; phase "built native with sanitizers"
     run_tests; phase "all tests done" ;;
   demo) setup; phase "set up"; build_native; first_chart; build_windows "$(runnable_target)"; demo ;;
-  dist) build; ./scripts/dist.sh build/native build/win32 dist; ./scripts/deb.sh build/native dist ;;
+  dist) setup; phase "set up"; build_native; build_windows win32
+    ./scripts/dist.sh build/native build/win32 dist; ./scripts/deb.sh build/native dist ;;
   fuzz) fuzz "${2:-}" ;;
   bench) bench "${2:-}" ;;
   soak) build; soak ;;
