@@ -91,6 +91,11 @@ Signed-By: /usr/share/keyrings/mirror.gpg'
 got=$("$t/repo/scripts/debian-sources.sh" "$t/apt")
 check "the deb-src entry mirrors the Debian entries: $got" '[ "$got" = "$want" ]'
 check "no Debian entry is an error" '! "$t/repo/scripts/debian-sources.sh" "$t/nothing" 2>/dev/null'
+# A machine's own deb-src entry does the job (a switched-off one does not).
+check "a switched-off deb-src entry is no entry" '! "$t/repo/scripts/debian-sources.sh" --existing "$t/apt" >/dev/null'
+mkdir -p "$t/own/sources.list.d"
+printf 'deb http://mirror.lan/debian bookworm main\ndeb-src http://mirror.lan/debian bookworm main\n' >"$t/own/sources.list"
+check "the machine's own deb-src entry is found" '"$t/repo/scripts/debian-sources.sh" --existing "$t/own" >/dev/null'
 
 # A machine that runs 32-bit code, where wine32 cannot be installed today.
 printf 'wine32:i386\nlintian\n' >"$t/absent"
