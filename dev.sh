@@ -43,21 +43,27 @@ setup() {
   decide_32bit
 }
 
+# build_native [TARGET...]: the whole native tree, or only the targets named.
 build_native() {
   cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build/native -j "$jobs"
+  cmake --build build/native -j "$jobs" ${1:+--target "$@"}
 }
 
-# build_windows win32|win64: the 32-bit product or the 64-bit test vehicle.
+# build_windows win32|win64 [TARGET...]: the 32-bit product or the 64-bit test
+# vehicle, whole or only the targets named.
 build_windows() {
   local target=$1 toolchain=toolchain-mingw32.cmake
+  shift
   [ "$target" = win64 ] && toolchain=toolchain-mingw64.cmake
   ./scripts/deps-win32.sh "cmake/$toolchain" "build/deps/$target"
   cmake -S . -B "build/$target" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
     -DPG_WIN32_DEPS="$root/build/deps/$target" >/dev/null
-  cmake --build "build/$target" -j "$jobs"
+  cmake --build "build/$target" -j "$jobs" ${1:+--target "$@"}
 }
+# What the demo and the release need of a tree: the module and the host (natively
+# also the reference, which the release packs).
+host_targets=(Pirogram pirogram-host)
 
 # The native suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
 build_sanitized() {
@@ -249,8 +255,10 @@ case "${1:-}" in
   build) build ;;
   test) build; phase "built native, 32-bit and 64-bit Windows"; build_sanitized; phase "built native with sanitizers"
     run_tests; phase "all tests done" ;;
-  demo) setup; phase "set up"; build_native; first_chart; build_windows "$(runnable_target)"; demo ;;
-  dist) setup; phase "set up"; build_native; build_windows win32
+  demo) setup; phase "set up"; build_native "${host_targets[@]}"; first_chart
+    build_windows "$(runnable_target)" "${host_targets[@]}"; demo ;;
+  dist) setup; phase "set up"; build_native "${host_targets[@]}" pg_platform reference
+    build_windows win32 "${host_targets[@]}"
     ./scripts/dist.sh build/native build/win32 dist; ./scripts/deb.sh build/native dist ;;
   fuzz) fuzz "${2:-}" ;;
   bench) bench "${2:-}" ;;
