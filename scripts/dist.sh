@@ -113,6 +113,12 @@ zipped="$work/zipped/$win/Pirogram.nbp"
 i686-w64-mingw32-objdump -f "$zipped" | grep -q 'file format pei-i386' || fail "Pirogram.nbp is not a 32-bit DLL"
 i686-w64-mingw32-objdump -f "$work/zipped/$win/pirogram-host.exe" | grep -q 'file format pei-i386' ||
   fail "pirogram-host.exe is not a 32-bit program"
+# Both run alone: they import only Windows' own DLLs, none of MinGW's or a library's.
+for f in Pirogram.nbp pirogram-host.exe; do
+  foreign=$(i686-w64-mingw32-objdump -p "$work/zipped/$win/$f" | sed -n 's/^\s*DLL Name: //p' |
+    grep -iE '^(lib|zlib|cyg|msys)' || true)
+  [ -z "$foreign" ] || fail "$f needs DLLs the zip does not carry: $foreign"
+done
 exports() { i686-w64-mingw32-objdump -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p'; }
 [ "$(exports "$zipped")" = "$(exports "$dll")" ] && [ -n "$(exports "$dll")" ] ||
   fail "the zip's Pirogram.nbp does not export what the build's does"
