@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 
 namespace pg::platform::metafile::check {
 
