@@ -725,12 +725,20 @@ TEST(MetafilePlayer, PlayingStopsOnceItsWorkBudgetIsSpent) {
   Bitmap b(100, 100);
   EXPECT_FALSE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}, 100));
   EXPECT_TRUE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}));
-  // Outlines weigh what the context walks along them, off the surface too: a
-  // score of ellipses a million pixels across, or clip regions combined
-  // over and over, spend the budget instead of stalling the paint.
+  // Outlines weigh what the context walks along them, off the surface too: of
+  // a score of ellipses a million pixels across, those whose outlines the
+  // budget cannot pay for are filled without them, and the play goes on.
   EmfWriter huge(100, 100);
+  SolidBrush(huge, 1, kRedRef);
   for (int i = 0; i < 20; ++i) huge.Record(emr::kEllipse, {-1000000 - i, -1000000, 1000100, 1000100});
-  EXPECT_FALSE(PlayEmf(huge.Finish(), b.Dc(), TRect{0, 0, 100, 100}));
+  huge.Record(emr::kSelectObject, {kNullPen}).Record(emr::kCreateBrushIndirect, {2, 0, kBlueRef, 0});
+  huge.Record(emr::kSelectObject, {2}).Record(emr::kRectangle, {0, 0, 10, 10});
+  Bitmap far(100, 100);
+  EXPECT_TRUE(PlayEmf(huge.Finish(), far.Dc(), TRect{0, 0, 100, 100}));
+  EXPECT_EQ(far.Pixel(50, 50), kRed);
+  EXPECT_EQ(far.Pixel(5, 5), kBlue);
+  // Clip regions combined over and over spend the budget instead of stalling
+  // the paint.
   EmfWriter clips(100, 100);
   const auto region = RegionData({{0, 0, 50, 60}, {60, 10, 100, 90}});
   for (int i = 0; i < 400; ++i) {

@@ -4,7 +4,7 @@
 
 #include "engine/picture/picture_errors.h"
 #include "framework/arith.h"
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 #include "platform/screen_metrics.h"
 
 namespace pg::engine {

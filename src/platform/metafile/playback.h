@@ -214,7 +214,10 @@ class Playback {
   void UseBrush() { UseBrush(state_.brush); }
   void UseAttributes();
   void StrokeDevice(std::span<const PointD> points, bool closed);
-  void ChargeOutline(std::span<const PointD> points, bool closed, bool traced = false);
+  // Charges an outline's cost and says true; or, when it would spend what is
+  // left of the budget, charges nothing and says false: the outline is then
+  // left out (a shape's fill still shows) and the play goes on.
+  bool AffordOutline(std::span<const PointD> points, bool closed, bool traced = false);
   // A polyline's pieces near the surface when some segment of it is far longer
   // than the surface is wide and high; nothing when none is.
   std::optional<std::vector<std::vector<PointD>>> FarSegmentsCut(std::span<const PointD> points, bool closed) const;

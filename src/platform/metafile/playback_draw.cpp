@@ -151,7 +151,7 @@ void Playback::UseBrush(const BrushObject& b) {
   if (!SameBrush(brush, dc_.GetBrush())) dc_.SetBrush(brush);
 }
 
-void Playback::ChargeOutline(std::span<const PointD> points, bool closed, bool traced) {
+bool Playback::AffordOutline(std::span<const PointD> points, bool closed, bool traced) {
   // The context steps a line pixel by pixel even where it runs off the surface
   // (up to a length past which it cuts the line first), and traces a box
   // shape's whole outline: a huge outline costs its length, and a wide pen
@@ -165,7 +165,10 @@ void Playback::ChargeOutline(std::span<const PointD> points, bool closed, bool t
   }
   const double width = PenShows() ? std::min<double>(PenDeviceWidth(), DeviceContext::kMaxPenWidth) : 1;
   steps *= std::max(1.0, width / 4);
-  Charge(static_cast<long long>(std::min(traced ? steps / 2 : steps / 4, 1e15)));
+  const auto cost = static_cast<long long>(std::min(traced ? steps / 2 : steps / 4, 1e15));
+  if (cost > budget_ - work_) return false;
+  Charge(cost);
+  return true;
 }
 
 std::vector<double> Playback::GeometricDashes() {
@@ -180,8 +183,7 @@ std::vector<double> Playback::GeometricDashes() {
 void Playback::StrokeDevice(std::span<const PointD> points, bool closed) {
   if (!PenShows() || points.size() < 2) return;
   Charge(static_cast<long long>(points.size()));
-  ChargeOutline(points, closed);
-  if (Spent()) return;
+  if (!AffordOutline(points, closed)) return;
   if (const auto pattern = GeometricDashes(); !pattern.empty()) {
     // Each dash its own stroke, with the pen's ends and joins.
     constexpr std::size_t kMaxDashes = 20000;
@@ -296,8 +298,10 @@ void Playback::FillAndStroke(std::span<const std::vector<PointD>> rings, bool st
       !FarSegmentsCut(rings[0], true)) {
     // One ring with a pen the context draws: one call, as GDI makes it.
     Charge(static_cast<long long>(rings[0].size()));
-    ChargeOutline(rings[0], true);
-    if (Spent()) return;
+    if (!AffordOutline(rings[0], true)) {
+      FillDevice(rings, state_.fillMode);
+      return;
+    }
     UsePen();
     UseBrush();
     dc_.Polygon(Pixels(rings[0]));
@@ -402,11 +406,11 @@ bool Playback::BoxNatively(PointD a, PointD b, const std::function<void(const TR
   const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
   Charge(8);
   // The context traces a box shape's whole outline, on the surface or not.
-  ChargeOutline(std::vector<PointD>{{double(p.x), double(p.y)}, {double(q.x), double(p.y)}, {double(q.x), double(q.y)},
+  const bool outlined = AffordOutline(std::vector<PointD>{{double(p.x), double(p.y)}, {double(q.x), double(p.y)}, {double(q.x), double(q.y)},
                                     {double(p.x), double(q.y)}},
                 true, true);
-  if (Spent()) return true;
-  UsePen();
+  if (outlined) UsePen();
+  else UseNoPen();
   UseBrush();
   // GDI plays an enhanced metafile in its advanced graphics mode, where boxes
   // take in their right and bottom edges.
