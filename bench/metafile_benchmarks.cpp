@@ -5,6 +5,9 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "bench_context.h"
 #include "platform/bitmap.h"
@@ -83,12 +86,38 @@ void BM_PlayLargeMetafile(benchmark::State& state) {
   state.counters["file_bytes"] = static_cast<double>(emf.size());
 }
 
+// Load and paint of a metafile that asks for far more work than a picture
+// (tests/data/pictures/heavy, made by make_pictures.py): each must stay well
+// under a second, whatever it asks.
+void BM_PlayHeavyMetafile(benchmark::State& state, const std::string& name) {
+  std::ifstream in(std::string(PG_TEST_DATA) + "/pictures/heavy/" + name, std::ios::binary);
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto format = name.ends_with(".emf") ? platform::PictureFormat::kEnhancedMetafile
+                                             : platform::PictureFormat::kWindowsMetafile;
+  platform::Bitmap target(kChartWidth, kChartHeight);
+  for (auto _ : state) {
+    const auto picture = platform::DecodePicture(format, bytes);
+    if (!picture) continue;  // refused: the check's cost alone
+    const auto e = picture->Extent();
+    for (const platform::TRect dest : {platform::TRect{0, 0, e.width, e.height}, platform::TRect{5, 5, 60, 40},
+                                       platform::TRect{-400, -300, 900, 700}})
+      picture->Draw(target.Dc(), dest);
+  }
+}
+
 }  // namespace
 
 void RegisterMetafileBenchmarks() {
   using benchmark::kMillisecond;
   benchmark::RegisterBenchmark("picture/repaint_metafile_back", BM_RepaintWithMetafileBack)->Unit(kMillisecond);
   benchmark::RegisterBenchmark("picture/play_large_emf", BM_PlayLargeMetafile)->Unit(kMillisecond);
+  for (const char* name : {"emf_text_turned_far.emf", "emf_text_turned_world.emf", "emf_text_turned_large.emf",
+                           "emf_text_upright_large.emf", "emf_wide_pen_ellipses.emf", "emf_wide_pen_lines.emf",
+                           "wmf_brushes_over_table.wmf", "wmf_text_turned_far.wmf"})
+    benchmark::RegisterBenchmark((std::string("picture/heavy/") + name).c_str(),
+                                 [name](benchmark::State& state) { BM_PlayHeavyMetafile(state, name); })
+        ->Unit(kMillisecond)
+        ->Iterations(1);
 }
 
 }  // namespace pg::bench

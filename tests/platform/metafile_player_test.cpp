@@ -415,6 +415,49 @@ TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {
   EXPECT_EQ(b->Pixel(90, 40), kGreen);
 }
 
+// Ternary raster operations other than those the context copies with: each
+// mixes the 2 x 2 DIB (blue, white over red, green), the blue brush and the
+// green beneath bit by bit, as GDI's truth tables say.
+TEST(MetafilePlayer, RasterOperationsMixSourcePatternAndDestination) {
+  auto info = EmfWriter::Words({40, 2, 2, 1 | 24 << 16, 0, 16, 0, 0, 0, 0});
+  const std::vector<std::uint8_t> bits{0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0};
+  constexpr std::int32_t kFixed = 80;
+  const auto stretch = [&](int left, std::int32_t rop) {
+    auto body = EmfWriter::Words({0, 0, 0, 0, left, 0, 0, 0, 2, 2, kFixed, 40, kFixed + 40, 16, 0, rop, 20, 20});
+    body.insert(body.end(), info.begin(), info.end());
+    body.insert(body.end(), bits.begin(), bits.end());
+    return body;
+  };
+  EmfWriter w(160, 20);
+  w.Record(emr::kSelectObject, {kNullPen});
+  SolidBrush(w, 1, 0x00FF00).Record(emr::kRectangle, {0, 0, 161, 21});
+  SolidBrush(w, 2, kBlueRef);
+  w.Raw(emr::kStretchDiBits, stretch(0, 0x00330008));    // NOTSRCCOPY: ~S
+  w.Raw(emr::kStretchDiBits, stretch(20, 0x00440328));   // SRCERASE: S & ~D
+  w.Raw(emr::kStretchDiBits, stretch(40, 0x001100A6));   // NOTSRCERASE: ~(S | D)
+  w.Raw(emr::kStretchDiBits, stretch(60, 0x00C000CA));   // MERGECOPY: P & S
+  w.Raw(emr::kStretchDiBits, stretch(80, 0x00BB0226));   // MERGEPAINT: ~S | D
+  w.Raw(emr::kStretchDiBits, stretch(100, 0x00FB0A09));  // PATPAINT: P | ~S | D
+  w.Raw(emr::kStretchDiBits, stretch(120, 0x00AA0029));  // D alone: nothing changes
+  // Without a source: P & D (blue and green have no bit in common).
+  w.Raw(emr::kBitBlt, EmfWriter::Words({0, 0, 0, 0, 140, 0, 20, 20, 0x00A000C9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                        0, 0}));
+  const auto b = PlayedEmf(w.Finish(), 160, 20);
+  EXPECT_EQ(b->Pixel(5, 5), 0xFFFF00u);     // ~blue
+  EXPECT_EQ(b->Pixel(15, 15), 0xFF00FFu);   // ~green
+  EXPECT_EQ(b->Pixel(25, 5), kBlue);        // blue & ~green
+  EXPECT_EQ(b->Pixel(35, 5), 0xFF00FFu);    // white & ~green
+  EXPECT_EQ(b->Pixel(45, 5), kRed);         // ~(blue | green)
+  EXPECT_EQ(b->Pixel(65, 5), kBlue);        // blue & blue
+  EXPECT_EQ(b->Pixel(75, 5), kBlue);        // blue & white
+  EXPECT_EQ(b->Pixel(65, 15), kBlack);      // blue & red
+  EXPECT_EQ(b->Pixel(85, 5), 0xFFFF00u);    // ~blue | green
+  EXPECT_EQ(b->Pixel(95, 5), kGreen);       // ~white | green
+  EXPECT_EQ(b->Pixel(115, 5), 0x00FFFFu);   // blue | ~white | green
+  EXPECT_EQ(b->Pixel(125, 5), kGreen);
+  EXPECT_EQ(b->Pixel(145, 5), kBlack);
+}
+
 // A bitmap-copy record (ALPHABLEND, TRANSPARENTBLT: 108 fixed bytes) of a
 // 32-bit DIB whose pixels are given top row first, 0xAARRGGBB.
 std::vector<std::uint8_t> BlendBody(TRect dest, std::int32_t blend, int width, std::vector<std::uint32_t> pixels) {
@@ -430,6 +473,24 @@ std::vector<std::uint8_t> BlendBody(TRect dest, std::int32_t blend, int width, s
 }
 
 std::int32_t Channels16(int first, int second) { return first | second << 16; }
+
+// GDI records a DIB section as 32 bits with colour masks: the alpha is the byte
+// the masks leave out, and per-pixel blending uses it.
+TEST(MetafilePlayer, PerPixelAlphaOfASourceWithColourMasks) {
+  const std::int32_t one = std::bit_cast<std::int32_t>(1.0f);
+  auto body = EmfWriter::Words({0, 0, 0, 0, 0, 0, 20, 20, 255 << 16 | 1 << 24, 0, 0, one, 0, 0, one, 0, 0, 0, 0, 108,
+                                52, 160, 4, 1, 1});
+  const auto info = EmfWriter::Words({40, 1, -1, 1 | 32 << 16, 3, 4, 0, 0, 0, 0, 0xFF0000, 0xFF00, 0xFF});
+  body.insert(body.end(), info.begin(), info.end());
+  for (const std::uint8_t b : {0x40, 0, 0, 0x40}) body.push_back(b);  // a quarter of blue
+  EmfWriter w(40, 20);
+  w.Record(emr::kSelectObject, {kNullPen});
+  SolidBrush(w, 1, 0x00FF00).Record(emr::kRectangle, {0, 0, 41, 21});
+  w.Raw(emr::kAlphaBlend, body);
+  const auto b = PlayedEmf(w.Finish(), 40, 20);
+  EXPECT_EQ(b->Pixel(10, 10), 0x00BF40u);
+  EXPECT_EQ(b->Pixel(30, 10), kGreen);
+}
 
 TEST(MetafilePlayer, BlendsGradientsAndInversionsMixWithWhatLiesBeneath) {
   EmfWriter w(100, 50);
@@ -664,12 +725,20 @@ TEST(MetafilePlayer, PlayingStopsOnceItsWorkBudgetIsSpent) {
   Bitmap b(100, 100);
   EXPECT_FALSE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}, 100));
   EXPECT_TRUE(PlayEmf(emf, b.Dc(), TRect{0, 0, 100, 100}));
-  // Outlines weigh what the context walks along them, off the surface too: a
-  // score of ellipses a million pixels across, or clip regions combined
-  // over and over, spend the budget instead of stalling the paint.
+  // Outlines weigh what the context walks along them, off the surface too: of
+  // a score of ellipses a million pixels across, those whose outlines the
+  // budget cannot pay for are filled without them, and the play goes on.
   EmfWriter huge(100, 100);
+  SolidBrush(huge, 1, kRedRef);
   for (int i = 0; i < 20; ++i) huge.Record(emr::kEllipse, {-1000000 - i, -1000000, 1000100, 1000100});
-  EXPECT_FALSE(PlayEmf(huge.Finish(), b.Dc(), TRect{0, 0, 100, 100}));
+  huge.Record(emr::kSelectObject, {kNullPen}).Record(emr::kCreateBrushIndirect, {2, 0, kBlueRef, 0});
+  huge.Record(emr::kSelectObject, {2}).Record(emr::kRectangle, {0, 0, 10, 10});
+  Bitmap far(100, 100);
+  EXPECT_TRUE(PlayEmf(huge.Finish(), far.Dc(), TRect{0, 0, 100, 100}));
+  EXPECT_EQ(far.Pixel(50, 50), kRed);
+  EXPECT_EQ(far.Pixel(5, 5), kBlue);
+  // Clip regions combined over and over spend the budget instead of stalling
+  // the paint.
   EmfWriter clips(100, 100);
   const auto region = RegionData({{0, 0, 50, 60}, {60, 10, 100, 90}});
   for (int i = 0; i < 400; ++i) {

@@ -4,6 +4,7 @@
 
 #include "engine/picture/picture_errors.h"
 #include "framework/arith.h"
+#include "platform/picture/picture_headers.h"
 #include "platform/screen_metrics.h"
 
 namespace pg::engine {
@@ -45,7 +46,7 @@ void TPlatformGraphic::LoadFromBytes(std::vector<std::uint8_t> bytes) {
     case Kind::kMetafile:
       image = platform::DecodePicture(F::kEnhancedMetafile, bytes);
       if (!image) image = platform::DecodePicture(F::kWindowsMetafile, bytes);
-      if (!image) throw PictureError("Invalid metafile");
+      if (!image) throw PictureError("Invalid metafile", platform::MetafileRefusal(bytes));
       break;
   }
   image_ = std::move(image);

@@ -1,9 +1,20 @@
 #pragma once
 // A 2-D affine map as metafiles store one: x' = m11 x + m21 y + dx,
 // y' = m12 x + m22 y + dy.
+#include <algorithm>
 #include <cmath>
 
 namespace pg::platform::metafile {
+
+// Far beyond any surface, yet well inside int: every device coordinate and
+// length the player hands the context is held to it.
+constexpr double kFarPixels = 1 << 26;
+
+// A device coordinate or length as an int, rounded, held to +-kFarPixels (0
+// when it is not a number): converting a double beyond int is undefined.
+inline int HeldInt(double v) {
+  return std::isfinite(v) ? static_cast<int>(std::lround(std::clamp(v, -kFarPixels, kFarPixels))) : 0;
+}
 
 struct PointD {
   double x = 0;

@@ -118,7 +118,17 @@ std::unique_ptr<Bitmap> DecodeDib(std::span<const std::uint8_t> dib, bool palett
 
 std::vector<std::uint8_t> DibAlpha(std::span<const std::uint8_t> dib) {
   const auto l = ReadPackedBitmapLayout(dib);
-  if (!l || l->bitsPerPixel != 32 || l->compression != 0) return {};
+  if (!l || l->bitsPerPixel != 32) return {};
+  // With colour masks (as GDI records a DIB section) the alpha is the top
+  // byte, which the masks must leave to it.
+  constexpr std::uint32_t kBitFields = 3;
+  if (l->compression == kBitFields) {
+    std::uint32_t colours = 0;
+    for (int k = 0; k < 3; ++k) colours |= ReadLe32(dib, l->masksOffset + 4 * static_cast<std::size_t>(k));
+    if (colours & 0xFF000000u) return {};
+  } else if (l->compression != 0) {
+    return {};
+  }
   const int w = l->width, h = l->height;
   std::vector<std::uint8_t> alpha(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
   const std::size_t stride = static_cast<std::size_t>(w) * 4;

@@ -264,7 +264,7 @@ class EmfPlayer {
         const std::uint32_t rop = r.U32(40);
         const std::size_t offBmi = r.U32(84), cbBmi = r.U32(88), offBits = r.U32(92), cbBits = r.U32(96);
         if (cbBmi == 0) {
-          if (type == kBitBlt) p_.PatternBlt(at, size, rop);
+          if (type == kBitBlt || type == kStretchBlt) p_.PatternBlt(at, size, rop);
           return;
         }
         const auto dib = PackedDib(r, offBmi, cbBmi, offBits, cbBits);
@@ -370,6 +370,7 @@ bool PlayEmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect
   const Affine placement{sx, 0, 0, sy, dest.left - l * sx, dest.top - t * sy};
   Playback playback(dc, placement, ppmm, budget, surface);
   playback.SetAdvancedMode(true);
+  playback.SetObjectTable(h.U16(56));
   EmfPlayer player(playback);
   for (std::size_t at = 0; at + 8 <= bytes.size();) {
     RecordReader head(bytes.subspan(at, 8));

@@ -33,16 +33,17 @@ Playback::Playback(DeviceContext& dc, const Affine& placement, PointD pixelsPerM
                    TSize surface)
     : dc_(dc), placement_(placement), pixelsPerMm_(pixelsPerMm), budget_(budget), surface_(surface) {}
 
-void Playback::Create(std::size_t index, GdiObject object) {
-  if (index >= kMaxObjects) return;
-  if (objects_.size() <= index) objects_.resize(index + 1);
-  objects_[index] = std::move(object);
+void Playback::SetObjectTable(std::size_t size) {
+  objects_.assign(size, GdiObject{});
+  slots_ = ObjectSlots(size);
 }
 
-std::size_t Playback::FreeSlot() const {
-  for (std::size_t i = 0; i < objects_.size(); ++i)
-    if (std::holds_alternative<std::monostate>(objects_[i])) return i;
-  return objects_.size();
+void Playback::Create(std::size_t index, GdiObject object) {
+  if (index < objects_.size()) objects_[index] = std::move(object);
+}
+
+void Playback::CreateInFreeSlot(GdiObject object) {
+  if (const auto index = slots_.Take()) Create(*index, std::move(object));
 }
 
 const GdiObject* Playback::Object(std::size_t index) const {
@@ -69,7 +70,9 @@ void Playback::SelectStock(std::uint32_t stock) {
 // What is selected is a copy: deleting the table's entry leaves it drawing, as
 // GDI keeps a selected object alive.
 void Playback::Delete(std::size_t index) {
-  if (index < objects_.size()) objects_[index] = std::monostate{};
+  if (index >= objects_.size()) return;
+  objects_[index] = std::monostate{};
+  slots_.Release(index);
 }
 
 void Playback::SaveDc() {
@@ -181,10 +184,7 @@ const Affine& Playback::ToDevice() {
 PointD Playback::Device(PointD p) { return ToDevice().Apply(p); }
 
 TPoint Playback::Pixel(PointD d) const {
-  // Far beyond any surface, but well inside int.
-  static constexpr double kFar = 1 << 26;
-  const auto held = [](double v) { return std::isfinite(v) ? std::clamp(v, -kFar, kFar) : 0.0; };
-  return TPoint{static_cast<int>(std::lround(held(d.x))), static_cast<int>(std::lround(held(d.y)))};
+  return TPoint{HeldInt(d.x), HeldInt(d.y)};
 }
 
 std::vector<TPoint> Playback::Pixels(std::span<const PointD> device) const {

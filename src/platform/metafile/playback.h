@@ -13,6 +13,7 @@
 #include "platform/device_context.h"
 #include "platform/metafile/affine.h"
 #include "platform/metafile/gdi_objects.h"
+#include "platform/metafile/object_slots.h"
 #include "platform/metafile/play_metafile.h"
 
 namespace pg::platform::metafile {
@@ -74,10 +75,12 @@ class Playback {
   bool Spent() const { return work_ > budget_; }
   void Charge(long long units) { work_ += units; }
 
-  // Objects. Indices beyond the table are ignored; WMF takes the lowest free slot.
-  static constexpr std::size_t kMaxObjects = 65536;
+  // Objects. The table is as large as the header declares (as GDI makes it):
+  // indices beyond it are ignored. WMF takes the lowest free slot, and a
+  // creation that finds the table full makes nothing.
+  void SetObjectTable(std::size_t size);
   void Create(std::size_t index, GdiObject object);
-  std::size_t FreeSlot() const;
+  void CreateInFreeSlot(GdiObject object);
   void Select(std::size_t index);
   void SelectStock(std::uint32_t stock);
   void Delete(std::size_t index);
@@ -191,6 +194,14 @@ class Playback {
   // about 50 ms.
   static constexpr long long kShadeAllowance = 2'000'000;
   long long shadeWork_ = 0;
+  // Text pixels a play may draw (glyph cells, and turned lines' bitmaps and
+  // the pixels they visit): about 100 ms.
+  static constexpr long long kTextAllowance = 20'000'000;
+  long long textWork_ = 0;
+
+  // The brush's colour at device pixel (x, y): its pattern tiled from the
+  // origin, or its one colour; 0 for the null brush.
+  std::uint32_t BrushPixel(int x, int y) const;
 
   // Drawing in device coordinates.
   bool PenShows() const { return !state_.pen.Null(); }
@@ -203,7 +214,10 @@ class Playback {
   void UseBrush() { UseBrush(state_.brush); }
   void UseAttributes();
   void StrokeDevice(std::span<const PointD> points, bool closed);
-  void ChargeOutline(std::span<const PointD> points, bool closed, bool traced = false);
+  // Charges an outline's cost and says true; or, when it would spend what is
+  // left of the budget, charges nothing and says false: the outline is then
+  // left out (a shape's fill still shows) and the play goes on.
+  bool AffordOutline(std::span<const PointD> points, bool closed, bool traced = false);
   // A polyline's pieces near the surface when some segment of it is far longer
   // than the surface is wide and high; nothing when none is.
   std::optional<std::vector<std::vector<PointD>>> FarSegmentsCut(std::span<const PointD> points, bool closed) const;
@@ -244,6 +258,7 @@ class Playback {
   DcState state_;
   std::vector<DcState> saved_;
   std::vector<GdiObject> objects_;
+  ObjectSlots slots_;  // which of objects_ a standard metafile's creations have filled
   Affine toDevice_;
   bool transformValid_ = false;
   bool pathOpen_ = false;

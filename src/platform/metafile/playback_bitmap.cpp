@@ -1,9 +1,13 @@
 // Bitmap records: the DIB they carry copied onto a logical rectangle through
 // the context's own scaled copy.
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/metafile/dib_bitmap.h"
 #include "platform/metafile/playback.h"
+#include "platform/metafile/rop3.h"
+#include "platform/stretch_steps.h"
 
 namespace pg::platform::metafile {
 
@@ -13,13 +17,15 @@ constexpr std::uint32_t kSrcCopy = 0x00CC0020, kSrcPaint = 0x00EE0086, kSrcAnd =
                         kSrcInvert = 0x00660046, kPatCopy = 0x00F00021, kBlackness = 0x00000042,
                         kWhiteness = 0x00FF0062, kDstInvert = 0x00550009, kPatInvert = 0x005A0049;
 
-BlitRop CopyRop(std::uint32_t rop) {
+// The operations the context's own copy makes; the other ternary operations
+// are mixed pixel by pixel.
+std::optional<BlitRop> CopyRop(std::uint32_t rop) {
   switch (rop) {
     case kSrcPaint: return BlitRop::kSrcPaint;
     case kSrcAnd: return BlitRop::kSrcAnd;
     case kSrcInvert: return BlitRop::kSrcInvert;
-    case kSrcCopy:
-    default: return BlitRop::kSrcCopy;
+    case kSrcCopy: return BlitRop::kSrcCopy;
+    default: return std::nullopt;
   }
 }
 
@@ -36,8 +42,33 @@ void Playback::Dib(PointD destAt, PointD destSize, TRect source, std::span<const
   const TPoint q = sizeInPixels ? Pixel({double(p.x) + destSize.x, double(p.y) + destSize.y})
                                 : Pixel(m.Apply({destAt.x + destSize.x, destAt.y + destSize.y}));
   if (p.x == q.x || p.y == q.y) return;
-  UseAttributes();
-  dc_.StretchBlt(TRect{p.x, p.y, q.x, q.y}, *bitmap, source, CopyRop(rop));
+  if (const auto copy = CopyRop(rop)) {
+    UseAttributes();
+    dc_.StretchBlt(TRect{p.x, p.y, q.x, q.y}, *bitmap, source, *copy);
+    return;
+  }
+  const int bw = bitmap->Width(), bh = bitmap->Height();
+  source = TRect{std::max(source.left, 0), std::max(source.top, 0), std::min(source.right, bw),
+                 std::min(source.bottom, bh)};
+  if (source.Width() <= 0 || source.Height() <= 0) return;
+  const TRect box{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)};
+  const bool flipX = q.x < p.x, flipY = q.y < p.y;
+  ShadePixels(box, [&](int x, int y, std::uint32_t beneath) {
+    const int dx = flipX ? box.right - 1 - x : x - box.left, dy = flipY ? box.bottom - 1 - y : y - box.top;
+    const int sx = source.left + StretchSourceStep(dx, box.Width(), source.Width(), true);
+    const int sy = source.top + StretchSourceStep(dy, box.Height(), source.Height(), false);
+    return Rop3(rop, BrushPixel(x, y), bitmap->Pixel(sx, sy) & 0xFFFFFF, beneath);
+  }, RopUsesDest(rop));
+}
+
+std::uint32_t Playback::BrushPixel(int x, int y) const {
+  const BrushObject& b = state_.brush;
+  if (b.Null()) return 0;
+  if (b.pattern && b.pattern->Width() > 0 && b.pattern->Height() > 0) {
+    const int w = b.pattern->Width(), h = b.pattern->Height();
+    return b.pattern->Pixel((x % w + w) % w, (y % h + h) % h) & 0xFFFFFF;
+  }
+  return PixelOf(b.color);
 }
 
 void Playback::PatternBlt(PointD destAt, PointD destSize, std::uint32_t rop) {
@@ -52,7 +83,14 @@ void Playback::PatternBlt(PointD destAt, PointD destSize, std::uint32_t rop) {
     case kPatCopy: brush = state_.brush; break;
     case kBlackness: brush = BrushObject{kBsSolid, 0, 0, nullptr}; break;
     case kWhiteness: brush = BrushObject{kBsSolid, 0, 0xFFFFFF, nullptr}; break;
-    default: return;
+    default:
+      // Any other operation of pattern and destination alone, pixel by pixel
+      // (one that needs a source has none here: GDI draws nothing then).
+      if (!RopUsesSource(rop))
+        ShadePixels(DeviceBox(destAt, destSize),
+                    [&](int x, int y, std::uint32_t beneath) { return Rop3(rop, BrushPixel(x, y), 0, beneath); },
+                    RopUsesDest(rop));
+      return;
   }
   if (brush.Null()) return;
   const Affine& m = ToDevice();

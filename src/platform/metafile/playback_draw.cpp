@@ -106,7 +106,7 @@ double Playback::PenDeviceWidth() {
 
 bool Playback::PenNeedsOutline() {
   const std::uint32_t s = state_.pen.style;
-  return PenShows() && std::lround(PenDeviceWidth()) > 1 &&
+  return PenShows() && PenDeviceWidth() >= 1.5 &&
          ((s & kPsEndCapMask) != kPsEndCapRound || (s & kPsJoinMask) != kPsJoinRound || !GeometricDashes().empty());
 }
 
@@ -121,7 +121,7 @@ void Playback::UsePen() {
   Pen pen;
   pen.style = DcPenStyle(state_.pen.style);
   const double w = PenDeviceWidth();
-  pen.width = static_cast<int>(std::min<double>(std::lround(w), DeviceContext::kMaxPenWidth));
+  pen.width = static_cast<int>(std::lround(std::min<double>(w, DeviceContext::kMaxPenWidth)));
   pen.color = state_.pen.color;
   pen.mode = static_cast<PenMode>(std::clamp(state_.rop2, 1, 16));
   if (!SamePen(pen, dc_.GetPen())) dc_.SetPen(pen);
@@ -151,10 +151,11 @@ void Playback::UseBrush(const BrushObject& b) {
   if (!SameBrush(brush, dc_.GetBrush())) dc_.SetBrush(brush);
 }
 
-void Playback::ChargeOutline(std::span<const PointD> points, bool closed, bool traced) {
+bool Playback::AffordOutline(std::span<const PointD> points, bool closed, bool traced) {
   // The context steps a line pixel by pixel even where it runs off the surface
   // (up to a length past which it cuts the line first), and traces a box
-  // shape's whole outline: a huge outline costs its length.
+  // shape's whole outline: a huge outline costs its length, and a wide pen
+  // lays its width at every step.
   const double kUncut = traced ? 1e12 : 32768;
   double steps = 0;
   for (std::size_t i = 0; i + 1 < points.size() + (closed ? 1 : 0); ++i) {
@@ -162,7 +163,12 @@ void Playback::ChargeOutline(std::span<const PointD> points, bool closed, bool t
     const double d = std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y));
     steps += std::isfinite(d) ? std::min(d, kUncut) : kUncut;
   }
-  Charge(static_cast<long long>(traced ? steps / 2 : steps / 4));
+  const double width = PenShows() ? std::min<double>(PenDeviceWidth(), DeviceContext::kMaxPenWidth) : 1;
+  steps *= std::max(1.0, width / 4);
+  const auto cost = static_cast<long long>(std::min(traced ? steps / 2 : steps / 4, 1e15));
+  if (cost > budget_ - work_) return false;
+  Charge(cost);
+  return true;
 }
 
 std::vector<double> Playback::GeometricDashes() {
@@ -170,14 +176,14 @@ std::vector<double> Playback::GeometricDashes() {
   const std::uint32_t kind = p.style & kPsStyleMask;
   if (!(p.style & kPsGeometric) || kind == kPsSolid || kind == kPsInsideFrame || kind == kPsNull) return {};
   const double width = PenDeviceWidth();
-  if (std::lround(width) <= 1) return {};  // the context's own dotted lines
+  if (!(width >= 1.5)) return {};  // the context's own dotted lines
   return DashPattern(p.style, width, p.dashes);
 }
 
 void Playback::StrokeDevice(std::span<const PointD> points, bool closed) {
   if (!PenShows() || points.size() < 2) return;
   Charge(static_cast<long long>(points.size()));
-  ChargeOutline(points, closed);
+  if (!AffordOutline(points, closed)) return;
   if (const auto pattern = GeometricDashes(); !pattern.empty()) {
     // Each dash its own stroke, with the pen's ends and joins.
     constexpr std::size_t kMaxDashes = 20000;
@@ -292,7 +298,10 @@ void Playback::FillAndStroke(std::span<const std::vector<PointD>> rings, bool st
       !FarSegmentsCut(rings[0], true)) {
     // One ring with a pen the context draws: one call, as GDI makes it.
     Charge(static_cast<long long>(rings[0].size()));
-    ChargeOutline(rings[0], true);
+    if (!AffordOutline(rings[0], true)) {
+      FillDevice(rings, state_.fillMode);
+      return;
+    }
     UsePen();
     UseBrush();
     dc_.Polygon(Pixels(rings[0]));
@@ -397,10 +406,11 @@ bool Playback::BoxNatively(PointD a, PointD b, const std::function<void(const TR
   const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(b));
   Charge(8);
   // The context traces a box shape's whole outline, on the surface or not.
-  ChargeOutline(std::vector<PointD>{{double(p.x), double(p.y)}, {double(q.x), double(p.y)}, {double(q.x), double(q.y)},
+  const bool outlined = AffordOutline(std::vector<PointD>{{double(p.x), double(p.y)}, {double(q.x), double(p.y)}, {double(q.x), double(q.y)},
                                     {double(p.x), double(q.y)}},
                 true, true);
-  UsePen();
+  if (outlined) UsePen();
+  else UseNoPen();
   UseBrush();
   // GDI plays an enhanced metafile in its advanced graphics mode, where boxes
   // take in their right and bottom edges.
@@ -418,7 +428,7 @@ void Playback::Rectangle(PointD a, PointD b) {
 
 void Playback::RoundRect(PointD a, PointD b, PointD corner) {
   const PointD c = ToDevice().ApplyLinear(corner);
-  const int cw = static_cast<int>(std::lround(std::fabs(c.x))), ch = static_cast<int>(std::lround(std::fabs(c.y)));
+  const int cw = HeldInt(std::fabs(c.x)), ch = HeldInt(std::fabs(c.y));
   if (BoxNatively(a, b, [&](const TRect& r) { dc_.RoundRect(r.left, r.top, r.right, r.bottom, cw, ch); })) return;
   std::vector<std::vector<PointD>> rings{RoundRectOutline(a, b, corner, ToDevice())};
   FillAndStroke(rings);
@@ -675,11 +685,14 @@ void Playback::OffsetClip(PointD by) {
   // GDI scales the offset by the window and viewport alone: neither the world
   // transform nor the placement of the played picture stretch it.
   const PointD d = PageTransform().ApplyLinear(by);
-  const int dx = static_cast<int>(std::lround(d.x)), dy = static_cast<int>(std::lround(d.y));
+  // Offsets add up record by record: each sum is held again.
+  const double dx = HeldInt(d.x), dy = HeldInt(d.y);
   Clip& c = state_.clip;
-  if (c.kind == Clip::Kind::kRect) c.rect = TRect{c.rect.left + dx, c.rect.top + dy, c.rect.right + dx, c.rect.bottom + dy};
+  if (c.kind == Clip::Kind::kRect)
+    c.rect = TRect{HeldInt(c.rect.left + dx), HeldInt(c.rect.top + dy), HeldInt(c.rect.right + dx),
+                   HeldInt(c.rect.bottom + dy)};
   for (auto& ring : c.rings)
-    for (TPoint& p : ring) p = TPoint{p.x + dx, p.y + dy};
+    for (TPoint& p : ring) p = TPoint{HeldInt(p.x + dx), HeldInt(p.y + dy)};
   ApplyClip();
 }
 
@@ -709,8 +722,8 @@ void Playback::FrameRects(std::span<const TRect> rects, const BrushObject& brush
   const PointD d = ToDevice().ApplyLinear(stroke);
   const Affine& m = logical ? ToDevice() : placement_;
   const PointD unit = m.ApplyLinear({1, 1});
-  const int sx = std::max(1, static_cast<int>(std::lround(std::fabs(d.x / (unit.x == 0 ? 1 : unit.x))))),
-            sy = std::max(1, static_cast<int>(std::lround(std::fabs(d.y / (unit.y == 0 ? 1 : unit.y)))));
+  const int sx = std::max(1, HeldInt(std::fabs(d.x / (unit.x == 0 ? 1 : unit.x)))),
+            sy = std::max(1, HeldInt(std::fabs(d.y / (unit.y == 0 ? 1 : unit.y))));
   std::vector<TRect> bands;
   for (const TRect& r : rects) {
     if (r.Width() <= 0 || r.Height() <= 0) continue;

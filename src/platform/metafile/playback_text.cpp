@@ -43,42 +43,57 @@ std::string Encode(const std::u16string& text, Font& font) {
 }
 
 // The line drawn upright on a bitmap of its own, then set pixel by pixel where
-// the turn about `at` takes it: the context writes only horizontal text.
+// the turn about `at` takes it: the context writes only horizontal text. Only
+// the surface's pixels are visited; allowance bounds the upright bitmap's and
+// the visit's pixels together, and what they took is returned (nothing is
+// drawn when they would take more).
 template <typename Write>
-void TurnedText(DeviceContext& dc, const Write& write, PointD at, double left, double width, double degrees,
-                const Font& font, Color colour) {
+long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double left, double width, double degrees,
+                     const Font& font, Color colour, TSize surface, long long allowance) {
   const TextMetrics metrics = dc.GetFontMetrics();
   const int margin = 2 + metrics.height;
   // A width beyond any bitmap is not drawn turned (nor converted to int).
-  if (!(std::fabs(width) <= Bitmap::kMaxSide)) return;
+  if (!(std::fabs(width) <= Bitmap::kMaxSide) || !std::isfinite(at.x) || !std::isfinite(at.y) ||
+      !std::isfinite(left) || !(std::fabs(left) <= Bitmap::kMaxSide))
+    return 0;
   const int w = static_cast<int>(std::ceil(std::fabs(width))) + 2 * margin, h = metrics.height + 2 * margin;
-  if (!Bitmap::SizeAllowed(w, h)) return;
-  Bitmap upright(w, h);
-  upright.Dc().SetFont(font);
-  upright.Dc().SetTextColor(0);
-  upright.Dc().SetBkMode(kTransparent);
+  if (!Bitmap::SizeAllowed(w, h)) return 0;
+  const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
   // The reference point sits at (margin - left, margin + ascent-or-top) of the bitmap.
   const unsigned vertical = dc.GetTextAlign() & kTaVertical;
   const int baseline = vertical == kTaBaseline ? metrics.ascent : vertical == kTaBottom ? metrics.height : 0;
   const double refX = margin - left, refY = margin + baseline;
-  write(upright.Dc(), margin, static_cast<int>(refY));
-  const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
   // The bitmap's corners turned, for the box of pixels to visit.
-  double minX = 1e18, minY = 1e18, maxX = -1e18, maxY = -1e18;
+  double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300;
   for (const PointD corner : {PointD{0, 0}, PointD{double(w), 0}, PointD{0, double(h)}, PointD{double(w), double(h)}}) {
     const double ox = corner.x - refX, oy = corner.y - refY;
     const double px = at.x + ox * c + oy * s, py = at.y - ox * s + oy * c;
     minX = std::min(minX, px), maxX = std::max(maxX, px), minY = std::min(minY, py), maxY = std::max(maxY, py);
   }
-  constexpr double kFar = 1 << 20;
-  for (int py = static_cast<int>(std::max(minY, -kFar)); py <= static_cast<int>(std::min(maxY, kFar)); ++py)
-    for (int px = static_cast<int>(std::max(minX, -kFar)); px <= static_cast<int>(std::min(maxX, kFar)); ++px) {
+  // Held to the surface before anything becomes an int.
+  minX = std::max(minX, 0.0), minY = std::max(minY, 0.0);
+  maxX = std::min(maxX, surface.cx - 1.0), maxY = std::min(maxY, surface.cy - 1.0);
+  if (!(minX <= maxX && minY <= maxY)) return 0;
+  const int x0 = static_cast<int>(std::floor(minX)), x1 = static_cast<int>(std::ceil(maxX)),
+            y0 = static_cast<int>(std::floor(minY)), y1 = static_cast<int>(std::ceil(maxY));
+  const long long cost = static_cast<long long>(w) * h + (static_cast<long long>(x1) - x0 + 1) * (y1 - y0 + 1);
+  if (cost > allowance) return cost;
+  Bitmap upright(w, h);
+  if (upright.Empty()) return cost;
+  upright.Dc().SetFont(font);
+  upright.Dc().SetTextColor(0);
+  upright.Dc().SetBkMode(kTransparent);
+  write(upright.Dc(), margin, static_cast<int>(refY));
+  for (int py = y0; py <= y1; ++py)
+    for (int px = x0; px <= x1; ++px) {
       const double dx = px - at.x, dy = py - at.y;
-      const int tx = static_cast<int>(std::lround(refX + dx * c - dy * s)),
-                ty = static_cast<int>(std::lround(refY + dx * s + dy * c));
+      const double ux = refX + dx * c - dy * s, uy = refY + dx * s + dy * c;
+      if (!(ux >= -0.5 && uy >= -0.5 && ux < w - 0.5 && uy < h - 0.5)) continue;
+      const int tx = static_cast<int>(std::lround(ux)), ty = static_cast<int>(std::lround(uy));
       if (tx < 0 || ty < 0 || tx >= w || ty >= h) continue;
       if ((upright.Pixel(tx, ty) & 0xFF) < 128) dc.SetPixel(px, py, colour);
     }
+  return cost;
 }
 
 }  // namespace
@@ -91,7 +106,7 @@ void Playback::Text(const TextRun& run) {
   // The height grows with the map's vertical scale; its sign (cell or character) stays.
   const double scaleY = std::hypot(m.m21, m.m22);
   const double h = font.height * scaleY;
-  font.height = static_cast<int>(std::clamp<double>(std::lround(h), -10000, 10000));
+  font.height = std::isfinite(h) ? static_cast<int>(std::lround(std::clamp(h, -10000.0, 10000.0))) : 0;
   if (font.height == 0 && state_.font.font.height != 0) font.height = state_.font.font.height < 0 ? -1 : 1;
   std::string bytes;
   if (run.wide) {
@@ -134,12 +149,12 @@ void Playback::Text(const TextRun& run) {
   const auto write = [&](DeviceContext& dc, double left, int y) {
     dc.SetTextAlign(kTaLeft | vertical);
     if (advances.empty()) {
-      dc.TextOutAt(static_cast<int>(std::lround(left)), y, bytes);
+      dc.TextOutAt(HeldInt(left), y, bytes);
       return;
     }
     double pen = left;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-      dc.TextOutAt(static_cast<int>(std::lround(pen)), y, std::string_view(bytes).substr(i, 1));
+      dc.TextOutAt(HeldInt(pen), y, std::string_view(bytes).substr(i, 1));
       pen += advances[i];
     }
   };
@@ -148,8 +163,18 @@ void Playback::Text(const TextRun& run) {
   double turn = state_.font.escapement % 3600 / 10.0;
   if (m.Determinant() < 0) turn = -turn;
   dc_.SetTextAlign(kTaLeft | vertical);
-  if (turn == 0) write(dc_, x, Pixel(at).y);
-  else TurnedText(dc_, write, at, x - at.x, total, turn, font, state_.textColor);
+  // Each character costs about its cell's pixels to draw, on the surface or
+  // not: text past the play's allowance is left out.
+  const double cell = double(font.height) * font.height;
+  const long long glyphs = static_cast<long long>(std::min(cell * static_cast<double>(bytes.size()), 1e15));
+  textWork_ += glyphs;
+  if (textWork_ <= kTextAllowance && turn == 0) {
+    write(dc_, x, Pixel(at).y);
+  } else if (textWork_ <= kTextAllowance) {
+    const long long cost = TurnedText(dc_, write, at, x - at.x, total, turn, font, state_.textColor, surface_,
+                                      kTextAllowance - textWork_);
+    textWork_ += cost;
+  }
   if (clipped) {
     state_.clip = before;
     ApplyClip();

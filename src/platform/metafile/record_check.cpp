@@ -1,6 +1,7 @@
 #include "platform/metafile/record_check_parts.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/picture/picture_headers.h"
@@ -12,6 +13,25 @@ void WorkAccount::Restore(long long level) {
     depth_ = std::max(0LL, depth_ + level);
   else if (level >= 1 && level <= depth_)
     depth_ = level - 1;
+}
+
+std::string WorkAccount::Exceeded() const {
+  const auto past = [](const char* what, std::uint64_t n, std::uint64_t limit) {
+    return "brings the " + std::string(what) + " to " + std::to_string(n) + " of the " + std::to_string(limit) +
+           " a picture may have";
+  };
+  if (records_ > limits_.records) return past("records", records_, limits_.records);
+  if (points_ > limits_.points) return past("points", points_, limits_.points);
+  if (characters_ > limits_.characters) return past("characters", characters_, limits_.characters);
+  return past("bitmap pixels", pixels_, limits_.pixels);
+}
+
+std::string Claims(std::uint64_t recordSize, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize,
+                   const char* noun) {
+  if (at > recordSize)
+    return "puts its " + std::string(noun) + " at byte " + std::to_string(at) + " of " + std::to_string(recordSize);
+  return "claims " + std::to_string(count) + " " + noun + (itemSize != 1 ? " of " + std::to_string(itemSize) + " bytes" : "") +
+         " in " + std::to_string(recordSize - at) + " bytes";
 }
 
 bool BitmapFits(std::span<const std::uint8_t> record, std::uint64_t headerAt, std::uint64_t headerSize,

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace pg::platform::metafile {
 
@@ -27,8 +28,11 @@ struct WorkLimits {
   int saveDepth = 1'024;
 };
 
-// An enhanced metafile from its header record up to its end record.
-bool CheckEmfRecords(std::span<const std::uint8_t> file, const WorkLimits& limits = {});
+// An enhanced metafile from its header record up to its end record. When it
+// fails and refusal is given, *refusal says why, as a person reads it:
+// "record 1234 (EMR_POLYLINE16) claims 90000 points of 4 bytes in 60 bytes".
+bool CheckEmfRecords(std::span<const std::uint8_t> file, const WorkLimits& limits = {},
+                     std::string* refusal = nullptr);
 
 // A standard metafile (from its 18-byte header; without the placeable header in
 // front) up to its end record, and what the walk learns on the way: the first
@@ -38,6 +42,9 @@ struct WmfRecords {
   int windowWidth = 0;
   int windowHeight = 0;
 };
-std::optional<WmfRecords> CheckWmfRecords(std::span<const std::uint8_t> standard, const WorkLimits& limits = {});
+// Each creation takes the lowest free slot of the table the header declares; a
+// file whose creations find it full is refused, as GDI makes nothing of them.
+std::optional<WmfRecords> CheckWmfRecords(std::span<const std::uint8_t> standard, const WorkLimits& limits = {},
+                                          std::string* refusal = nullptr);
 
 }  // namespace pg::platform::metafile

@@ -1,10 +1,12 @@
 // The record check of enhanced metafiles. Offsets count from the record's start
 // (type and size take its first 8 bytes).
 #include <cstdint>
+#include <string>
 
 #include "platform/metafile/emf_records.h"
 #include "platform/metafile/record_check.h"
 #include "platform/metafile/record_check_parts.h"
+#include "platform/metafile/record_names.h"
 #include "platform/metafile/record_reader.h"
 
 namespace pg::platform::metafile {
@@ -67,21 +69,35 @@ class EmfCheck {
   bool Record(std::uint32_t type, std::span<const std::uint8_t> record) {
     work_.Record();
     RecordReader r(record);
-    if (const std::size_t fixed = FixedSize(type); fixed != 0 && record.size() < fixed) return false;
-    if (!Fields(type, record, r) || r.Short()) return false;
-    return !work_.Over();
+    if (const std::size_t fixed = FixedSize(type); fixed != 0 && record.size() < fixed)
+      return Fail("has " + std::to_string(record.size()) + " bytes of the " + std::to_string(fixed) + " it needs");
+    if (!Fields(type, record, r)) return Fail("does not hold together");
+    if (r.Short()) return Fail("ends before its fields");
+    if (work_.Over()) return Fail(work_.Exceeded());
+    return true;
   }
 
+  // What was wrong with the record that failed, once one has.
+  const std::string& Detail() const { return detail_; }
+
  private:
+  // The first reason given stands: the checks below say the most precise one.
+  bool Fail(std::string why) {
+    if (detail_.empty()) detail_ = std::move(why);
+    return false;
+  }
+
   // An index into the object table; stock objects only where one may stand.
-  bool Slot(std::uint32_t index, bool stockAllowed) const {
-    if (index & emr::kStockObject) return stockAllowed;
-    return index != 0 && index < handles_;
+  bool Slot(std::uint32_t index, bool stockAllowed) {
+    if (index & emr::kStockObject) return stockAllowed || Fail("names a stock object where none may stand");
+    return (index != 0 && index < handles_) ||
+           Fail("names object " + std::to_string(index) + " of a table of " + std::to_string(handles_));
   }
 
   // count items of itemSize bytes at `at`, all inside the record.
-  static bool Holds(const RecordReader& r, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize) {
-    return at <= r.Size() && count <= (r.Size() - at) / itemSize;
+  bool Holds(const RecordReader& r, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize,
+             const char* noun = "entries") {
+    return (at <= r.Size() && count <= (r.Size() - at) / itemSize) || Fail(check::Claims(r.Size(), at, count, itemSize, noun));
   }
 
   // A text of chars characters (2 bytes each when wide) at its offset, and its
@@ -93,7 +109,8 @@ class EmfCheck {
     if (r.Short()) return false;
     work_.Characters(chars);
     if (chars == 0) return true;
-    return Holds(r, offString, chars, wide ? 2 : 1) && Holds(r, offDx, chars, (options & kEtoPdy) ? 8 : 4);
+    return Holds(r, offString, chars, wide ? 2 : 1, "characters") &&
+           Holds(r, offDx, chars, (options & kEtoPdy) ? 8 : 4, "advances");
   }
 
   // Region data (header of 32 bytes, then its rectangles) of size bytes at `at`.
@@ -101,7 +118,7 @@ class EmfCheck {
     if (!Holds(r, at, size, 1) || size < 32) return false;
     const std::uint32_t rects = r.U32(at + 8);
     work_.Points(rects);
-    return rects <= (size - 32) / 16;
+    return rects <= (size - 32) / 16 || Fail(check::Claims(size, 32, rects, 16, "rectangles"));
   }
 
   // The bitmap of a record: header offset and size, pixels offset and size at
@@ -112,29 +129,33 @@ class EmfCheck {
     const std::uint32_t offBmi = r.U32(at), cbBmi = r.U32(at + 4), offBits = r.U32(at + 8), cbBits = r.U32(at + 12),
                         usage = r.U32(usageAt);
     if (r.Short()) return false;
-    if (cbBmi == 0) return optional;
+    if (cbBmi == 0) return optional || Fail("carries no bitmap where one must be");
     const auto palette = usage == kDibPalColours   ? check::Palette::kIndices
                          : usage == kDibPalIndices ? check::Palette::kNone
                                                    : check::Palette::kColours;
-    return check::BitmapFits(record, offBmi, cbBmi, offBits, cbBits, palette, rows, work_);
+    return check::BitmapFits(record, offBmi, cbBmi, offBits, cbBits, palette, rows, work_) ||
+           Fail("carries a bitmap whose headers and pixels do not hold together");
   }
 
   // Points of pointSize bytes: count at `at`, the points right after.
   bool Points(RecordReader& r, std::size_t at, std::uint64_t pointSize, std::uint64_t weight) {
     const std::uint32_t n = r.U32(at);
     work_.Points(std::uint64_t{n} * weight);
-    return Holds(r, at + 4, n, pointSize);
+    return Holds(r, at + 4, n, pointSize, "points");
   }
 
   // Polygons of pointSize-byte points: their number, the total of points and
   // each one's count, then the points.
   bool PolyPoints(RecordReader& r, std::uint64_t pointSize) {
     const std::uint32_t polys = r.U32(24), total = r.U32(28);
-    if (r.Short() || !Holds(r, 32, polys, 4)) return false;
+    if (r.Short() || !Holds(r, 32, polys, 4, "point counts")) return false;
     std::uint64_t sum = 0;
     for (std::uint32_t i = 0; i < polys; ++i) sum += r.U32(32 + std::size_t{i} * 4);
     work_.Points(sum + polys);
-    return sum <= total && Holds(r, 32 + std::uint64_t{polys} * 4, total, pointSize);
+    if (sum > total)
+      return Fail("counts " + std::to_string(sum) + " points in its figures of the " + std::to_string(total) +
+                  " it holds");
+    return Holds(r, 32 + std::uint64_t{polys} * 4, total, pointSize, "points");
   }
 
   bool Fields(std::uint32_t type, std::span<const std::uint8_t> record, RecordReader& r) {
@@ -148,7 +169,7 @@ class EmfCheck {
       case kPolyDraw: case kPolyDraw16: {
         const std::uint64_t n = r.U32(24), size = type == kPolyDraw ? 8 : 4;
         work_.Points(n * 8);
-        return Holds(r, 28, n, size + 1);  // the points, then a type byte each
+        return Holds(r, 28, n, size + 1, "points");  // the points, then a type byte each
       }
       case kPolyPolyline: case kPolyPolygon: return PolyPoints(r, 8);
       case kPolyPolyline16: case kPolyPolygon16: return PolyPoints(r, 4);
@@ -173,7 +194,7 @@ class EmfCheck {
       case kExtTextOutA: case kExtTextOutW: return Text(r, 36, type == kExtTextOutW);
       case kPolyTextOutA: case kPolyTextOutW: {
         const std::uint32_t strings = r.U32(36);
-        if (r.Short() || !Holds(r, 40, strings, 40)) return false;
+        if (r.Short() || !Holds(r, 40, strings, 40, "strings")) return false;
         for (std::uint32_t i = 0; i < strings; ++i)
           if (!Text(r, 40 + std::size_t{i} * 40, type == kPolyTextOutW)) return false;
         return true;
@@ -182,7 +203,7 @@ class EmfCheck {
         constexpr std::uint32_t kNoRect = 0x100, kSmallChars = 0x200;
         const std::uint32_t chars = r.U32(16), options = r.U32(20);
         work_.Characters(chars);
-        return Holds(r, (options & kNoRect) ? 36 : 52, chars, (options & kSmallChars) ? 1 : 2);
+        return Holds(r, (options & kNoRect) ? 36 : 52, chars, (options & kSmallChars) ? 1 : 2, "characters");
       }
       case kExtSelectClipRgn: {
         const std::uint32_t size = r.U32(8);
@@ -201,10 +222,12 @@ class EmfCheck {
         // Each part may cover the whole picture: it weighs as much as a long line.
         work_.Points(std::uint64_t{parts} * 256 + vertices);
         for (std::uint64_t i = 0; i < parts * indices; ++i)
-          if (r.U32(36 + std::size_t{vertices} * 16 + i * 4) >= vertices) return false;
+          if (const std::uint32_t v = r.U32(36 + std::size_t{vertices} * 16 + i * 4); v >= vertices)
+            return Fail("names vertex " + std::to_string(v) + " of " + std::to_string(vertices));
         return true;
       }
-      case kSaveDc: return work_.Save();
+      case kSaveDc:
+        return work_.Save() || Fail("nests saved states deeper than " + std::to_string(work_.SaveDepthLimit()));
       case kRestoreDc: work_.Restore(r.I32(8)); return true;
       case kGdiComment: return Holds(r, 12, r.U32(8), 1);
       case kSetIcmProfileA: case kSetIcmProfileW: case kColorMatchToTargetW:
@@ -221,24 +244,35 @@ class EmfCheck {
 
   std::uint32_t handles_;
   WorkAccount work_;
+  std::string detail_;
 };
 
 }  // namespace
 
-bool CheckEmfRecords(std::span<const std::uint8_t> file, const WorkLimits& limits) {
+bool CheckEmfRecords(std::span<const std::uint8_t> file, const WorkLimits& limits, std::string* refusal) {
+  const auto refuse = [refusal](std::string why) {
+    if (refusal) *refusal = std::move(why);
+    return false;
+  };
   RecordReader header(file);
-  if (file.size() < kHeaderMin || header.U32(0) != emr::kHeader || header.U32(40) != emr::kSignature) return false;
+  if (file.size() < kHeaderMin || header.U32(0) != emr::kHeader || header.U32(40) != emr::kSignature)
+    return refuse("not an enhanced metafile: no header record");
   EmfCheck check(header.U16(56), limits);
+  std::uint64_t number = 0;
   for (std::size_t at = 0; at + 8 <= file.size();) {
     RecordReader frame(file.subspan(at, 8));
     const std::uint32_t type = frame.U32(0), size = frame.U32(4);
-    if (size < 8 || size % 4 != 0 || size > file.size() - at) return false;
-    if (at == 0 && size < kHeaderMin) return false;
-    if (at != 0 && !check.Record(type, file.subspan(at, size))) return false;
+    ++number;
+    const auto named = [&] { return "record " + std::to_string(number) + " (" + EmfRecordName(type) + ") "; };
+    if (size < 8 || size % 4 != 0 || size > file.size() - at)
+      return refuse(named() + "claims " + std::to_string(size) + " bytes where " + std::to_string(file.size() - at) +
+                    " are left");
+    if (at == 0 && size < kHeaderMin) return refuse(named() + "is shorter than a header");
+    if (at != 0 && !check.Record(type, file.subspan(at, size))) return refuse(named() + check.Detail());
     if (type == emr::kEof) return true;
     at += size;
   }
-  return false;  // no end record
+  return refuse("no end record");
 }
 
 }  // namespace pg::platform::metafile

@@ -3,6 +3,7 @@
 // the bitmaps that records carry.
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "platform/metafile/record_check.h"
 
@@ -25,6 +26,9 @@ class WorkAccount {
     return records_ > limits_.records || points_ > limits_.points || characters_ > limits_.characters ||
            pixels_ > limits_.pixels;
   }
+  // Which limit the file passed, in words ("brings the points to 200001 of 200000").
+  std::string Exceeded() const;
+  int SaveDepthLimit() const { return limits_.saveDepth; }
 
  private:
   WorkLimits limits_;
@@ -40,6 +44,11 @@ enum class Palette { kColours, kIndices, kNone };
 // at headerAt and pixels of bitsSize bytes at bitsAt, both inside the record;
 // rows, when not 0, is how many rows the pixels hold (a transfer of some scan
 // lines). Its pixels go on the account.
+// "claims 90000 points in 60 bytes": what a count of items of itemSize bytes
+// from `at` asks of a record of recordSize bytes that cannot hold them.
+std::string Claims(std::uint64_t recordSize, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize,
+                   const char* noun);
+
 bool BitmapFits(std::span<const std::uint8_t> record, std::uint64_t headerAt, std::uint64_t headerSize,
                 std::uint64_t bitsAt, std::uint64_t bitsSize, Palette palette, std::uint64_t rows,
                 WorkAccount& work);

@@ -112,19 +112,19 @@ class WmfPlayer {
       case kDeleteObject: p_.Delete(r.U16(6)); return;
       case kCreatePenIndirect:
         // Wide pens keep the end and join bits producers put in their style (0x2200 ...).
-        p_.Create(p_.FreeSlot(), PenObject{r.U16(6) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask),
+        p_.CreateInFreeSlot(PenObject{r.U16(6) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask),
                                            double(r.I16(8)), r.U32(12) & 0xFFFFFF, {}});
         return;
       case kCreateBrushIndirect: {
         const std::uint16_t style = r.U16(6);
-        p_.Create(p_.FreeSlot(), BrushObject{style == kBsHatched ? kBsHatched : style == kBsNull ? kBsNull : kBsSolid,
+        p_.CreateInFreeSlot(BrushObject{style == kBsHatched ? kBsHatched : style == kBsNull ? kBsNull : kBsSolid,
                                              r.U16(12), r.U32(8) & 0xFFFFFF, nullptr});
         return;
       }
       case kDibCreatePatternBrush: {
         std::shared_ptr<const Bitmap> pattern = DecodeDib(r.Bytes(10, r.Size() - std::min<std::size_t>(10, r.Size())),
                                                           r.U16(8) == 1);
-        p_.Create(p_.FreeSlot(), BrushObject{kBsDibPattern, 0, 0, pattern});
+        p_.CreateInFreeSlot(BrushObject{kBsDibPattern, 0, 0, pattern});
         return;
       }
       case kCreateFontIndirect: {
@@ -143,11 +143,11 @@ class WmfPlayer {
           face += static_cast<char>(c);
         }
         if (!face.empty()) f.font.face = face;
-        p_.Create(p_.FreeSlot(), f);
+        p_.CreateInFreeSlot(f);
         return;
       }
-      case kCreateRegion: p_.Create(p_.FreeSlot(), RegionObject{RegionScans(r)}); return;
-      case kCreatePalette: case kCreatePatternBrush: p_.Create(p_.FreeSlot(), OtherObject{}); return;
+      case kCreateRegion: p_.CreateInFreeSlot(RegionObject{RegionScans(r)}); return;
+      case kCreatePalette: case kCreatePatternBrush: p_.CreateInFreeSlot(OtherObject{}); return;
       // The parameters lie in reverse: FillRegion holds the brush, then the
       // region; FrameRegion the height, width, brush, then the region.
       case kFillRegion: case kPaintRegion: {
@@ -224,7 +224,9 @@ class WmfPlayer {
     const auto heightOf = [](std::span<const std::uint8_t> dib) {
       if (dib.size() < 12) return 0;
       RecordReader d(dib);
-      return std::abs(d.U32(0) == 12 ? int(d.I16(6)) : d.I32(8));
+      // Held: the height of INT_MIN has no int magnitude.
+      const long long height = d.U32(0) == 12 ? d.I16(6) : d.I32(8);
+      return static_cast<int>(std::min(std::llabs(height), 1LL << 30));
     };
     switch (function) {
       case kDibBitBlt: {
@@ -291,6 +293,7 @@ bool PlayWmf(std::span<const std::uint8_t> bytes, DeviceContext& dc, const TRect
   }
   const Affine placement{dest.Width() / pixels.x, 0, 0, dest.Height() / pixels.y, double(dest.left), double(dest.top)};
   Playback playback(dc, placement, {96 / 25.4, 96 / 25.4}, budget, surface);
+  playback.SetObjectTable(header.U16(10));
   playback.SetMapMode(static_cast<int>(MapMode::kAnisotropic));
   playback.SetViewportExt(pixels);
   playback.SetWindowOrg(windowOrg);

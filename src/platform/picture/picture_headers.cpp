@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/bitmap.h"
+#include "platform/metafile/emf_records.h"
 #include "platform/metafile/record_check.h"
 #include "platform/metafile/wmf_records.h"
 
@@ -173,23 +174,48 @@ std::optional<PictureExtent> ReadEmfExtent(std::span<const std::uint8_t> bytes) 
   return e;
 }
 
-std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes) {
+namespace {
+
+std::optional<WmfLayout> CheckedWmfLayout(std::span<const std::uint8_t> bytes, std::string* refusal) {
   WmfLayout layout;
   bool placeable = false;
   if (bytes.size() >= metafile::wmr::kPlaceableSize && ReadLe32(bytes, 0) == metafile::wmr::kPlaceableKey) {
     std::uint16_t checksum = 0;
     for (std::size_t at = 0; at < 20; at += 2) checksum ^= ReadLe16(bytes, at);
     const int inch = ReadLe16(bytes, 14);
-    if (checksum != ReadLe16(bytes, 20) || inch == 0) return std::nullopt;
+    if (checksum != ReadLe16(bytes, 20) || inch == 0) {
+      if (refusal) *refusal = inch == 0 ? "the placeable header gives no units per inch" : "the placeable header's checksum is wrong";
+      return std::nullopt;
+    }
     layout.extent = PictureExtent{Span(Signed16(bytes, 6), Signed16(bytes, 10)),
                                   Span(Signed16(bytes, 8), Signed16(bytes, 12)), inch};
     layout.metafileOffset = metafile::wmr::kPlaceableSize;
     placeable = true;
   }
-  const auto records = metafile::CheckWmfRecords(bytes.subspan(layout.metafileOffset));
-  if (!records || (!placeable && !records->hasWindowExtent)) return std::nullopt;
+  const auto records = metafile::CheckWmfRecords(bytes.subspan(layout.metafileOffset), {}, refusal);
+  if (!records) return std::nullopt;
+  if (!placeable && !records->hasWindowExtent) {
+    if (refusal) *refusal = "neither a placeable header nor a window extent gives its size";
+    return std::nullopt;
+  }
   if (!placeable) layout.extent = PictureExtent{records->windowWidth, records->windowHeight, 0};
   return layout;
+}
+
+}  // namespace
+
+std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes) { return CheckedWmfLayout(bytes, nullptr); }
+
+std::string MetafileRefusal(std::span<const std::uint8_t> bytes) {
+  std::string why;
+  constexpr std::size_t kSignatureAt = 40;
+  if (bytes.size() >= kSignatureAt + 4 && ReadLe32(bytes, 0) == metafile::emr::kHeader &&
+      ReadLe32(bytes, kSignatureAt) == metafile::emr::kSignature) {
+    metafile::CheckEmfRecords(bytes, {}, &why);
+  } else {
+    CheckedWmfLayout(bytes, &why);
+  }
+  return why;
 }
 
 }  // namespace pg::platform

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "platform/picture_files.h"
 
@@ -27,6 +28,11 @@ struct WmfLayout {
   std::size_t metafileOffset = 0;  // where the standard metafile starts (22 with a placeable header)
 };
 std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes);
+
+// Why the record check refuses a metafile (of the kind its first bytes say),
+// in a person's words: "record 1234 (EMR_POLYLINE16) claims 90000 points of 4
+// bytes in 60 bytes"; empty when it passes. Both builds refuse from the same check.
+std::string MetafileRefusal(std::span<const std::uint8_t> bytes);
 
 // A Windows bitmap file whose headers agree with each other and with the file's
 // length: every row of an uncompressed bitmap is there (run-length data is taken

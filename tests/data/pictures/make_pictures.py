@@ -286,6 +286,73 @@ def hostile_records():
     }
 
 
+def emf_of(records, handles=8, w=48, h=24):
+    """An enhanced metafile of w x h pixels (10 per millimetre) of the given
+    records (type, body) and its end record."""
+    body = b"".join(struct.pack("<II", kind, 8 + len(data)) + data for kind, data in records)
+    body += struct.pack("<II", 14, 20) + struct.pack("<III", 0, 16, 20)
+    header = struct.pack("<II", 1, 88) + struct.pack("<iiii", 0, 0, w - 1, h - 1)
+    header += struct.pack("<iiii", 0, 0, w * 10, h * 10)
+    header += struct.pack("<IIIIHHIII", 0x464D4520, 0x10000, 88 + len(body), len(records) + 2, handles, 0, 0, 0, 0)
+    header += struct.pack("<iiii", 1000, 1000, 100, 100)
+    return header + body
+
+
+def emf_font(slot, height, escapement=0, face="Arial"):
+    """EMR_EXTCREATEFONTINDIRECTW: a LOGFONTW of the height and escapement."""
+    logfont = struct.pack("<iiiiiBBBBBBBB", height, 0, escapement, escapement, 400, 0, 0, 0, 0, 0, 0, 0, 0)
+    logfont += face.encode("utf-16-le").ljust(64, b"\0")
+    return 82, struct.pack("<I", slot) + logfont
+
+
+def emf_text(x, y, text):
+    """EMR_EXTTEXTOUTW of text at (x, y), with an advance of 10 a character."""
+    fixed = 8 + 16 + 12 + 40
+    held = text.encode("utf-16-le")
+    held += b"\0" * (-len(held) % 4)
+    dx = struct.pack("<%di" % len(text), *([10] * len(text)))
+    body = struct.pack("<iiii", 0, 0, 48, 24) + struct.pack("<Iff", 1, 1.0, 1.0)
+    body += struct.pack("<iiIIIiiiiI", x, y, len(text), fixed, 0, 0, 0, 0, 0, fixed + len(held))
+    return 84, body + held + dx
+
+
+def heavy_records():
+    """Metafiles that pass the record check yet once cost the player seconds
+    or hung it: text turned by its escapement at a reference point beyond
+    int once placed, text and pens far larger than the picture, and a table of
+    objects overfilled. Each loads and paints within a second, or is refused,
+    alike on both builds."""
+    select = lambda slot: (37, struct.pack("<I", slot))
+    words = "Pie chart " * 6
+    far_turned = [emf_font(1, -20, 450), select(1), emf_text(0, 0x7FFFFFFF, "Pie")]
+    world = struct.pack("<ffffff", 10000.0, 0.0, 0.0, 10000.0, 0.0, 0.0)
+    placed_far = [emf_font(1, -20, 900), select(1), (35, world), emf_text(300000, 300000, "Pie")]
+    large_turned = [emf_font(1, -4000, 300), select(1)] + [emf_text(10, 10, words)] * 20
+    large_upright = [emf_font(1, -8000), select(1)] + [emf_text(-20000, 4000, words * 3)] * 50
+    wide_pen = (38, struct.pack("<IIiiI", 1, 0, 1000, 0, colorref(BLUE)))  # CREATEPEN, round ends
+    ellipses = [wide_pen, select(1)] + [(42, struct.pack("<iiii", -1000000, -1000000, 1000000, 1000000))] * 20
+    square = 0x10000 | 0x100 | 0x2000  # geometric, square ends, mitred joins
+    ext_pen = (95, struct.pack("<IIIIIIIIIII", 1, 0, 0, 0, 0, square, 1000, 0, colorref(BLUE), 0, 0))
+    zigzag = struct.pack("<iiii", 0, 0, 48, 24) + struct.pack("<I", 8)
+    zigzag += b"".join(struct.pack("<hh", x, y) for x, y in
+                       ((-30000, -30000), (30000, 30000), (-30000, 30000), (30000, -30000)) * 2)
+    lines = [ext_pen, select(1)] + [(87, zigzag)] * 20
+    brush = (0x02FC, struct.pack("<HIh", 0, colorref(BLUE), 0))
+    font_wmf = (0x02FB, struct.pack("<hhhhhBBBBBBBB", -20, 0, 450, 450, 400, 0, 0, 0, 0, 0, 0, 0, 0) + b"Arial\0")
+    return {
+        "emf_text_turned_far.emf": emf_of(far_turned),
+        "emf_text_turned_world.emf": emf_of(placed_far),
+        "emf_text_turned_large.emf": emf_of(large_turned),
+        "emf_text_upright_large.emf": emf_of(large_upright),
+        "emf_wide_pen_ellipses.emf": emf_of(ellipses),
+        "emf_wide_pen_lines.emf": emf_of(lines),
+        "wmf_brushes_over_table.wmf": counted_metafile(7, *([brush] * 8)),
+        "wmf_text_turned_far.wmf": counted_metafile(
+            2, (0x020B, struct.pack("<hh", -32768, -32768)), (0x020C, struct.pack("<hh", 1, 1)), font_wmf,
+            (0x012D, struct.pack("<H", 0)), (0x0521, struct.pack("<H", 3) + b"Pie\0" + struct.pack("<hh", 32767, 32767))),
+    }
+
+
 if __name__ == "__main__":
     write("quadrants.bmp", bmp24(40, 30))
     write("quadrants8.bmp", bmp8(40, 30))
@@ -304,4 +371,8 @@ if __name__ == "__main__":
     for name, data in hostile_records().items():
         write(os.path.join("hostile", name), data)
         with open(os.path.join(seeds, "hostile_" + name), "wb") as f:
+            f.write((b"\x02" if name.endswith(".emf") else b"\x03") + data)
+    for name, data in heavy_records().items():
+        write(os.path.join("heavy", name), data)
+        with open(os.path.join(seeds, "heavy_" + name), "wb") as f:
             f.write((b"\x02" if name.endswith(".emf") else b"\x03") + data)
