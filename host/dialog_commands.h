@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "module_session.h"
+#include "window_commands.h"
 
 namespace pg::host {
 
@@ -13,6 +14,8 @@ using DialogPrintFn = std::function<void(const std::string& cp1251Text)>;
 
 // Runs the command if it is one of these (dialog, colordialog, fontdialog,
 // edit); false for any other command word. Throws ScriptError for malformed use.
-bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words, const DialogPrintFn& print);
+// A snapshot the user took is named through `wrote`.
+bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words, const DialogPrintFn& print,
+                      const WroteFn& wrote);
 
 }  // namespace pg::host

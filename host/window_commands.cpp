@@ -51,7 +51,8 @@ std::unique_ptr<platform::Bitmap> Picture(Rectangle& r) {
 
 }  // namespace
 
-bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w, const PrintFn& print) {
+bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w, const PrintFn& print,
+                      const WroteFn& wrote) {
   const std::string& cmd = w[0];
   if (cmd == "resize") {
     NeedWords(w, 4, "resize NAME W H");
@@ -80,8 +81,10 @@ bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w,
   } else if (cmd == "save") {
     NeedWords(w, 3, "save NAME FILE");
     auto picture = Picture(NeedRectangle(session, w[1]));
-    const bool ok = EndsWith(w[2], ".bmp") ? picture->SaveBmp(w[2]) : picture->SavePng(w[2]);
+    const bool bmp = EndsWith(w[2], ".bmp");
+    const bool ok = bmp ? picture->SaveBmp(w[2]) : picture->SavePng(w[2]);
     if (!ok) throw ScriptError("cannot write " + w[2]);
+    wrote(w[2], picture->Width(), picture->Height(), bmp ? "BMP" : "PNG");
   } else if (cmd == "geometry") {
     NeedWords(w, 2, "geometry NAME");
     Rectangle& r = NeedRectangle(session, w[1]);
