@@ -1,5 +1,7 @@
 # Runs one host script and compares what it prints with the expected output.
-# A line "# args: ..." in the script gives extra host arguments. Any exit status
+# A line "# args: ..." in the script gives extra host arguments. The host runs
+# with --quiet (no notes of ignored parameters and written files) unless a line
+# "# notes: shown" asks for them. Any exit status
 # but 0 fails, even when the output matches, unless a line "# exit: N" in the
 # script expects that status (a script that tests the host's own errors).
 get_filename_component(dir ${SCRIPT} DIRECTORY)
@@ -11,6 +13,10 @@ file(STRINGS ${SCRIPT} first REGEX "^# args: " LIMIT_COUNT 1)
 set(extra "")
 if(first MATCHES "^# args: (.*)$")
   separate_arguments(extra UNIX_COMMAND "${CMAKE_MATCH_1}")
+endif()
+file(STRINGS ${SCRIPT} notes_line REGEX "^# notes: shown$" LIMIT_COUNT 1)
+if(NOT notes_line)
+  list(PREPEND extra --quiet)
 endif()
 set(expected_rc 0)
 file(STRINGS ${SCRIPT} exit_line REGEX "^# exit: " LIMIT_COUNT 1)

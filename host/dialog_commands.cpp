@@ -1,12 +1,14 @@
 #include "dialog_commands.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/font_spec.h"
 #include "framework/params/colour_format.h"
 #include "framework/text/ascii_text.h"
 #include "framework/text/int_parse.h"
 #include "platform/dialog.h"
+#include "platform/picture_file_io.h"
 #include "script_line.h"
 
 namespace pg::host {
@@ -94,7 +96,23 @@ std::optional<platform::FontChoice> ReadFontAnswer(const std::vector<std::string
   return f;
 }
 
-void Edit(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print) {
+// The size a PNG file's header gives (0 x 0 when it is none).
+void PngSize(const std::string& path, int& width, int& height) {
+  constexpr std::size_t kMostBytes = 64u << 20;
+  std::vector<std::uint8_t> head;
+  if (!platform::ReadFileBytes(path, kMostBytes, head) || head.size() < 24 || head[1] != 'P' || head[2] != 'N' ||
+      head[3] != 'G')
+    return;
+  auto big = [&](std::size_t at) {
+    return static_cast<int>((std::uint32_t{head[at]} << 24) | (std::uint32_t{head[at + 1]} << 16) |
+                            (std::uint32_t{head[at + 2]} << 8) | head[at + 3]);
+  };
+  width = big(16);
+  height = big(20);
+}
+
+void Edit(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print,
+          const WroteFn& wrote) {
   if (w.size() < 2) throw ScriptError("usage: edit ACTION|ID \"p1\" ...");
   // A raw id of a catalogued action gets a block of that action's size, as a
   // host always passes; any other id gets just the given slots, which the
@@ -119,9 +137,17 @@ void Edit(ModuleSession& session, const std::vector<std::string>& w, const Dialo
     if (!t.empty() && t.back() == '\n') t.pop_back();
     print(t);
   };
+  std::vector<std::string> snapshots;
+  user.wrote = [&snapshots](const std::string& path) { snapshots.push_back(path); };
   const auto allocated = session.Ledger().Allocated(), freed = session.Ledger().Freed();
   const bool result = session.Edit(id, block.data());
   user.report = nullptr;
+  user.wrote = nullptr;
+  for (const auto& path : snapshots) {
+    int width = 0, height = 0;
+    PngSize(path, width, height);
+    wrote(path, width, height, "PNG");
+  }
   print(std::string("edit -> ") + (result ? "true" : "false"));
   for (std::size_t k = 0; k < count; ++k)
     print("slot " + std::to_string(k + 1) + "=" + (block[k] ? std::string(block[k]) : std::string("(null)")));
@@ -134,7 +160,8 @@ void Edit(ModuleSession& session, const std::vector<std::string>& w, const Dialo
 
 platform::ScriptedUser& ScriptedUserOfTheRun() { return User(); }
 
-bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print) {
+bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print,
+                      const WroteFn& wrote) {
   const std::string& cmd = w[0];
   if (cmd == "dialog") {
     QueueDialogLine(w);
@@ -152,7 +179,7 @@ bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& w,
   } else if (cmd == "fontdialog") {
     User().fontAnswers.push_back(ReadFontAnswer(w));
   } else if (cmd == "edit") {
-    Edit(session, w, print);
+    Edit(session, w, print, wrote);
   } else {
     return false;
   }

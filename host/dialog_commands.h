@@ -7,16 +7,19 @@
 
 #include "module_session.h"
 #include "platform/dialog.h"
+#include "window_commands.h"
 
 namespace pg::host {
 
 using DialogPrintFn = std::function<void(const std::string& cp1251Text)>;
 
-// Runs the command if it is one of these (dialog, colordialog, fontdialog,
-// edit); false for any other command word. Throws ScriptError for malformed use.
 // The run's one scripted user, made the platform's current one.
 platform::ScriptedUser& ScriptedUserOfTheRun();
 
-bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words, const DialogPrintFn& print);
+// Runs the command if it is one of these (dialog, colordialog, fontdialog,
+// edit); false for any other command word. Throws ScriptError for malformed use.
+// A snapshot the user took is named through `wrote`.
+bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words, const DialogPrintFn& print,
+                      const WroteFn& wrote);
 
 }  // namespace pg::host

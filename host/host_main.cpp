@@ -1,8 +1,6 @@
 // pirogram-host: loads the module as the host application does and runs an
 // action script against it.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "host_usage.h"
@@ -11,6 +9,7 @@
 #include "platform/module_loader.h"
 #include "reference_builder.h"
 #include "script_line.h"
+#include "script_file.h"
 #include "script_runner.h"
 #include "script_text.h"
 
@@ -19,6 +18,11 @@ namespace {
 int Usage() {
   std::cerr << pg::host::UsageText();
   return 2;
+}
+
+int Misuse(const std::string& what) {
+  std::cerr << what << "\n";
+  return Usage();
 }
 
 // The host's version and the one the module carries, read without calling it.
@@ -53,22 +57,10 @@ std::string DefaultModulePath(const std::string& argv0) {
 #endif
 }
 
-// The whole script: a file, or standard input for "-".
-bool ReadScript(const std::string& path, std::string& bytes) {
-  if (path == "-") {
-    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    return !std::cin.bad();
-  }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
-}
-
 int RunScript(const std::string& modulePath, const std::string& scriptPath, pg::host::RunOptions options) {
-  std::string bytes;
-  if (!ReadScript(scriptPath, bytes)) {
-    std::cerr << "cannot read " << scriptPath << "\n";
+  std::string bytes, reason;
+  if (!pg::host::ReadScriptFile(scriptPath, bytes, reason)) {
+    std::cerr << "cannot read " << (scriptPath == "-" ? "standard input" : scriptPath) << ": " << reason << "\n";
     return 2;
   }
   pg::host::ScriptText script;
@@ -87,6 +79,10 @@ int RunScript(const std::string& modulePath, const std::string& scriptPath, pg::
     pg::host::ScriptRunner runner(session, std::cout, options);
     try {
       runner.Run(script.lines);
+    } catch (const pg::host::StrictError& e) {
+      std::cout.flush();
+      std::cerr << e.what() << " (--strict)\n";
+      status = 1;
     } catch (const pg::host::ScriptError& e) {
       std::cout.flush();
       std::cerr << e.what() << "\n";
@@ -111,33 +107,38 @@ int RunScript(const std::string& modulePath, const std::string& scriptPath, pg::
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  pg::platform::UseBinaryStdio();
+int Main(int argc, char** argv) {
   std::string modulePath = DefaultModulePath(argc > 0 ? argv[0] : ""), scriptPath, referenceDir,
               examplesDir = "examples";
-  bool version = false;
+  bool version = false, quiet = false;
   pg::host::RunOptions options;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--help" || a == "-h") {
       std::cout << pg::host::HelpText();
       return 0;
-    } else if (a == "--module" && i + 1 < argc) {
-      modulePath = argv[++i];
+    } else if (a == "--module" || a == "--reference" || a == "--examples") {
+      if (i + 1 >= argc) return Misuse("option " + a + " needs a value");
+      (a == "--module" ? modulePath : a == "--reference" ? referenceDir : examplesDir) = argv[++i];
     } else if (a == "--results") {
       options.printResults = true;
+    } else if (a == "--quiet" || a == "-q") {
+      quiet = true;
+    } else if (a == "--strict") {
+      options.strict = true;
     } else if (a == "--version") {
       version = true;
-    } else if (a == "--reference" && i + 1 < argc) {
-      referenceDir = argv[++i];
-    } else if (a == "--examples" && i + 1 < argc) {
-      examplesDir = argv[++i];
-    } else if (!a.empty() && (a[0] != '-' || a == "-") && scriptPath.empty()) {
-      scriptPath = a;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return Misuse("unknown option " + a);
+    } else if (!scriptPath.empty()) {
+      return Misuse("one script at a time: " + scriptPath + " and " + a);
+    } else if (a.empty()) {
+      return Misuse("an empty script name");
     } else {
-      return Usage();
+      scriptPath = a;
     }
   }
+  if (!quiet) options.notes = &std::cerr;
   if (version) return scriptPath.empty() && referenceDir.empty() ? PrintVersions(modulePath) : Usage();
   if (!referenceDir.empty()) {
     if (!scriptPath.empty()) return Usage();
@@ -153,4 +154,19 @@ int main(int argc, char** argv) {
   }
   if (scriptPath.empty()) return Usage();
   return RunScript(modulePath, scriptPath, options);
+}
+
+int main(int argc, char** argv) {
+  pg::platform::UseBinaryStdio();
+  // Whatever goes wrong ends with a word and status 2, never an abort.
+  try {
+    return Main(argc, argv);
+  } catch (const std::exception& e) {
+    std::cout.flush();
+    std::cerr << "host: " << e.what() << "\n";
+  } catch (...) {
+    std::cout.flush();
+    std::cerr << "host: an unexpected error\n";
+  }
+  return 2;
 }

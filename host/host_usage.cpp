@@ -7,8 +7,8 @@ namespace pg::host {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: pirogram-host [--module PATH] [--results] SCRIPT\n"
-    "       pirogram-host [--module PATH] [--results] -\n"
+    "usage: pirogram-host [--module PATH] [--results] [--quiet] [--strict] SCRIPT\n"
+    "       pirogram-host [--module PATH] [--results] [--quiet] [--strict] -\n"
     "       pirogram-host [--module PATH] --version\n"
     "       pirogram-host [--module PATH] [--examples DIR] --reference DIR\n"
     "       pirogram-host --help\n";
@@ -22,7 +22,11 @@ constexpr const char* kDetails =
       "Options:\n"
       "  --module PATH      the module to load (default: Pirogram.so, or Pirogram.nbp\n"
       "                     on Windows, beside the real program, links followed)\n"
-      "  --results          print ACTION -> true/false after each action\n"
+      "  --results          print ACTION -> true/false after each action: the answer\n"
+      "                     the host gets, which is false for every action but a\n"
+      "                     create or delete that happened, also when it worked\n"
+      "  --quiet, -q        say nothing of ignored parameters and written files\n"
+      "  --strict           stop at the first parameter an action ignores (status 1)\n"
       "  --version          print the host's version and the module's\n"
       "  --reference DIR    draw the illustrated action reference into DIR, with the\n"
       "                     example pictures from --examples DIR (default: examples)\n"
@@ -33,6 +37,12 @@ constexpr const char* kDetails =
       "error). '#' starts a comment; a text with blanks goes in double quotes (\"\"\n"
       "in quotes is one quote). A relative picture path is looked for in the\n"
       "current folder, then in the script's folder.\n"
+      "\n"
+      "Unless --quiet is given, standard error names each file the script writes\n"
+      "(wrote first.png (400 \u00D7 300, PNG)) and each action parameter that took\n"
+      "no effect, with the module's own reason:\n"
+      "  line 4: pgAddSeriesChart: parameter 2 \"12,5\" is not a number (decimal\n"
+      "  separator \".\"); nothing changed\n"
       "\n"
       "Script commands:\n"
       "  ACTION \"p1\" \"p2\" ...     run one of the module's actions (missing\n"
@@ -69,8 +79,9 @@ constexpr const char* kDetails =
       "                          the next font dialog's answer\n"
       "\n"
       "Exit status: 0 when the script ran; 2 at a malformed line (line N: ... on\n"
-      "standard error) or when the module cannot be loaded; 1 when host strings\n"
-      "leaked or were freed twice.\n";
+      "standard error), an unknown option, a script that cannot be read, or a\n"
+      "module that cannot be loaded; 1 when host strings leaked or were freed\n"
+      "twice, or at the first ignored parameter under --strict.\n";
 
 }  // namespace
 

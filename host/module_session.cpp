@@ -3,10 +3,21 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <string_view>
 
 #include "framework/text/ascii_text.h"
 #include "platform/memory.h"
 #include "platform/module_loader.h"
+
+// The declaration the module looks for in the program that loaded it (its
+// notes channel): the name of the variable for the notes. Exported from the
+// program itself, so it lives in a file every host links.
+#ifdef _WIN32
+#define PG_PROGRAM_EXPORT __declspec(dllexport)
+#else
+#define PG_PROGRAM_EXPORT __attribute__((visibility("default"), used))
+#endif
+extern "C" PG_PROGRAM_EXPORT const char PirogramNotesVariable[] = "[ActionNotes]";
 
 namespace pg::host {
 
@@ -145,6 +156,10 @@ void ModuleSession::OnAddAction(std::int32_t id, const char* name, const char* h
 }
 
 void ModuleSession::OnSetVariable(const char* name, const char* value) {
+  if (name && std::string_view(name) == kNotesVariable) {
+    notes_ = value ? value : "";
+    return;
+  }
   variables_[name ? name : ""] = value ? value : "";
 }
 

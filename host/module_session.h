@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host_ledger.h"
@@ -14,6 +15,12 @@
 #include "platform/window.h"
 
 namespace pg::host {
+
+// The host variable this host asks the module to leave its notes in (why a
+// parameter took no effect, which file an action wrote). The host asks by
+// exporting the name from its program (module_session.cpp); a host that does not
+// gets no notes and no extra calls.
+inline constexpr const char* kNotesVariable = "[ActionNotes]";
 
 struct ReceivedRow {
   std::int32_t id;
@@ -59,6 +66,9 @@ class ModuleSession {
   // The quality `save` writes JPEG files at (option jpeg-quality).
   int JpegQuality() const { return jpegQuality_; }
   void SetJpegQuality(int q) { jpegQuality_ = q; }
+  // The notes the module left for the last action (kNotesVariable), kept apart
+  // from the script's variables; empty afterwards.
+  std::string TakeNotes() { return std::exchange(notes_, {}); }
   // A new rectangle with a window of client size w x h; an existing one is resized.
   Rectangle& AddRectangle(const std::string& name, int w, int h);
   Rectangle* FindRectangle(const std::string& name);
@@ -93,6 +103,7 @@ class ModuleSession {
   abi::HostString info_[3] = {nullptr, nullptr, nullptr};
   std::vector<ReceivedRow> rows_;
   std::map<std::string, std::string> variables_;
+  std::string notes_;
   std::vector<std::unique_ptr<Rectangle>> rects_;
   std::deque<std::optional<std::string>> picks_;
 };

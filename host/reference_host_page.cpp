@@ -14,17 +14,19 @@ struct HostRow {
   Text what;
 };
 
-constexpr std::array<HostRow, 7> kOptions = {{
+constexpr std::array<HostRow, 9> kOptions = {{
     {"pirogram-host SCRIPT", {"Runs the script; - reads it from standard input.", "Выполняет сценарий; - читает его со стандартного ввода."}},
     {"--module PATH", {"The module to load; by default Pirogram.so (Pirogram.nbp on Windows) beside the real program, links followed.", "Загружаемый модуль; по умолчанию Pirogram.so (в Windows Pirogram.nbp) рядом с самой программой, ссылки раскрываются."}},
     {"--results", {"Prints ACTION -> true/false after each action: the value the module returns to the host.", "После каждого действия печатает ACTION -> true/false — то, что модуль возвращает хосту."}},
+    {"--quiet, -q", {"Says nothing of ignored parameters and of the files the script writes.", "Не сообщает ни о пропущенных параметрах, ни о записанных файлах."}},
+    {"--strict", {"Stops at the first parameter an action ignores, with status 1.", "Останавливается на первом параметре, который действие пропустило, с кодом 1."}},
     {"--version", {"Prints the host's version and the loaded module's.", "Печатает версию хоста и загруженного модуля."}},
     {"--reference DIR", {"Draws this reference into DIR, the shipped scripts into DIR/examples/reference.", "Рисует этот справочник в DIR, а поставляемые сценарии — в DIR/examples/reference."}},
     {"--examples DIR", {"Where --reference takes the example pictures from (default: examples).", "Откуда --reference берёт рисунки примеров (по умолчанию examples)."}},
     {"--help", {"Prints the usage and every command.", "Печатает порядок вызова и все команды."}},
 }};
 
-constexpr std::array<HostRow, 26> kCommands = {{
+constexpr std::array<HostRow, 27> kCommands = {{
     {"ACTION \"p1\" \"p2\" …", {"Runs one of the module's actions; missing parameters are null.", "Выполняет действие модуля; недостающие параметры — пустые указатели."}},
     {"catalogue", {"Prints the catalogue rows as the module registered them.", "Печатает строки каталога так, как их зарегистрировал модуль."}},
     {"info", {"Prints the module's name, author and description.", "Печатает имя, автора и описание модуля."}},
@@ -33,7 +35,7 @@ constexpr std::array<HostRow, 26> kCommands = {{
     {"refit NAME LPARAM", {"Sends the refit message to the chart window inside the rectangle (4 refits it).", "Посылает окну диаграммы сообщение подгонки (4 — подогнать)."}},
     {"hide NAME / show NAME", {"Hides or shows the rectangle's window.", "Скрывает или показывает окно прямоугольника."}},
     {"answer7 NAME \"TEXT\"", {"Answers TEXT when the module asks for the rectangle's window (e.g. \"0\").", "Отвечает TEXT, когда модуль спрашивает окно прямоугольника (например \"0\")."}},
-    {"save NAME FILE", {"Paints, then writes what the rectangle shows: BMP for .bmp, PNG otherwise, into the current folder for a relative name. Every picture of this reference ends with one.", "Перерисовывает и записывает то, что видно в прямоугольнике: BMP для .bmp, иначе PNG; относительное имя — в текущую папку. Им кончается каждый рисунок справочника."}},
+    {"save NAME FILE", {"Paints, then writes what the rectangle shows by the file's extension: .bmp, .png, .jpg or .jpeg; .emf, .svg and .pdf write the chart alone as vectors (through pgChartExport); any other extension is refused and nothing is written. A relative name goes into the current folder. Every picture of this reference ends with one.", "Перерисовывает и записывает то, что видно в прямоугольнике, в формате по расширению: .bmp, .png, .jpg или .jpeg; .emf, .svg и .pdf записывают одну диаграмму в векторах (через pgChartExport); другое расширение отвергается, и ничего не пишется. Относительное имя — в текущую папку. Им кончается каждый рисунок справочника."}},
     {"paint", {"Delivers the pending paint messages.", "Доставляет ожидающие сообщения перерисовки."}},
     {"tick N", {"Runs N periods of 150 ms of the message loop: the timers that fall due (pgChartRoll), then the paints.", "Прокручивает N периодов цикла сообщений по 150 мс: таймеры (pgChartRoll), затем перерисовку."}},
     {"geometry NAME", {"Prints the rectangle's size and the chart window's place, size and visibility.", "Печатает размер прямоугольника и место, размер и видимость окна диаграммы."}},
@@ -45,6 +47,7 @@ constexpr std::array<HostRow, 26> kCommands = {{
     {"message CODE", {"Sends the module a host message; 2 is the host's shutdown.", "Посылает модулю сообщение хоста; 2 — завершение работы хоста."}},
     {"option decimal-separator C", {"The decimal separator the module sees. The reference host starts with “.” whatever the system's locale, so that a script draws the same everywhere: 12.5 is a number and 12,5 adds no record, without a word.", "Десятичный разделитель, который видит модуль. Справочный хост начинает с «.» при любых настройках системы, чтобы сценарий рисовал везде одинаково: 12.5 — число, а 12,5 запись не добавляет, и об этом ничего не сообщается."}},
     {"option group-separator C", {"The group (thousands) separator the module sees.", "Разделитель групп разрядов, который видит модуль."}},
+    {"option jpeg-quality N", {"The quality (1–100, 90 unless set) save writes JPEG files at.", "Качество (1–100, по умолчанию 90), с которым save пишет JPEG."}},
     {"pick \"NAME\" / pick cancel", {"The host's answer to the next chooser of an editor.", "Ответ хоста на следующий выбор объекта в редакторе."}},
     {"edit ACTION \"p1\" …", {"Opens the action's editor on these parameters, runs the queued dialog lines and prints what it gives back.", "Открывает редактор действия с этими параметрами, выполняет заданные строки dialog и печатает результат."}},
     {"dialog type ROW \"TEXT\" / dialog choose ROW \"WORD\" / dialog chooser ROW / dialog color ROW / dialog font ROW",

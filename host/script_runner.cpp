@@ -1,5 +1,7 @@
 #include "script_runner.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -26,16 +28,49 @@ void ScriptRunner::Run(std::istream& script) {
 }
 
 void ScriptRunner::Run(const std::vector<std::string>& cp1251Lines) {
-  int number = 0;
+  line_ = 0;
   for (const auto& line : cp1251Lines) {
-    ++number;
+    ++line_;
     try {
       const auto words = SplitScriptLine(line);
       if (!words.empty()) RunCommand(words);
+    } catch (const StrictError&) {
+      throw;
     } catch (const ScriptError& e) {
-      throw ScriptError("line " + std::to_string(number) + ": " + e.what());
+      throw ScriptError("line " + std::to_string(line_) + ": " + e.what());
     }
     out_.flush();
+  }
+}
+
+void ScriptRunner::ReportWritten(const std::string& path, int width, int height, const std::string& format) {
+  if (!options_.notes) return;
+  out_.flush();
+  *options_.notes << "wrote " << text::Cp1251ToUtf8(path) << " (" << width << " \u00D7 " << height << ", " << format
+                  << ")\n";
+  options_.notes->flush();
+}
+
+void ScriptRunner::ReportActionNotes() {
+  const std::string notes = session_.TakeNotes();
+  std::size_t start = 0;
+  while (start < notes.size()) {
+    const std::size_t end = std::min(notes.find('\n', start), notes.size());
+    const std::string note = notes.substr(start, end - start);
+    start = end + 1;
+    if (note.empty()) continue;
+    int width = 0, height = 0, used = 0;
+    char format[8] = {};
+    if (std::sscanf(note.c_str(), "wrote %d %d %7s %n", &width, &height, format, &used) == 3 && used > 0) {
+      ReportWritten(note.substr(static_cast<std::size_t>(used)), width, height, format);
+      continue;
+    }
+    const std::string line = "line " + std::to_string(line_) + ": " + note;
+    if (options_.strict) throw StrictError(line);
+    if (!options_.notes) continue;
+    out_.flush();
+    *options_.notes << text::Cp1251ToUtf8(line) << '\n';
+    options_.notes->flush();
   }
 }
 
@@ -104,11 +139,20 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
     constexpr std::size_t kPictureParam = 2;
     if (cmd == "pgChartPicture" && args.size() > kPictureParam)
       args[kPictureParam] = ResolvePicturePath(args[kPictureParam], options_.scriptFolder);
+    session_.TakeNotes();
     const bool result = session_.Exec(row->id, args, static_cast<std::size_t>(row->count));
     if (options_.printResults) Print(cmd + (result ? " -> true" : " -> false"));
-  } else if (RunDialogCommand(session_, w, [this](const std::string& t) { Print(t); })) {
+    ReportActionNotes();
+  } else if (RunDialogCommand(
+                 session_, w, [this](const std::string& t) { Print(t); },
+                 [this](const std::string& path, int width, int height, const std::string& format) {
+                   ReportWritten(path, width, height, format);
+                 })) {
     // queued for the next dialog, or an editor run
-  } else if (!RunWindowCommand(session_, w, [this](const std::string& t) { Print(t); })) {
+  } else if (!RunWindowCommand(session_, w, [this](const std::string& t) { Print(t); },
+                               [this](const std::string& path, int width, int height, const std::string& format) {
+                                 ReportWritten(path, width, height, format);
+                               })) {
     throw ScriptError("unknown command " + cmd);
   }
 }

@@ -5,11 +5,22 @@
 #include <vector>
 
 #include "module_session.h"
+#include "script_line.h"
 
 namespace pg::host {
 
+// Stops the run at the first note of an action under --strict (exit status 1).
+struct StrictError : ScriptError {
+  using ScriptError::ScriptError;
+};
+
 struct RunOptions {
   bool printResults = false;  // print "ACTION -> true|false" after each action
+  // Where the actions' notes go, each as "line N: ..." (why a parameter took no
+  // effect, which file was written); null drops them.
+  std::ostream* notes = nullptr;
+  // The first reason an action gives ends the run with StrictError.
+  bool strict = false;
   // The script's folder, where relative picture paths are looked for after the
   // current folder (see picture_paths.h); "" looks in the current folder only.
   std::string scriptFolder;
@@ -27,10 +38,14 @@ class ScriptRunner {
 
  private:
   void Print(const std::string& cp1251Text);
+  // The notes the module left for the action that just ran (see ModuleSession).
+  void ReportActionNotes();
+  void ReportWritten(const std::string& path, int width, int height, const std::string& format);
 
   ModuleSession& session_;
   std::ostream& out_;
   RunOptions options_;
+  int line_ = 0;
 };
 
 }  // namespace pg::host

@@ -53,7 +53,19 @@ std::filesystem::path NativePath(const std::string& cp1251) {
 
 // Raster formats: what the rectangle shows. Vector formats: the chart inside
 // it drawn anew by the module's export action, as a chart alone.
-void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file) {
+// The name the host's "wrote" line gives each format.
+const char* FormatName(platform::ExportFormat f) {
+  switch (f) {
+    case platform::ExportFormat::kEmf: return "EMF";
+    case platform::ExportFormat::kSvg: return "SVG";
+    case platform::ExportFormat::kPdf: return "PDF";
+    case platform::ExportFormat::kJpeg: return "JPEG";
+    case platform::ExportFormat::kBmp: return "BMP";
+    default: return "PNG";
+  }
+}
+
+void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file, const WroteFn& wrote) {
   const auto format = platform::ExportFormatOf(file);
   if (format == platform::ExportFormat::kUnknown) throw ScriptError(engine::UnknownFormatMessage(file));
   if (platform::IsVectorFormat(format)) {
@@ -74,6 +86,8 @@ void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file) 
       std::filesystem::remove(NativePath(scratch), error);
       throw ScriptError("cannot write " + file);
     }
+    const auto box = platform::GetWindowRectInParent(platform::GetTopChildWindow(r.window));
+    wrote(file, box.Width(), box.bottom - box.top, FormatName(format));
     return;
   }
   auto picture = Picture(r);
@@ -81,11 +95,13 @@ void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file) 
                                                  [&](int x, int y) { return picture->Pixel(x, y); },
                                                  session.JpegQuality());
   if (bytes.empty() || !platform::WriteFileReplacing(file, bytes)) throw ScriptError("cannot write " + file);
+  wrote(file, picture->Width(), picture->Height(), FormatName(format));
 }
 
 }  // namespace
 
-bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w, const PrintFn& print) {
+bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w, const PrintFn& print,
+                      const WroteFn& wrote) {
   const std::string& cmd = w[0];
   if (cmd == "resize") {
     NeedWords(w, 4, "resize NAME W H");
@@ -113,7 +129,7 @@ bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w,
     platform::DeliverPendingPaints();
   } else if (cmd == "save") {
     NeedWords(w, 3, "save NAME FILE");
-    SavePicture(session, NeedRectangle(session, w[1]), w[2]);
+    SavePicture(session, NeedRectangle(session, w[1]), w[2], wrote);
   } else if (cmd == "geometry") {
     NeedWords(w, 2, "geometry NAME");
     Rectangle& r = NeedRectangle(session, w[1]);

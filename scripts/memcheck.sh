@@ -52,6 +52,8 @@ for script in "$root"/tests/scenarios/*.pgs; do
   args=()
   line=$(grep -m1 '^# args: ' "$script" || true)
   [ -n "$line" ] && read -r -a args <<<"${line#\# args: }"
+  # As the scenario runner: notes only where the script asks for them.
+  grep -qx '# notes: shown' "$script" || args=(--quiet "${args[@]}")
   run "$stem" "$script" "${args[@]}" || continue
   if cmp -s "$dir/actual.out" "$expected"; then
     echo "memcheck $stem: ok (exit $rc, ${seconds}s)"

@@ -96,6 +96,7 @@ struct ScriptedUser {
   std::deque<std::optional<FontChoice>> fontAnswers;
   std::function<void(const std::string& cp1251Text)> report;  // where kShow goes
   std::function<void(const DialogTemplate&)> inspect;          // kShow also hands over the dialog itself
+  std::function<void(const std::string& pngPath)> wrote;       // a kSnapshot that was saved
   // What the last common dialogs opened on.
   std::optional<Color> colourOpenedOn;
   std::optional<FontChoice> fontOpenedOn;

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "charts/actions/chart_actions.h"
+#include "framework/notes/action_notes.h"
+#include "plugin/action_notes_delivery.h"
 #include "plugin/actions/plain_actions.h"
 
 namespace pg::plugin {
@@ -67,8 +69,10 @@ bool DispatchAction(std::int32_t id, abi::ParamBlock block) {
   const ActionEntry* entry = ActionFor(id);
   if (!entry) return false;
   const Params params = CopyParams(block, entry->slots);
-  if (entry->plain) return entry->plain(params);
-  return RunChartAction(params, entry->chart);
+  notes::Take();  // nothing left over from an action that threw past its handler
+  const bool result = entry->plain ? entry->plain(params) : RunChartAction(params, entry->chart);
+  DeliverActionNotes(id);
+  return result;
 }
 
 }  // namespace pg::plugin

@@ -2,6 +2,7 @@
 
 #include "charts/chart_registry.h"
 #include "framework/text/codepage.h"
+#include "plugin/action_notes_delivery.h"
 #include "plugin/catalogue/catalogue.h"
 #include "plugin/dispatch.h"
 #include "plugin/edit_action.h"
@@ -20,6 +21,7 @@ void RegisterPlugIn(abi::AddActionFn addAction, void* second, void* third, abi::
   s.second = second;
   s.third = third;
   s.setVariable = setVariable;
+  ListenIfTheHostAsks();
   RegisterCatalogue();
 }
 

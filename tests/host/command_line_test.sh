@@ -27,10 +27,63 @@ for command in 'rect NAME W H' 'save NAME FILE' 'tick N' 'catalogue'; do
   grep -qF "$command" "$work/help.txt" || fail "--help does not list '$command'"
 done
 [ ! -s "$work/help.err" ] || fail "--help wrote to standard error: $(cat "$work/help.err")"
-# A wrong call still goes to standard error with status 2.
+# A wrong call still goes to standard error with status 2, naming what is wrong.
 status=0
 run "$host" --no-such-option >/dev/null 2>"$work/usage.err" || status=$?
 [ $status -eq 2 ] && grep -q '^usage:' "$work/usage.err" || fail "a wrong option gave status $status"
+[ "$(head -n 1 "$work/usage.err" | tr -d '\r')" = "unknown option --no-such-option" ] ||
+  fail "a wrong option was not named: $(cat "$work/usage.err")"
+
+# A script that cannot be read: the reason and status 2, never an abort.
+# cannot_read WHAT REASON PATH: the host is given PATH.
+cannot_read() {
+  local what=$1 reason=$2 path=$3 status=0
+  timeout 60 "${runner_prefix[@]}" "$host" "$path" >"$work/read.out" 2>"$work/read.err" || status=$?
+  [ $status -eq 2 ] || fail "$what: status $status: $(cat "$work/read.err")"
+  grep -qxF "cannot read $path: $reason" <(tr -d '\r' <"$work/read.err") ||
+    fail "$what: $(cat "$work/read.err")"
+}
+runner_prefix=()
+[ -z "$emulator" ] || runner_prefix=("$emulator")
+mkdir "$work/folder"
+cannot_read "a folder" "Is a directory" "$work/folder"
+cannot_read "a missing file" "No such file or directory" "$work/none.pgs"
+if [ -z "$emulator" ]; then
+  mkfifo "$work/pipe"
+  cannot_read "a named pipe with no writer" "a named pipe that nothing writes to" "$work/pipe"
+  # A pipe with a writer is a script like any other.
+  run "$host" <(printf 'print x\n') >"$work/subst.out" 2>&1 || fail "a process substitution: $(cat "$work/subst.out")"
+  grep -qx 'x is not set' "$work/subst.out" || fail "a process substitution: $(cat "$work/subst.out")"
+  printf 'print x\n' >"$work/locked.pgs"
+  chmod 000 "$work/locked.pgs"
+  if [ "$(id -u)" -ne 0 ]; then
+    cannot_read "a file without read permission" "Permission denied" "$work/locked.pgs"
+  elif command -v setpriv >/dev/null && chmod 755 "$work" &&
+       setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null; then
+    # Root reads anything: the case runs as nobody.
+    runner_prefix=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    cannot_read "a file without read permission" "Permission denied" "$work/locked.pgs"
+    runner_prefix=()
+  else
+    echo "command_line_test: SKIPPED the unreadable file: root reads it and setpriv cannot drop to nobody"
+  fi
+fi
+
+# Each file a script writes is named on standard error, unless --quiet.
+mkdir "$work/wrote"
+printf 'rect P 120 90\npgChartCreate "P"\nsave P named.png\npgChartColor "P" "red"\n' >"$work/wrote.pgs"
+(cd "$work/wrote" && run "$host" "$work/wrote.pgs") >"$work/wrote.out" 2>"$work/wrote.err" ||
+  fail "a script that writes: $(cat "$work/wrote.err")"
+grep -qx 'wrote named.png (120 × 90, PNG)' <(tr -d '\r' <"$work/wrote.err") ||
+  fail "the written file was not named: $(cat "$work/wrote.err")"
+grep -qx 'line 4: pgChartColor: parameter 2 "red" is not a colour R,G,B (three whole numbers); nothing changed' \
+  <(tr -d '\r' <"$work/wrote.err") || fail "the ignored colour was not told: $(cat "$work/wrote.err")"
+(cd "$work/wrote" && run "$host" --quiet "$work/wrote.pgs") >"$work/quiet.out" 2>"$work/quiet.err" ||
+  fail "--quiet: $(cat "$work/quiet.err")"
+[ ! -s "$work/quiet.err" ] || fail "--quiet still said: $(cat "$work/quiet.err")"
+status=0
+(cd "$work/wrote" && run "$host" --strict "$work/wrote.pgs") >/dev/null 2>"$work/strict.err" || status=$?
+[ $status -eq 1 ] || fail "--strict ended with status $status: $(cat "$work/strict.err")"
 
 # "-": the script from standard input; its picture lands in the current folder.
 mkdir "$work/stdin"
@@ -65,4 +118,4 @@ else
     fail "through the PATH: $(cat "$work/path.out")"
   versions_ok "$work/path.out" || fail "through the PATH: $(cat "$work/path.out")"
 fi
-echo "command_line_test: --help, standard input and the module lookup work"
+echo "command_line_test: --help, the options, unreadable scripts, the notes, standard input and the module lookup work"

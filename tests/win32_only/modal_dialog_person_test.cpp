@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -54,6 +55,17 @@ DialogTemplate TwoRows(std::vector<std::string>* clicks) {
   return t;
 }
 
+// How long a person waits for what the dialog should do by itself (turn
+// active, take the focus, answer a click) before looking anyway: generous, as a
+// loaded machine may take seconds, yet bounded so that a dialog that never does
+// it fails instead of hanging.
+constexpr auto kPatience = std::chrono::seconds(20);
+
+// True once `done` holds or the patience from `since` has run out.
+bool WaitedFor(bool done, std::chrono::steady_clock::time_point since) {
+  return done || std::chrono::steady_clock::now() - since > kPatience;
+}
+
 // Runs `act` on each tick of a thread timer while the dialog's loop runs.
 struct Person {
   static inline std::function<void(HWND)> act;
@@ -91,12 +103,13 @@ TEST(ModalDialogPerson, ShownCentredWithFocusInTheFirstEditAndEnterConfirms) {
   RECT frame{};
   bool editFocused = false, hasIcon = false;
   LRESULT tools = 0;
-  int waits = 0;
+  const auto shown = std::chrono::steady_clock::now();
   Person person([&](HWND dialog) {
     HWND edit = Child(dialog, "Edit");
-    // On a busy machine Wine hands the focus over a moment after the dialog
-    // turns active: a tick with no focus anywhere yet waits for the next.
-    if (step == 0 && ::GetFocus() == nullptr && ++waits < 50) return;
+    // Wine hands the focus over some time after the dialog turns active (long
+    // after on a busy machine): the person looks once it is in the first edit,
+    // or when the patience runs out, and the check below says where it is.
+    if (step == 0 && !WaitedFor(::GetFocus() == edit, shown)) return;
     if (step == 0) {
       char text[64] = {};
       ::GetWindowTextA(dialog, text, sizeof(text));
@@ -136,14 +149,16 @@ TEST(ModalDialogPerson, AMouseClickReachesTheHandlerAndTheCloseBoxCancels) {
   std::vector<std::string> clicks;
   const DialogTemplate t = TwoRows(&clicks);
   int step = 0;
+  std::chrono::steady_clock::time_point clicked;
   Person person([&](HWND dialog) {
     if (step == 0) {
+      clicked = std::chrono::steady_clock::now();
       // The picture button is the first button; a click is a press and a release inside it.
       HWND gear = Child(dialog, "Button");
       ::PostMessageA(gear, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
       ::PostMessageA(gear, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
       ++step;
-    } else if (step == 1 && !clicks.empty()) {
+    } else if (step == 1 && WaitedFor(!clicks.empty(), clicked)) {
       ::SetWindowTextA(Child(dialog, "Edit"), "changed");
       ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
       ++step;

@@ -1,4 +1,5 @@
 #include "charts/actions/chart_actions.h"
+#include "charts/actions/param_readers.h"
 
 namespace pg::charts {
 
@@ -7,7 +8,9 @@ namespace pg::charts {
 void ChartBitmap(TChartImageForm& w, const ActionParams& p) {
   auto& chart = w.Chart1();
   chart.SetBounds(w.ClientWidth(), w.ClientHeight());
-  chart.SaveChartBitmap(p.at(1) + ".bmp");
+  const std::string path = p.at(1) + ".bmp";
+  StepWithParam(p, 1, "cannot be written", true, [&] { chart.SaveChartBitmap(path); });
+  notes::NoteWritten(path, w.ClientWidth(), w.ClientHeight(), "BMP");
 }
 
 }  // namespace pg::charts

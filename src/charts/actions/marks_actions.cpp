@@ -2,10 +2,7 @@
 #include <utility>
 
 #include "charts/actions/chart_actions.h"
-#include "framework/params/colour_format.h"
-#include "framework/params/font_format.h"
-#include "framework/params/word_format.h"
-#include "framework/text/int_parse.h"
+#include "charts/actions/param_readers.h"
 
 namespace pg::charts {
 
@@ -37,41 +34,42 @@ constexpr std::pair<std::string_view, PenStyle> kFrameStyleWords[] = {
 
 engine::TSeriesMarks& MarksOf(TChartImageForm& w) { return w.Series1().Marks(); }
 
-// The value of the word that equals text exactly; other texts change nothing.
+// The value of the word that equals the parameter exactly; other texts change nothing.
 template <typename T, std::size_t N, typename Setter>
-void ApplyChoice(const std::pair<std::string_view, T> (&table)[N], const std::string& text, Setter set) {
+void ApplyChoice(const std::pair<std::string_view, T> (&table)[N], const ActionParams& p, std::size_t i, Setter set) {
   for (const auto& [word, value] : table) {
-    if (word == text) {
+    if (word == p.at(i)) {
       set(value);
       return;
     }
   }
+  IgnoreParam(p, i, OneOf(table));
 }
 
 }  // namespace
 
 void MarksVisible(TChartImageForm& w, const ActionParams& p) {
   // Only the exact on and off words change anything.
-  if (const auto on = params::ReadBoolValue(p.at(1))) MarksOf(w).SetVisible(*on);
+  if (const auto on = BoolParam(p, 1)) MarksOf(w).SetVisible(*on);
 }
 
 void MarksStyle(TChartImageForm& w, const ActionParams& p) {
-  ApplyChoice(kStyleWords, p.at(1), [&](TSeriesMarksStyle s) { MarksOf(w).SetStyle(s); });
+  ApplyChoice(kStyleWords, p, 1, [&](TSeriesMarksStyle s) { MarksOf(w).SetStyle(s); });
 }
 
 void MarksTransparent(TChartImageForm& w, const ActionParams& p) {
-  if (const auto on = params::ReadBoolValue(p.at(1))) MarksOf(w).SetTransparent(*on);
+  if (const auto on = BoolParam(p, 1)) MarksOf(w).SetTransparent(*on);
 }
 
 // The fields of the font take effect one by one: a failing field keeps the
 // background colour and the fields before it.
 void MarksFontColor(TChartImageForm& w, const ActionParams& p) {
   auto& marks = MarksOf(w);
-  marks.SetBackColor(params::ReadColourTriple(p.at(1)));
+  marks.SetBackColor(ColourParam(p, 1));
   TFontSpec font = marks.Font().Value();
   params::FontSpecTarget target(font);
   try {
-    params::ApplyFontDescription(p.at(2), target);
+    FontParam(p, 2, target, false);
   } catch (...) {
     marks.SetFont(font);
     throw;
@@ -82,16 +80,16 @@ void MarksFontColor(TChartImageForm& w, const ActionParams& p) {
 // A bad width keeps the new colour.
 void MarksFrame(TChartImageForm& w, const ActionParams& p) {
   auto& frame = MarksOf(w).Frame();
-  frame.SetColor(params::ReadColourTriple(p.at(1)));
-  frame.SetWidth(text::StrToInt(p.at(2)));
+  frame.SetColor(ColourParam(p, 1));
+  frame.SetWidth(IntParam(p, 2));
 }
 
 void MarksFrVisible(TChartImageForm& w, const ActionParams& p) {
-  if (const auto on = params::ReadBoolValue(p.at(1))) MarksOf(w).Frame().SetVisible(*on);
+  if (const auto on = BoolParam(p, 1)) MarksOf(w).Frame().SetVisible(*on);
 }
 
 void MarksFrStyle(TChartImageForm& w, const ActionParams& p) {
-  ApplyChoice(kFrameStyleWords, p.at(1), [&](PenStyle s) { MarksOf(w).Frame().SetStyle(s); });
+  ApplyChoice(kFrameStyleWords, p, 1, [&](PenStyle s) { MarksOf(w).Frame().SetStyle(s); });
 }
 
 }  // namespace pg::charts

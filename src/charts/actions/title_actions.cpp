@@ -1,7 +1,7 @@
 #include "charts/actions/chart_actions.h"
 #include "charts/actions/chart_font_target.h"
 #include "framework/errors.h"
-#include "framework/params/font_format.h"
+#include "charts/actions/param_readers.h"
 #include "framework/params/word_format.h"
 
 namespace pg::charts {
@@ -15,8 +15,11 @@ void SetTitleBlock(engine::TChartTitle& title, const ActionParams& p) {
   lines[0] = p.at(1);
   title.SetText(std::move(lines));
   ChartFontTarget font(title.Font());
-  params::ApplyFontDescription(p.at(2), font);
-  if (const auto alignment = params::ReadAlignmentWord(p.at(3))) title.SetAlignment(*alignment);
+  FontParam(p, 2, font, false);
+  if (const auto alignment = params::ReadAlignmentWord(p.at(3)))
+    title.SetAlignment(*alignment);
+  else
+    IgnoreParam(p, 3, "is not one of Left, Center or Right");
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "charts/actions/chart_actions.h"
-#include "framework/params/word_format.h"
-#include "framework/text/int_parse.h"
+#include "charts/actions/param_readers.h"
 
 namespace pg::charts {
 
 namespace {
-std::int32_t Value(const ActionParams& p) { return text::StrToInt(p.at(1)); }
+std::int32_t Value(const ActionParams& p) { return IntParam(p, 1); }
 
 using ViewSetter = void (engine::TView3DOptions::*)(int);
 void SetView(TChartImageForm& w, const ActionParams& p, ViewSetter set) {
@@ -14,7 +13,7 @@ void SetView(TChartImageForm& w, const ActionParams& p, ViewSetter set) {
 }  // namespace
 
 void View3DPicture(TChartImageForm& w, const ActionParams& p) {
-  if (const auto v = params::ReadBoolValue(p.at(1))) w.Chart1().SetView3D(*v);
+  if (const auto v = BoolParam(p, 1)) w.Chart1().SetView3D(*v);
 }
 
 // The view accepts any integer; angles act modulo a full turn when drawn.
@@ -37,6 +36,9 @@ void View3DVert(TChartImageForm& w, const ActionParams& p) {
   SetView(w, p, &engine::TView3DOptions::SetVertOffset);
 }
 // The chart refuses a depth outside 1..100 with an error; the frame swallows it.
-void View3DDepth(TChartImageForm& w, const ActionParams& p) { w.Chart1().SetChart3DPercent(Value(p)); }
+void View3DDepth(TChartImageForm& w, const ActionParams& p) {
+  const std::int32_t depth = Value(p);
+  StepWithParam(p, 1, "is not within 1 to 100", false, [&] { w.Chart1().SetChart3DPercent(depth); });
+}
 
 }  // namespace pg::charts

@@ -21,6 +21,7 @@ TCustomChartPanel::TCustomChartPanel()
 TCustomChartPanel::~TCustomChartPanel() = default;
 
 void TCustomChartPanel::RequestRepaint() {
+  ++changes_;
   if (!repaintEnabled_) return;
   canvas_->MarkStale();
   if (site_) site_->InvalidatePanel();
@@ -39,6 +40,7 @@ void TCustomChartPanel::SetChart3DPercent(int v) {
 void TCustomChartPanel::SetVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
+  ++changes_;
   if (site_) site_->InvalidatePanel();
 }
 

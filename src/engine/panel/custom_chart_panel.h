@@ -22,6 +22,9 @@ class TCustomChartPanel : public TSeriesOwner {
   // Repaint request: marks the picture stale and invalidates the window, unless
   // repainting is disabled.
   void RequestRepaint() override;
+  // How many changes the panel has seen (repaint requests, visibility), so that
+  // a caller can tell whether a step changed anything.
+  unsigned long long ChangeCount() const { return changes_; }
   bool IsDestroying() const override { return destroying_; }
   bool RepaintEnabled() const { return repaintEnabled_; }
   void SetRepaintEnabled(bool v) { repaintEnabled_ = v; }
@@ -117,6 +120,7 @@ class TCustomChartPanel : public TSeriesOwner {
   std::unique_ptr<TChartCanvas3D> canvas_;
   std::unique_ptr<TView3DOptions> view3DOptions_;
   bool repaintEnabled_ = false;
+  unsigned long long changes_ = 0;
   bool destroying_ = false;
   TColor color_;
   TBevelCut bevelOuter_ = TBevelCut::bvRaised;

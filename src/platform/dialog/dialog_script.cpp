@@ -41,7 +41,7 @@ int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& 
         if (user.inspect) user.inspect(dialog);
         break;
       case Kind::kSnapshot:
-        open.Snapshot(step.text);
+        if (open.Snapshot(step.text) && user.wrote) user.wrote(step.text);
         break;
       case Kind::kClose:
         return open.Close();

@@ -1,5 +1,6 @@
 #include "charts/chart_registry.h"
 #include "charts/chart_window_factory.h"
+#include "framework/notes/action_notes.h"
 #include "framework/text/int_parse.h"
 #include "plugin/actions/plain_actions.h"
 #include "plugin/host_services.h"
@@ -13,12 +14,17 @@ constexpr int kAskWindowHandle = 7;
 bool ChartCreateAction(const Params& p) {
   try {
     const std::string& name = p.at(0);
-    charts::DeleteChartWindow(name);
+    if (charts::DeleteChartWindow(name)) notes::NoteChange();
     const auto answer = AskHost(kAskWindowHandle, name);
-    if (!answer) return false;  // a host without interface access has no windows to give
     std::int32_t handle = 0;
-    if (!text::TryStrToInt(answer->text, handle) || handle == 0) return false;
-    return charts::CreateChartWindow(name, handle);
+    // A host without interface access has no windows to give.
+    if (!answer || !text::TryStrToInt(answer->text, handle) || handle == 0) {
+      notes::NoteParam(1, name, "names no window of the host", true);
+      return false;
+    }
+    const bool created = charts::CreateChartWindow(name, handle);
+    if (!created) notes::NoteParam(1, name, "names a window no chart can be made in", true);
+    return created;
   } catch (...) {
     return false;
   }
@@ -26,7 +32,9 @@ bool ChartCreateAction(const Params& p) {
 
 bool ChartDeleteAction(const Params& p) {
   try {
-    return charts::DeleteChartWindow(p.at(0));
+    const bool deleted = charts::DeleteChartWindow(p.at(0));
+    if (!deleted) notes::NoteParam(1, p.at(0), "names no chart", true);
+    return deleted;
   } catch (...) {
     return false;
   }
