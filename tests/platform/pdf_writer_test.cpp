@@ -145,7 +145,7 @@ TEST(PdfStructure, AppendsNewVersionsOfCatalogAndFigureChainedToTheOldTable) {
   const std::string update = pdf.substr(kTagged.size());
   EXPECT_NE(update.find("1 0 obj\n<< /Lang (ru) /ViewerPreferences << /DisplayDocTitle true >> /Type /Catalog"),
             std::string::npos);
-  EXPECT_NE(update.find("2 0 obj\n<< /Alt <FEFF0414043804300433044004300437043C0430> /Type /StructElem"),
+  EXPECT_NE(update.find("2 0 obj\n<< /Alt <FEFF041404380430043304400430043C043C0430> /Type /StructElem"),
             std::string::npos);
   EXPECT_NE(update.find("/Size 3 /Root 1 0 R /Info 7 0 R /Prev 150 >>"), std::string::npos);
   // Each entry of the new table gives where its object starts.
@@ -161,7 +161,7 @@ TEST(PdfStructure, AppendsNewVersionsOfCatalogAndFigureChainedToTheOldTable) {
 
 TEST(PdfStructure, RefusesFilesOfAnotherShapeAndUnsafeLanguages) {
   for (std::string bad : {std::string{}, std::string("%PDF-1.5\nstartxref\n9\n%%EOF\n"),
-                          kTagged.substr(0, kTagged.find("2 0 obj")) + kTagged.substr(kTagged.find("xref"))}) {
+                          kTagged.substr(0, kTagged.find("1 0 obj")) + kTagged.substr(kTagged.find("2 0 obj"))}) {
     const std::string before = bad;
     EXPECT_FALSE(AddFigureTextAndLanguage(bad, "alt", "ru"));
     EXPECT_EQ(bad, before);

@@ -15,6 +15,8 @@ namespace {
 
 // 96 pixels to the inch on a page of 72 points to the inch.
 constexpr double kPointsPerPixel = 0.75;
+// Readers take pages of at most 14 400 points (200 inches) a side.
+constexpr int kMaxPageSide = 19200;
 
 // cairo keeps paths in 24.8 fixed point of points: coordinates beyond this
 // wrap. Nothing this far out is on a page.
@@ -124,10 +126,10 @@ SurfacePtr ImageOf(const Bitmap& bitmap, const Bitmap* other) {
 }  // namespace
 
 PdfRecorder::PdfRecorder(int width, int height, const PdfDocumentInfo& info)
-    : width_(std::max(1, width)), height_(std::max(1, height)), info_(info) {
+    : width_(std::clamp(width, 1, kMaxPageSide)), height_(std::clamp(height, 1, kMaxPageSide)), info_(info) {
   // The raster for measures and read-backs stays small on a huge page: beyond
   // it GetPixel answers 0, as outside any surface.
-  constexpr long long kMaxRasterPixels = 1LL << 22;
+  constexpr long long kMaxRasterPixels = 1LL << 21;
   int rw = width_, rh = height_;
   Bitmap::FitAllowedSize(rw, rh);
   if (static_cast<long long>(rw) * rh > kMaxRasterPixels) rh = static_cast<int>(std::max(1LL, kMaxRasterPixels / rw));
@@ -135,6 +137,9 @@ PdfRecorder::PdfRecorder(int width, int height, const PdfDocumentInfo& info)
   surface_ = cairo_pdf_surface_create_for_stream(AppendBytes, &bytes_, width_ * kPointsPerPixel,
                                                  height_ * kPointsPerPixel);
   if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) return;
+  // What cairo cannot write as vectors it draws as an image at this resolution:
+  // the chart's own pixels, not 300 dpi over the whole page.
+  cairo_surface_set_fallback_resolution(surface_, 96, 96);
   if (!info_.titleUtf8.empty())
     cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_TITLE, info_.titleUtf8.c_str());
   cairo_pdf_surface_set_metadata(surface_, CAIRO_PDF_METADATA_CREATOR, "Pirogram");
@@ -143,6 +148,22 @@ PdfRecorder::PdfRecorder(int width, int height, const PdfDocumentInfo& info)
   // The whole chart is one figure: its alternate text stands for all it draws.
   cairo_tag_begin(cr_, "Document", "");
   cairo_tag_begin(cr_, "Figure", "");
+  NoClip();
+  // The raster's white ground: also the content that keeps the figure from
+  // being empty, which cairo refuses.
+  cairo_set_source_rgb(cr_, 1, 1, 1);
+  cairo_rectangle(cr_, 0, 0, width_, height_);
+  cairo_fill(cr_);
+}
+
+// cairo takes an opaque fill of the whole page without a clip for a new
+// page's background and drops what came before, the figure's opening tag
+// with it (the file then fails). A clip a pixel beyond the page keeps every
+// fill a fill.
+void PdfRecorder::NoClip() {
+  cairo_reset_clip(cr_);
+  cairo_rectangle(cr_, -1, -1, width_ + 2.0, height_ + 2.0);
+  cairo_clip(cr_);
 }
 
 PdfRecorder::~PdfRecorder() {
@@ -594,7 +615,7 @@ void PdfRecorder::TextOutAt(int x, int y, std::string_view text) {
 void PdfRecorder::ClipRect(const TRect& r) {
   raster_->Dc().ClipRect(r);
   if (!Live()) return;
-  cairo_reset_clip(cr_);
+  NoClip();
   const double l = C(r.left), t = C(r.top);
   cairo_rectangle(cr_, l, t, std::max(0.0, C(r.right) - l), std::max(0.0, C(r.bottom) - t));
   cairo_clip(cr_);
@@ -603,7 +624,7 @@ void PdfRecorder::ClipRect(const TRect& r) {
 void PdfRecorder::ClipPolygon(std::span<const TPoint> points) {
   raster_->Dc().ClipPolygon(points);
   if (!Live()) return;
-  cairo_reset_clip(cr_);
+  NoClip();
   cairo_new_path(cr_);
   for (const auto& p : points) cairo_line_to(cr_, C(p.x), C(p.y));
   cairo_close_path(cr_);
@@ -613,7 +634,7 @@ void PdfRecorder::ClipPolygon(std::span<const TPoint> points) {
 
 void PdfRecorder::RemoveClip() {
   raster_->Dc().RemoveClip();
-  if (Live()) cairo_reset_clip(cr_);
+  if (Live()) NoClip();
 }
 
 // ---- pictures ----

@@ -56,6 +56,7 @@ class PdfRecorder final : public DeviceContext {
 
  private:
   bool Live() const { return cr_ && !finished_; }
+  void NoClip();
   void SetColor(Color c);
   // Sets the brush as the source; false for a hollow brush.
   bool UseBrush();

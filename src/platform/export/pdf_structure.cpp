@@ -68,7 +68,9 @@ std::optional<long long> ObjectAround(const std::string& pdf, std::size_t at) {
 
 // The dictionary with `entries` put right after its opening "<<".
 std::string WithEntries(const std::string& dictionary, const std::string& entries) {
-  return "<< " + entries + dictionary.substr(2);
+  std::string rest = dictionary.substr(2);
+  if (!rest.empty() && rest.front() != ' ' && rest.front() != '\n') rest.insert(0, " ");
+  return "<< " + entries + rest;
 }
 
 bool LanguageTag(const std::string& lang) {
@@ -116,19 +118,19 @@ bool AddFigureTextAndLanguage(std::string& pdf, const std::string& altUtf8, cons
   if (!catalog) return false;
   std::string catalogEntries;
   if (LanguageTag(lang) && catalog->dictionary.find("/Lang") == std::string::npos)
-    catalogEntries += "/Lang (" + lang + ") ";
+    catalogEntries += "/Lang (" + lang + ")";
   if (catalog->dictionary.find("/ViewerPreferences") == std::string::npos)
-    catalogEntries += "/ViewerPreferences << /DisplayDocTitle true >> ";
+    catalogEntries += std::string(catalogEntries.empty() ? "" : " ") + "/ViewerPreferences << /DisplayDocTitle true >>";
   if (!catalogEntries.empty()) changed.push_back({*root, WithEntries(catalog->dictionary, catalogEntries)});
 
-  if (!altUtf8.empty()) {
-    const std::size_t figure = pdf.find("/S /Figure");
-    if (figure == std::string::npos) return false;
+  // A figure with nothing drawn is not written: the file has no /Alt to carry.
+  const std::size_t figure = pdf.find("/S /Figure");
+  if (!altUtf8.empty() && figure != std::string::npos) {
     const auto number = ObjectAround(pdf, figure);
     if (!number) return false;
     const auto element = FindObject(pdf, *number);
     if (!element || element->dictionary.find("/Alt") != std::string::npos) return false;
-    changed.push_back({*number, WithEntries(element->dictionary, "/Alt " + PdfTextString(altUtf8) + " ")});
+    changed.push_back({*number, WithEntries(element->dictionary, "/Alt " + PdfTextString(altUtf8))});
   }
   if (changed.empty()) return true;
 

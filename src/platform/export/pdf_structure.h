@@ -11,7 +11,7 @@ namespace pg::platform {
 // altUtf8 is not empty), a cross-reference section for them and a trailer
 // chained to the old one. A language that is not letters, digits and hyphens is
 // left out. False, with `pdf` unchanged, when the file does not have the shape
-// expected (a classic cross-reference table, a catalog, a figure).
+// expected (a classic cross-reference table and a catalog).
 bool AddFigureTextAndLanguage(std::string& pdf, const std::string& altUtf8, const std::string& lang);
 
 // A PDF text string: UTF-16BE with its byte order mark, in hexadecimal.

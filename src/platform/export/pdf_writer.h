@@ -16,8 +16,8 @@ struct PdfDocumentInfo {
   std::string altTextUtf8;  // what a screen reader says for the chart
 };
 
-// A context drawing width x height pixels into a PDF page (sides below 1 are
-// taken as 1). It measures text and answers GetPixel as the platform's own
+// A context drawing width x height pixels into a PDF page (sides are taken
+// into 1 .. 19 200, the 200 inches readers accept). It measures text and answers GetPixel as the platform's own
 // raster would, so the chart lays out exactly as on the screen. Null when
 // there is no memory for it.
 std::unique_ptr<DeviceContext> CreatePdfRecorder(int width, int height, const PdfDocumentInfo& info);
