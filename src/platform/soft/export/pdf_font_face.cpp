@@ -1,6 +1,6 @@
 #include "platform/export/pdf_font_face.h"
 
-#include "platform/soft/font_resolver.h"
+#include "platform/soft/text/font_resolver.h"
 
 namespace pg::platform {
 
