@@ -313,18 +313,8 @@ void PdfRecorder::AddPath(const std::vector<double>& xy, bool closed) {
 
 void PdfRecorder::StrokeOpen(const std::vector<double>& outline) {
   if (!UsePen()) return;
-  const Pen& p = GetPen();
-  // An opaque background shows in the gaps of a dashed line.
-  if (p.width <= 1 && !DashesOf(p.style).empty() && p.style != PenStyle::psAlternate && GetBkMode() == kOpaque) {
-    AddPath(outline, false);
-    cairo_save(cr_);
-    SetColor(GetBkColor());
-    cairo_set_dash(cr_, nullptr, 0, 0);
-    cairo_stroke(cr_);
-    cairo_restore(cr_);
-  }
   AddPath(outline, false);
-  cairo_stroke(cr_);
+  StrokeCurrentPath();
 }
 
 void PdfRecorder::FillAndStroke(const std::vector<double>& outline, bool closed) {
@@ -335,17 +325,89 @@ void PdfRecorder::FillAndStroke(const std::vector<double>& outline, bool closed)
     cairo_new_path(cr_);
   }
   if (!UsePen()) return;
+  AddPath(outline, closed);
+  StrokeCurrentPath();
+}
+
+void PdfRecorder::StrokeCurrentPath() {
   const Pen& p = GetPen();
-  if (p.width <= 1 && !DashesOf(p.style).empty() && p.style != PenStyle::psAlternate && GetBkMode() == kOpaque) {
-    AddPath(outline, closed);
+  const auto dashes = p.width <= 1 ? DashesOf(p.style) : std::span<const double>{};
+  if (dashes.empty()) {
+    cairo_stroke(cr_);
+    return;
+  }
+  // Dashes run on along the whole path, as GDI's do. Each segment is cut to
+  // the page before it is stroked with its phase: cairo measures every dash of
+  // a stroke, and a line out to the far end of the coordinate range has
+  // millions.
+  cairo_path_t* flat = cairo_copy_path_flat(cr_);
+  cairo_new_path(cr_);
+  if (flat->status != CAIRO_STATUS_SUCCESS) {
+    cairo_path_destroy(flat);
+    return;
+  }
+  // An opaque background shows in the gaps.
+  if (p.style != PenStyle::psAlternate && GetBkMode() == kOpaque) {
     cairo_save(cr_);
     SetColor(GetBkColor());
     cairo_set_dash(cr_, nullptr, 0, 0);
+    cairo_append_path(cr_, flat);
     cairo_stroke(cr_);
     cairo_restore(cr_);
   }
-  AddPath(outline, closed);
-  cairo_stroke(cr_);
+  double period = 0;
+  for (const double d : dashes) period += d;
+  const double x0 = -2, y0 = -2, x1 = width_ + 2.0, y1 = height_ + 2.0;
+  double walked = 0;
+  auto segment = [&](double ax, double ay, double bx, double by) {
+    const double dx = bx - ax, dy = by - ay, length = std::hypot(dx, dy);
+    if (length == 0) return;
+    // The part within the page's box (Liang-Barsky).
+    double t0 = 0, t1 = 1;
+    const double ps[4] = {-dx, dx, -dy, dy}, qs[4] = {ax - x0, x1 - ax, ay - y0, y1 - ay};
+    bool visible = true;
+    for (int i = 0; i < 4 && visible; ++i) {
+      if (ps[i] == 0) {
+        visible = qs[i] >= 0;
+      } else {
+        const double t = qs[i] / ps[i];
+        if (ps[i] < 0)
+          t0 = std::max(t0, t);
+        else
+          t1 = std::min(t1, t);
+        visible = t0 < t1;
+      }
+    }
+    if (visible) {
+      cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), std::fmod(walked + t0 * length, period));
+      cairo_move_to(cr_, ax + t0 * dx, ay + t0 * dy);
+      cairo_line_to(cr_, ax + t1 * dx, ay + t1 * dy);
+      cairo_stroke(cr_);
+    }
+    walked = std::fmod(walked + length, period);
+  };
+  double cx = 0, cy = 0, sx = 0, sy = 0;
+  for (int i = 0; i < flat->num_data; i += flat->data[i].header.length) {
+    const cairo_path_data_t& d = flat->data[i];
+    switch (d.header.type) {
+      case CAIRO_PATH_MOVE_TO:
+        cx = sx = flat->data[i + 1].point.x;
+        cy = sy = flat->data[i + 1].point.y;
+        break;
+      case CAIRO_PATH_LINE_TO:
+        segment(cx, cy, flat->data[i + 1].point.x, flat->data[i + 1].point.y);
+        cx = flat->data[i + 1].point.x;
+        cy = flat->data[i + 1].point.y;
+        break;
+      case CAIRO_PATH_CLOSE_PATH:
+        segment(cx, cy, sx, sy);
+        cx = sx;
+        cy = sy;
+        break;
+      default: break;
+    }
+  }
+  cairo_path_destroy(flat);
 }
 
 // ---- lines ----
@@ -458,7 +520,7 @@ void PdfRecorder::RoundRect(int left, int top, int right, int bottom, int corner
   }
   if (UsePen()) {
     path();
-    cairo_stroke(cr_);
+    StrokeCurrentPath();
   }
 }
 
@@ -480,7 +542,7 @@ void PdfRecorder::Ellipse(int left, int top, int right, int bottom) {
   }
   if (UsePen()) {
     path();
-    cairo_stroke(cr_);
+    StrokeCurrentPath();
   }
 }
 
@@ -506,7 +568,7 @@ void PdfRecorder::Pie(int left, int top, int right, int bottom, int x3, int y3, 
   }
   if (UsePen()) {
     path();
-    cairo_stroke(cr_);
+    StrokeCurrentPath();
   }
 }
 
@@ -523,7 +585,7 @@ void PdfRecorder::Arc(int left, int top, int right, int bottom, int x3, int y3, 
   if (!UsePen()) return;
   cairo_new_path(cr_);
   EllipseArc(cr_, box.cx, box.cy, box.rx, box.ry, a1, a2, true);
-  cairo_stroke(cr_);
+  StrokeCurrentPath();
 }
 
 void PdfRecorder::FillRect(const TRect& r) {

@@ -66,6 +66,8 @@ class PdfRecorder final : public DeviceContext {
   // through pixel centres), GDI's filled-shape order.
   void FillAndStroke(const std::vector<double>& outline, bool closed);
   void StrokeOpen(const std::vector<double>& outline);
+  // The pen along the current path (which it clears).
+  void StrokeCurrentPath();
   // A thin or wide line through the points' pixel centres.
   void StrokeLine(std::span<const TPoint> points);
   void AddPath(const std::vector<double>& xy, bool closed);
