@@ -64,9 +64,12 @@ if [ ! -f "$prefix/lib/libpng.a" ]; then
     -DZLIB_INCLUDE_DIR="$prefix/include" -DZLIB_LIBRARY="$prefix/lib/libz.a"
 fi
 
-# cairo's PDF surface over pixman, for the PDF files the module writes. Both come
-# from their orig tarballs: Debian's patches to cairo's build system want an
-# older automake, and pixman's Debian diff is not published beside its source.
+# cairo's PDF surface over pixman, for the PDF files the module is to write on
+# Windows too (not wired into the Windows build yet): only with PG_DEPS_CAIRO=1.
+[ "${PG_DEPS_CAIRO:-0}" = 1 ] || exit 0
+# Both come from their orig tarballs: Debian's patches to cairo's build system
+# want an older automake, and pixman's Debian diff is not published beside its
+# source.
 # Their autotools builds (unlike pixman's meson build) mark nothing dllexport,
 # so the module's DLL exports no more than its own functions.
 orig_of() {
