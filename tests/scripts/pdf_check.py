@@ -4,7 +4,7 @@ checks each page with the PDF tools: the title and every label as text, every
 font embedded as a subset, the page size, title, tags, alternate text and
 language, and pdftoppm's picture at 96 dpi against the chart's own raster.
 
-  pdf_check.py --draw EMULATOR DRAWER --pictures DIR --out DIR
+  pdf_check.py --draw EMULATOR DRAWER --pictures DIR --out DIR   (EMULATOR may be "")
 """
 import argparse
 import os
@@ -17,9 +17,8 @@ from PIL import Image
 
 # pdftoppm smooths edges and unhinted letters that the raster draws aliased and
 # hinted: the share of pixels that must agree once such edge pixels are set
-# aside, and the share that must agree outright (many slices' outlines are
-# nearly all edge). Where only a few charts pass the outright share, it is a
-# floor that catches a misplaced shape.
+# aside, and a floor for the share that agrees outright, low enough for 200
+# slices whose pie is nearly all outline, high enough to catch a misplaced shape.
 AGREEMENT = 0.95
 STRICT_FLOOR = 0.80
 TOLERANCE = 16        # levels per channel within which a pixel agrees
