@@ -3,6 +3,7 @@
 #include <cairo-pdf.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 

@@ -7,7 +7,6 @@
 #include <cairo.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
