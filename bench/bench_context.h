@@ -19,6 +19,7 @@ void SetPictureFolder(const std::string& folder);
 // PDF files.
 void RegisterPaintBenchmarks();
 void RegisterPngBenchmarks();
+void RegisterExportBenchmarks();
 void RegisterMetafileCheckBenchmarks();
 void RegisterSweepBenchmarks();
 void RegisterActionBenchmarks();

@@ -23,7 +23,7 @@ constexpr ParamNote kAlign{
     {"Left, Center, Right", "Left — слева, Center — по центру, Right — справа"},
     {"Lower case (center) and any other word.", "Строчными буквами (center) и любое другое слово."}};
 
-constexpr std::array<ActionNote, 42> kActions = {{
+constexpr std::array<ActionNote, 43> kActions = {{
     {.id = 1, .line = {"Create a chart in a rectangle of the page.", "Создаёт диаграмму в прямоугольнике страницы."},
      .kinds = "N", .example = "", .pictures = false,
      .remark = {"A new chart: 3D, white panel, legend at the right, marks with the labels, no records (it shows nothing until records are added). Creating again on the same rectangle replaces the chart: its records and settings are gone.",
@@ -201,6 +201,8 @@ constexpr std::array<ActionNote, 42> kActions = {{
      .remark = {"All rolling charts share one angle, bound and step: two rolling charts swing twice as fast, and the last pgChartRoll sets the bound and step for all. 3D only. The picture is taken three steps after the start.",
                 "Все качающиеся диаграммы делят один угол, предел и шаг: две диаграммы качаются вдвое быстрее, последний pgChartRoll задаёт предел и шаг для всех. Только в 3D. Рисунок — через три шага после запуска."},
      .defaultWords = "False"},
+    {.id = 43, .line = {"Save the chart as a picture file of the format its name ends in.", "Сохраняет диаграмму в файл рисунка того формата, которым оканчивается имя."}, .kinds = "RS", .example = R"("C:\Charts\sales.svg")", .pictures = false,
+     .params = {{kRect, {{}, {"A name ending in .emf, .svg or .pdf gives a picture of lines and text that stays sharp at any size (the labels stay text a reader can search and a screen reader can read); .png, .jpg (.jpeg) and .bmp give the chart's pixels. The name is used as it is; an existing file is replaced once the new one is whole.", "Имя с окончанием .emf, .svg или .pdf даёт рисунок из линий и текста, чёткий при любом размере (подписи остаются текстом для поиска и для программ чтения с экрана); .png, .jpg (.jpeg) и .bmp — точки диаграммы. Имя берётся как есть; существующий файл заменяется, когда новый готов целиком."}, {"Another ending, a folder or a path that cannot be written saves nothing and reports nothing.", "Другое окончание, папка или путь, куда нельзя записать, — ничего не сохраняется и не сообщается."}}}}},
 }};
 
 }  // namespace
