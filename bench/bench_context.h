@@ -15,7 +15,8 @@ void SavePicture(const std::string& rectangle, const std::string& name);
 void SetPictureFolder(const std::string& folder);
 
 // Registers the benchmarks in the order they run: paints, PNG files, the
-// extreme-value sweep, actions, memory, large pictures, metafile pictures.
+// extreme-value sweep, actions, memory, large pictures, metafile pictures,
+// PDF files.
 void RegisterPaintBenchmarks();
 void RegisterPngBenchmarks();
 void RegisterExportBenchmarks();
@@ -25,5 +26,6 @@ void RegisterActionBenchmarks();
 void RegisterMemoryBenchmarks();
 void RegisterPictureBenchmarks();
 void RegisterMetafileBenchmarks();
+void RegisterPdfBenchmarks();
 
 }  // namespace pg::bench

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     pg::bench::RegisterMemoryBenchmarks();
     pg::bench::RegisterPictureBenchmarks();
     pg::bench::RegisterMetafileBenchmarks();
+    pg::bench::RegisterPdfBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     driver.Session().Message(2);

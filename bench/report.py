@@ -31,10 +31,12 @@ TIME_TARGETS = {
     "export/standard_emf": (1.0, "<= 1 ms"),
     "export/standard_svg": (1.0, "<= 1 ms"),
     "export/standard_jpeg": (5.0, "<= 5 ms"),
+    "pdf/standard_3d": (20.0, "<= 20 ms"),
     "picture/bmp24_31mb_load_and_draw": (150.0, "<= 150 ms"),
     "picture/bmp1_8192_load_and_draw": (500.0, "<= 500 ms"),
 }
 PNG_BYTES_LIMIT = 40 * 1024
+PDF_BYTES_LIMIT = 80 * 1024
 # The flat chart is held to the 3D one's figure of the same run.
 FLAT_NOT_SLOWER_THAN = ("repaint/standard_flat", "repaint/standard_3d")
 # A tiled icon costs at most twice the same tiling of a bitmap.
@@ -110,6 +112,10 @@ def main():
         if "png_bytes" in r:
             notes.append(f"{r['png_bytes'] / 1024:.1f} KiB (<= 40 KiB), {r['png_pixels_differing']:.0f} pixels differ")
             if r["png_bytes"] > PNG_BYTES_LIMIT or r["png_pixels_differing"] != 0:
+                verdict = "MISSED"
+        if "pdf_bytes" in r:
+            notes.append(f"{r['pdf_bytes'] / 1024:.1f} KiB (<= 80 KiB)")
+            if r["pdf_bytes"] > PDF_BYTES_LIMIT:
                 verdict = "MISSED"
         if "peak_growth_mb" in r:
             notes.append(f"{r['file_mb']:.1f} MB file, peak memory +{r['peak_growth_mb']:.0f} MB")

@@ -31,7 +31,7 @@ PACKAGES=(
   clang libclang-rt-14-dev llvm-14
   valgrind locales
   zip unzip chromium
-  imagemagick icoutils libjpeg-turbo-progs
+  imagemagick icoutils libjpeg-turbo-progs poppler-utils
   lintian man-db
   inkscape openclipart-svg
 )
