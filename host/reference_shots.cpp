@@ -29,7 +29,7 @@ class InFolder {
 
 ShotTaker::ShotTaker(ModuleSession& session, const fs::path& dir, const fs::path& examplesDir)
     : dir_(fs::absolute(dir)),
-      runner_(session, log_, RunOptions{false, (fs::absolute(dir) / kShotFolder).string()}) {
+      runner_(session, log_, RunOptions{false, nullptr, false, (fs::absolute(dir) / kShotFolder).string()}) {
   fs::create_directories(dir_ / "img");
   fs::create_directories(dir_ / kShotFolder);
   const fs::path pictures = fs::absolute(examplesDir) / "pictures";

@@ -51,7 +51,7 @@ TEST_F(EditProtocol, IdsOutsideTheCatalogueAnswerFalseWithoutReadingTheBlock) {
   script.Press("ok");
   // An address that would fault if it were read.
   auto* poison = reinterpret_cast<pg::abi::ParamBlock>(static_cast<std::uintptr_t>(16));
-  for (int id : {0, 43, -1, 1000}) EXPECT_FALSE(pg::plugin::EditAction(id, poison)) << id;
+  for (int id : {0, 50, -1, 1000}) EXPECT_FALSE(pg::plugin::EditAction(id, poison)) << id;
   EXPECT_EQ(script.user.steps.size(), 1u);  // no dialog opened
   EXPECT_FALSE(pg::plugin::EditAction(5, nullptr));
 }
