@@ -316,7 +316,7 @@ TEST_F(Reference, HostPageHasEveryOptionAndCommandOfTheHelp) {
     if (line.starts_with("Script commands:")) inCommands = true;
     if (line.empty()) inCommands = false;
     for (auto at = line.find("--"); at != std::string::npos; at = line.find("--", at + 2)) {
-      const std::string option = line.substr(at, line.find_first_of(" ]", at) - at);
+      const std::string option = line.substr(at, line.find_first_of(" ].,)", at) - at);
       EXPECT_NE(page.find("<code>" + option), std::string::npos) << option;
       ++options;
     }

@@ -1,4 +1,5 @@
 #include "charts/actions/chart_actions.h"
+#include "charts/actions/param_readers.h"
 #include "engine/export/chart_export.h"
 
 namespace pg::charts {
@@ -8,7 +9,7 @@ namespace pg::charts {
 void ChartExport(TChartImageForm& w, const ActionParams& p) {
   auto& chart = w.Chart1();
   chart.SetBounds(w.ClientWidth(), w.ClientHeight());
-  engine::ExportChart(chart, p.at(1));
+  StepWithParam(p, 1, "cannot be written", true, [&] { engine::ExportChart(chart, p.at(1)); });
 }
 
 }  // namespace pg::charts
