@@ -13,6 +13,8 @@ using DialogPrintFn = std::function<void(const std::string& cp1251Text)>;
 
 // Runs the command if it is one of these (dialog, colordialog, fontdialog,
 // edit); false for any other command word. Throws ScriptError for malformed use.
-bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words, const DialogPrintFn& print);
+// utf8Words are the same words in UTF-8 (empty: converted from words).
+bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words,
+                      const std::vector<std::string>& utf8Words, const DialogPrintFn& print);
 
 }  // namespace pg::host
