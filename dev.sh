@@ -5,8 +5,9 @@
 #                   programs run, else 64-bit)
 #   ./dev.sh test   set up, build and a sanitized native build, run every test (native,
 #                   native under ASan/UBSan, the scenarios under valgrind memcheck, the
-#                   64-bit Windows suite under 64-bit Wine, the 32-bit one under 32-bit
-#                   Wine where 32-bit programs run, else only the 32-bit DLL's static checks)
+#                   64-bit Windows suite under 64-bit Wine, the editors again under code pages
+#                   1252 and 932, the 32-bit suite under 32-bit Wine where 32-bit programs
+#                   run, else only the 32-bit DLL's static checks)
 #   ./dev.sh dist   set up, build, write and check dist/Pirogram-<version>-win32.zip,
 #                   dist/pirogram-<version>-linux-x86_64.tar.gz and the Debian package
 #                   dist/pirogram_<version>_amd64.deb

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/text/codepage.h"
-#include "platform/codepage_table.h"
+#include "platform/codepage_utf16.h"
 
 namespace {
 

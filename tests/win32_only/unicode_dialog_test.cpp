@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/text/codepage.h"
+#include "platform/codepage_utf16.h"
 #include "platform/dialog.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // closes at once as cancelled.
 #include <map>
 
-#include "platform/codepage_table.h"
+#include "platform/codepage_utf16.h"
 #include "platform/dialog.h"
 #include "platform/dialog_driver.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/codepage_table.h"
+#include "platform/codepage_utf16.h"
 
 namespace pg::platform::win32 {
 
