@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bench_context.h"
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 
 namespace pg::bench {
 

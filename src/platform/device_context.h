@@ -1,4 +1,8 @@
 #pragma once
+// Folder rule — src/platform: the interface the engine and the module draw, open windows
+// and read files through, and the helpers every part of the platform uses; backends live
+// in soft/ and win32/, shared implementations in the concern folders, and nothing here
+// includes a backend.
 // A drawing surface with GDI's current objects and raster rules: the only way the
 // engine draws. Coordinates are device pixels; right and bottom edges of boxes are
 // exclusive; a line leaves out its end point; a 1-pixel pen outlines Rectangle on

@@ -10,7 +10,7 @@
 #include "charts/actions/chart_actions.h"
 #include "engine/picture/picture_errors.h"
 #include "platform/bitmap.h"
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 
 #ifdef _WIN32
 #include <windows.h>

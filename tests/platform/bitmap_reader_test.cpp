@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
-#include "platform/bmp_reader.h"
+#include "platform/picture/bmp_reader.h"
 #include "platform/picture_files.h"
 
 namespace pg::platform {

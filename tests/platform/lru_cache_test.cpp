@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/soft/lru_cache.h"
+#include "platform/soft/text/lru_cache.h"
 
 namespace pg::platform::soft {
 namespace {

@@ -11,7 +11,7 @@
 #include "platform/bitmap.h"
 #include "platform/image_files.h"
 #include "platform/picture_files.h"
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 #include "support/under_wine.h"
 
 namespace pg::platform {

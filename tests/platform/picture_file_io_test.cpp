@@ -11,7 +11,7 @@
 
 #include "framework/text/codepage.h"
 #include "platform/picture_file_io.h"
-#include "platform/temporary_names.h"
+#include "platform/files/temporary_names.h"
 
 #ifndef _WIN32
 #include <signal.h>

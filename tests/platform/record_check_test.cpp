@@ -10,7 +10,7 @@
 #include "platform/metafile/emf_records.h"
 #include "platform/metafile/record_check.h"
 #include "platform/metafile/wmf_records.h"
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 #include "support/metafile_writer.h"
 
 namespace pg::platform::metafile {

@@ -4,7 +4,7 @@
 #include <bit>
 #include <vector>
 
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 #include "platform/picture_pixels.h"
 
 namespace pg::platform::metafile {

@@ -1,4 +1,7 @@
 #pragma once
+// Folder rule — platform/metafile: portable GDI metafile records, their check and their
+// player, built into both backends; may include the platform interface and picture/, never
+// a backend.
 // Plays a metafile record by record onto a device context, the way GDI plays
 // it: the picture's frame (EMF) or window (WMF) stretched onto dest. Records
 // it does not know are skipped; it reads nothing outside a record, and stops

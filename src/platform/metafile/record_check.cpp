@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 
 namespace pg::platform::metafile::check {
 

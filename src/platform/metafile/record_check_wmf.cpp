@@ -6,7 +6,7 @@
 #include "platform/metafile/record_check_parts.h"
 #include "platform/metafile/record_reader.h"
 #include "platform/metafile/wmf_records.h"
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 
 namespace pg::platform::metafile {
 

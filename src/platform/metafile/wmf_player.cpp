@@ -12,7 +12,7 @@
 #include "platform/metafile/playback.h"
 #include "platform/metafile/record_reader.h"
 #include "platform/metafile/wmf_records.h"
-#include "platform/picture_headers.h"
+#include "platform/picture/picture_headers.h"
 
 namespace pg::platform::metafile {
 

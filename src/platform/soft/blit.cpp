@@ -8,7 +8,7 @@
 #include "platform/bitmap.h"
 #include "platform/stretch_steps.h"
 #include "platform/soft/bitmap_impl.h"
-#include "platform/soft/color_reduction.h"
+#include "platform/soft/picture/color_reduction.h"
 #include "platform/soft/soft_device_context.h"
 
 namespace pg::platform::soft {

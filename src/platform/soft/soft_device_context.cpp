@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/bitmap.h"
-#include "platform/soft/color_reduction.h"
+#include "platform/soft/picture/color_reduction.h"
 #include "platform/soft/hatch_patterns.h"
 #include "platform/soft/raster/block_fill.h"
 #include "platform/soft/raster/coord_clamp.h"

@@ -7,7 +7,7 @@
 #include "platform/device_context.h"
 #include "platform/soft/raster/coverage.h"
 #include "platform/soft/raster/dash_pattern.h"
-#include "platform/soft/font_resolver.h"
+#include "platform/soft/text/font_resolver.h"
 #include "platform/soft/raster/painter.h"
 #include "platform/soft/surface.h"
 

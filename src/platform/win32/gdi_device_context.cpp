@@ -6,7 +6,7 @@
 
 #include "platform/win32/bitmap_impl.h"
 #include "platform/win32/coordinate_guard.h"
-#include "platform/win32/text_outline.h"
+#include "platform/win32/text/text_outline.h"
 
 namespace pg::platform::win32 {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/win32/text_outline.h"
+#include "platform/win32/text/text_outline.h"
 
 namespace pg::platform::win32 {
 namespace {

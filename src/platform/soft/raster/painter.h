@@ -1,4 +1,6 @@
 #pragma once
+// Folder rule — soft/raster: the portable build's GDI-exact rasterisation of shapes, lines
+// and coverage onto surfaces; may include soft/ and the platform interface.
 // Paints a coverage onto a surface from a colour, hatch or tiled picture, through
 // the clip and GDI's binary raster operation.
 #include <cstdint>

@@ -1,0 +1,16 @@
+// Windows metafiles, once their record framing is known to hold together.
+#include "platform/metafile/play_metafile.h"
+#include "platform/picture/picture_headers.h"
+#include "platform/soft/picture/picture_decoders.h"
+#include "platform/soft/picture/played_picture.h"
+
+namespace pg::platform::soft {
+
+std::unique_ptr<PictureImage> DecodeWmfFile(std::span<const std::uint8_t> bytes) {
+  const auto layout = ReadWmfLayout(bytes);
+  if (!layout) return nullptr;
+  return MakePlayedPicture(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), layout->extent,
+                           &metafile::PlayWmf);
+}
+
+}  // namespace pg::platform::soft
