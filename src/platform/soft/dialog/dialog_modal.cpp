@@ -32,8 +32,8 @@ class SoftDialog final : public ScriptedDialog {
     int refused = 0;
     for (std::size_t i = 0; i < utf8.size();) {
       const std::uint32_t cp = DecodeUtf8(utf8.data(), utf8.size(), i);
-      if (cp < 0x20) continue;
-      const int byte = cp == 0xFFFFFFFFu ? -1 : Cp1251ByteOf(cp);
+      if (cp < 0x20 || cp == 0xFFFFFFFFu) continue;  // no key for a control character or a broken sequence
+      const int byte = Cp1251ByteOf(cp);
       if (byte < 0) {
         ++refused;
         continue;
