@@ -30,6 +30,9 @@ struct ActionNote {
   // The list words and Boolean words whose picture is the chart before the
   // action (the value a new chart has), blank-separated.
   std::string_view defaultWords = {};
+  // A numeric row swept through a few values, one picture each in a row: each
+  // entry is the script words after the rectangle name, as in `example`.
+  std::array<std::string_view, 5> sweep = {};
 };
 
 struct ValueKind {
@@ -40,7 +43,7 @@ struct ValueKind {
 
 // The eight group headers' English lines, in catalogue order.
 std::span<const std::string_view> HeaderNotes();
-// Every action 1..42, in id order.
+// Every action 1..43, in id order.
 std::span<const ActionNote> ActionNotes();
 const ActionNote* FindActionNote(int id);
 // Null for a letter the table does not know.

@@ -53,7 +53,7 @@ int ChooserCode(RowKind kind);
 std::span<const RowButton> VisibleButtons(RowKind kind);
 bool IsListRow(RowKind kind);
 
-// The editor of an action id 1..42, or null.
+// The editor of an action id 1..43, or null.
 const EditorSpec* FindEditor(std::int32_t id);
 std::span<const EditorSpec> Editors();
 

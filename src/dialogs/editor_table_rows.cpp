@@ -37,7 +37,7 @@ constexpr EditorSpec Two(std::int32_t id, RowSpec row2, std::string_view descrip
   return {id, D::TEditForm1, description, {row1, row2}, 2};
 }
 
-constexpr std::array<EditorSpec, 42> kEditors = {{
+constexpr std::array<EditorSpec, 43> kEditors = {{
     {1, D::TForm1, "Создать объект Chart в Rectangle для \nотображения диаграммы."_cp, {RectShow()}, 1},
     {2, D::TForm1, "Удалить объект Chart в Rectangle."_cp, {Rect()}, 1},
     {3, D::TForm4,
@@ -124,6 +124,8 @@ constexpr std::array<EditorSpec, 42> kEditors = {{
      {Rect(), Var("Движение (True/False):"_cp), Var("Максимальный угол поворота:"_cp),
       Row("Угол шага поворота:"_cp, K::kVariableNoTooltip)},
      4, true},
+    Two(43, Var("Путь и имя для сохранения в файл:"_cp),
+        "Сохранить диаграмму в файл: рисунок (*.emf, *.svg, *.pdf, *.png, *.jpg, *.bmp)."_cp),
 }};
 
 }  // namespace

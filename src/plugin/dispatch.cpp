@@ -10,7 +10,7 @@ namespace pg::plugin {
 namespace {
 
 // Indexed by id - 1.
-constexpr std::array<ActionEntry, 42> kActions = {{
+constexpr std::array<ActionEntry, 43> kActions = {{
     {1, nullptr, &ChartCreateAction},  // 1 pgChartCreate
     {1, nullptr, &ChartDeleteAction},  // 2 pgChartDelete
     {4, &charts::SetTitleChart, nullptr},  // 3 pgSetTitleChart
@@ -53,12 +53,13 @@ constexpr std::array<ActionEntry, 42> kActions = {{
     {2, nullptr, &ColourToRgbAction},  // 40 pgColorToRGB
     {2, nullptr, &RgbToColourAction},  // 41 pgRGBToColor
     {4, &charts::ChartRoll, nullptr},  // 42 pgChartRoll
+    {2, &charts::ChartExport, nullptr},  // 43 pgChartExport
 }};
 
 }  // namespace
 
 const ActionEntry* ActionFor(std::int32_t id) {
-  if (id < 1 || id > 42) return nullptr;
+  if (id < 1 || id > static_cast<std::int32_t>(kActions.size())) return nullptr;
   return &kActions[static_cast<std::size_t>(id - 1)];
 }
 

@@ -21,7 +21,7 @@ class InterfaceAccessChooser final : public dialogs::HostChooser {
 }  // namespace
 
 bool EditActionParams(std::int32_t id, abi::ParamBlock block) {
-  constexpr std::uint32_t kLastId = 42;
+  constexpr std::uint32_t kLastId = 43;
   if (static_cast<std::uint32_t>(id) - 1u >= kLastId) return false;
   const dialogs::EditorSpec* editorTable = dialogs::FindEditor(id);
   const CatalogueRow* row = FindAction(id);

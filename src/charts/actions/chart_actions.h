@@ -48,5 +48,6 @@ void MarksFrVisible(TChartImageForm& w, const ActionParams& p);    // 35 pgMarks
 void MarksFrStyle(TChartImageForm& w, const ActionParams& p);      // 36 pgMarksFrStyle
 // Export (bitmap_action.cpp)
 void ChartBitmap(TChartImageForm& w, const ActionParams& p);  // 39 pgChartBitmap
+void ChartExport(TChartImageForm& w, const ActionParams& p);  // 43 pgChartExport
 
 }  // namespace pg::charts

@@ -59,9 +59,11 @@ constexpr CatalogueRow kRows[] = {
     {40, "pgColorToRGB", "Преобразовать цвет из формата TColor в формат RGB"_cp.data(), 2, {1, 6}, 2},
     {41, "pgRGBToColor", "Преобразовать цвет из формата RGB в формат TColor"_cp.data(), 2, {1, 6}, 2},
     {42, "pgChartRoll", "Вкл\\откл движения поворота диаграммы."_cp.data(), 4, {1, 1, 1, 1}, 4},
+    {43, "pgChartExport", "Сохранить диаграмму в файл: рисунок (*.emf, *.svg, *.pdf, *.png, *.jpg, *.bmp)."_cp.data(), 2,
+     {1, 1}, 2},
 };
 
-static_assert(std::size(kRows) == 50);
+static_assert(std::size(kRows) == 51);
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 #pragma once
-// The module's vocabulary as the host sees it: 42 actions under 8 group headers.
+// The module's vocabulary as the host sees it: 43 actions under 8 group headers.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -18,7 +18,7 @@ struct CatalogueRow {
 };
 
 std::span<const CatalogueRow> Catalogue();
-// The row of an action id (1..42), or null.
+// The row of an action id (1..43), or null.
 const CatalogueRow* FindAction(std::int32_t id);
 
 // Hands every row to the host's add-action callback, in order.
