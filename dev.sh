@@ -6,8 +6,9 @@
 #                   examples with the reference host natively and under Wine
 #   ./dev.sh test   set up, build and a sanitized native build, run every test (native,
 #                   native under ASan/UBSan, the scenarios under valgrind memcheck, the
-#                   64-bit Windows suite under 64-bit Wine, the 32-bit one under 32-bit
-#                   Wine where 32-bit programs run, else only the 32-bit DLL's static checks)
+#                   64-bit Windows suite under 64-bit Wine, the editors again under code pages
+#                   1252 and 932, the 32-bit suite under 32-bit Wine where 32-bit programs
+#                   run, else only the 32-bit DLL's static checks)
 #   ./dev.sh dist   set up, build the native and 32-bit Windows trees, write and check
 #                   dist/Pirogram-<version>-win32.zip,
 #                   dist/pirogram-<version>-linux-x86_64.tar.gz and the Debian package
@@ -122,6 +123,10 @@ run_tests() {
   # timeout turns that into a failed test.
   phase "64-bit Windows tests under 64-bit Wine"
   ctest --test-dir build/win64 --output-on-failure -j "$jobs" --timeout 600
+  # The editors on systems whose code page is not Cyrillic: 1252 (C) and 932
+  # (ja_JP), against 1251, natively and on the 64-bit Windows build.
+  phase "editors under system code pages 1252 and 932 (native and 64-bit Windows)"
+  ./scripts/editor-codepages.sh build/native build/win64 scripts/wine64-run.sh build/editor-codepages/win64
   phase "native and 64-bit Windows hosts compared"
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
   phase "bitmaps, icons and JPEGs from real tools: native and 64-bit Windows pictures compared"
@@ -141,6 +146,8 @@ run_tests() {
     # One test at a time: two 32-bit Wine programs with windows and dialogs at once
     # have been seen to wait on each other for ever.
     ctest --test-dir build/win32 --output-on-failure -j 1 --timeout 600
+    phase "editors under system code pages 1252 and 932 (32-bit Windows)"
+    ./scripts/editor-codepages.sh build/native build/win32 scripts/wine-run.sh build/editor-codepages/win32
     phase "native and 32-bit Windows hosts compared"
     ./scripts/compare-builds.sh build/native build/win32 scripts/wine-run.sh
   else

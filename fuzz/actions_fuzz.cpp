@@ -125,6 +125,7 @@ struct Run {
     const std::string text = f.size() > 3 ? f[3] : "";
     switch (f[1][0]) {
       case 't': user.steps.push_back({Kind::kType, "edit" + at, text}); break;
+      case 'k': user.steps.push_back({Kind::kKeys, "edit" + at, text}); break;  // any bytes, UTF-8 or not
       case 'c': user.steps.push_back({Kind::kChoose, "list" + at, text}); break;
       case 'p': user.steps.push_back({Kind::kPress, at, {}}); break;
       case 's': user.steps.push_back({Kind::kShow, {}, {}}); break;

@@ -6,6 +6,7 @@
 #include "framework/font_spec.h"
 #include "framework/params/colour_format.h"
 #include "framework/text/ascii_text.h"
+#include "framework/text/codepage.h"
 #include "framework/text/int_parse.h"
 #include "platform/dialog.h"
 #include "platform/picture_file_io.h"
@@ -29,9 +30,9 @@ int Row(const std::string& word) {
   return row;
 }
 
-void QueueDialogLine(const std::vector<std::string>& w) {
+void QueueDialogLine(const std::vector<std::string>& w, const std::vector<std::string>& utf8Words) {
   const std::string usage =
-      "dialog type|choose ROW \"TEXT\" | dialog chooser|color|font ROW | dialog show|ok|cancel|close | "
+      "dialog type|keys|choose ROW \"TEXT\" | dialog chooser|color|font ROW | dialog show|ok|cancel|close | "
       "dialog snapshot FILE";
   if (w.size() < 2) throw ScriptError("usage: " + usage);
   const std::string& what = w[1];
@@ -39,6 +40,10 @@ void QueueDialogLine(const std::vector<std::string>& w) {
   if ((what == "type" || what == "choose") && w.size() == 4) {
     steps.push_back({what == "type" ? Kind::kType : Kind::kChoose,
                      (what == "type" ? "edit" : "list") + std::to_string(Row(w[2])), w[3]});
+  } else if (what == "keys" && w.size() == 4) {
+    // Key presses carry the script's own characters, 1251 or not: the edit decides.
+    const std::string typed = utf8Words.size() == w.size() ? utf8Words[3] : text::Cp1251ToUtf8(w[3]);
+    steps.push_back({Kind::kKeys, "edit" + std::to_string(Row(w[2])), typed});
   } else if ((what == "chooser" || what == "color" || what == "font") && w.size() == 3) {
     const std::string name = what == "color" ? "colour" : what;
     steps.push_back({Kind::kPress, name + std::to_string(Row(w[2])), {}});
@@ -140,6 +145,7 @@ void Edit(ModuleSession& session, const std::vector<std::string>& w, const Dialo
   std::vector<std::string> snapshots;
   user.wrote = [&snapshots](const std::string& path) { snapshots.push_back(path); };
   const auto allocated = session.Ledger().Allocated(), freed = session.Ledger().Freed();
+  user.refusedKeys = 0;
   const bool result = session.Edit(id, block.data());
   user.report = nullptr;
   user.wrote = nullptr;
@@ -149,6 +155,7 @@ void Edit(ModuleSession& session, const std::vector<std::string>& w, const Dialo
     wrote(path, width, height, "PNG");
   }
   print(std::string("edit -> ") + (result ? "true" : "false"));
+  if (user.refusedKeys > 0) print("keys refused: " + std::to_string(user.refusedKeys));
   for (std::size_t k = 0; k < count; ++k)
     print("slot " + std::to_string(k + 1) + "=" + (block[k] ? std::string(block[k]) : std::string("(null)")));
   print("blocks: allocated +" + std::to_string(session.Ledger().Allocated() - allocated) + " freed +" +
@@ -160,11 +167,11 @@ void Edit(ModuleSession& session, const std::vector<std::string>& w, const Dialo
 
 platform::ScriptedUser& ScriptedUserOfTheRun() { return User(); }
 
-bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print,
-                      const WroteFn& wrote) {
+bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& w,
+                      const std::vector<std::string>& utf8Words, const DialogPrintFn& print, const WroteFn& wrote) {
   const std::string& cmd = w[0];
   if (cmd == "dialog") {
-    QueueDialogLine(w);
+    QueueDialogLine(w, utf8Words);
   } else if (cmd == "colordialog") {
     if (w.size() != 2) throw ScriptError("usage: colordialog \"R,G,B\" | colordialog cancel");
     if (w[1] == "cancel") {

@@ -18,8 +18,9 @@ platform::ScriptedUser& ScriptedUserOfTheRun();
 
 // Runs the command if it is one of these (dialog, colordialog, fontdialog,
 // edit); false for any other command word. Throws ScriptError for malformed use.
-// A snapshot the user took is named through `wrote`.
-bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words, const DialogPrintFn& print,
-                      const WroteFn& wrote);
+// utf8Words are the same words in UTF-8 (empty: converted from words). A
+// snapshot the user took is named through `wrote`.
+bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& words,
+                      const std::vector<std::string>& utf8Words, const DialogPrintFn& print, const WroteFn& wrote);
 
 }  // namespace pg::host

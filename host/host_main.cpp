@@ -78,7 +78,7 @@ int RunScript(const std::string& modulePath, const std::string& scriptPath, pg::
     pg::host::ModuleSession session(modulePath);
     pg::host::ScriptRunner runner(session, std::cout, options);
     try {
-      runner.Run(script.lines);
+      runner.Run(script);
     } catch (const pg::host::StrictError& e) {
       std::cout.flush();
       std::cerr << e.what() << " (--strict)\n";

@@ -24,16 +24,25 @@ void ScriptRunner::Print(const std::string& cp1251Text) { out_ << text::Cp1251To
 
 void ScriptRunner::Run(std::istream& script) {
   const std::string bytes{std::istreambuf_iterator<char>(script), std::istreambuf_iterator<char>()};
-  Run(DecodeScript(bytes).lines);
+  Run(DecodeScript(bytes));
 }
 
 void ScriptRunner::Run(const std::vector<std::string>& cp1251Lines) {
+  ScriptText script;
+  script.lines = cp1251Lines;
+  for (const auto& line : cp1251Lines) script.utf8Lines.push_back(text::Cp1251ToUtf8(line));
+  Run(script);
+}
+
+void ScriptRunner::Run(const ScriptText& script) {
   line_ = 0;
-  for (const auto& line : cp1251Lines) {
+  for (const auto& line : script.lines) {
     ++line_;
     try {
       const auto words = SplitScriptLine(line);
-      if (!words.empty()) RunCommand(words);
+      const std::size_t n = static_cast<std::size_t>(line_ - 1);
+      if (!words.empty())
+        RunCommand(words, n < script.utf8Lines.size() ? SplitScriptLine(script.utf8Lines[n]) : std::vector<std::string>{});
     } catch (const StrictError&) {
       throw;
     } catch (const ScriptError& e) {
@@ -74,7 +83,9 @@ void ScriptRunner::ReportActionNotes() {
   }
 }
 
-void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
+void ScriptRunner::RunCommand(const std::vector<std::string>& w) { RunCommand(w, {}); }
+
+void ScriptRunner::RunCommand(const std::vector<std::string>& w, const std::vector<std::string>& utf8Words) {
   const std::string& cmd = w[0];
   if (cmd == "catalogue") {
     NeedWords(w, 1, "catalogue");
@@ -144,7 +155,7 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
     if (options_.printResults) Print(cmd + (result ? " -> true" : " -> false"));
     ReportActionNotes();
   } else if (RunDialogCommand(
-                 session_, w, [this](const std::string& t) { Print(t); },
+                 session_, w, utf8Words, [this](const std::string& t) { Print(t); },
                  [this](const std::string& path, int width, int height, const std::string& format) {
                    ReportWritten(path, width, height, format);
                  })) {

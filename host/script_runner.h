@@ -6,6 +6,7 @@
 
 #include "module_session.h"
 #include "script_line.h"
+#include "script_text.h"
 
 namespace pg::host {
 
@@ -31,10 +32,15 @@ class ScriptRunner {
   ScriptRunner(ModuleSession& session, std::ostream& out, RunOptions options);
   // Runs the script's lines. Throws ScriptError("line N: ...") at a malformed line.
   void Run(const std::vector<std::string>& cp1251Lines);
+  // The same for a decoded script; its UTF-8 lines give key presses their
+  // characters outside code page 1251.
+  void Run(const ScriptText& script);
   // The same for a script in UTF-8 (or anything DecodeScript reads).
   void Run(std::istream& script);
   // One line, already split into words in code page 1251.
   void RunCommand(const std::vector<std::string>& words);
+  // With the line's words in UTF-8 as well (empty: taken from the 1251 words).
+  void RunCommand(const std::vector<std::string>& words, const std::vector<std::string>& utf8Words);
 
  private:
   void Print(const std::string& cp1251Text);

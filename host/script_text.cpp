@@ -40,8 +40,11 @@ ScriptText DecodeScript(std::string_view bytes) {
     throw ScriptError("line " + std::to_string(script.firstNonUtf8Line) +
                       ": not UTF-8, though the script starts with UTF-8's byte order mark");
   script.lines.reserve(raw.size());
-  for (const auto line : raw)
+  script.utf8Lines.reserve(raw.size());
+  for (const auto line : raw) {
     script.lines.push_back(script.firstNonUtf8Line ? std::string(line) : text::Utf8ToCp1251(line));
+    script.utf8Lines.push_back(script.firstNonUtf8Line ? text::Cp1251ToUtf8(line) : std::string(line));
+  }
   return script;
 }
 

@@ -10,6 +10,9 @@ namespace pg::host {
 
 struct ScriptText {
   std::vector<std::string> lines;  // code page 1251, line ends kept out
+  // The same lines in UTF-8, with what 1251 cannot hold still in them (the
+  // scripted user's key presses may type such characters).
+  std::vector<std::string> utf8Lines;
   // 0 when the script was UTF-8; else it was read as code page 1251 and this
   // is the first line (from 1) that is not UTF-8.
   int firstNonUtf8Line = 0;

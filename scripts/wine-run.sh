@@ -55,16 +55,22 @@ REG
   touch "$WINEPREFIX/.pg-user-setup"
 fi
 # The module's users run a Cyrillic Windows: its default character set is code
-# page 1251. Wine takes the system code page from the locale's name (env keeps
-# the shell from trying to load a locale that need not be installed). Non-ASCII
-# file names also need the locale itself, for Wine's UTF-8 names on Linux: it is
+# page 1251. Wine takes the system code page from the locale's name each
+# program starts in (env keeps the shell from trying to load a locale that
+# need not be installed); PG_WINE_LOCALE runs it in another one: C gives code
+# page 1252, ja_JP.UTF-8 932. One prefix and one running wineserver serve
+# every code page: each Windows program reads its own at start. Non-ASCII file
+# names also need the locale itself, for Wine's UTF-8 names on Linux: it is
 # built once into the build tree from the system's locale sources.
+locale_name=${PG_WINE_LOCALE:-ru_RU.UTF-8}
 locales=$here/build/locale
-if [ ! -f "$locales/.built" ] && [ -f /usr/share/i18n/locales/ru_RU ]; then
+source_name=${locale_name%%.*}
+if [ "$locale_name" != C ] && [ "$locale_name" != POSIX ] && [ ! -f "$locales/.built-$locale_name" ] \
+    && [ -f "/usr/share/i18n/locales/$source_name" ]; then
   # Tests run in parallel: one builds it, the others wait for it.
   mkdir -p "$locales"
-  flock "$locales/.lock" sh -c '[ -f "$1/.built" ] || { localedef -i ru_RU -f UTF-8 "$1/ru_RU.UTF-8"; touch "$1/.built"; }' \
-    _ "$locales" >/dev/null 2>&1 || true
+  flock "$locales/.lock" sh -c '[ -f "$1/.built-$2" ] || { localedef -i "$3" -f UTF-8 "$1/$2"; touch "$1/.built-$2"; }' \
+    _ "$locales" "$locale_name" "$source_name" >/dev/null 2>&1 || true
 fi
-[ -f "$locales/.built" ] && export LOCPATH=$locales
-exec env LC_ALL=ru_RU.UTF-8 "$wine" "$@"
+[ -d "$locales" ] && export LOCPATH=$locales
+exec env LC_ALL="$locale_name" "$wine" "$@"

@@ -84,10 +84,12 @@ std::optional<FontChoice> ChooseFontDialog(const FontChoice& initial);
 
 // The scripted user: what the next dialogs are to do.
 struct ScriptStep {
-  enum class Kind : std::uint8_t { kType, kChoose, kPress, kShow, kSnapshot, kClose };
+  enum class Kind : std::uint8_t { kType, kKeys, kChoose, kPress, kShow, kSnapshot, kClose };
   Kind kind = Kind::kClose;
   std::string target;  // control name
-  std::string text;    // typed text, chosen word, snapshot file
+  // Typed text (kType: code page 1251; kKeys: UTF-8, as a keyboard may offer
+  // characters the code page has not), chosen word, snapshot file.
+  std::string text;
 };
 
 struct ScriptedUser {
@@ -100,6 +102,8 @@ struct ScriptedUser {
   // What the last common dialogs opened on.
   std::optional<Color> colourOpenedOn;
   std::optional<FontChoice> fontOpenedOn;
+  // Key presses (kKeys) the edits refused: characters code page 1251 cannot hold.
+  int refusedKeys = 0;
 };
 
 // The scripted user shared by host and module, or null when a person answers.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/text/codepage.h"
+#include "platform/codepage_utf16.h"
 
 namespace {
 
@@ -15,6 +16,25 @@ TEST(Codepage, RoundTripsThroughUtf8) {
   EXPECT_EQ(pg::text::Cp1251ToUtf8(pg::text::Utf8ToCp1251(utf8)), utf8);
   EXPECT_EQ(pg::text::Utf8ToCp1251("日"), "?");
   EXPECT_EQ(pg::text::Cp1251ToUtf8("\x98"), "\xEF\xBF\xBD");
+}
+
+// Where text meets a Unicode system: every defined byte survives the round trip,
+// and what 1251 cannot hold is left out rather than turned into "?".
+TEST(Codepage, RoundTripsThroughUtf16AndLeavesOutWhat1251CannotHold) {
+  using namespace pg::platform;
+  std::string all;
+  for (int b = 1; b < 256; ++b)
+    if (b != 0x98) all += static_cast<char>(b);  // 0x98 is the one byte 1251 leaves undefined
+  const std::u16string units = CodePageToUtf16(all, 1251);
+  ASSERT_EQ(units.size(), all.size());
+  EXPECT_EQ(Utf16ToCp1251(units), all);
+  EXPECT_EQ(CodePageToUtf16("\xD1\xE5\xE2\xE5\xF0", 1251), u"Север");
+  EXPECT_EQ(CodePageToUtf16("\x80", 1252), u"\u20AC");
+  EXPECT_EQ(Utf16ToCp1251(u"Ю\u4E2D\u044F"), "\xDE\xFF");            // 中 between two letters
+  EXPECT_EQ(Utf16ToCp1251(u"a\U0001F600b\xD800"), "ab");              // a pair and a lone half
+  std::u16string pair;
+  AppendUtf16(pair, 0x1F600);
+  EXPECT_EQ(pair, u"\U0001F600");
 }
 
 }  // namespace

@@ -12,6 +12,11 @@ namespace pg::platform {
 // An open dialog as the script sees it; each backend keeps the control state.
 class ScriptedDialog : public DialogContext {
  public:
+  // Types UTF-8 text into an edit as key presses, after focusing it with its
+  // text selected (as Tab does): the first character kept replaces the old
+  // text. Characters code page 1251 cannot hold are refused, with the
+  // platform's beep; answers how many were. Control characters are skipped.
+  virtual int Keys(std::string_view name, std::string_view utf8) = 0;
   // Selects the list item with this text; false when the list has none.
   virtual bool Select(std::string_view name, std::string_view word) = 0;
   // Presses a button as a click would; answers the modal result when that

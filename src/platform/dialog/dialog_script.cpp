@@ -29,6 +29,9 @@ int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& 
       case Kind::kType:
         if (c && c->kind == ControlKind::kEdit) open.SetText(step.target, step.text);
         break;
+      case Kind::kKeys:
+        if (c && c->kind == ControlKind::kEdit) user.refusedKeys += open.Keys(step.target, step.text);
+        break;
       case Kind::kChoose:
         if (c && c->kind == ControlKind::kList) open.Select(step.target, step.text);
         break;

@@ -1,6 +1,7 @@
 #include "platform/bitmap.h"
 #include "platform/win32/bitmap_impl.h"
 #include "platform/win32/gdi_device_context.h"
+#include "platform/win32/text/wide_text.h"
 
 namespace pg::platform::win32 {
 
@@ -42,11 +43,17 @@ HBRUSH MakeBrush(const Brush& brush) {
 }
 
 HFONT MakeFont(const Font& font) {
+  // The default character set is the module's own, Cyrillic, as on the Russian
+  // systems it was made for: on any other system the font still has the
+  // glyphs, and GDI reads single-byte text in code page 1251, as the portable
+  // platform does.
+  const int charset = font.charset & 0xFF;
+  const DWORD shown = charset == DEFAULT_CHARSET ? RUSSIAN_CHARSET : static_cast<DWORD>(charset);
   // Unsmoothed glyphs: pictures stay the same from machine to machine and match
   // the portable build's rendering.
-  return ::CreateFontA(font.height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikeOut,
-                       static_cast<DWORD>(font.charset & 0xFF), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
+  return ::CreateFontW(font.height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikeOut, shown,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       Wide(font.face).c_str());
 }
 
 }  // namespace pg::platform::win32

@@ -5,6 +5,7 @@
 // closes at once as cancelled.
 #include <map>
 
+#include "platform/codepage_utf16.h"
 #include "platform/dialog.h"
 #include "platform/dialog/dialog_driver.h"
 
@@ -22,6 +23,27 @@ class SoftDialog final : public ScriptedDialog {
     return it == texts_.end() ? std::string() : it->second;
   }
   void SetText(std::string_view name, std::string_view text) override { texts_[std::string(name)] = text; }
+  // As the Windows edit takes key presses: the selected text goes with the
+  // first character it keeps; what code page 1251 cannot hold is refused
+  // (this platform has no beep to give).
+  int Keys(std::string_view name, std::string_view utf8) override {
+    std::string& text = texts_[std::string(name)];
+    bool selected = true;
+    int refused = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+      const std::uint32_t cp = DecodeUtf8(utf8.data(), utf8.size(), i);
+      if (cp < 0x20 || cp == 0xFFFFFFFFu) continue;  // no key for a control character or a broken sequence
+      const int byte = Cp1251ByteOf(cp);
+      if (byte < 0) {
+        ++refused;
+        continue;
+      }
+      if (selected) text.clear();
+      selected = false;
+      text += static_cast<char>(byte);
+    }
+    return refused;
+  }
   bool Select(std::string_view name, std::string_view word) override {
     for (const auto& c : dialog_.controls)
       if (c.name == name)

@@ -2,10 +2,12 @@
 // system controls; pictures and labels are painted by the window itself.
 // The dialog always runs its own modal loop; a scripted user reaches it from
 // a timer of the same thread (see dialog_window_driver.cpp).
+// The windows are Unicode windows: the module's code page 1251 texts are
+// converted where they enter and leave them, so captions, buttons, tooltips
+// and typing work the same whatever the system's code page is.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
 #include <map>
 #include <memory>
 #include <vector>
@@ -16,13 +18,14 @@
 #include "platform/win32/bitmap_impl.h"
 #include "platform/win32/dialog/dialog_window_driver.h"
 #include "platform/win32/gdi_device_context.h"
+#include "platform/win32/text/wide_text.h"
 
 namespace pg::platform {
 
 namespace {
 
 constexpr int kFirstId = 100;
-constexpr const char* kClassName = "PirogramModalDialog";
+constexpr const wchar_t* kClassName = L"PirogramModalDialog";
 
 HINSTANCE ThisModule() {
   HMODULE m = nullptr;
@@ -46,10 +49,10 @@ class Win32Dialog final : public ScriptedDialog {
     ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    wnd_ = ::CreateWindowExA(exStyle, kClassName, t.caption.c_str(), style, x, y, w, h, nullptr, nullptr,
-                             ThisModule(), this);
+    wnd_ = ::CreateWindowExW(exStyle, kClassName, win32::Wide(t.caption).c_str(), style, x, y, w, h, nullptr,
+                             nullptr, ThisModule(), this);
     if (!wnd_) return;
-    tooltip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, wnd_,
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, wnd_,
                                  nullptr, ThisModule(), nullptr);
     for (std::size_t i = 0; i < t.controls.size(); ++i) CreateControl(i);
     SetIcon();
@@ -69,40 +72,63 @@ class Win32Dialog final : public ScriptedDialog {
     if (it == windows_.end()) return {};
     const HWND c = it->second;
     if (IsList(name)) {
-      const auto sel = ::SendMessageA(c, CB_GETCURSEL, 0, 0);
+      const auto sel = ::SendMessageW(c, CB_GETCURSEL, 0, 0);
       if (sel == CB_ERR) return {};
-      std::string s(static_cast<std::size_t>(::SendMessageA(c, CB_GETLBTEXTLEN, sel, 0)) + 1, '\0');
-      ::SendMessageA(c, CB_GETLBTEXT, sel, reinterpret_cast<LPARAM>(s.data()));
-      s.resize(std::strlen(s.c_str()));
-      return s;
+      const auto length = ::SendMessageW(c, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
+      if (length == CB_ERR) return {};
+      std::wstring s(static_cast<std::size_t>(length) + 1, L'\0');
+      ::SendMessageW(c, CB_GETLBTEXT, static_cast<WPARAM>(sel), reinterpret_cast<LPARAM>(s.data()));
+      return win32::Narrow(s.c_str());
     }
-    std::string s(static_cast<std::size_t>(::GetWindowTextLengthA(c)) + 1, '\0');
-    const int n = ::GetWindowTextA(c, s.data(), static_cast<int>(s.size()));
+    std::wstring s(static_cast<std::size_t>(::GetWindowTextLengthW(c)) + 1, L'\0');
+    const int n = ::GetWindowTextW(c, s.data(), static_cast<int>(s.size()));
     s.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return s;
+    return win32::Narrow(s);
   }
   void SetText(std::string_view name, std::string_view text) override {
     const auto it = windows_.find(std::string(name));
-    if (it != windows_.end()) ::SetWindowTextA(it->second, std::string(text).c_str());
+    if (it != windows_.end()) ::SetWindowTextW(it->second, win32::Wide(text).c_str());
+  }
+  // Key presses as the keyboard delivers them: the edit gets the focus with
+  // its text selected, then one WM_CHAR per UTF-16 code unit through the
+  // thread's queue.
+  int Keys(std::string_view name, std::string_view utf8) override {
+    const auto it = windows_.find(std::string(name));
+    if (it == windows_.end()) return 0;
+    const HWND edit = it->second;
+    ::SetFocus(edit);
+    ::SendMessageW(edit, EM_SETSEL, 0, -1);
+    std::u16string units;
+    for (std::size_t i = 0; i < utf8.size();) {
+      const std::uint32_t cp = DecodeUtf8(utf8.data(), utf8.size(), i);
+      if (cp >= 0x20 && cp != 0xFFFFFFFFu) AppendUtf16(units, cp);
+    }
+    const int before = refusedKeys_;
+    for (const char16_t unit : units) {
+      ::PostMessageW(edit, WM_CHAR, unit, 1);
+      MSG msg;
+      while (::PeekMessageW(&msg, edit, WM_CHAR, WM_CHAR, PM_REMOVE)) ::DispatchMessageW(&msg);
+    }
+    return refusedKeys_ - before;
   }
   bool Select(std::string_view name, std::string_view word) override {
     const auto it = windows_.find(std::string(name));
     if (it == windows_.end()) return false;
-    const std::string w(word);
-    const auto index = ::SendMessageA(it->second, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+    const std::wstring w = win32::Wide(word);
+    const auto index = ::SendMessageW(it->second, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                       reinterpret_cast<LPARAM>(w.c_str()));
     if (index == CB_ERR) return false;
-    ::SendMessageA(it->second, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(it->second, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     return true;
   }
 
   int Press(const DialogControl& button) override {
     const auto it = windows_.find(button.name);
-    if (it != windows_.end()) ::SendMessageA(it->second, BM_CLICK, 0, 0);
+    if (it != windows_.end()) ::SendMessageW(it->second, BM_CLICK, 0, 0);
     return result_;
   }
   int Close() override {
-    ::SendMessageA(wnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::SendMessageW(wnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
     return result_;
   }
   // The pixels the window shows on the screen: its frame and caption, the
@@ -125,14 +151,14 @@ class Win32Dialog final : public ScriptedDialog {
     FocusFirst();
     MSG msg;
     while (result_ == kMrNone) {
-      const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+      const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
       if (got <= 0) {
         if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
         return kMrCancel;
       }
-      if (!::IsDialogMessageA(wnd_, &msg)) {
+      if (!::IsDialogMessageW(wnd_, &msg)) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
       }
     }
     return result_;
@@ -145,13 +171,13 @@ class Win32Dialog final : public ScriptedDialog {
     static const bool done = [] {
       INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
       ::InitCommonControlsEx(&icc);
-      WNDCLASSA wc{};
+      WNDCLASSW wc{};
       wc.lpfnWndProc = &Win32Dialog::Proc;
       wc.hInstance = ThisModule();
-      wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-      wc.hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+      wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+      wc.hIcon = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512));      // IDI_APPLICATION
       wc.lpszClassName = kClassName;
-      return ::RegisterClassA(&wc) != 0;
+      return ::RegisterClassW(&wc) != 0;
     }();
     (void)done;
   }
@@ -165,33 +191,36 @@ class Win32Dialog final : public ScriptedDialog {
   void CreateControl(std::size_t i) {
     const DialogControl& c = t_.controls[i];
     if (!c.visible || !IsWindowControl(c.kind)) return;
-    const char* cls = "BUTTON";
+    const wchar_t* cls = L"BUTTON";
     DWORD style = WS_CHILD | WS_VISIBLE;
     int height = c.bounds.Height();
     switch (c.kind) {
-      case ControlKind::kEdit: cls = "EDIT"; style |= WS_TABSTOP | ES_AUTOHSCROLL; break;
-      case ControlKind::kList: cls = "COMBOBOX"; style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST; height += 200; break;
+      case ControlKind::kEdit: cls = L"EDIT"; style |= WS_TABSTOP | ES_AUTOHSCROLL; break;
+      case ControlKind::kList: cls = L"COMBOBOX"; style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST; height += 200; break;
       case ControlKind::kButton: style |= WS_TABSTOP | (c.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON); break;
       default: style |= BS_OWNERDRAW; break;
     }
-    const std::string text = c.kind == ControlKind::kList ? std::string() : c.text;
-    HWND w = ::CreateWindowExA(0, cls, text.c_str(), style, c.bounds.left, c.bounds.top, c.bounds.Width(), height, wnd_,
+    const std::wstring text = win32::Wide(c.kind == ControlKind::kList ? std::string_view() : c.text);
+    HWND w = ::CreateWindowExW(0, cls, text.c_str(), style, c.bounds.left, c.bounds.top, c.bounds.Width(), height, wnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstId + i)), ThisModule(), nullptr);
     if (!w) return;
     if (HFONT f = win32::MakeFont(c.font)) {
       fonts_.push_back(f);
-      ::SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+      ::SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
     }
-    for (const auto& item : c.items) ::SendMessageA(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    if (c.kind == ControlKind::kList) ::SendMessageA(w, CB_SETITEMHEIGHT, 0, 13);
+    for (const auto& item : c.items)
+      ::SendMessageW(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Wide(item).c_str()));
+    if (c.kind == ControlKind::kList) ::SendMessageW(w, CB_SETITEMHEIGHT, 0, 13);
+    if (c.kind == ControlKind::kEdit) ::SetWindowSubclass(w, &Win32Dialog::EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
     if (tooltip_ && !c.tooltip.empty()) {
-      TTTOOLINFOA ti{};
+      std::wstring tip = win32::Wide(c.tooltip);
+      TTTOOLINFOW ti{};
       ti.cbSize = sizeof(ti);
       ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       ti.hwnd = wnd_;
       ti.uId = reinterpret_cast<UINT_PTR>(w);
-      ti.lpszText = const_cast<char*>(c.tooltip.c_str());
-      ::SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+      ti.lpszText = tip.data();
+      ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
     }
     windows_[c.name] = w;
   }
@@ -224,8 +253,8 @@ class Win32Dialog final : public ScriptedDialog {
     if (colour) ::DeleteObject(colour);
     if (mask) ::DeleteObject(mask);
     if (!icon_) return;
-    ::SendMessageA(wnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    ::SendMessageA(wnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    ::SendMessageW(wnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    ::SendMessageW(wnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   }
 
   void FocusFirst() {
@@ -281,10 +310,10 @@ class Win32Dialog final : public ScriptedDialog {
 
   static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-      auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-      ::SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+      auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+      ::SetWindowLongPtrW(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
-    auto* self = reinterpret_cast<Win32Dialog*>(::GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Win32Dialog*>(::GetWindowLongPtrW(wnd, GWLP_USERDATA));
     if (self && msg == ScriptedDialogMessage() && lp) {
       auto* link = reinterpret_cast<OpenDialogLink*>(lp);
       link->dialog = self;
@@ -309,7 +338,52 @@ class Win32Dialog final : public ScriptedDialog {
         default: break;
       }
     }
-    return ::DefWindowProcA(wnd, msg, wp, lp);
+    return ::DefWindowProcW(wnd, msg, wp, lp);
+  }
+
+  // The edits take only what code page 1251 holds: any other typed character
+  // is refused with the system's beep (a pair of surrogates is one character
+  // and one beep), and a paste keeps the characters it can.
+  static LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<Win32Dialog*>(data);
+    switch (msg) {
+      case WM_CHAR: {
+        const auto unit = static_cast<wchar_t>(wp);
+        const bool lowAfterRefusedHigh = self->refusedHigh_ && unit >= 0xDC00 && unit <= 0xDFFF;
+        self->refusedHigh_ = unit >= 0xD800 && unit <= 0xDBFF;
+        if (win32::Cp1251Holds(unit)) break;
+        if (!lowAfterRefusedHigh) {
+          ++self->refusedKeys_;
+          ::MessageBeep(MB_OK);
+        }
+        return 0;
+      }
+      case WM_PASTE: {
+        // A one-line edit takes a pasted text up to its first line break.
+        std::wstring pasted = ClipboardText(edit);
+        pasted = pasted.substr(0, pasted.find_first_of(L"\r\n"));
+        const std::wstring kept = win32::Wide(win32::Narrow(pasted));
+        if (kept.size() != pasted.size()) ::MessageBeep(MB_OK);
+        ::SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+        return 0;
+      }
+      case WM_NCDESTROY: ::RemoveWindowSubclass(edit, &Win32Dialog::EditProc, 0); break;
+      default: break;
+    }
+    return ::DefSubclassProc(edit, msg, wp, lp);
+  }
+
+  static std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    if (!::OpenClipboard(owner)) return text;
+    if (HANDLE h = ::GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto* p = static_cast<const wchar_t*>(::GlobalLock(h))) {
+        text = p;
+        ::GlobalUnlock(h);
+      }
+    }
+    ::CloseClipboard();
+    return text;
   }
 
   const DialogTemplate& t_;
@@ -319,6 +393,8 @@ class Win32Dialog final : public ScriptedDialog {
   std::map<std::string, HWND> windows_;
   std::vector<HFONT> fonts_;
   int result_ = kMrNone;
+  int refusedKeys_ = 0;
+  bool refusedHigh_ = false;
 };
 
 }  // namespace
