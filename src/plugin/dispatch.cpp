@@ -4,13 +4,14 @@
 
 #include "charts/actions/chart_actions.h"
 #include "plugin/actions/plain_actions.h"
+#include "plugin/catalogue/catalogue.h"
 
 namespace pg::plugin {
 
 namespace {
 
 // Indexed by id - 1.
-constexpr std::array<ActionEntry, 42> kActions = {{
+constexpr std::array<ActionEntry, kLastActionId> kActions = {{
     {1, nullptr, &ChartCreateAction},  // 1 pgChartCreate
     {1, nullptr, &ChartDeleteAction},  // 2 pgChartDelete
     {4, &charts::SetTitleChart, nullptr},  // 3 pgSetTitleChart
@@ -53,12 +54,18 @@ constexpr std::array<ActionEntry, 42> kActions = {{
     {2, nullptr, &ColourToRgbAction},  // 40 pgColorToRGB
     {2, nullptr, &RgbToColourAction},  // 41 pgRGBToColor
     {4, &charts::ChartRoll, nullptr},  // 42 pgChartRoll
+    {2, &charts::MarksLayout, nullptr},     // pgMarksLayout
+    {4, &charts::OtherSlice, nullptr},      // pgOtherSlice
+    {3, &charts::ExplodeSlice, nullptr},    // pgExplodeSlice
+    {2, &charts::ExplodeBiggest, nullptr},  // pgExplodeBiggest
+    {2, &charts::SlicePatterns, nullptr},   // pgSlicePatterns
+    {2, &charts::PieCircled, nullptr},      // pgPieCircled
 }};
 
 }  // namespace
 
 const ActionEntry* ActionFor(std::int32_t id) {
-  if (id < 1 || id > 42) return nullptr;
+  if (id < 1 || id > kLastActionId) return nullptr;
   return &kActions[static_cast<std::size_t>(id - 1)];
 }
 

@@ -26,6 +26,11 @@ constexpr std::pair<std::string_view, TSeriesMarksStyle> kStyleWords[] = {
     {"XValue", TSeriesMarksStyle::smsXValue},
 };
 
+constexpr std::pair<std::string_view, engine::TMarksLayout> kLayoutWords[] = {
+    {"Standard", engine::TMarksLayout::mlStandard},
+    {"NoOverlap", engine::TMarksLayout::mlNoOverlap},
+};
+
 constexpr std::pair<std::string_view, PenStyle> kFrameStyleWords[] = {
     {"Solid", PenStyle::psSolid},
     {"Dash", PenStyle::psDash},
@@ -92,6 +97,10 @@ void MarksFrVisible(TChartImageForm& w, const ActionParams& p) {
 
 void MarksFrStyle(TChartImageForm& w, const ActionParams& p) {
   ApplyChoice(kFrameStyleWords, p.at(1), [&](PenStyle s) { MarksOf(w).Frame().SetStyle(s); });
+}
+
+void MarksLayout(TChartImageForm& w, const ActionParams& p) {
+  ApplyChoice(kLayoutWords, p.at(1), [&](engine::TMarksLayout l) { MarksOf(w).SetLayout(l); });
 }
 
 }  // namespace pg::charts
