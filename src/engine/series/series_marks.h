@@ -90,9 +90,10 @@ class TSeriesMarks {
                   TSeriesMarkPosition& position) const;
   // Stores the position of point index (a custom one wins), then draws the
   // arrow, the box and the text of one mark.
-  // Returns the box as drawn and the line, in window pixels.
-  TMarkLayoutOutput DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
-                             TColor pointColour, TSeriesMarkPosition position);
+  // Writes the box as drawn and the line, in window pixels, into `drawn`
+  // (whose line keeps its storage from paint to paint).
+  void DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
+                TColor pointColour, TSeriesMarkPosition position, TMarkLayoutOutput& drawn);
   // The position a mark is drawn at: the stored one when it is custom.
   TSeriesMarkPosition EffectivePosition(int index, const TSeriesMarkPosition& computed);
   // The box and the line where they stand on screen (3D projected).

@@ -86,8 +86,8 @@ TMarkLayoutInput TSeriesMarks::OnScreen(TCustomChart& chart, int index, const TS
   return m;
 }
 
-TMarkLayoutOutput TSeriesMarks::DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index,
-                                         std::string_view text, TColor pointColour, TSeriesMarkPosition position) {
+void TSeriesMarks::DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
+                            TColor pointColour, TSeriesMarkPosition position, TMarkLayoutOutput& drawn) {
   auto& c = chart.Canvas();
   position = EffectivePosition(index, position);
 
@@ -104,7 +104,10 @@ TMarkLayoutOutput TSeriesMarks::DrawMark(TCustomChart& chart, const TMarkFontMea
   // The box itself is drawn flat, moved with its projected label point.
   const TMarkLayoutInput screen = OnScreen(chart, index, position);
   DrawBoxAndText(chart, font, text, screen.box.left, screen.box.top, position.boxWidth, position.boxHeight);
-  return TMarkLayoutOutput{index, false, screen.box, {screen.anchor, screen.label}};
+  drawn.index = index;
+  drawn.dropped = false;
+  drawn.box = screen.box;
+  drawn.leader.assign({screen.anchor, screen.label});
 }
 
 void TSeriesMarks::DrawLaidOut(TCustomChart& chart, const TMarkFontMeasures& font, std::string_view text,
@@ -135,7 +138,7 @@ void TChartSeries::DrawMarks() {
   const bool clip = marks.Clip();
   if (clip) c.ClipChartBox(chart->PlotRect(), 0, chart->ChartDepth());
   auto& drawn = marks.LastMarksToFill();
-  drawn.clear();
+  std::size_t used = 0;  // the entries kept from the last paint are reused
   TMarkLayoutSpace space;
   const bool laidOut = marks.Layout() == TMarksLayout::mlNoOverlap && MarksSpace(space);
   std::vector<TMarkLayoutInput> wanted;
@@ -158,9 +161,11 @@ void TChartSeries::DrawMarks() {
       m.weight = MarkWeight(i);
       wanted.push_back(m);
     } else {
-      drawn.push_back(marks.DrawMark(*chart, measures, i, text, colour, position));
+      if (used == drawn.size()) drawn.emplace_back();
+      marks.DrawMark(*chart, measures, i, text, colour, position, drawn[used++]);
     }
   }
+  if (!laidOut) drawn.resize(used);
   if (laidOut) {
     drawn = LayoutMarksNoOverlap(wanted, space);
     for (const auto& m : drawn) marks.DrawLaidOut(*chart, measures, ComposedMarkText(m.index), PointColor(m.index), m);
