@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # One entry point for developers and CI.
-#   ./dev.sh demo   set up, build, run the examples with the reference host natively and
-#                   with the Windows build this machine can run (32-bit where 32-bit
-#                   programs run, else 64-bit)
+#   ./dev.sh demo   set up, build natively and draw the first chart (its path printed),
+#                   then build the Windows tree this machine can run (32-bit where
+#                   32-bit programs and 32-bit Wine run, else 64-bit) and run the
+#                   examples with the reference host natively and under Wine
 #   ./dev.sh test   set up, build and a sanitized native build, run every test (native,
 #                   native under ASan/UBSan, the scenarios under valgrind memcheck, the
 #                   64-bit Windows suite under 64-bit Wine, the 32-bit one under 32-bit
 #                   Wine where 32-bit programs run, else only the 32-bit DLL's static checks)
-#   ./dev.sh dist   set up, build, write and check dist/Pirogram-<version>-win32.zip,
+#   ./dev.sh dist   set up, build the native and 32-bit Windows trees, write and check
+#                   dist/Pirogram-<version>-win32.zip,
 #                   dist/pirogram-<version>-linux-x86_64.tar.gz and the Debian package
 #                   dist/pirogram_<version>_amd64.deb
 #   ./dev.sh build  set up and build the native, 32-bit and 64-bit Windows trees
@@ -24,8 +26,13 @@ jobs=$(nproc)
 # "== what" with the seconds since dev.sh started, so a log shows each phase's time.
 phase() { echo "== $* (at ${SECONDS}s)"; }
 
-# Whether this machine executes 32-bit programs (PG_NO_32BIT=1 says no anywhere).
-if no32_reason=$(./scripts/probe-32bit.sh); then can32=1; else can32=0; fi
+# Whether 32-bit Windows programs run here: the kernel runs 32-bit code and
+# 32-bit Wine is installed (PG_NO_32BIT=1 says no anywhere). Decided again after
+# the set-up, which may have had to leave 32-bit Wine out.
+decide_32bit() {
+  if no32_reason=$(./scripts/runs-32bit.sh); then can32=1; else can32=0; fi
+}
+decide_32bit
 
 setup() {
   if [ "$(id -u)" -eq 0 ]; then
@@ -33,23 +40,30 @@ setup() {
   else
     ./scripts/setup.sh || true
   fi
+  decide_32bit
 }
 
+# build_native [TARGET...]: the whole native tree, or only the targets named.
 build_native() {
   cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build/native -j "$jobs"
+  cmake --build build/native -j "$jobs" ${1:+--target "$@"}
 }
 
-# build_windows win32|win64: the 32-bit product or the 64-bit test vehicle.
+# build_windows win32|win64 [TARGET...]: the 32-bit product or the 64-bit test
+# vehicle, whole or only the targets named.
 build_windows() {
   local target=$1 toolchain=toolchain-mingw32.cmake
+  shift
   [ "$target" = win64 ] && toolchain=toolchain-mingw64.cmake
   ./scripts/deps-win32.sh "cmake/$toolchain" "build/deps/$target"
   cmake -S . -B "build/$target" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
     -DPG_WIN32_DEPS="$root/build/deps/$target" >/dev/null
-  cmake --build "build/$target" -j "$jobs"
+  cmake --build "build/$target" -j "$jobs" ${1:+--target "$@"}
 }
+# What the demo and the release need of a tree: the module and the host (natively
+# also the reference, which the release packs).
+host_targets=(Pirogram pirogram-host)
 
 # The native suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
 build_sanitized() {
@@ -136,10 +150,21 @@ run_tests() {
   echo "== Windows suites run: 64-bit$([ $can32 -eq 1 ] && echo ", 32-bit" || echo "; 32-bit skipped ($no32_reason)")"
 }
 
+# The Windows tree the demo and the soak run: 32-bit where it can run.
+runnable_target() { if [ $can32 -eq 1 ]; then echo win32; else echo win64; fi; }
+
+# A newcomer's first picture, as soon as the native build exists.
+first_chart() {
+  mkdir -p out
+  (cd out && "$root/build/native/bin/pirogram-host" "$root/examples/first.pgs")
+  echo "== your first chart: $root/out/first.png (the Windows build comes next)"
+}
+
 demo() {
   start_display
-  local target=win32 runner=wine-run.sh
-  if [ $can32 -eq 0 ]; then target=win64; runner=wine64-run.sh; fi
+  local target runner=wine-run.sh
+  target=$(runnable_target)
+  [ "$target" = win64 ] && runner=wine64-run.sh
   say_32bit
   mkdir -p "out/$target"
   for script in examples/*.pgs; do
@@ -216,8 +241,8 @@ bench() {
 # checkpoints; under Wine fewer ticks, as each one waits its 150 ms.
 soak() {
   start_display
-  local target=win32
-  [ $can32 -eq 1 ] || target=win64
+  local target
+  target=$(runnable_target)
   say_32bit
   ./scripts/soak.sh --native-build build/native --windows-build "build/$target" --ticks 10000 --wine-ticks 200
 }
@@ -230,8 +255,11 @@ case "${1:-}" in
   build) build ;;
   test) build; phase "built native, 32-bit and 64-bit Windows"; build_sanitized; phase "built native with sanitizers"
     run_tests; phase "all tests done" ;;
-  demo) build; demo ;;
-  dist) build; ./scripts/dist.sh build/native build/win32 dist; ./scripts/deb.sh build/native dist ;;
+  demo) setup; phase "set up"; build_native "${host_targets[@]}"; first_chart
+    build_windows "$(runnable_target)" "${host_targets[@]}"; demo ;;
+  dist) setup; phase "set up"; build_native "${host_targets[@]}" pg_platform reference
+    build_windows win32 "${host_targets[@]}"
+    ./scripts/dist.sh build/native build/win32 dist; ./scripts/deb.sh build/native dist ;;
   fuzz) fuzz "${2:-}" ;;
   bench) bench "${2:-}" ;;
   soak) build; soak ;;

@@ -18,6 +18,7 @@ void SetPictureFolder(const std::string& folder);
 // extreme-value sweep, actions, memory, large pictures, metafile pictures.
 void RegisterPaintBenchmarks();
 void RegisterPngBenchmarks();
+void RegisterExportBenchmarks();
 void RegisterMetafileCheckBenchmarks();
 void RegisterSweepBenchmarks();
 void RegisterActionBenchmarks();

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     pg::bench::SetDriver(&driver);
     pg::bench::RegisterPaintBenchmarks();
     pg::bench::RegisterPngBenchmarks();
+    pg::bench::RegisterExportBenchmarks();
     pg::bench::RegisterMetafileCheckBenchmarks();
     pg::bench::RegisterSweepBenchmarks();
     pg::bench::RegisterActionBenchmarks();

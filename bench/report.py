@@ -28,6 +28,9 @@ TIME_TARGETS = {
     "repaint/slices/10000": (20.0, "<= 20 ms"),
     "repaint/slices/100000": (250.0, "<= 250 ms"),
     "png/standard_3d": (5.0, "<= 5 ms"),
+    "export/standard_emf": (1.0, "<= 1 ms"),
+    "export/standard_svg": (1.0, "<= 1 ms"),
+    "export/standard_jpeg": (5.0, "<= 5 ms"),
     "picture/bmp24_31mb_load_and_draw": (150.0, "<= 150 ms"),
     "picture/bmp1_8192_load_and_draw": (500.0, "<= 500 ms"),
 }

@@ -132,6 +132,8 @@ void Edit(ModuleSession& session, const std::vector<std::string>& w, const Dialo
 
 }  // namespace
 
+platform::ScriptedUser& ScriptedUserOfTheRun() { return User(); }
+
 bool RunDialogCommand(ModuleSession& session, const std::vector<std::string>& w, const DialogPrintFn& print) {
   const std::string& cmd = w[0];
   if (cmd == "dialog") {

@@ -56,6 +56,9 @@ class ModuleSession {
   std::string ModuleVersion() const;
 
   std::map<std::string, std::string>& Variables() { return variables_; }
+  // The quality `save` writes JPEG files at (option jpeg-quality).
+  int JpegQuality() const { return jpegQuality_; }
+  void SetJpegQuality(int q) { jpegQuality_ = q; }
   // A new rectangle with a window of client size w x h; an existing one is resized.
   Rectangle& AddRectangle(const std::string& name, int w, int h);
   Rectangle* FindRectangle(const std::string& name);
@@ -85,6 +88,7 @@ class ModuleSession {
   abi::RegisterScriptProcessorFn registerProcessor_ = nullptr;
   abi::ExecActionFn exec_ = nullptr;
   abi::EditActionFn edit_ = nullptr;
+  int jpegQuality_ = 90;
   abi::MessageFn message_ = nullptr;
   abi::HostString info_[3] = {nullptr, nullptr, nullptr};
   std::vector<ReceivedRow> rows_;

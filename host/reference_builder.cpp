@@ -6,11 +6,14 @@
 #include <stdexcept>
 
 #include "framework/text/codepage.h"
+#include "dialog_commands.h"
 #include "platform/dialog.h"
 #include "reference_facts.h"
+#include "reference_gallery.h"
 #include "reference_html.h"
 #include "reference_pages.h"
 #include "reference_script.h"
+#include "reference_shots.h"
 #include "script_line.h"
 #include "script_runner.h"
 
@@ -19,20 +22,11 @@ namespace {
 
 // The chart every "before" picture shows.
 constexpr const char* kStandardChart =
-    "pgChartCreate {rect}\n"
-    "pgAddSeriesChart {rect} \"40\" \"Север\" \"220,80,60\"\n"
-    "pgAddSeriesChart {rect} \"25\" \"Юг\" \"70,130,200\"\n"
-    "pgAddSeriesChart {rect} \"20\" \"Запад\" \"90,170,90\"\n"
-    "pgAddSeriesChart {rect} \"15\" \"Восток\" \"230,190,60\"\n";
-// Large enough for the pie to be read beside its marks and legend.
-constexpr const char* kPictureSize = "420 280";
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+    "pgChartCreate \"Rect1\"\n"
+    "pgAddSeriesChart \"Rect1\" \"40\" \"Север\" \"220,80,60\"\n"
+    "pgAddSeriesChart \"Rect1\" \"25\" \"Юг\" \"70,130,200\"\n"
+    "pgAddSeriesChart \"Rect1\" \"20\" \"Запад\" \"90,170,90\"\n"
+    "pgAddSeriesChart \"Rect1\" \"15\" \"Восток\" \"230,190,60\"\n";
 
 bool IsListed(std::string_view list, const std::string& word) {
   std::istringstream words{std::string(list)};
@@ -41,13 +35,16 @@ bool IsListed(std::string_view list, const std::string& word) {
   return false;
 }
 
+// A note's script words as a shipped script writes them: the example pictures
+// lie in ../pictures beside examples/reference.
+std::string Shipped(std::string_view words) { return ReplaceAll(std::string(words), "{examples}", ".."); }
+
 class Builder {
  public:
   Builder(ModuleSession& session, const std::string& dir, const std::string& examplesDir)
-      : session_(session), dir_(dir), examples_(examplesDir), runner_(session, log_, RunOptions{}) {}
+      : session_(session), shots_(session, dir, examplesDir) {}
 
   Reference Build() {
-    std::filesystem::create_directories(std::filesystem::path(dir_) / "img");
     Reference ref;
     ref.moduleVersion = session_.ModuleVersion();
     ref.hostVersion = PG_VERSION;
@@ -63,8 +60,7 @@ class Builder {
       if (ref.groups.empty()) throw std::runtime_error("an action before the first group header");
       ref.groups.back().actions.push_back(Action(row));
     }
-    const auto run = [this](const std::string& script) { Run(script); };
-    CollectFacts(ref, session_, run, dir_);
+    CollectFacts(ref, session_, shots_);
     return ref;
   }
 
@@ -80,22 +76,22 @@ class Builder {
     a.english = note->line;
     a.remark = note->remark;
     const bool onChart = note->kinds.front() == 'N' || note->kinds.front() == 'X' || note->kinds.front() == 'R';
-    // The page shows the example as an author would write it beside the examples
-    // folder; the pictures load the file from where it is now.
-    const std::string shown = ReplaceAll(std::string(note->example), "{examples}", "examples");
-    a.example = a.name + (onChart ? " \"Rect1\"" : "") + (shown.empty() ? "" : " " + shown);
-    a.params = EditorRows(a, *note);
+    const std::string example = Shipped(note->example);
+    const std::string line = a.name + (onChart ? " \"Rect1\"" : "") + (example.empty() ? "" : " " + example);
+    a.params = EditorRows(a, *note, line);
     if (note->pictures && onChart) DrawPictures(a, *note);
     return a;
   }
 
+  std::string Stem(const ReferenceAction& a) { return a.name + "-" + std::to_string(++shotCount_); }
+
   // Opens the action's editor on the example, photographs it and reads its rows.
-  std::vector<ReferenceParam> EditorRows(ReferenceAction& a, const ActionNote& note) {
-    a.editorImage = "img/" + a.name + "-editor.png";
-    Run("dialog snapshot " + QuoteWord(Path(a.editorImage)) + "\ndialog show\ndialog cancel\n");
+  std::vector<ReferenceParam> EditorRows(ReferenceAction& a, const ActionNote& note, const std::string& line) {
+    shotCount_ = 0;
+    const std::string stem = Stem(a);
     std::vector<ReferenceParam> params(note.kinds.size());
     bool shown = false;
-    platform::CurrentScriptedUser()->inspect = [&](const platform::DialogTemplate& dialog) {
+    ScriptedUserOfTheRun().inspect = [&](const platform::DialogTemplate& dialog) {
       shown = true;
       for (const auto& c : dialog.controls) {
         const auto digit = c.name.find_first_of("0123456789");
@@ -108,10 +104,10 @@ class Builder {
           for (const auto& w : c.items) params[n - 1].words.push_back(text::Cp1251ToUtf8(w));
       }
     };
-    Run("edit " + a.example + "\n");
-    platform::CurrentScriptedUser()->inspect = nullptr;
-    if (!shown || !std::filesystem::exists(Path(a.editorImage)))
-      throw std::runtime_error("the editor of " + a.name + " did not open");
+    a.editor = shots_.Take(stem, "# The editor of " + a.name + ", opened on the example: its picture, its rows printed, then Cancel\n"
+                                 "dialog snapshot " + QuoteWord(stem + ".png") + "\ndialog show\ndialog cancel\nedit " + line + "\n");
+    ScriptedUserOfTheRun().inspect = nullptr;
+    if (!shown) throw std::runtime_error("the editor of " + a.name + " did not open");
     for (std::size_t k = 0; k < params.size(); ++k) {
       params[k].kind = ValueKindOf(note.kinds[k]);
       if (!params[k].kind) throw std::runtime_error("unknown kind letter for " + a.name);
@@ -123,18 +119,16 @@ class Builder {
   }
 
   // The chart before and after the example, then one chart per word of each
-  // list or Boolean row, the example's other parameters kept. A picture that
-  // matches the chart before must be one the notes call the default, and no
-  // other: what the reference says is what the module draws.
+  // list or Boolean row, the example's other parameters kept, and the sweep.
+  // A picture that matches the chart before must be one the notes call the
+  // default, and no other: what the reference says is what the module draws.
   void DrawPictures(ReferenceAction& a, const ActionNote& note) {
-    const std::vector<std::string> args = SplitScriptLine(ReplaceAll(std::string(note.example), "{examples}", examples_));
+    const std::vector<std::string> args = SplitScriptLine(Shipped(note.example));
     if (args.size() + 1 != note.kinds.size()) throw std::runtime_error("the example of " + a.name + " has the wrong size");
-    a.beforeImage = "img/" + a.name + "-before.png";
-    a.afterImage = "img/" + a.name + "-after.png";
-    Draw(a.name, note, nullptr, a.beforeImage);
-    Draw(a.name, note, &args, a.afterImage);
-    const std::string before = ReadBytes(Path(a.beforeImage));
-    if (ReadBytes(Path(a.afterImage)) == before) throw std::runtime_error("the example of " + a.name + " changes nothing");
+    a.before = Draw(a, note, nullptr, a.name + ": the chart before the action");
+    a.after = Draw(a, note, &args, a.name + ": the example");
+    const std::string before = ReadBytes(shots_.Path(a.before.image));
+    if (ReadBytes(shots_.Path(a.after.image)) == before) throw std::runtime_error("the example of " + a.name + " changes nothing");
     for (std::size_t k = 1; k < a.params.size(); ++k) {
       ReferenceParam& p = a.params[k];
       const char letter = p.kind->letter;
@@ -143,46 +137,44 @@ class Builder {
       for (const auto& word : words) {
         std::vector<std::string> varied = args;
         varied[k - 1] = word;
-        ReferenceFigure f{word, a.afterImage, false};
-        if (varied != args) {
-          f.image = "img/" + a.name + "-" + std::to_string(k + 1) + "-" + word + ".png";
-          Draw(a.name, note, &varied, f.image);
-        }
-        f.showsDefault = ReadBytes(Path(f.image)) == before;
+        ReferenceFigure f{word, a.after, false};
+        if (varied != args)
+          f.shot = Draw(a, note, &varied, a.name + ", row " + std::to_string(k + 1) + ": " + word);
+        f.showsDefault = ReadBytes(shots_.Path(f.shot.image)) == before;
         if (f.showsDefault != IsListed(note.defaultWords, word))
           throw std::runtime_error(a.name + " with " + word + (f.showsDefault ? " draws" : " does not draw") +
                                    " the chart as it was before, unlike its note");
         p.figures.push_back(std::move(f));
       }
     }
-  }
-
-  // One chart in a rectangle of its own, so that nothing carries over: without
-  // args the chart before the action.
-  void Draw(const std::string& name, const ActionNote& note, const std::vector<std::string>* args,
-            const std::string& image) {
-    std::string script = std::string("rect {rect} ") + kPictureSize + "\n" + kStandardChart;
-    if (!note.setup.empty()) script += std::string(note.setup) + "\n";
-    if (args) {
-      script += name + " {rect}" + (args->empty() ? "" : " " + QuoteWords(*args)) + "\n";
-      if (!note.extra.empty()) script += std::string(note.extra) + "\n";
+    for (const auto words : note.sweep) {
+      if (words.empty()) continue;
+      const std::vector<std::string> values = SplitScriptLine(std::string(words));
+      if (values.size() + 1 != note.kinds.size()) throw std::runtime_error("a sweep value of " + a.name + " has the wrong size");
+      std::string label;
+      for (const auto& v : values) label += (label.empty() ? "" : " ") + v;
+      ReferenceFigure f{label, Draw(a, note, &values, a.name + " " + label), false};
+      f.showsDefault = ReadBytes(shots_.Path(f.shot.image)) == before;
+      a.sweep.push_back(std::move(f));
     }
-    script += "save {rect} " + QuoteWord(Path(image)) + "\npgChartDelete {rect}\n";
-    Run(ReplaceAll(script, "{rect}", "Chart" + std::to_string(note.id)));
-    if (!std::filesystem::exists(Path(image))) throw std::runtime_error("the picture " + image + " was not drawn");
   }
 
-  void Run(const std::string& script) {
-    std::istringstream in(script);
-    runner_.Run(in);
+  // The standard chart, the note's set-up and, with args, the action and the
+  // lines after it.
+  ReferenceShot Draw(const ReferenceAction& a, const ActionNote& note, const std::vector<std::string>* args,
+                     const std::string& comment) {
+    std::string body = kStandardChart;
+    if (!note.setup.empty()) body += std::string(note.setup) + "\n";
+    if (args) {
+      body += a.name + " \"Rect1\"" + (args->empty() ? "" : " " + QuoteWords(*args)) + "\n";
+      if (!note.extra.empty()) body += std::string(note.extra) + "\n";
+    }
+    return shots_.Chart(Stem(a), comment, ReplaceAll(body, "{rect}", "\"Rect1\""));
   }
-
-  std::string Path(const std::string& relative) const { return (std::filesystem::path(dir_) / relative).string(); }
 
   ModuleSession& session_;
-  std::string dir_, examples_;
-  std::ostringstream log_;
-  ScriptRunner runner_;
+  ShotTaker shots_;
+  int shotCount_ = 0;
 };
 
 }  // namespace
@@ -197,6 +189,7 @@ void WriteReference(ModuleSession& session, const std::string& dir, const std::s
   const std::pair<const char*, std::string> files[] = {
       {"index.html", ReferenceHtml(ref)},          {"quickstart.html", QuickStartHtml(ref)},
       {"tasks.html", TasksHtml(ref)},              {"formats.html", FormatsHtml(ref)},
+      {"host.html", HostHtml(ref)},                {"gallery.html", GalleryHtml(ref)},
       {"style.css", ReferenceCss()},
   };
   for (const auto& [name, content] : files) {

@@ -61,6 +61,34 @@ figcaption { font-size: 12px; color: #374151; margin-top: 2px; max-width: 420px;
 figcaption .default { display: block; color: #6b7280; }
 .swatch { display: inline-block; width: 40px; height: 14px; border: 1px solid #888; vertical-align: middle; }
 nav.toc a { margin-right: 14px; }
+details.script { max-width: 440px; margin-top: 3px; font-size: 12px; }
+details.script summary { cursor: pointer; color: #374151; }
+details.script pre { background: #fbfaf6; border: 1px solid #e3dfd3; padding: 4px 6px; font-size: 11.5px; overflow-x: auto; white-space: pre; }
+section.gallery-chart details.script { max-width: none; }
+section.gallery-chart { background: #fff; border: 1px solid #d8d4c8; border-radius: 6px; margin: 14px 0; padding: 10px 18px 14px; }
+section.gallery-chart details.script pre { font-size: 12.5px; }
+div.sweep-row { flex-wrap: nowrap; overflow-x: auto; gap: 8px; }
+div.sweep-row img { width: 210px; height: auto; }
+div.sweep-row figure, div.sweep-row details.script { max-width: 214px; }
+div.lang { position: absolute; top: 14px; right: 24px; font-size: 13px; color: #f3f1ea; }
+div.lang input { position: absolute; opacity: 0; width: 1px; height: 1px; }
+div.lang label { display: inline-block; padding: 2px 9px; border: 1px solid #5d7396; cursor: pointer; }
+div.lang label:first-of-type { border-radius: 4px 0 0 4px; }
+div.lang label:last-of-type { border-radius: 0 4px 4px 0; }
+div.lang input:checked + label { background: #f3f1ea; color: #23395d; }
+div.lang input:focus-visible + label { outline: 2px solid #ffd98a; }
+body:has(#lang-ru:checked) .en, body:has(#lang-en:checked) .ru { display: none !important; }
+body:has(#lang-en:checked) .bi > .en, body:has(#lang-en:checked) h2 .en, body:has(#lang-en:checked) h4 .en { font-style: normal; color: inherit; }
+body:has(#lang-en:checked) span.bi > .en::before { content: none; }
+form.search { margin: 10px 0 2px; }
+form.search input { width: 32em; max-width: 90%; padding: 4px 8px; font: inherit; font-size: 14px; border: 1px solid #5d7396; border-radius: 4px; }
+form.search span { margin-left: 10px; color: #ffd98a; font-size: 13px; }
+@media print {
+  div.lang, form.search, nav.pages, nav.groups, details.script summary { display: none; }
+  body, header { background: #fff; color: #000; }
+  header .bi > .en, header .module { color: #333; }
+  section.action, section.gallery-chart { break-inside: avoid; }
+}
 )";
 }
 

@@ -57,7 +57,8 @@ std::string Values() {
   const std::array<std::pair<const char*, Text>, 5> rows = {{
       {"True  true  False  false", {"Boolean words, exactly so: TRUE, 1 or an empty text change nothing.", "Логические слова, ровно так: TRUE, 1 или пустой текст ничего не меняют."}},
       {"30  -30  $1F  0x1F", {"Integers: decimal, or hexadecimal after $ or 0x; nothing may follow, not even a blank.", "Целые: десятичные или шестнадцатеричные после $ или 0x; после числа ничего, даже пробела."}},
-      {"12,5  1e3", {"Decimal numbers (record values) with the system's decimal separator: on a Russian system 12,5, not 12.5.", "Десятичные (значения записей) с разделителем системы: в русской системе 12,5, а не 12.5."}},
+      {"12.5  -3  1e3", {"Decimal numbers (record values). The reference host reads “.” whatever the system's locale, unless the script sets another with option decimal-separator; in the authoring host the module takes the user's locale (on a Russian Windows “,”: 12,5). A value with the other separator — 12,5 where “.” is read — is no number: no record is added, and nothing says so.",
+                         "Десятичные (значения записей). Справочный хост читает «.» при любых настройках системы, если сценарий не задал другой разделитель строкой option decimal-separator; в программе-хосте модуль берёт разделитель из настроек пользователя (в русской Windows «,»: 12,5). Значение с другим разделителем — 12,5 там, где читается «.», — не число: запись не добавляется, и об этом ничего не сообщается."}},
       {"255,128,0", {"Colour triple R,G,B, red first, each 0–255 (the low 8 bits are taken: 256 is 0).", "Цвет R,G,B, красный первым, каждое 0–255 (берутся младшие 8 бит: 256 — это 0)."}},
       {"clRed  $0000FF  255", {"Colour text (in font descriptions and pgColorToRGB): a name from the table below, in any case, or an integer $00BBGGRR.", "Цвет текстом (в описании шрифта и pgColorToRGB): имя из таблицы ниже в любом регистре или целое $00BBGGRR."}},
   }};
@@ -91,18 +92,24 @@ std::string Fonts(const Reference& ref) {
   for (const auto& [example, text] : rows) out += Row(Code(example), Both(text, "div"));
   out += "</table>\n";
   out += Both({"Styles are the words fsBold, fsItalic, fsUnderline, fsStrikeOut; they are only added, never taken "
-               "away. Every blank is removed before reading, so “Times New Roman” arrives as “TimesNewRoman”, a face "
-               "no system has. Size in points.",
+               "away. The face keeps its blanks: “Times New Roman” draws Times New Roman, while “TimesNewRoman” is a "
+               "face no system has and falls back to Arial, as the pictures below show. Blanks in the other fields "
+               "are dropped (“1 2” is 12). Size in points.",
                "Стили — слова fsBold, fsItalic, fsUnderline, fsStrikeOut; они только добавляются и никогда не "
-               "снимаются. Перед чтением удаляются все пробелы, поэтому «Times New Roman» приходит как "
-               "«TimesNewRoman» — такого шрифта нет. Размер — в пунктах."},
+               "снимаются. Гарнитура сохраняет пробелы: «Times New Roman» рисует Times New Roman, а «TimesNewRoman» — "
+               "шрифт, которого нет ни в одной системе, и вместо него выходит Arial, как видно на рисунках ниже. В "
+               "остальных полях пробелы отбрасываются («1 2» — это 12). Размер — в пунктах."},
               "p");
+  out += "\n<div class=\"pictures faces\">\n";
+  for (const auto& f : ref.faces) out += ShotFigure(f.shot, Both(f.caption, "span"), "The title in the face " + f.face);
+  out += "</div>\n";
   out += "\n<h3 id=\"charsets\">" + Both({"Character sets", "Наборы символов"}, "span") + "</h3>\n<table class=\"formats\">\n";
   for (const auto& c : kCharsets) out += Row(Code(std::to_string(c.number)), Both(c.name, "div"));
-  out += "</table>\n<div class=\"pictures\"><figure><img src=\"" + EscapeHtml(ref.charsetImage) +
-         "\" alt=\"The same title with character sets 204 and 0\"><figcaption>" +
-         Both({"The same Cyrillic text with 204 (above) and 0 (below)", "Один и тот же русский текст с набором 204 (вверху) и 0 (внизу)"}, "span") +
-         "</figcaption></figure></div>\n";
+  out += "</table>\n<div class=\"pictures\">" +
+         ShotFigure(ref.charsets,
+                    Both({"The same Cyrillic text with 204 (above) and 0 (below)", "Один и тот же русский текст с набором 204 (вверху) и 0 (внизу)"}, "span"),
+                    "The same title with character sets 204 and 0") +
+         "</div>\n";
   return out;
 }
 

@@ -6,13 +6,6 @@ namespace {
 
 std::string GroupId(std::size_t index) { return "group" + std::to_string(index + 1); }
 
-std::string Figure(const std::string& image, const std::string& caption, const std::string& alt,
-                   const std::string& attributes = {}) {
-  if (image.empty()) return {};
-  return "<figure" + attributes + "><img src=\"" + EscapeHtml(image) + "\" alt=\"" + EscapeHtml(alt) +
-         "\"><figcaption>" + caption + "</figcaption></figure>\n";
-}
-
 std::string Cell(const Text& text) { return "<td>" + Both(text, "div") + "</td>"; }
 
 std::string ParamRows(const ReferenceAction& a) {
@@ -46,16 +39,39 @@ std::string WordFigures(const ReferenceAction& a) {
     for (const auto& f : p.figures) {
       std::string caption = "<code>" + EscapeHtml(f.word) + "</code>";
       if (f.showsDefault) caption += Both({"as before: the value of a new chart", "как до действия: значение новой диаграммы"}, "span", "default");
-      out += Figure(f.image, caption, a.name + " " + f.word,
-                    " class=\"word" + std::string(f.showsDefault ? " default" : "") + "\" data-word=\"" + EscapeHtml(f.word) + "\"");
+      out += ShotFigure(f.shot, caption, a.name + " " + f.word, false,
+                        " class=\"word" + std::string(f.showsDefault ? " default" : "") + "\" data-word=\"" + EscapeHtml(f.word) + "\"");
     }
     out += "</div>\n</div>\n";
   }
   return out;
 }
 
+// One numeric row at a few values, side by side.
+std::string Sweep(const ReferenceAction& a) {
+  if (a.sweep.empty()) return {};
+  std::string out = "<div class=\"sweep\">\n<h4>" +
+                    Both({"The same chart at several values", "Одна и та же диаграмма при разных значениях"}, "span") +
+                    "</h4>\n<div class=\"pictures sweep-row\">\n";
+  for (const auto& f : a.sweep) {
+    std::string caption = "<code>" + EscapeHtml(f.word) + "</code>";
+    if (f.showsDefault) caption += Both({"a new chart's value", "значение новой диаграммы"}, "span", "default");
+    out += ShotFigure(f.shot, caption, a.name + " " + f.word, false, " class=\"value\"");
+  }
+  return out + "</div>\n</div>\n";
+}
+
+// What the search box looks through: the name, the hint, the English line and
+// the list words.
+std::string SearchText(const ReferenceAction& a) {
+  std::string text = a.name + " " + a.hint + " " + std::string(a.english.en) + " " + std::string(a.english.ru);
+  for (const auto& p : a.params)
+    for (const auto& w : p.words) text += " " + w;
+  return EscapeHtml(text);
+}
+
 std::string Section(const ReferenceAction& a) {
-  std::string out = "<section class=\"action\" id=\"" + a.name + "\">\n";
+  std::string out = "<section class=\"action\" id=\"" + a.name + "\" data-search=\"" + SearchText(a) + "\">\n";
   out += "<h3><code>" + a.name + "</code><span class=\"id\">id " + std::to_string(a.id) + "</span></h3>\n";
   out += "<p class=\"hint\" lang=\"ru\">" + EscapeHtml(a.hint) + "</p>\n";
   out += Both(a.english, "p", "line") + "\n";
@@ -64,11 +80,10 @@ std::string Section(const ReferenceAction& a) {
          Both({"Unit, range, effect", "Единицы, диапазон, действие"}, "th") +
          Both({"Ignored silently", "Молча не действует"}, "th") + "</tr>\n" + ParamRows(a) + "</table>\n";
   out += Both(a.remark, "p", "remark");
-  out += "<p class=\"example\">" + Both({"Example:", "Пример:"}, "span") + " <code>" + EscapeHtml(a.example) + "</code></p>\n";
-  out += "<div class=\"pictures\">\n" + Figure(a.editorImage, Both({"Editor", "Редактор"}, "span"), "The editor of " + a.name);
-  out += Figure(a.beforeImage, Both({"Before", "До"}, "span"), a.name + ": the chart before", " class=\"before\"");
-  out += Figure(a.afterImage, Both({"After the example", "После примера"}, "span"), a.name + ": the chart after", " class=\"after\"");
-  out += "</div>\n" + WordFigures(a);
+  out += "<div class=\"pictures\">\n" + ShotFigure(a.editor, Both({"Editor", "Редактор"}, "span"), "The editor of " + a.name, a.after.image.empty());
+  out += ShotFigure(a.before, Both({"Before", "До"}, "span"), a.name + ": the chart before", false, " class=\"before\"");
+  out += ShotFigure(a.after, Both({"After the example", "После примера"}, "span"), a.name + ": the chart after", true, " class=\"after\"");
+  out += "</div>\n" + WordFigures(a) + Sweep(a);
   return out + "</section>\n";
 }
 
@@ -79,13 +94,15 @@ std::string ReferenceHtml(const Reference& ref) {
   out += Both({"Every action of the module, in the order the host lists them, under its group: the hint the host "
                "shows, each parameter as the editor's row names it with its value on a new chart, its unit and "
                "range and what is ignored without a word, the editor, and for the actions that change the chart's "
-               "look the chart before and after the example and one chart for every word of a list. Every action "
+               "look the chart before and after the example and one chart for every word of a list. Under every picture "
+               "is the whole script that drew it, shipped as a file in examples/reference/ that runs as it is. Every action "
                "that works on a chart takes the rectangle's name first; all of them return false except a "
                "successful create or delete. New here? Start with the quick start.",
                "Все действия модуля в том порядке, в каком их показывает хост, по группам: подсказка хоста, каждый "
                "параметр под именем строки редактора — его значение у новой диаграммы, единицы и диапазон, что "
                "молча не действует, — окно редактора и, для действий, меняющих вид, диаграмма до и после примера и "
-               "по рисунку на каждое слово списка. Все действия с диаграммой первым параметром берут имя "
+               "по рисунку на каждое слово списка. Под каждым рисунком — полный сценарий, который его нарисовал; он "
+               "же лежит файлом в examples/reference/ и выполняется как есть. Все действия с диаграммой первым параметром берут имя "
                "прямоугольника; все возвращают false, кроме успешного создания или удаления. Впервые здесь? "
                "Начните с быстрого старта."},
               "p", "intro");

@@ -1,5 +1,6 @@
 #pragma once
-// The reference's pages as HTML and their style sheet: no script, no web font.
+// The reference's pages as HTML and their style sheet: one small inline script
+// that the pages do without, no web font.
 #include <string>
 
 #include "reference_model.h"
@@ -19,5 +20,9 @@ std::string Both(const Text& text, const std::string& tag, const std::string& cl
 // file name of the page itself.
 std::string PageStart(const Reference& ref, const Text& title, const std::string& page);
 std::string PageEnd();
+// A picture with its caption and, under it, the whole script that drew it
+// (folded unless `open`), named as it is shipped.
+std::string ShotFigure(const ReferenceShot& shot, const std::string& caption, const std::string& alt, bool open = false,
+                       const std::string& attributes = {});
 
 }  // namespace pg::host

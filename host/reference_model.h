@@ -9,10 +9,18 @@
 
 namespace pg::host {
 
-// A chart drawn with one word of a list or Boolean row.
+// A picture and the whole script that drew it. The script is shipped as
+// examples/reference/<stem>.pgs and saves <stem>.png where it is run.
+struct ReferenceShot {
+  std::string image;   // relative to the reference folder; "" for none
+  std::string script;  // the script as shipped (UTF-8)
+  std::string file;    // its name beside the other examples: reference/<stem>.pgs
+};
+
+// A chart drawn with one word of a list or Boolean row, or one value of a sweep.
 struct ReferenceFigure {
   std::string word;
-  std::string image;          // relative to the reference folder
+  ReferenceShot shot;
   bool showsDefault = false;  // the same picture as the chart before the action
 };
 
@@ -29,8 +37,8 @@ struct ReferenceAction {
   std::string name, hint;
   Text english, remark;
   std::vector<ReferenceParam> params;
-  std::string example;  // the parameters the pictures use, as a script line
-  std::string editorImage, beforeImage, afterImage;  // relative to the reference folder; "" for none
+  ReferenceShot editor, before, after;
+  std::vector<ReferenceFigure> sweep;  // one numeric row through a few values
 };
 
 struct ReferenceGroup {
@@ -49,13 +57,28 @@ struct ReferenceColour {
   Text kind;                 // empty for a plain colour: a system colour, or no colour at all
 };
 
+// One title drawn in one spelling of a face.
+struct ReferenceFace {
+  std::string face;
+  ReferenceShot shot;
+  Text caption;
+};
+
+// A finished chart for the gallery page.
+struct ReferenceGalleryChart {
+  Text title, about;
+  ReferenceShot shot;
+};
+
 struct Reference {
   std::string moduleVersion, hostVersion, moduleName, moduleDescription;
   std::vector<ReferenceGroup> groups;
-  std::string quickStartImage;
+  ReferenceShot quickStart;
   std::vector<ReferenceColour> colours;
   std::vector<ReferenceOutput> outputs;
-  std::string charsetImage;  // one title drawn with charset 204 and with 0
+  ReferenceShot charsets;  // one title drawn with charset 204 and with 0
+  std::vector<ReferenceFace> faces;  // a face with blanks, without them, and the fallback
+  std::vector<ReferenceGalleryChart> gallery;
 };
 
 }  // namespace pg::host

@@ -30,6 +30,9 @@ struct ActionNote {
   // The list words and Boolean words whose picture is the chart before the
   // action (the value a new chart has), blank-separated.
   std::string_view defaultWords = {};
+  // A numeric row swept through a few values, one picture each in a row: each
+  // entry is the script words after the rectangle name, as in `example`.
+  std::array<std::string_view, 5> sweep = {};
 };
 
 struct ValueKind {

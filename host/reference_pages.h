@@ -7,12 +7,14 @@
 
 namespace pg::host {
 
-// The quick start as a reference-host script (UTF-8); {bitmap} is the path
-// pgChartBitmap writes to, "sales" on the page.
+// The quick start as a reference-host script (UTF-8); pgChartBitmap writes
+// sales.bmp.
 std::string_view QuickStartScript();
 
 std::string QuickStartHtml(const Reference& ref);
 std::string TasksHtml(const Reference& ref);
 std::string FormatsHtml(const Reference& ref);
+// The reference host's own commands and options.
+std::string HostHtml(const Reference& ref);
 
 }  // namespace pg::host

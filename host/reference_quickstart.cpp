@@ -4,7 +4,6 @@
 
 #include "reference_html.h"
 #include "reference_pages.h"
-#include "reference_script.h"
 
 namespace pg::host {
 namespace {
@@ -20,7 +19,7 @@ constexpr std::string_view kScript =
     "pgSetTitleChart \"Rect1\" \"Продажи, 2026\" \"Arial|clNavy|14|fsBold |204\" \"Center\"\n"
     "pgChartGradient \"Rect1\" \"205,220,245\" \"255,255,255\" \"TopBottom\"\n"
     "pgMarksStyle \"Rect1\" \"LabelPercent\"\n"
-    "pgChartBitmap \"Rect1\" \"{bitmap}\"\n";
+    "pgChartBitmap \"Rect1\" \"sales\"\n";
 
 constexpr std::array<Text, 6> kEditorSteps = {{
     {"Draw a rectangle on the page, here named Rect1: the chart fills it and follows its size.",
@@ -37,8 +36,6 @@ constexpr std::array<Text, 6> kEditorSteps = {{
      "Запустите страницу: действия выполняются по порядку, диаграмма перерисовывается после каждого. Если ничего не происходит, смотрите столбец «Молча не действует»: сообщается только отсутствие диаграммы — в [LastError]."},
 }};
 
-std::string ShownScript() { return ReplaceAll(std::string(kScript), "{bitmap}", "sales"); }
-
 }  // namespace
 
 std::string_view QuickStartScript() { return kScript; }
@@ -50,19 +47,22 @@ std::string QuickStartHtml(const Reference& ref) {
                "Одна диаграмма целиком: создать, добавить записи, оформить, сохранить. Одни и те же шаги дважды: в "
                "редакторе действий хоста и сценарием для pirogram-host."},
               "p", "intro");
-  out += "\n<div class=\"pictures\">" "<figure><img src=\"" + EscapeHtml(ref.quickStartImage) +
-         "\" alt=\"The quick start's chart\"><figcaption>" + Both({"The chart this page builds", "Диаграмма с этой страницы"}, "span") +
-         "</figcaption></figure></div>\n";
+  out += "\n<div class=\"pictures\">" +
+         ShotFigure(ref.quickStart, Both({"The chart this page builds", "Диаграмма с этой страницы"}, "span"), "The quick start's chart") +
+         "</div>\n";
   out += "<h2>" + Both({"In the host's action editor", "В редакторе действий хоста"}, "span") + "</h2>\n<ol class=\"steps\">\n";
   for (const auto& step : kEditorSteps) out += Both(step, "li") + "\n";
   out += "</ol>\n<h2>" + Both({"With the reference host", "В справочном хосте"}, "span") + "</h2>\n";
-  out += Both({"Save these lines as quickstart.pgs (UTF-8) and run pirogram-host quickstart.pgs: sales.bmp lands in "
-               "the folder you run it from. Each line is one action with its parameters in the editor's row order.",
-               "Сохраните эти строки в quickstart.pgs (UTF-8) и выполните pirogram-host quickstart.pgs: файл "
-               "sales.bmp появится в текущей папке. Каждая строка — одно действие с параметрами в порядке строк "
-               "редактора."},
+  out += Both({"Save these lines as quickstart.pgs (UTF-8), or take examples/reference/quickstart.pgs, and run "
+               "pirogram-host quickstart.pgs: sales.bmp (pgChartBitmap) and quickstart.png (the host's save) land in "
+               "the folder you run it from. Each line is one action with its parameters in the editor's row order; "
+               "rect and save are the reference host's own commands (see The reference host).",
+               "Сохраните эти строки в quickstart.pgs (UTF-8) или возьмите examples/reference/quickstart.pgs и "
+               "выполните pirogram-host quickstart.pgs: файлы sales.bmp (pgChartBitmap) и quickstart.png (save хоста) "
+               "появятся в текущей папке. Каждая строка — одно действие с параметрами в порядке строк редактора; rect "
+               "и save — собственные команды справочного хоста (см. «Справочный хост»)."},
               "p");
-  out += "\n<pre class=\"script\">" + EscapeHtml(ShownScript()) + "</pre>\n";
+  out += "\n<pre class=\"script\">" + EscapeHtml(ref.quickStart.script) + "</pre>\n";
   out += Both({"Next: the page By task finds the action for what you want to do; Actions lists every parameter.",
                "Дальше: страница «По задачам» подскажет нужное действие; «Действия» описывают каждый параметр."},
               "p");

@@ -1,5 +1,8 @@
 #include "reference_script.h"
 
+#include <fstream>
+#include <sstream>
+
 namespace pg::host {
 
 std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
@@ -9,6 +12,13 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
 }
 
 std::string QuoteWord(const std::string& text) { return "\"" + ReplaceAll(text, "\"", "\"\"") + "\""; }
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
 
 std::string QuoteWords(const std::vector<std::string>& words) {
   std::string line;

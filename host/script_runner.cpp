@@ -83,8 +83,12 @@ void ScriptRunner::RunCommand(const std::vector<std::string>& w) {
       session_.SetDecimalSeparator(c[0]);
     } else if (c.size() == 1 && c[0] != '\0' && w[1] == "group-separator") {
       session_.SetGroupSeparator(c[0]);
+    } else if (w.size() == 3 && w[1] == "jpeg-quality") {
+      const int q = ReadInt(w[2], "JPEG quality");
+      if (q < 1 || q > 100) throw ScriptError("JPEG quality must be between 1 and 100");
+      session_.SetJpegQuality(q);
     } else {
-      throw ScriptError("usage: option decimal-separator C | option group-separator C");
+      throw ScriptError("usage: option decimal-separator C | option group-separator C | option jpeg-quality N");
     }
   } else if (cmd == "memory") {
     NeedWords(w, 2, "memory LABEL");

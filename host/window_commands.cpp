@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 
+#include "engine/export/picture_export.h"
+#include "framework/text/codepage.h"
 #include "charts/marks_report.h"
 #include "framework/text/int_parse.h"
 #include "platform/bitmap.h"
+#include "platform/picture_file_io.h"
 #include "platform/window.h"
 #include "script_line.h"
 
@@ -21,17 +25,6 @@ Rectangle& NeedRectangle(ModuleSession& s, const std::string& name) {
   Rectangle* r = s.FindRectangle(name);
   if (!r) throw ScriptError("no rectangle " + name);
   return *r;
-}
-
-bool EndsWith(const std::string& s, const char* tail) {
-  const std::string t(tail);
-  if (s.size() < t.size()) return false;
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    char c = s[s.size() - t.size() + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != t[i]) return false;
-  }
-  return true;
 }
 
 std::string RectText(const platform::TRect& r) {
@@ -50,6 +43,47 @@ std::unique_ptr<platform::Bitmap> Picture(Rectangle& r) {
   auto picture = platform::CaptureWindow(r.window);
   if (!picture) throw ScriptError("rectangle " + r.name + " has no window");
   return picture;
+}
+
+// A script's file name (code page 1251) as the file system names it.
+std::filesystem::path NativePath(const std::string& cp1251) {
+#ifdef _WIN32
+  return std::filesystem::path(cp1251);
+#else
+  return std::filesystem::path(text::Cp1251ToUtf8(cp1251));
+#endif
+}
+
+// Raster formats: what the rectangle shows. Vector formats: the chart inside
+// it drawn anew by the module's export action, as a chart alone.
+void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file) {
+  const auto format = platform::ExportFormatOf(file);
+  if (format == platform::ExportFormat::kUnknown) throw ScriptError(engine::UnknownFormatMessage(file));
+  if (platform::IsVectorFormat(format)) {
+    if (!platform::GetTopChildWindow(r.window)) throw ScriptError("rectangle " + r.name + " has no chart to save");
+    const ReceivedRow* action = session.FindAction("pgChartExport");
+    if (!action) throw ScriptError("the module has no pgChartExport");
+    // The module swallows a failed save: it writes beside the file under a
+    // name of its own, and only a file that came out replaces the old one.
+    const std::filesystem::path target = NativePath(file);
+    const std::size_t slash = file.find_last_of("/\\"), dot = file.find_last_of('.');
+    const std::string scratch =
+        file.substr(0, slash == std::string::npos ? 0 : slash + 1) + "~pg-save" + file.substr(dot);
+    session.Exec(action->id, {r.name, scratch}, 2);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(NativePath(scratch), error)) throw ScriptError("cannot write " + file);
+    std::filesystem::rename(NativePath(scratch), target, error);
+    if (error) {
+      std::filesystem::remove(NativePath(scratch), error);
+      throw ScriptError("cannot write " + file);
+    }
+    return;
+  }
+  auto picture = Picture(r);
+  const auto bytes = engine::EncodeRasterPicture(format, picture->Width(), picture->Height(), 32,
+                                                 [&](int x, int y) { return picture->Pixel(x, y); },
+                                                 session.JpegQuality());
+  if (bytes.empty() || !platform::WriteFileReplacing(file, bytes)) throw ScriptError("cannot write " + file);
 }
 
 }  // namespace
@@ -82,9 +116,7 @@ bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w,
     platform::DeliverPendingPaints();
   } else if (cmd == "save") {
     NeedWords(w, 3, "save NAME FILE");
-    auto picture = Picture(NeedRectangle(session, w[1]));
-    const bool ok = EndsWith(w[2], ".bmp") ? picture->SaveBmp(w[2]) : picture->SavePng(w[2]);
-    if (!ok) throw ScriptError("cannot write " + w[2]);
+    SavePicture(session, NeedRectangle(session, w[1]), w[2]);
   } else if (cmd == "geometry") {
     NeedWords(w, 2, "geometry NAME");
     Rectangle& r = NeedRectangle(session, w[1]);

@@ -46,6 +46,7 @@ env -i /usr/bin/pirogram-host --version >"$work/version.txt" 2>&1 || fail "--ver
 grep -qx "module /usr/lib/pirogram/Pirogram.so $version" "$work/version.txt" ||
   fail "--version does not name the installed module $version: $(cat "$work/version.txt")"
 man -w pirogram-host >/dev/null 2>&1 || fail "man pirogram-host finds no page"
+[ -s /usr/share/doc/pirogram/THIRD-PARTY-NOTICES.txt ] || fail "the package installs no THIRD-PARTY-NOTICES.txt"
 sed 's/^/deb-install-test: /' "$work/version.txt"
 
 DEBIAN_FRONTEND=noninteractive "${apt[@]}" remove pirogram >"$work/remove.log" 2>&1 ||

@@ -6,7 +6,9 @@
 #                               paths $ORIGIN: the same tree as the tarball)
 #     /usr/bin/pirogram-host    a link to it (the host finds its module beside
 #                               the real program)
-#     /usr/share/doc/pirogram/  examples/, reference/, copyright, changelog.gz
+#     /usr/share/doc/pirogram/  examples/, reference/, copyright, changelog.gz,
+#                               THIRD-PARTY-NOTICES.txt (the system packages the
+#                               binaries load: scripts/linux-notices.sh)
 #     /usr/share/man/man1/pirogram-host.1.gz
 # Depends: what dpkg-shlibdeps finds the binaries need, and the fonts the
 # portable platform maps the Windows faces to.
@@ -44,6 +46,8 @@ ln -s "../lib/pirogram/pirogram-host" "$pkg/usr/bin/pirogram-host"
 fill "$root/packaging/pirogram-host.1" | gzip -9n >"$pkg/usr/share/man/man1/pirogram-host.1.gz"
 fill "$root/packaging/debian/changelog.in" | gzip -9n >"$doc/changelog.gz"
 cp "$root/packaging/debian/copyright" "$doc/copyright"
+"$root/scripts/linux-notices.sh" "$native" "$version" "$doc/THIRD-PARTY-NOTICES.txt" ||
+  fail "no third-party notices for the Linux binaries (reason above)"
 find "$pkg" -type d -exec chmod 0755 {} +
 find "$pkg" -type f -exec chmod 0644 {} +
 chmod 0755 "$pkg$libdir/pirogram-host"

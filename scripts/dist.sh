@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Packs a release from a native and a Windows build tree, then checks it:
-#   OUT/Pirogram-<version>-win32.zip             the 32-bit DLL, the reference, ПРОЧТИ.txt
-#                                                (code page 1251) and README.txt (UTF-8)
+#   OUT/Pirogram-<version>-win32.zip             the 32-bit DLL, the 32-bit reference host,
+#                                                examples, the reference, ПРОЧТИ.txt and
+#                                                README.txt (UTF-8 with a byte order mark)
 #   OUT/pirogram-<version>-linux-x86_64.tar.gz   module, platform library, host, examples,
 #                                                reference, README.txt about Linux; runs
 #                                                wherever unpacked
-# Each archive must hold exactly its files, the zip's non-ASCII names carry the
-# UTF-8 flag, the unpacked Linux host must run examples/demo.pgs from a fresh
-# folder with no environment at all, and the quick start of the tarball's
-# README.txt must run as written and draw its picture.
+# Each carries THIRD-PARTY-NOTICES.txt (scripts/notices.py): the notices of the
+# libraries linked into its binaries, or the system packages they load; a
+# library in a binary without a notice fails. Each archive must hold exactly its
+# files, the zip's non-ASCII names carry the UTF-8 flag, the unpacked Linux host
+# must run examples/demo.pgs from a fresh folder with no environment at all, and
+# the quick start of the tarball's README.txt must run as written and draw its
+# picture.
 #   scripts/dist.sh NATIVE_BUILD WIN32_BUILD OUT
 # Exit status 77: the Windows build has no DLL yet.
 set -euo pipefail
@@ -18,8 +22,9 @@ win32=$2
 out=$3
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$native/CMakeCache.txt")
 dll="$win32/bin/Pirogram.nbp"
-if [ ! -f "$dll" ]; then
-  echo "dist: no $dll; build the Windows target first" >&2
+host_exe="$win32/bin/pirogram-host.exe"
+if [ ! -f "$dll" ] || [ ! -f "$host_exe" ]; then
+  echo "dist: no $dll or $host_exe; build the Windows target first" >&2
   exit 77
 fi
 if [ -z "$version" ] || [ ! -f "$native/reference/index.html" ]; then
@@ -41,40 +46,44 @@ crlf() { sed 's/$/\r/'; }
 cmake --install "$native" --prefix "$work/stage/$lin" --strip >/dev/null
 binaries=("$work/stage/$lin/pirogram-host" "$work/stage/$lin/Pirogram.so" "$work/stage/$lin/libpgplatform.so")
 # What the README says the binaries need, read from them: the newest glibc and
-# libstdc++ symbol versions, and the Debian packages that hold their libraries.
+# libstdc++ symbol versions, the libraries they load and the Debian packages
+# that hold those (written with the notices, from the same reading).
 newest() { objdump -T "${binaries[@]}" | grep -o "$1_[0-9.]*" | sed "s/^$1_//" | sort -V | tail -n 1; }
 glibc=$(newest GLIBC)
 glibcxx=$(newest GLIBCXX)
-# A library's package: dpkg knows it by the path ldconfig gives, or by its real one.
-owner() {
-  local path o
-  # awk reads to the end: leaving early would end ldconfig with SIGPIPE, which
-  # pipefail turns into a silent failure of the whole script, now and then.
-  path=$(ldconfig -p | awk -v l="$1" '!found && $1 == l && /x86-64/ { print $NF; found = 1 }')
-  for p in "$path" "$(realpath -e "$path" 2>/dev/null)"; do
-    o=$(dpkg -S "$p" 2>/dev/null | head -n 1 | cut -d: -f1 || true)
-    [ -z "$o" ] || { echo "$o"; return; }
-  done
-  fail "no Debian package holds $1, which the binaries need"
-}
-for lib in $(readelf -d "${binaries[@]}" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | sort -u | grep -vx libpgplatform.so); do
-  owner "$lib" >>"$work/packages"
-done
-packages=$(sort -u "$work/packages" | tr '\n' ' ')
+"$root/scripts/linux-notices.sh" "$native" "$version" "$work/stage/$lin/THIRD-PARTY-NOTICES.txt" \
+  "$work/packages" || fail "no third-party notices for the Linux binaries (reason above)"
+packages=$(cut -d' ' -f2 "$work/packages" | sort -u | tr '\n' ' ')
+libraries=$(cut -d' ' -f1 "$work/packages" | sort -u | paste -sd, | sed 's/,/, /g')
 [ -n "$packages" ] || fail "no package holds the binaries' libraries"
+# The line "    @LIBRARIES@" becomes the list, folded to the README's width.
+LIBRARIES=$(echo "$libraries" | fold -s -w 72 | sed 's/^/    /; s/ *$//')
+export LIBRARIES
 text linux/README.txt | sed -e "s/@GLIBC@/$glibc/" -e "s/@GLIBCXX@/$glibcxx/" \
-  -e "s/@APT_PACKAGES@/${packages}fonts-liberation/" >"$work/stage/$lin/README.txt"
+  -e "s/@APT_PACKAGES@/${packages}fonts-liberation/" |
+  awk '$0 == "    @LIBRARIES@" { print ENVIRON["LIBRARIES"]; next } { print }' >"$work/stage/$lin/README.txt"
 rm -f "$out/$lin.tar.gz"
 tar -C "$work/stage" --sort=name --owner=0 --group=0 --numeric-owner -czf "$out/$lin.tar.gz" "$lin"
 
-# Windows: the DLL without debugging data (its exports and resources stay), its
-# texts in the system's code page and line ends.
+# Windows: the DLL and the reference host without debugging data (exports and
+# resources stay). The texts are UTF-8 with a byte order mark and Windows line
+# ends: every Notepad since XP reads that right, whatever the system's code page
+# (code page 1251 shows garbage on any non-Russian Windows).
 mkdir -p "$work/stage/$win"
 i686-w64-mingw32-strip --strip-debug -o "$work/stage/$win/Pirogram.nbp" "$dll"
+i686-w64-mingw32-strip --strip-debug -o "$work/stage/$win/pirogram-host.exe" "$host_exe"
 cp -r "$native/reference" "$work/stage/$win/reference"
-text windows/ПРОЧТИ.txt | iconv -f UTF-8 -t CP1251 | crlf >"$work/stage/$win/ПРОЧТИ.txt"
-# UTF-8 with its byte order mark, so that older Notepads do not read it as 1251.
-{ printf '\xEF\xBB\xBF'; text windows/README.txt | crlf; } >"$work/stage/$win/README.txt"
+# The scripts that drew the reference's pictures belong beside the examples.
+rm -rf "$work/stage/$win/reference/examples"
+cp -r "$root/examples" "$work/stage/$win/examples"
+cp -r "$native/reference/examples/reference" "$work/stage/$win/examples/reference"
+windows_text() { printf '\xEF\xBB\xBF'; crlf; }
+text windows/ПРОЧТИ.txt | windows_text >"$work/stage/$win/ПРОЧТИ.txt"
+text windows/README.txt | windows_text >"$work/stage/$win/README.txt"
+python3 "$root/scripts/notices.py" --list "$root/packaging/notices/windows.list" --build "$win32" \
+  --title "Pirogram $version for Windows (Pirogram.nbp, pirogram-host.exe): third-party notices" \
+  --out "$work/notices-win.txt" "$dll" "$host_exe" || fail "no third-party notices for the Windows binaries (reason above)"
+windows_text <"$work/notices-win.txt" >"$work/stage/$win/THIRD-PARTY-NOTICES.txt"
 rm -f "$out/$win.zip"
 # Python's zipfile flags non-ASCII names as UTF-8 (general purpose bit 11), which
 # Windows' own zip tools need to show ПРОЧТИ.txt; Info-ZIP's zip -X drops it.
@@ -90,26 +99,45 @@ with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
 PY
 
 # The checks.
-reference=$(cd "$native/reference" && find . -type f | sed 's|^\./|reference/|' | sort)
-examples=$(cd "$root/examples" && find . -type f | sed 's|^\./|examples/|' | sort)
-want_lin=$(printf '%s\n' Pirogram.so README.txt libpgplatform.so pirogram-host "$examples" "$reference" |
+reference=$(cd "$native/reference" && find . -type f -not -path './examples/*' | sed 's|^\./|reference/|' | sort)
+examples=$({ (cd "$root/examples" && find . -type f); (cd "$native/reference/examples" && find ./reference -type f); } |
+  sed 's|^\./|examples/|' | sort)
+want_lin=$(printf '%s\n' Pirogram.so README.txt THIRD-PARTY-NOTICES.txt libpgplatform.so pirogram-host "$examples" \
+  "$reference" |
   sed "s|^|$lin/|" | sort)
 got_lin=$(tar -tzf "$out/$lin.tar.gz" | grep -v '/$' | sort)
 [ "$got_lin" = "$want_lin" ] || fail "$lin.tar.gz holds other files: $(diff <(echo "$want_lin") <(echo "$got_lin") || true)"
-want_win=$(printf '%s\n' Pirogram.nbp README.txt ПРОЧТИ.txt "$reference" | sed "s|^|$win/|" | sort)
+want_win=$(printf '%s\n' Pirogram.nbp pirogram-host.exe README.txt ПРОЧТИ.txt THIRD-PARTY-NOTICES.txt "$examples" \
+  "$reference" | sed "s|^|$win/|" | sort)
 got_win=$(unzip -Z1 "$out/$win.zip" | grep -v '/$' | sort)
 [ "$got_win" = "$want_win" ] || fail "$win.zip holds other files: $(diff <(echo "$want_win") <(echo "$got_win") || true)"
 mkdir "$work/zipped"
-unzip -q "$out/$win.zip" "$win/Pirogram.nbp" -d "$work/zipped"
+unzip -q "$out/$win.zip" -d "$work/zipped"
 zipped="$work/zipped/$win/Pirogram.nbp"
 i686-w64-mingw32-objdump -f "$zipped" | grep -q 'file format pei-i386' || fail "Pirogram.nbp is not a 32-bit DLL"
+i686-w64-mingw32-objdump -f "$work/zipped/$win/pirogram-host.exe" | grep -q 'file format pei-i386' ||
+  fail "pirogram-host.exe is not a 32-bit program"
+# Both run alone: they import only Windows' own DLLs, none of MinGW's or a library's.
+for f in Pirogram.nbp pirogram-host.exe; do
+  foreign=$(i686-w64-mingw32-objdump -p "$work/zipped/$win/$f" | sed -n 's/^\s*DLL Name: //p' |
+    grep -iE '^(lib|zlib|cyg|msys)' || true)
+  [ -z "$foreign" ] || fail "$f needs DLLs the zip does not carry: $foreign"
+done
 exports() { i686-w64-mingw32-objdump -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p'; }
 [ "$(exports "$zipped")" = "$(exports "$dll")" ] && [ -n "$(exports "$dll")" ] ||
   fail "the zip's Pirogram.nbp does not export what the build's does"
 cmake -DDLL="$zipped" -DWINDRES=i686-w64-mingw32-windres -DVERSION="$version" \
   -P "$root/cmake/check_version_resource.cmake" >/dev/null || fail "the zip's Pirogram.nbp lost its version resource"
-unzip -p "$out/$win.zip" "$win/ПРОЧТИ.txt" | iconv -f CP1251 -t UTF-8 | grep -q 'Куда положить файл' ||
-  fail "ПРОЧТИ.txt is not in code page 1251"
+for f in ПРОЧТИ.txt README.txt THIRD-PARTY-NOTICES.txt; do
+  [ "$(head -c 3 "$work/zipped/$win/$f" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+    fail "$f in the zip has no UTF-8 byte order mark"
+  iconv -f UTF-8 -t UTF-8 "$work/zipped/$win/$f" >/dev/null 2>&1 || fail "$f in the zip is not UTF-8"
+done
+grep -q 'Куда положить файл' "$work/zipped/$win/ПРОЧТИ.txt" || fail "ПРОЧТИ.txt lost its Russian text"
+# Both read-me files and the tarball's name the notices.
+for f in "$work/zipped/$win/README.txt" "$work/zipped/$win/ПРОЧТИ.txt" "$work/stage/$lin/README.txt"; do
+  grep -q 'THIRD-PARTY-NOTICES.txt' "$f" || fail "$(basename "$f") does not name THIRD-PARTY-NOTICES.txt"
+done
 unflagged=$(python3 - "$out/$win.zip" <<'PY'
 import sys, zipfile
 for i in zipfile.ZipFile(sys.argv[1]).infolist():

@@ -5,12 +5,13 @@
 # included) fails with "Exec format error".
 #   exit 0: 32-bit programs run
 #   exit 1: they do not; the reason is printed on standard output
-# PG_NO_32BIT=1 answers "no" without probing, to try the other path anywhere.
+# PG_NO_32BIT=1 answers "no" without probing, to try the other path anywhere;
+# PG_NO_32BIT=0 answers "yes" (for trying the set-up's 32-bit steps).
 set -u
-if [ "${PG_NO_32BIT:-0}" = 1 ]; then
-  echo "PG_NO_32BIT=1 is set"
-  exit 1
-fi
+case "${PG_NO_32BIT:-}" in
+  1) echo "PG_NO_32BIT=1 is set"; exit 1 ;;
+  0) exit 0 ;;
+esac
 probe=$(mktemp "${TMPDIR:-/tmp}/pg-probe32.XXXXXX")
 trap 'rm -f "$probe"' EXIT
 # ELF header, one loadable segment at 0x08048000, then:

@@ -42,3 +42,5 @@ shot sections 3000
 shot quickstart 1400 quickstart.html
 shot tasks 1400 tasks.html
 shot formats 2400 formats.html
+shot host 1600 host.html
+shot gallery 1800 gallery.html

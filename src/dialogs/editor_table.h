@@ -54,7 +54,7 @@ std::span<const RowButton> VisibleButtons(RowKind kind);
 bool IsListRow(RowKind kind);
 
 // One editor per action id, 1..kEditorCount.
-inline constexpr std::int32_t kEditorCount = 48;
+inline constexpr std::int32_t kEditorCount = 49;
 
 // The editor of an action id 1..kEditorCount, or null.
 const EditorSpec* FindEditor(std::int32_t id);

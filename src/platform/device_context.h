@@ -96,6 +96,14 @@ class DeviceContext {
   virtual void StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect,
                           BlitRop rop = BlitRop::kSrcCopy) = 0;
 
+  // Contexts that write a file instead of keeping pixels: pictures play their
+  // records into them rather than pixels, and they read no pixels back.
+  virtual bool RecordsDrawing() const { return false; }
+  // What is drawn between the two calls is one part of the picture with a name
+  // a screen reader says (a slice); pixel surfaces ignore them.
+  virtual void BeginGroup(std::string_view /*label*/) {}
+  virtual void EndGroup() {}
+
  protected:
   virtual void PenChanged() {}
   virtual void BrushChanged() {}

@@ -36,6 +36,9 @@ class PictureImage {
   // row while they start inside area. Pictures that are slow to draw render one
   // copy and repeat its pixels.
   virtual void DrawTiled(DeviceContext& dc, const TRect& area, int tileWidth, int tileHeight) const;
+  // Plays the picture's own drawing records onto dc scaled to dest, as they
+  // are; false for pictures made of pixels, which draw nothing here.
+  virtual bool PlayRecords(DeviceContext& /*dc*/, const TRect& /*dest*/) const { return false; }
 
  protected:
   PictureImage() = default;
@@ -49,6 +52,13 @@ TRect TiledExtent(const TRect& area, int tileWidth, int tileHeight);
 // not positive. Edges beyond the integer range are held at its end.
 void ForEachTile(const TRect& area, int tileWidth, int tileHeight, const TRect& bounds,
                  const std::function<void(const TRect&)>& draw);
+
+// Draw and DrawTiled for any context: a context that records drawing gets a
+// metafile's own records (so it stays vectors) and any other picture as one
+// bitmap of the part inside the recording.
+void DrawPicture(const PictureImage& picture, DeviceContext& dc, const TRect& dest);
+void DrawPictureTiled(const PictureImage& picture, DeviceContext& dc, const TRect& area, int tileWidth,
+                      int tileHeight);
 
 // Null when the bytes are not a readable picture of that format, or one too
 // large to hold (Bitmap::SizeAllowed).

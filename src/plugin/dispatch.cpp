@@ -54,6 +54,7 @@ constexpr std::array<ActionEntry, kLastActionId> kActions = {{
     {2, nullptr, &ColourToRgbAction},  // 40 pgColorToRGB
     {2, nullptr, &RgbToColourAction},  // 41 pgRGBToColor
     {4, &charts::ChartRoll, nullptr},  // 42 pgChartRoll
+    {2, &charts::ChartExport, nullptr},  // 43 pgChartExport
     {2, &charts::MarksLayout, nullptr},     // pgMarksLayout
     {4, &charts::OtherSlice, nullptr},      // pgOtherSlice
     {3, &charts::ExplodeSlice, nullptr},    // pgExplodeSlice
@@ -65,6 +66,7 @@ constexpr std::array<ActionEntry, kLastActionId> kActions = {{
 }  // namespace
 
 const ActionEntry* ActionFor(std::int32_t id) {
+  if (id < 1 || id > static_cast<std::int32_t>(kActions.size())) return nullptr;
   if (id < 1 || id > kLastActionId) return nullptr;
   return &kActions[static_cast<std::size_t>(id - 1)];
 }

@@ -23,7 +23,7 @@ const char* const kKinds[pg::plugin::kLastActionId + 1] = {
     "R C",      "R VC VC L", "R V V L", "R V",  "R V",      "R V",      "R V", "R V", "R V",  "R V",
     "R V",      "R V V V V", "R V",  "R V",     "R F",      "R C",      "R V", "R V", "R V",  "R VC V",
     "R V",      "R L",     "R V",    "R VC VF", "R VC V",   "R V",      "R L", "V",   "V",    "R V",
-    "V V",      "V V",     "R V V v",
+    "V V",      "V V",     "R V V v", "R V",
     "R L",      "R L V V", "R V V",  "R V",      "R V",      "R V"};
 
 std::string ExpectedButtons(const std::string& kind) {

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "dialogs/editor_table.h"
+#include "host_usage.h"
 #include "framework/text/codepage.h"
 #include "framework/params/colour_format.h"
 #include "plugin/catalogue/catalogue.h"
@@ -44,6 +47,8 @@ std::vector<std::string> Between(const std::string& html, const std::string& ope
   }
   return out;
 }
+
+const std::string kPages[] = {"index.html", "quickstart.html", "tasks.html", "formats.html", "host.html", "gallery.html"};
 
 class Reference : public ::testing::Test {
  protected:
@@ -129,7 +134,7 @@ std::vector<std::pair<std::string, std::string>> Links(const std::string& html) 
 
 TEST_F(Reference, StandsAloneWithEveryPictureAndPageItNames) {
   std::size_t images = 0;
-  for (const std::string page : {"index.html", "quickstart.html", "tasks.html", "formats.html"}) {
+  for (const std::string& page : kPages) {
     const std::string html = ReadFile(dir_ / page);
     ASSERT_FALSE(html.empty()) << page;
     for (const auto& [file, fragment] : Links(html)) {
@@ -142,7 +147,10 @@ TEST_F(Reference, StandsAloneWithEveryPictureAndPageItNames) {
             << page << " links to " << target << "#" << fragment;
       }
     }
-    for (const char* bad : {"<script", "@font-face", "url(", "http:", "https:"}) EXPECT_EQ(html.find(bad), std::string::npos) << page << ": " << bad;
+    for (const char* bad : {"<script src", "@font-face", "url(", "http:", "https:", "fetch("}) EXPECT_EQ(html.find(bad), std::string::npos) << page << ": " << bad;
+    // One small inline script, after the page's content: the page reads fine without it.
+    EXPECT_EQ(Between(html, "<script", ">").size(), 1u) << page;
+    EXPECT_GT(html.find("<script>"), html.find("</main>")) << page;
   }
   // Every editor; before and after for the 36 that change the look; a picture per list word.
   EXPECT_GT(images, 42u + 2 * 36u + 9 + 9 + 6 + 3);
@@ -216,7 +224,7 @@ TEST_F(Reference, EveryListWordAndBothBooleanWordsHaveTheirPicture) {
 }
 
 TEST_F(Reference, EveryExplanationIsInRussianAndInEnglish) {
-  for (const std::string page : {"index.html", "quickstart.html", "tasks.html", "formats.html"}) {
+  for (const std::string& page : kPages) {
     const std::string html = ReadFile(dir_ / page);
     std::size_t texts = 0;
     // <tag class="bi ..."><span class="ru" lang="ru">…</span><span class="en" lang="en">…</span></tag>
@@ -250,6 +258,78 @@ TEST_F(Reference, FormatsPageShowsWhatTheModuleWrites) {
     from = quick.find(step, from);
     EXPECT_NE(from, std::string::npos) << step;
   }
+}
+
+TEST_F(Reference, EveryPictureShowsTheShippedScriptThatDrewIt) {
+  std::size_t pictures = 0;
+  std::set<std::string> shown;
+  for (const std::string& page : kPages) {
+    const std::string html = ReadFile(dir_ / page);
+    for (const auto& figure : Between(html, "<figure", "</figure>")) {
+      const auto images = Between(figure, "<img src=\"img/", ".png\"");
+      ASSERT_EQ(images.size(), 1u) << page << ": " << figure.substr(0, 200);
+      const std::string& stem = images.front();
+      const auto named = Between(figure, "<summary><code>examples/reference/", ".pgs</code>");
+      ASSERT_EQ(named.size(), 1u) << page << ": the picture " << stem << " has no script";
+      EXPECT_EQ(named.front(), stem) << page;
+      const auto script = Between(figure, "<pre>", "</pre>");
+      ASSERT_EQ(script.size(), 1u) << stem;
+      EXPECT_EQ(ReadFile(dir_ / "examples/reference" / (stem + ".pgs")), script.front()) << stem << ": the page and the file differ";
+      // Whole and portable: it saves its own picture by a relative name, and
+      // names no place on the machine that drew it.
+      EXPECT_NE(script.front().find("\"" + stem + ".png\""), std::string::npos) << stem;
+      for (const std::string& bad : {dir_.string(), std::string("C:\\"), std::string("{")})
+        EXPECT_EQ(script.front().find(bad), std::string::npos) << stem << " holds " << bad;
+      shown.insert(stem);
+      ++pictures;
+    }
+  }
+  // Every shipped script is shown with its picture.
+  std::size_t files = 0;
+  for (const auto& entry : fs::directory_iterator(dir_ / "examples/reference")) {
+    ++files;
+    EXPECT_TRUE(shown.count(entry.path().stem().string())) << entry.path() << " is shown nowhere";
+  }
+  EXPECT_EQ(files, shown.size());
+  EXPECT_GT(pictures, 42u + 2 * 36u + 6 * 4);
+}
+
+TEST_F(Reference, NumericRowsAreSweptInOneRowOfFourOrFivePictures) {
+  for (const std::string name : {"pgView3DPerspective", "pgView3DElevation", "pgView3DDepth", "pgView3DZoom",
+                                 "pgView3DRotation", "pgChartMargin"}) {
+    const std::string section = SectionOf(html_, name);
+    const auto at = section.find("<div class=\"pictures sweep-row\">");
+    ASSERT_NE(at, std::string::npos) << name;
+    const auto row = section.substr(at, section.find("</div>\n</div>", at) - at);
+    std::size_t pictures = 0;
+    for (auto f = row.find("<figure"); f != std::string::npos; f = row.find("<figure", f + 1)) ++pictures;
+    EXPECT_GE(pictures, 4u) << name;
+    EXPECT_LE(pictures, 5u) << name;
+  }
+}
+
+TEST_F(Reference, HostPageHasEveryOptionAndCommandOfTheHelp) {
+  const std::string page = Unescape(ReadFile(dir_ / "host.html"));
+  std::istringstream help(pg::host::HelpText());
+  std::size_t options = 0, commands = 0;
+  bool inCommands = false;
+  for (std::string line; std::getline(help, line);) {
+    if (line.starts_with("Script commands:")) inCommands = true;
+    if (line.empty()) inCommands = false;
+    for (auto at = line.find("--"); at != std::string::npos; at = line.find("--", at + 2)) {
+      const std::string option = line.substr(at, line.find_first_of(" ]", at) - at);
+      EXPECT_NE(page.find("<code>" + option), std::string::npos) << option;
+      ++options;
+    }
+    // "  word ..." at the start of a command's line names the command.
+    if (inCommands && line.size() > 2 && line.starts_with("  ") && std::islower(static_cast<unsigned char>(line[2]))) {
+      const std::string command = line.substr(2, line.find(' ', 2) - 2);
+      EXPECT_NE(page.find(command), std::string::npos) << command;
+      ++commands;
+    }
+  }
+  EXPECT_GT(options, 5u);
+  EXPECT_GT(commands, 20u);
 }
 
 }  // namespace

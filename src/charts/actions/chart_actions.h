@@ -55,5 +55,6 @@ void SlicePatterns(TChartImageForm& w, const ActionParams& p);   // pgSlicePatte
 void PieCircled(TChartImageForm& w, const ActionParams& p);      // pgPieCircled
 // Export (bitmap_action.cpp)
 void ChartBitmap(TChartImageForm& w, const ActionParams& p);  // 39 pgChartBitmap
+void ChartExport(TChartImageForm& w, const ActionParams& p);  // 43 pgChartExport
 
 }  // namespace pg::charts

@@ -100,16 +100,20 @@ std::unique_ptr<platform::Bitmap> TCustomChartPanel::CreatePicture(TColor backCo
     dc.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, platform::ColorToRgb(backColour), nullptr});
     dc.FillRect(TRect{0, 0, rect.Width(), rect.Height()});
   }
+  DrawUnbuffered(picture->Dc(), TRect{0, 0, rect.Width(), rect.Height()});
+  return picture;
+}
+
+void TCustomChartPanel::DrawUnbuffered(platform::DeviceContext& target, const TRect& rect) {
   const bool buffered = canvas_->IsBufferOn();
   canvas_->SetBufferOn(false);
   try {
-    DrawTo(picture->Dc(), TRect{0, 0, rect.Width(), rect.Height()});
+    DrawTo(target, rect);
   } catch (...) {
     canvas_->SetBufferOn(buffered);
     throw;
   }
   canvas_->SetBufferOn(buffered);
-  return picture;
 }
 
 void TCustomChartPanel::UseBrush(TColor colour, platform::BrushStyle style, TColor backColour) {

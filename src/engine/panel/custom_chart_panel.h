@@ -32,6 +32,9 @@ class TCustomChartPanel : public TSeriesOwner {
   void DrawTo(platform::DeviceContext& canvas, const TRect& rect);
   // A new bitmap of rect's size holding the chart, drawn unbuffered (so in colour).
   std::unique_ptr<platform::Bitmap> CreatePicture(TColor backColour, const TRect& rect);
+  // Draws the whole chart onto target within rect straight, without the buffer
+  // (a recording gets every call).
+  void DrawUnbuffered(platform::DeviceContext& target, const TRect& rect);
 
   TChartCanvas3D& Canvas() { return *canvas_; }
   TView3DOptions& View3DOptions() { return *view3DOptions_; }

@@ -53,11 +53,11 @@ void TPlatformGraphic::LoadFromBytes(std::vector<std::uint8_t> bytes) {
 }
 
 void TPlatformGraphic::Draw(platform::DeviceContext& dc, const TRect& dest) {
-  if (image_) image_->Draw(dc, dest);
+  if (image_) platform::DrawPicture(*image_, dc, dest);
 }
 
 void TPlatformGraphic::DrawTiled(platform::DeviceContext& dc, const TRect& area) {
-  if (image_) image_->DrawTiled(dc, area, Width(), Height());
+  if (image_) platform::DrawPictureTiled(*image_, dc, area, Width(), Height());
 }
 
 }  // namespace pg::engine

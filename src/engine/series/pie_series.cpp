@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "engine/panel/chart.h"
+#include "engine/panel/chart_description.h"
 #include "framework/arith.h"
 
 namespace pg::engine {
@@ -276,7 +277,14 @@ void TPieSeries::DrawAllValues() {
     };
     if (!order.empty()) quick(quick, 0, static_cast<int>(order.size()) - 1);
   }
-  for (int i : order) DrawSlice(*chart, i);
+  // A recording names each slice's shapes with what the slice says in words.
+  platform::DeviceContext* target = chart->Canvas().Target();
+  const bool named = target && target->RecordsDrawing();
+  for (int i : order) {
+    if (named) target->BeginGroup(SliceDescription(*this, i));
+    DrawSlice(*chart, i);
+    if (named) target->EndGroup();
+  }
 }
 
 void TPieSeries::DrawSlice(TCustomChart& chart, int i) {

@@ -132,4 +132,24 @@ enum : std::uint32_t {
 constexpr std::uint32_t kSignature = 0x464D4520;
 constexpr std::uint32_t kStockObject = 0x80000000u;
 
+// Sizes of the fixed parts of records as files lay them out, type and size
+// words included; what follows them (points, strings, bitmaps) starts there.
+constexpr std::uint32_t kHeaderSize = 108;  // with the pixel format and micrometre fields
+constexpr std::uint32_t kPolySize = 28;  // bounds, count; points follow
+constexpr std::uint32_t kExtTextOutWSize = 76;  // bounds, mode, scales, EMRTEXT; string follows
+constexpr std::uint32_t kStretchDiBitsSize = 80;  // BITMAPINFO and bits follow
+constexpr std::uint32_t kBitBltSize = 100;  // a pattern copy when no bitmap follows
+constexpr std::uint32_t kExtCreateFontSize = 104;  // a LOGFONTW of 92 bytes
+constexpr std::uint32_t kEofSize = 20;
+
+// Stock objects, selected as kStockObject | index.
+constexpr std::uint32_t kNullBrush = 5;
+constexpr std::uint32_t kNullPen = 8;
+
+// Region modes of clip records, raster operations of copies.
+constexpr std::int32_t kRgnAnd = 1;
+constexpr std::int32_t kRgnCopy = 5;
+constexpr std::uint32_t kPatCopy = 0x00F00021;
+constexpr std::int32_t kStretchColorOnColor = 3;
+
 }  // namespace pg::platform::metafile::emr

@@ -30,6 +30,10 @@ bool EncodeRows(png_structp png, png_infop info, int width, int height, const Pi
   png_set_write_fn(png, &out, AppendBytes, NoFlush);
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  // 96 dots to the inch, so that programs that place pictures by their
+  // resolution show them at the size the screen does.
+  constexpr png_uint_32 kDotsPerMetre = 3780;
+  png_set_pHYs(png, info, kDotsPerMetre, kDotsPerMetre, PNG_RESOLUTION_METER);
   // Charts are flat colours: the fastest deflate level with the left-neighbour
   // filter keeps them small, where adaptive filtering costs time for nothing.
   png_set_compression_level(png, 1);

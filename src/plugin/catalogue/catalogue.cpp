@@ -59,6 +59,8 @@ constexpr CatalogueRow kRows[] = {
     {40, "pgColorToRGB", "Преобразовать цвет из формата TColor в формат RGB"_cp.data(), 2, {1, 6}, 2},
     {41, "pgRGBToColor", "Преобразовать цвет из формата RGB в формат TColor"_cp.data(), 2, {1, 6}, 2},
     {42, "pgChartRoll", "Вкл\\откл движения поворота диаграммы."_cp.data(), 4, {1, 1, 1, 1}, 4},
+    {43, "pgChartExport", "Сохранить диаграмму в файл: рисунок (*.emf, *.svg, *.pdf, *.png, *.jpg, *.bmp)."_cp.data(), 2,
+     {1, 1}, 2},
     {kMarksLayoutId, "pgMarksLayout", "Выбрать размещение маркеров диаграммы: стандартное или без наложения."_cp.data(), 2, {1, 1}, 2},
     {kOtherSliceId, "pgOtherSlice", "Объединить мелкие секторы диаграммы в один сектор \"Прочие\"."_cp.data(), 4, {1, 1, 1, 1}, 4},
     {kExplodeSliceId, "pgExplodeSlice", "Выдвинуть сектор диаграммы по номеру записи (от 0), в процентах радиуса."_cp.data(), 3, {1, 1, 1}, 3},

@@ -7,7 +7,7 @@
 namespace pg::plugin {
 
 // The last action id.
-inline constexpr std::int32_t kLastActionId = 48;
+inline constexpr std::int32_t kLastActionId = 49;
 // The pie layout actions close the list, in this order: pgMarksLayout,
 // pgOtherSlice, pgExplodeSlice, pgExplodeBiggest, pgSlicePatterns, pgPieCircled.
 inline constexpr std::int32_t kMarksLayoutId = kLastActionId - 5;

@@ -19,6 +19,10 @@ class PlayedPicture final : public PictureImage {
       : bytes_(std::move(bytes)), extent_(extent), play_(play) {}
   PictureExtent Extent() const override { return extent_; }
 
+  bool PlayRecords(DeviceContext& dc, const TRect& dest) const override {
+    return play_(bytes_, dc, dest, metafile::kDefaultWorkBudget, metafile::kAnySurface);
+  }
+
   void Draw(DeviceContext& dc, const TRect& dest) const override {
     const TRect area = VisiblePart(dc, dest);
     if (area.Width() <= 0) return;

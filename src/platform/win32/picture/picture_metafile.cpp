@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/metafile/play_metafile.h"
 #include "platform/picture/picture_coverage.h"
 #include "platform/picture/picture_headers.h"
 #include "platform/win32/gdi_device_context.h"
@@ -20,9 +21,16 @@ namespace {
 
 class MetafilePicture final : public PictureImage {
  public:
-  MetafilePicture(HENHMETAFILE metafile, PictureExtent extent) : metafile_(metafile), extent_(extent) {}
+  MetafilePicture(HENHMETAFILE metafile, PictureExtent extent, std::span<const std::uint8_t> file, bool enhanced)
+      : metafile_(metafile), extent_(extent), file_(file.begin(), file.end()), enhanced_(enhanced) {}
   ~MetafilePicture() override { ::DeleteEnhMetaFile(metafile_); }
   PictureExtent Extent() const override { return extent_; }
+
+  // A recording gets the file's records through the portable player, which
+  // draws through any device context; GDI plays only onto its own.
+  bool PlayRecords(DeviceContext& dc, const TRect& dest) const override {
+    return enhanced_ ? metafile::PlayEmf(file_, dc, dest) : metafile::PlayWmf(file_, dc, dest);
+  }
 
   // Played once for a size and the part of it that shows; a repaint of the
   // same blends the kept pixels.
@@ -170,6 +178,8 @@ class MetafilePicture final : public PictureImage {
 
   HENHMETAFILE metafile_;
   PictureExtent extent_;
+  std::vector<std::uint8_t> file_;
+  bool enhanced_;
   mutable std::optional<Playing> cache_;
 };
 
@@ -185,7 +195,7 @@ std::unique_ptr<PictureImage> DecodeEmfFile(std::span<const std::uint8_t> b) {
   if (!extent) return nullptr;
   HENHMETAFILE metafile = ::SetEnhMetaFileBits(static_cast<UINT>(b.size()), b.data());
   if (!metafile) return nullptr;
-  return std::make_unique<MetafilePicture>(metafile, *extent);
+  return std::make_unique<MetafilePicture>(metafile, *extent, b, true);
 }
 
 std::unique_ptr<PictureImage> DecodeWmfFile(std::span<const std::uint8_t> b) {
@@ -197,7 +207,7 @@ std::unique_ptr<PictureImage> DecodeWmfFile(std::span<const std::uint8_t> b) {
                              HundredthsMm(e.height, e.unitsPerInch), nullptr};
   HENHMETAFILE metafile = ::SetWinMetaFileBits(static_cast<UINT>(standard.size()), standard.data(), nullptr, &picture);
   if (!metafile) return nullptr;
-  return std::make_unique<MetafilePicture>(metafile, e);
+  return std::make_unique<MetafilePicture>(metafile, e, b, false);
 }
 
 }  // namespace pg::platform::win32

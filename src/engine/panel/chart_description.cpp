@@ -1,0 +1,47 @@
+#include "engine/panel/chart_description.h"
+
+#include <cmath>
+
+#include "engine/panel/chart.h"
+#include "engine/series/chart_series.h"
+#include "framework/text/codepage.h"
+
+namespace pg::engine {
+
+namespace {
+constexpr std::string_view kUntitled = "Круговая диаграмма"_cp;
+}  // namespace
+
+std::string SliceDescription(const TChartSeries& series, int index) {
+  std::string out;
+  if (index < 0 || index >= series.PointCount()) return out;
+  const auto& list = series.MandatoryValueList();
+  const double value = list.ValueAt(index), total = list.TotalABS();
+  const double percent = total == 0 ? 100.0 : std::fabs(value) * 100 / total;
+  const std::string& label = series.PointLabel(index);
+  if (!label.empty()) {
+    out += label;
+    out += ": ";
+  }
+  series.AppendValue(out, value);
+  out += " (";
+  series.AppendPercent(out, percent);
+  out += ')';
+  return out;
+}
+
+platform::ExportDescription DescribeChart(TCustomChart& chart) {
+  platform::ExportDescription d;
+  if (chart.Title().Visible())
+    for (const auto& line : chart.Title().Text()) {
+      if (line.empty()) continue;
+      if (!d.title.empty()) d.title += ' ';
+      d.title += line;
+    }
+  if (d.title.find_first_not_of(' ') == std::string::npos) d.title = kUntitled;
+  for (const TChartSeries* series : chart.SeriesList())
+    for (int i = 0; i < series->PointCount(); ++i) d.items.push_back(SliceDescription(*series, i));
+  return d;
+}
+
+}  // namespace pg::engine

@@ -1,0 +1,59 @@
+#include "platform/export/recording_context.h"
+
+#include "platform/bitmap.h"
+#include "platform/codepage_table.h"
+
+namespace pg::platform {
+
+RecordingContext::RecordingContext(int width, int height)
+    : width_(width), height_(height), measure_(std::make_unique<Bitmap>(1, 1)) {}
+
+RecordingContext::~RecordingContext() = default;
+
+void RecordingContext::MoveTo(int x, int y) { position_ = TPoint{x, y}; }
+
+DeviceContext& RecordingContext::Measure() {
+  auto& dc = measure_->Dc();
+  if (measureFontStale_) {
+    dc.SetFont(GetFont());
+    measureFontStale_ = false;
+  }
+  return dc;
+}
+
+TSize RecordingContext::TextExtent(std::string_view text) { return Measure().TextExtent(text); }
+
+TextMetrics RecordingContext::GetFontMetrics() { return Measure().GetFontMetrics(); }
+
+std::vector<int> RecordingContext::CharacterStarts(std::string_view text) {
+  // Characters stand at whole-pixel advances without kerning, on both platforms:
+  // the starts are the sums of single widths (linear in long texts).
+  std::vector<int> starts(text.size() + 1, 0);
+  for (std::size_t i = 0; i < text.size(); ++i) starts[i + 1] = starts[i] + Measure().TextExtent(text.substr(i, 1)).cx;
+  return starts;
+}
+
+std::u32string RecordingContext::Unicode(std::string_view text) const {
+  const int codePage = GetFont().charset == 0 ? 1252 : 1251;
+  std::u32string out;
+  out.reserve(text.size());
+  for (const char c : text) out += static_cast<char32_t>(CodePointOf(static_cast<unsigned char>(c), codePage));
+  return out;
+}
+
+TPoint RecordingContext::TextOrigin(int x, int y, std::string_view text) {
+  const unsigned align = GetTextAlign();
+  const TSize size = TextExtent(text);
+  TPoint p{x, y};
+  if ((align & kTaCenter) == kTaCenter)
+    p.x -= size.cx / 2;
+  else if (align & kTaRight)
+    p.x -= size.cx;
+  if ((align & kTaBaseline) == kTaBaseline)
+    p.y -= GetFontMetrics().ascent;
+  else if (align & kTaBottom)
+    p.y -= size.cy;
+  return p;
+}
+
+}  // namespace pg::platform

@@ -1,0 +1,50 @@
+#pragma once
+// The base of the device contexts that record drawing into a file instead of
+// keeping pixels. Text is measured exactly as the platform's raster measures it,
+// so a chart lays itself out in a recording as it does on screen; reads of pixels
+// give white, the colour of the page a recording is printed on.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/device_context.h"
+
+namespace pg::platform {
+
+class RecordingContext : public DeviceContext {
+ public:
+  RecordingContext(int width, int height);
+  ~RecordingContext() override;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  void MoveTo(int x, int y) override;
+  TPoint CurrentPosition() const override { return position_; }
+  std::uint32_t GetPixel(int, int) const override { return 0xFFFFFF; }
+  TSize TextExtent(std::string_view text) override;
+  TextMetrics GetFontMetrics() override;
+  bool RecordsDrawing() const override { return true; }
+
+ protected:
+  void FontChanged() override { measureFontStale_ = true; }
+  void SetPosition(TPoint p) { position_ = p; }
+  // Where each character of text starts, relative to the first, as the raster
+  // places them; one more entry than characters: the end of the last.
+  std::vector<int> CharacterStarts(std::string_view text);
+  // The text's characters as Unicode code points by the font's character set.
+  std::u32string Unicode(std::string_view text) const;
+  // Left and top of text drawn at (x, y) with the current alignment.
+  TPoint TextOrigin(int x, int y, std::string_view text);
+
+ private:
+  DeviceContext& Measure();
+  int width_, height_;
+  TPoint position_{};
+  std::unique_ptr<Bitmap> measure_;
+  bool measureFontStale_ = true;
+};
+
+}  // namespace pg::platform
