@@ -91,6 +91,19 @@ void BM_ManySlices(benchmark::State& state) {
   FullRepaint(state, "Slices" + std::to_string(slices), ChartLook{slices, true});
 }
 
+// Eighty slices with their marks as they stand and laid out apart: the
+// difference is what the layout step adds to a paint.
+void BM_EightySlicesMarks(benchmark::State& state) {
+  const bool laidOut = state.range(0) != 0;
+  const std::string name = laidOut ? "Marks80NoOverlap" : "Marks80Standard";
+  if (!Driver().ChartWindow(name)) {
+    BuildChart(Driver(), name, ChartLook{80, true});
+    Driver().Run("pgMarksLayout", {name, laidOut ? "NoOverlap" : "Standard"});
+    platform::DeliverPendingPaints();
+  }
+  FullRepaint(state, name, ChartLook{80, true});
+}
+
 // The rocking animation: one timer period of the host's loop, whose tick turns
 // the chart and whose paint draws it.
 void BM_RollTick(benchmark::State& state) {
@@ -121,6 +134,7 @@ void RegisterPaintBenchmarks() {
       ->Arg(100000)
       ->Complexity(benchmark::oN)
       ->Unit(kMillisecond);
+  benchmark::RegisterBenchmark("repaint/marks_80", BM_EightySlicesMarks)->Arg(0)->Arg(1)->Unit(kMillisecond);
   benchmark::RegisterBenchmark("roll_tick/standard_3d", BM_RollTick)->Unit(kMillisecond);
 }
 

@@ -60,6 +60,7 @@ constexpr const char* kDetails =
       "  paint                   deliver the pending paint messages\n"
       "  tick N                  run N periods of 150 ms of the message loop\n"
       "  geometry NAME           print the rectangle's and the chart window's geometry\n"
+      "  marks NAME              print the marks of the last paint: box and line points, or dropped\n"
       "  pixel NAME X Y          print the colour (RRGGBB) shown at X, Y\n"
       "  compare NAME1 NAME2     print whether two rectangles show the same picture\n"
       "  print VAR               print a host variable, e.g. [LastError]\n"

@@ -26,7 +26,7 @@ constexpr std::array<HostRow, 9> kOptions = {{
     {"--help", {"Prints the usage and every command.", "Печатает порядок вызова и все команды."}},
 }};
 
-constexpr std::array<HostRow, 27> kCommands = {{
+constexpr std::array<HostRow, 29> kCommands = {{
     {"ACTION \"p1\" \"p2\" …", {"Runs one of the module's actions; missing parameters are null.", "Выполняет действие модуля; недостающие параметры — пустые указатели."}},
     {"catalogue", {"Prints the catalogue rows as the module registered them.", "Печатает строки каталога так, как их зарегистрировал модуль."}},
     {"info", {"Prints the module's name, author and description.", "Печатает имя, автора и описание модуля."}},
@@ -36,6 +36,7 @@ constexpr std::array<HostRow, 27> kCommands = {{
     {"hide NAME / show NAME", {"Hides or shows the rectangle's window.", "Скрывает или показывает окно прямоугольника."}},
     {"answer7 NAME \"TEXT\"", {"Answers TEXT when the module asks for the rectangle's window (e.g. \"0\").", "Отвечает TEXT, когда модуль спрашивает окно прямоугольника (например \"0\")."}},
     {"save NAME FILE", {"Paints, then writes what the rectangle shows by the file's extension: .bmp, .png, .jpg or .jpeg; .emf, .svg and .pdf write the chart alone as vectors (through pgChartExport); any other extension is refused and nothing is written. A relative name goes into the current folder. Every picture of this reference ends with one.", "Перерисовывает и записывает то, что видно в прямоугольнике, в формате по расширению: .bmp, .png, .jpg или .jpeg; .emf, .svg и .pdf записывают одну диаграмму в векторах (через pgChartExport); другое расширение отвергается, и ничего не пишется. Относительное имя — в текущую папку. Им кончается каждый рисунок справочника."}},
+    {"marks NAME", {"Prints the marks of the last paint of the chart in the rectangle, one line each: mark INDEX LEFT TOP RIGHT BOTTOM and the leader line's points from the slice to the box, or mark INDEX dropped.", "Печатает метки последней перерисовки диаграммы в прямоугольнике, по строке на метку: mark НОМЕР ЛЕВО ВЕРХ ПРАВО НИЗ и точки выноски от сектора к рамке, или mark НОМЕР dropped."}},
     {"paint", {"Delivers the pending paint messages.", "Доставляет ожидающие сообщения перерисовки."}},
     {"tick N", {"Runs N periods of 150 ms of the message loop: the timers that fall due (pgChartRoll), then the paints.", "Прокручивает N периодов цикла сообщений по 150 мс: таймеры (pgChartRoll), затем перерисовку."}},
     {"geometry NAME", {"Prints the rectangle's size and the chart window's place, size and visibility.", "Печатает размер прямоугольника и место, размер и видимость окна диаграммы."}},
@@ -52,6 +53,7 @@ constexpr std::array<HostRow, 27> kCommands = {{
     {"edit ACTION \"p1\" …", {"Opens the action's editor on these parameters, runs the queued dialog lines and prints what it gives back.", "Открывает редактор действия с этими параметрами, выполняет заданные строки dialog и печатает результат."}},
     {"dialog type ROW \"TEXT\" / dialog choose ROW \"WORD\" / dialog chooser ROW / dialog color ROW / dialog font ROW",
      {"Queued for the next editor: type into a row, pick a list word, press a row's chooser, colour or font button.", "Для следующего редактора: ввести текст в строку, выбрать слово списка, нажать кнопку выбора, цвета или шрифта."}},
+    {"dialog keys ROW \"TEXT\"", {"Queued for the next editor: types TEXT into a row key by key, as a keyboard does; a character code page 1251 cannot hold is refused with a beep.", "Для следующего редактора: набирает TEXT в строке по клавишам, как клавиатура; символ, которого нет в кодовой странице 1251, отвергается со звуковым сигналом."}},
     {"dialog show / dialog snapshot FILE / dialog ok / dialog cancel / dialog close",
      {"Queued: print the dialog, save its picture (the editor pictures here), and how it ends.", "Для следующего редактора: напечатать окно, сохранить его рисунок (так сняты окна редакторов здесь) и как оно закрывается."}},
     {"colordialog \"R,G,B\" / colordialog cancel", {"The answer of the next colour dialog (pgColorBox, a colour button).", "Ответ следующего диалога цвета (pgColorBox, кнопка цвета)."}},

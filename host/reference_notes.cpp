@@ -3,6 +3,8 @@
 // pictures the reference draws (see reference_builder.cpp).
 #include "reference_notes.h"
 
+#include "plugin/catalogue/catalogue.h"
+
 namespace pg::host {
 namespace {
 
@@ -23,7 +25,21 @@ constexpr ParamNote kAlign{
     {"Left, Center, Right", "Left — слева, Center — по центру, Right — справа"},
     {"Lower case (center) and any other word.", "Строчными буквами (center) и любое другое слово."}};
 
-constexpr std::array<ActionNote, 43> kActions = {{
+// Nine sources of skewed sizes: the small slices' labels collide.
+constexpr std::string_view kEnergyMix =
+    "pgClearSeries {rect}\n"
+    "pgAddSeriesChart {rect} \"60\" \"Газ\" \"\"\n"
+    "pgAddSeriesChart {rect} \"25\" \"Уголь\" \"\"\n"
+    "pgAddSeriesChart {rect} \"3\" \"Ветер\" \"\"\n"
+    "pgAddSeriesChart {rect} \"2\" \"Солнце\" \"\"\n"
+    "pgAddSeriesChart {rect} \"2\" \"Биотопливо\" \"\"\n"
+    "pgAddSeriesChart {rect} \"1.5\" \"Атом\" \"\"\n"
+    "pgAddSeriesChart {rect} \"1\" \"Вода\" \"\"\n"
+    "pgAddSeriesChart {rect} \"1\" \"Торф\" \"\"\n"
+    "pgAddSeriesChart {rect} \"0.5\" \"Прочее\" \"\"\n"
+    "pgMarksStyle {rect} \"LabelPercent\"";
+
+constexpr std::array<ActionNote, plugin::kLastActionId> kActions = {{
     {.id = 1, .line = {"Create a chart in a rectangle of the page.", "Создаёт диаграмму в прямоугольнике страницы."},
      .kinds = "N", .example = "", .pictures = false,
      .remark = {"A new chart: 3D, white panel, legend at the right, marks with the labels, no records (it shows nothing until records are added). Creating again on the same rectangle replaces the chart: its records and settings are gone.",
@@ -203,6 +219,38 @@ constexpr std::array<ActionNote, 43> kActions = {{
      .defaultWords = "False"},
     {.id = 43, .line = {"Save the chart as a picture file of the format its name ends in.", "Сохраняет диаграмму в файл рисунка того формата, которым оканчивается имя."}, .kinds = "RS", .example = R"("sales.svg")", .pictures = false,
      .params = {{kRect, {{}, {"A name ending in .emf, .svg or .pdf gives a picture of lines and text that stays sharp at any size (the labels stay text a reader can search and a screen reader can read); .png, .jpg (.jpeg) and .bmp give the chart's pixels. The name is used as it is; an existing file is replaced once the new one is whole.", "Имя с окончанием .emf, .svg или .pdf даёт рисунок из линий и текста, чёткий при любом размере (подписи остаются текстом для поиска и для программ чтения с экрана); .png, .jpg (.jpeg) и .bmp — точки диаграммы. Имя берётся как есть; существующий файл заменяется, когда новый готов целиком."}, {"Another ending, a folder or a path that cannot be written saves nothing and reports nothing.", "Другое окончание, папка или путь, куда нельзя записать, — ничего не сохраняется и не сообщается."}}}}},
+    {.id = plugin::kMarksLayoutId, .line = {"Keep the marks from overlapping.", "Не даёт маркерам накладываться друг на друга."}, .kinds = "RW", .example = R"("NoOverlap")",
+     .params = {{kRect, {{"Standard", "Standard"},
+                         {"Standard — each mark beside its slice, as always; NoOverlap — marks that would touch each other, the legend, the titles or the window's edge are stacked in a column on each side of the pie instead, with lines that never cross; marks of the smallest slices are left out when the column is full.",
+                          "Standard — каждый маркер у своего сектора, как всегда; NoOverlap — если маркеры задевают друг друга, легенду, заголовки или край окна, они выстраиваются столбиком по обе стороны диаграммы, линии не пересекаются; если места не хватает, маркеры самых маленьких секторов не показываются."},
+                         {"Lower-case words (standard).", "Слова строчными буквами (standard)."}}}},
+     .setup = kEnergyMix,
+     .remark = {"Leaving marks out is not an error: [LastError] is not touched. A chart whose marks already stand apart is drawn as with Standard.",
+                "Пропуск маркеров — не ошибка: [LastError] не меняется. Диаграмма, маркеры которой и так не касаются друг друга, рисуется как при Standard."},
+     .defaultWords = "Standard"},
+    {.id = plugin::kOtherSliceId, .line = {"Group small slices into one “Other” slice.", "Объединяет мелкие секторы в один сектор «Прочие»."}, .kinds = "RWDT", .example = R"("BelowPercent" "5" "Прочие")",
+     .params = {{kRect,
+                 {{"None", "None"}, {"None — no grouping; BelowPercent — slices below the given percent of the total; BelowValue — slices below the given value.", "None — без объединения; BelowPercent — секторы меньше заданного процента от суммы; BelowValue — секторы меньше заданного значения."}, {"Lower-case words (none): the action does nothing.", "Слова строчными буквами (none): действие ничего не делает."}},
+                 {{"1", "1"}, {"A percent or a value; not read with None.", "Процент или значение; при None не читается."}, {"A bad number: the action does nothing.", "Ошибочное число: действие ничего не делает."}},
+                 {{"Other", "Other"}, {"The grouped slice's label.", "Подпись объединённого сектора."}, {"Empty: the label stays.", "Пусто: подпись остаётся прежней."}}}},
+     .setup = kEnergyMix,
+     .remark = {"The grouped slice has its mark and legend line; percentages still use the total of all records. Negative values are compared as they are, so they are always grouped.",
+                "У объединённого сектора есть маркер и строка легенды; проценты считаются от суммы всех записей. Отрицательные значения сравниваются как есть и поэтому всегда попадают в группу."},
+     .defaultWords = "None"},
+    {.id = plugin::kExplodeSliceId, .line = {"Pull one slice out of the pie.", "Выдвигает один сектор из диаграммы."}, .kinds = "RII", .example = R"("0" "30")",
+     .params = {{kRect,
+                 {{}, {"The record's number from 0; a number with no record does nothing.", "Номер записи с 0; номер без записи ничего не делает."}, {}},
+                 {{"0", "0"}, {"Percent of the radius; 0 puts the slice back. The whole pie shrinks by half the largest pull.", "Процент радиуса; 0 возвращает сектор на место. Вся диаграмма уменьшается на половину наибольшего выдвижения."}, {"Negative: nothing changes.", "Отрицательное: ничего не меняется."}}}}},
+    {.id = plugin::kExplodeBiggestId, .line = {"Pull the largest slice out of the pie.", "Выдвигает наибольший сектор."}, .kinds = "RI", .example = R"("30")",
+     .params = {{kRect, {{"0", "0"}, {"Percent of the radius, for the first slice of the largest value.", "Процент радиуса, для первого сектора с наибольшим значением."}, {"Negative: nothing changes.", "Отрицательное: ничего не меняется."}}}},
+     .remark = {"The slice stays out when this is set back to 0: put it back with pgExplodeSlice and 0.", "При возврате к 0 сектор остаётся выдвинутым: верните его pgExplodeSlice с 0."}},
+    {.id = plugin::kSlicePatternsId, .line = {"Hatch the slices, for printing in black and white.", "Штрихует секторы — для чёрно-белой печати."}, .kinds = "RB", .example = R"("True")",
+     .params = {{kRect, {{"False", "False"}, {"True: six hatches in turn over the slices' colours; the legend shows them too.", "True: шесть видов штриховки по очереди поверх цветов; легенда показывает их тоже."}, {}}}},
+     .defaultWords = "False"},
+    {.id = plugin::kPieCircledId, .line = {"Draw a flat pie as a circle, not an ellipse.", "Рисует плоскую диаграмму кругом, а не эллипсом."}, .kinds = "RB", .example = R"("True")",
+     .params = {{kRect, {{"False (the pie fills the rectangle: an ellipse in a wide one)", "False (диаграмма заполняет прямоугольник: в широком — эллипс)"}, {"True: a circle of the smaller side.", "True: круг по меньшей стороне."}, {}}}},
+     .setup = R"(pgView3DPicture {rect} "False")",
+     .defaultWords = "False"},
 }};
 
 }  // namespace

@@ -43,7 +43,7 @@ struct ValueKind {
 
 // The eight group headers' English lines, in catalogue order.
 std::span<const std::string_view> HeaderNotes();
-// Every action 1..43, in id order.
+// Every action, in id order.
 std::span<const ActionNote> ActionNotes();
 const ActionNote* FindActionNote(int id);
 // Null for a letter the table does not know.

@@ -1,10 +1,13 @@
 #include "window_commands.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
 #include "engine/export/picture_export.h"
 #include "framework/text/codepage.h"
+#include "charts/marks_report.h"
 #include "framework/text/int_parse.h"
 #include "platform/bitmap.h"
 #include "platform/picture_file_io.h"
@@ -141,6 +144,30 @@ bool RunWindowCommand(ModuleSession& session, const std::vector<std::string>& w,
     else
       line += ", no chart window";
     print(line);
+  } else if (cmd == "marks") {
+    NeedWords(w, 2, "marks NAME");
+    Rectangle& r = NeedRectangle(session, w[1]);
+    platform::DeliverPendingPaints();
+    const auto chart = platform::GetTopChildWindow(r.window);
+    if (!chart) throw ScriptError("rectangle " + r.name + " has no chart window");
+    std::string text(4096, '\0');
+    charts::TMarksReport report;
+    for (int round = 0; round < 2; ++round) {
+      report.text = text.data();
+      report.capacity = static_cast<std::uint32_t>(text.size());
+      if (!platform::SendWindowMessage(chart, charts::kMarksReportMessage, 0, reinterpret_cast<std::intptr_t>(&report)))
+        throw ScriptError("rectangle " + r.name + " reports no marks");
+      if (report.length < text.size()) break;
+      text.assign(report.length + 1, '\0');
+    }
+    text.resize(std::min<std::size_t>(report.length, text.size() - 1));
+    std::size_t start = 0;
+    while (start < text.size()) {
+      const std::size_t end = text.find('\n', start);
+      print(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+      if (end == std::string::npos) break;
+      start = end + 1;
+    }
   } else if (cmd == "pixel") {
     NeedWords(w, 4, "pixel NAME X Y");
     auto picture = Picture(NeedRectangle(session, w[1]));

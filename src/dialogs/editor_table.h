@@ -53,7 +53,10 @@ int ChooserCode(RowKind kind);
 std::span<const RowButton> VisibleButtons(RowKind kind);
 bool IsListRow(RowKind kind);
 
-// The editor of an action id 1..43, or null.
+// One editor per action id, 1..kEditorCount.
+inline constexpr std::int32_t kEditorCount = 49;
+
+// The editor of an action id 1..kEditorCount, or null.
 const EditorSpec* FindEditor(std::int32_t id);
 std::span<const EditorSpec> Editors();
 

@@ -18,6 +18,8 @@ constexpr std::array<std::string_view, 3> kPlacement = {"Stretch", "Tile", "Cent
 constexpr std::array<std::string_view, 9> kMarksStyle = {"Percent", "Value",        "Label",
                                                          "LabelPercent", "LabelValue", "Legend",
                                                          "PercentTotal", "LabelPercentTotal", "XValue"};
+constexpr std::array<std::string_view, 2> kMarksLayout = {"Standard", "NoOverlap"};
+constexpr std::array<std::string_view, 3> kOtherStyle = {"None", "BelowPercent", "BelowValue"};
 constexpr std::array<std::string_view, 6> kFrameStyle = {"Solid", "Dash", "Dot", "DashDotDot", "DashDot", "Clear"};
 
 constexpr RowSpec Rect() { return {"Rectangle диаграммы:"_cp, K::kRectangle, {}}; }
@@ -37,7 +39,11 @@ constexpr EditorSpec Two(std::int32_t id, RowSpec row2, std::string_view descrip
   return {id, D::TEditForm1, description, {row1, row2}, 2};
 }
 
-constexpr std::array<EditorSpec, 43> kEditors = {{
+// The pie layout actions close the list (pgMarksLayout first).
+constexpr std::int32_t kMarksLayoutId = kEditorCount - 5;
+constexpr auto kExplodePercent = "Выдвижение (процент радиуса, например 20):"_cp;
+
+constexpr std::array<EditorSpec, kEditorCount> kEditors = {{
     {1, D::TForm1, "Создать объект Chart в Rectangle для \nотображения диаграммы."_cp, {RectShow()}, 1},
     {2, D::TForm1, "Удалить объект Chart в Rectangle."_cp, {Rect()}, 1},
     {3, D::TForm4,
@@ -126,6 +132,19 @@ constexpr std::array<EditorSpec, 43> kEditors = {{
      4, true},
     Two(43, Var("Путь и имя для сохранения в файл:"_cp),
         "Сохранить диаграмму в файл: рисунок (*.emf, *.svg, *.pdf, *.png, *.jpg, *.bmp)."_cp),
+    Two(kMarksLayoutId, List("Размещение маркеров:"_cp, kMarksLayout),
+        "Выбрать размещение маркеров диаграммы\n(Standard - стандартное, NoOverlap - без наложения)."_cp),
+    {kMarksLayoutId + 1, D::TForm4,
+     "Объединить мелкие секторы в один сектор \"Прочие\"\n(BelowPercent - меньше процента от суммы,\nBelowValue - меньше значения)."_cp,
+     {Rect(), List("Способ объединения:"_cp, kOtherStyle), Var("Порог (процент или значение, например 5):"_cp),
+      Var("Подпись сектора (например Прочие):"_cp)},
+     4},
+    {kMarksLayoutId + 2, D::TForm3, "Выдвинуть сектор диаграммы (0 - вернуть на место)."_cp,
+     {Rect(), Var("Номер записи (от 0):"_cp), Var(kExplodePercent)},
+     3},
+    Two(kMarksLayoutId + 3, Var(kExplodePercent), "Выдвинуть наибольший сектор диаграммы."_cp),
+    Two(kMarksLayoutId + 4, Var(kTrueFalse), "Заштриховать секторы диаграммы узорами\n(для чёрно-белой печати)."_cp),
+    Two(kMarksLayoutId + 5, Var(kTrueFalse), "Рисовать плоскую диаграмму кругом,\nа не эллипсом."_cp),
 }};
 
 }  // namespace

@@ -87,6 +87,9 @@ bool InvalidateWindow(WindowHandle window);
 // Delivers the message now and answers the window's result (0 for no window).
 std::intptr_t SendWindowMessage(WindowHandle window, unsigned msg, std::uintptr_t wParam,
                                 std::intptr_t lParam);
+// Whether the message being handled was sent by this very thread, not by
+// another thread or process: only such a message may carry a pointer.
+bool MessageFromThisThread();
 
 // --- The host's side -------------------------------------------------------
 

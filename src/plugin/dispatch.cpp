@@ -6,13 +6,14 @@
 #include "framework/notes/action_notes.h"
 #include "plugin/action_notes_delivery.h"
 #include "plugin/actions/plain_actions.h"
+#include "plugin/catalogue/catalogue.h"
 
 namespace pg::plugin {
 
 namespace {
 
 // Indexed by id - 1.
-constexpr std::array<ActionEntry, 43> kActions = {{
+constexpr std::array<ActionEntry, kLastActionId> kActions = {{
     {1, nullptr, &ChartCreateAction},  // 1 pgChartCreate
     {1, nullptr, &ChartDeleteAction},  // 2 pgChartDelete
     {4, &charts::SetTitleChart, nullptr},  // 3 pgSetTitleChart
@@ -56,12 +57,19 @@ constexpr std::array<ActionEntry, 43> kActions = {{
     {2, nullptr, &RgbToColourAction},  // 41 pgRGBToColor
     {4, &charts::ChartRoll, nullptr},  // 42 pgChartRoll
     {2, &charts::ChartExport, nullptr},  // 43 pgChartExport
+    {2, &charts::MarksLayout, nullptr},     // pgMarksLayout
+    {4, &charts::OtherSlice, nullptr},      // pgOtherSlice
+    {3, &charts::ExplodeSlice, nullptr},    // pgExplodeSlice
+    {2, &charts::ExplodeBiggest, nullptr},  // pgExplodeBiggest
+    {2, &charts::SlicePatterns, nullptr},   // pgSlicePatterns
+    {2, &charts::PieCircled, nullptr},      // pgPieCircled
 }};
 
 }  // namespace
 
 const ActionEntry* ActionFor(std::int32_t id) {
   if (id < 1 || id > static_cast<std::int32_t>(kActions.size())) return nullptr;
+  if (id < 1 || id > kLastActionId) return nullptr;
   return &kActions[static_cast<std::size_t>(id - 1)];
 }
 

@@ -16,7 +16,7 @@ struct ActionEntry {
   PlainHandler plain;
 };
 
-// The handler of action id 1..43, or null for any other id.
+// The handler of action id 1..kLastActionId, or null for any other id.
 const ActionEntry* ActionFor(std::int32_t id);
 
 bool DispatchAction(std::int32_t id, abi::ParamBlock block);

@@ -20,8 +20,10 @@ class InterfaceAccessChooser final : public dialogs::HostChooser {
 
 }  // namespace
 
+static_assert(dialogs::kEditorCount == kLastActionId, "every action has its editor");
+
 bool EditActionParams(std::int32_t id, abi::ParamBlock block) {
-  constexpr std::uint32_t kLastId = 43;
+  constexpr auto kLastId = static_cast<std::uint32_t>(kLastActionId);
   if (static_cast<std::uint32_t>(id) - 1u >= kLastId) return false;
   const dialogs::EditorSpec* editorTable = dialogs::FindEditor(id);
   const CatalogueRow* row = FindAction(id);

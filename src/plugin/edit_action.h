@@ -6,7 +6,7 @@
 
 namespace pg::plugin {
 
-// False at once for ids outside 1..43 (nothing read); otherwise runs the editor
+// False at once for ids outside 1..kLastActionId (nothing read); otherwise runs the editor
 // and, on OK, gives every slot a new host string and answers true.
 bool EditActionParams(std::int32_t id, abi::ParamBlock block);
 

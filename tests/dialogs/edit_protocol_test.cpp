@@ -6,6 +6,7 @@
 
 #include "editor_support.h"
 #include "framework/text/codepage.h"
+#include "plugin/catalogue/catalogue.h"
 #include "plugin/module_state.h"
 
 namespace {
@@ -51,7 +52,7 @@ TEST_F(EditProtocol, IdsOutsideTheCatalogueAnswerFalseWithoutReadingTheBlock) {
   script.Press("ok");
   // An address that would fault if it were read.
   auto* poison = reinterpret_cast<pg::abi::ParamBlock>(static_cast<std::uintptr_t>(16));
-  for (int id : {0, 50, -1, 1000}) EXPECT_FALSE(pg::plugin::EditAction(id, poison)) << id;
+  for (int id : {0, pg::plugin::kLastActionId + 1, -1, 1000}) EXPECT_FALSE(pg::plugin::EditAction(id, poison)) << id;
   EXPECT_EQ(script.user.steps.size(), 1u);  // no dialog opened
   EXPECT_FALSE(pg::plugin::EditAction(5, nullptr));
 }

@@ -17,12 +17,14 @@ using pg::test::Slots;
 
 // Row kinds per id: R rectangle, V variable, v variable without tooltip,
 // VC variable+colour, VF variable+font, C colour only, F font only, L list.
-const char* const kKinds[44] = {
+// The pie layout actions close the list (pgMarksLayout .. pgPieCircled).
+const char* const kKinds[pg::plugin::kLastActionId + 1] = {
     "",         "R",       "R",      "R V VF L", "R V VF L", "R V V VC", "R V", "R",   "R V",  "R V",
     "R C",      "R VC VC L", "R V V L", "R V",  "R V",      "R V",      "R V", "R V", "R V",  "R V",
     "R V",      "R V V V V", "R V",  "R V",     "R F",      "R C",      "R V", "R V", "R V",  "R VC V",
     "R V",      "R L",     "R V",    "R VC VF", "R VC V",   "R V",      "R L", "V",   "V",    "R V",
-    "V V",      "V V",     "R V V v", "R V"};
+    "V V",      "V V",     "R V V v", "R V",
+    "R L",      "R L V V", "R V V",  "R V",      "R V",      "R V"};
 
 std::string ExpectedButtons(const std::string& kind) {
   const std::string rect = " chooser \"" + std::string("Выбор прямоугольника"_cp) + "\"";
@@ -63,7 +65,7 @@ std::string ShowEditor(int id, std::size_t slots) {
 }
 
 TEST(EditorTable, EveryEditorShowsItsCaptionRowsAndButtons) {
-  for (int id = 1; id <= 43; ++id) {
+  for (int id = 1; id <= pg::plugin::kLastActionId; ++id) {
     const auto* row = pg::plugin::FindAction(id);
     const auto* editorTable = pg::dialogs::FindEditor(id);
     ASSERT_TRUE(row && editorTable) << id;

@@ -46,6 +46,13 @@ void MarksFontColor(TChartImageForm& w, const ActionParams& p);    // 33 pgMarks
 void MarksFrame(TChartImageForm& w, const ActionParams& p);        // 34 pgMarksFrame
 void MarksFrVisible(TChartImageForm& w, const ActionParams& p);    // 35 pgMarksFrVisible
 void MarksFrStyle(TChartImageForm& w, const ActionParams& p);      // 36 pgMarksFrStyle
+void MarksLayout(TChartImageForm& w, const ActionParams& p);       // pgMarksLayout
+// The pie's slices (pie_actions.cpp)
+void OtherSlice(TChartImageForm& w, const ActionParams& p);      // pgOtherSlice
+void ExplodeSlice(TChartImageForm& w, const ActionParams& p);    // pgExplodeSlice
+void ExplodeBiggest(TChartImageForm& w, const ActionParams& p);  // pgExplodeBiggest
+void SlicePatterns(TChartImageForm& w, const ActionParams& p);   // pgSlicePatterns
+void PieCircled(TChartImageForm& w, const ActionParams& p);      // pgPieCircled
 // Export (bitmap_action.cpp)
 void ChartBitmap(TChartImageForm& w, const ActionParams& p);  // 39 pgChartBitmap
 void ChartExport(TChartImageForm& w, const ActionParams& p);  // 43 pgChartExport

@@ -23,6 +23,11 @@ constexpr std::pair<std::string_view, TSeriesMarksStyle> kStyleWords[] = {
     {"XValue", TSeriesMarksStyle::smsXValue},
 };
 
+constexpr std::pair<std::string_view, engine::TMarksLayout> kLayoutWords[] = {
+    {"Standard", engine::TMarksLayout::mlStandard},
+    {"NoOverlap", engine::TMarksLayout::mlNoOverlap},
+};
+
 constexpr std::pair<std::string_view, PenStyle> kFrameStyleWords[] = {
     {"Solid", PenStyle::psSolid},
     {"Dash", PenStyle::psDash},
@@ -90,6 +95,10 @@ void MarksFrVisible(TChartImageForm& w, const ActionParams& p) {
 
 void MarksFrStyle(TChartImageForm& w, const ActionParams& p) {
   ApplyChoice(kFrameStyleWords, p, 1, [&](PenStyle s) { MarksOf(w).Frame().SetStyle(s); });
+}
+
+void MarksLayout(TChartImageForm& w, const ActionParams& p) {
+  ApplyChoice(kLayoutWords, p.at(1), [&](engine::TMarksLayout l) { MarksOf(w).SetLayout(l); });
 }
 
 }  // namespace pg::charts

@@ -87,6 +87,8 @@ class TCustomChartLegend {
 
   // Run-time results of the last paint.
   const platform::TRect& LegendBox() const { return legendBox_; }
+  // What the last paint covered, frame and shadow included; empty when it drew nothing.
+  platform::TRect DrawnArea() const;
   TLegendStyle EffectiveStyle() const { return effectiveStyle_; }
   int ColorBoxWidth() const { return colorBoxWidth_; }
   int ColumnCount() const { return columnCount_; }
@@ -139,6 +141,7 @@ class TCustomChartLegend {
   bool visible_ = true;
 
   platform::TRect legendBox_{};
+  bool drawn_ = false;
   TLegendStyle effectiveStyle_ = TLegendStyle::lsValues;
   int colorBoxWidth_ = 0;
   int columnCount_ = 0;

@@ -48,6 +48,7 @@ int TCustomChartLegend::WidestText(int count) const {
 
 void TCustomChartLegend::PaintLegend() {
   auto& c = chart_.Canvas();
+  drawn_ = false;
   effectiveStyle_ = ResolvedStyle();
   legendBackColour_ = color_;
   chart_.UseFont(font_.Value());
@@ -122,7 +123,9 @@ void TCustomChartLegend::PaintLegend() {
     }
   }
   legendBox_ = box;
+  drawn_ = false;
   if (shown < 1) return;
+  drawn_ = true;
 
   PaintBackground();
   c.SetPen(platform::Pen{PenStyle::psSolid, 1, color_ == clBlack ? clWhite : clBlack, PenMode::pmCopy});
@@ -130,6 +133,14 @@ void TCustomChartLegend::PaintLegend() {
   for (int i = firstValue_; i <= last; ++i)
     DrawItem(i, inverted_ ? last - i : i - firstValue_, textX, wall, n);
   TakeRoom();
+}
+
+platform::TRect TCustomChartLegend::DrawnArea() const {
+  if (!drawn_) return {};
+  const int f = frame_.Visible() ? std::max(0, frame_.Width()) + 1 : 0;
+  const int s = std::max(0, shadowSize_);
+  return platform::TRect{Sum(legendBox_.left, -std::int64_t{f}), Sum(legendBox_.top, -std::int64_t{f}),
+                         Sum(legendBox_.right, f, s), Sum(legendBox_.bottom, f, s)};
 }
 
 void TCustomChartLegend::PaintBackground() {

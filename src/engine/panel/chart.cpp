@@ -30,15 +30,21 @@ void TCustomChart::DrawTextBlocks() {
     if (title_->Visible()) DrawTitle(*title_, true);
     if (foot_->Visible()) DrawTitle(*foot_, false);
   };
+  textBlockAreas_.clear();
+  auto legend = [this] {
+    legend_->PaintLegend();
+    const TRect area = legend_->DrawnArea();
+    if (area.Width() > 0 && area.Height() > 0) textBlockAreas_.push_back(area);
+  };
   // A side legend goes first, so the titles centre over the plot it leaves.
   if (!legend_->Visible() || !AnyActiveSeries()) {
     titles();
   } else if (legend_->Vertical()) {
-    legend_->PaintLegend();
+    legend();
     titles();
   } else {
     titles();
-    legend_->PaintLegend();
+    legend();
   }
 }
 
@@ -125,6 +131,7 @@ void TCustomChart::DrawTitle(TChartTitle& title, bool onTop) {
     }
     return Div(text.left + text.right, 2) - Div(w, 2);
   };
+  if (n > 0) textBlockAreas_.push_back(TRect{std::min(back.left, plot.left), back.top, std::max(back.right, plot.right), back.bottom});
   TRect next = plot;
   if (onTop) {
     int y = plot.top + f;

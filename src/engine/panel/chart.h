@@ -1,6 +1,7 @@
 #pragma once
 // The chart: title, foot, legend and walls on top of the series panel.
 #include <memory>
+#include <vector>
 
 #include "engine/legend/chart_legend.h"
 #include "engine/panel/axis_panel.h"
@@ -31,6 +32,9 @@ class TCustomChart : public TCustomAxisPanel {
 
   // Draws a title (onTop) or the foot and takes its room from the plot.
   void DrawTitle(TChartTitle& title, bool onTop);
+  // What the title, the foot and the legend covered in this paint: marks laid
+  // out apart from them keep off these.
+  const std::vector<TRect>& TextBlockAreas() const { return textBlockAreas_; }
 
  protected:
   void DrawTextBlocks() override;
@@ -43,6 +47,7 @@ class TCustomChart : public TCustomAxisPanel {
   std::unique_ptr<TChartWall> backWall_, leftWall_, bottomWall_;
   std::unique_ptr<TChartLegend> legend_;
   bool backImageInside_ = false;
+  std::vector<TRect> textBlockAreas_;
 };
 
 class TChart : public TCustomChart {

@@ -135,6 +135,11 @@ class TChartSeries {
   // Places point index's mark of measured size: anchor, label point and box
   // corner. False draws no mark (a series without placement draws none).
   // DrawMarks calls it, on a chart panel, with the marks font selected.
+  // Where laid-out marks may go, for a series that lays its marks out; false
+  // keeps the standard places.
+  virtual bool MarksSpace(TMarkLayoutSpace& /*space*/) { return false; }
+  // How much a mark's point weighs when marks must be dropped.
+  virtual double MarkWeight(int /*index*/) const { return 0; }
   virtual bool PlaceMark(int /*index*/, const TMarkFontMeasures& /*font*/, TSeriesMarkPosition& /*position*/) {
     return false;
   }

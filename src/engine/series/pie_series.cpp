@@ -14,6 +14,10 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
+// A slice pulled out further than a hundred radii is off any window; beyond
+// that the offsets would leave the pixel range.
+constexpr int kMaxExplode = 10000;
+
 constexpr BrushStyle kPatterns[6] = {BrushStyle::bsHorizontal, BrushStyle::bsVertical, BrushStyle::bsFDiagonal,
                                      BrushStyle::bsBDiagonal,  BrushStyle::bsCross,    BrushStyle::bsDiagCross};
 
@@ -194,7 +198,7 @@ void TPieSeries::CalcAngles() {
 }
 
 platform::TPoint TPieSeries::ExplodeOffset(int index) const {
-  const int e = Exploded(index);
+  const int e = std::min(Exploded(index), kMaxExplode);
   if (!anyExploded_ || e <= 0 || static_cast<std::size_t>(index) >= spans_.size()) return {0, 0};
   const double f = e / 100.0;
   const double angle = spans_[static_cast<std::size_t>(index)].centerAngle + RotationRadians();
@@ -202,7 +206,7 @@ platform::TPoint TPieSeries::ExplodeOffset(int index) const {
 }
 
 platform::TPoint TPieSeries::ExplodedRadii(int index) const {
-  const double f = 1 + Exploded(index) / 100.0;
+  const double f = 1 + std::min(Exploded(index), kMaxExplode) / 100.0;
   return {Round(radiusX_ * f), Round(f * radiusY_)};
 }
 
@@ -322,6 +326,48 @@ bool TPieSeries::PlaceMark(int i, const TMarkFontMeasures& font, TSeriesMarkPosi
   position.boxTop = label.y > CenterY() ? label.y : label.y - position.boxHeight;
   return true;
 }
+
+bool TPieSeries::MarksSpace(TMarkLayoutSpace& space) {
+  TCustomChart* chart = Chart();
+  if (!chart) return false;
+  space.window = chart->PanelRect();
+  space.obstacles = chart->TextBlockAreas();
+  space.gap = std::clamp(Marks().ArrowLength(), 2, 64);
+  // Each slice lies within its ellipse's box, moved by its own pull.
+  int left = CenterX() - radiusX_, right = CenterX() + radiusX_;
+  int top = CenterY() - radiusY_, bottom = CenterY() + radiusY_;
+  if (anyExploded_) {
+    for (int i = 0; i < PointCount(); ++i) {
+      const platform::TPoint d = ExplodeOffset(i);
+      left = std::min(left, ClampCoord(std::int64_t{CenterX()} + d.x - radiusX_));
+      right = std::max(right, ClampCoord(std::int64_t{CenterX()} + d.x + radiusX_));
+      top = std::min(top, ClampCoord(std::int64_t{CenterY()} - d.y - radiusY_));
+      bottom = std::max(bottom, ClampCoord(std::int64_t{CenterY()} - d.y + radiusY_));
+    }
+  }
+  if (!chart->View3D()) {
+    space.pie = platform::TRect{left, top, right + 1, bottom + 1};
+    space.centerX = CenterX();
+    return true;
+  }
+  // The solid pie lies within the box of its ellipse between its two faces.
+  auto& c = chart->Canvas();
+  space.pie = platform::TRect{kCoordLimit, kCoordLimit, -kCoordLimit, -kCoordLimit};
+  for (const int z : {StartZ(), EndZ()}) {
+    for (const platform::TPoint corner : {platform::TPoint{left, top}, platform::TPoint{right, top},
+                                          platform::TPoint{left, bottom}, platform::TPoint{right, bottom}}) {
+      const platform::TPoint p = c.ProjectPoint(corner.x, corner.y, z);
+      space.pie.left = std::min(space.pie.left, p.x);
+      space.pie.top = std::min(space.pie.top, p.y);
+      space.pie.right = std::max(space.pie.right, p.x + 1);
+      space.pie.bottom = std::max(space.pie.bottom, p.y + 1);
+    }
+  }
+  space.centerX = c.ProjectPoint(CenterX(), CenterY(), Marks().ZPosition()).x;
+  return true;
+}
+
+double TPieSeries::MarkWeight(int index) const { return std::fabs(PieValues().ValueAt(index)); }
 
 void TPieSeries::PrepareLegendSymbol(int valueIndex, TColor& backColour, BrushStyle& style) const {
   backColour = CircleBackColor();

@@ -81,6 +81,9 @@ class TPieSeries : public TCircledSeries {
   int MaxMarkWidth() override;
   // Outside the slice: the box grows away from the centre from the arrow's end.
   bool PlaceMark(int index, const TMarkFontMeasures& font, TSeriesMarkPosition& position) override;
+  // The window, the panel's text blocks and the pie with its exploded slices, on screen.
+  bool MarksSpace(TMarkLayoutSpace& space) override;
+  double MarkWeight(int index) const override;
 
  private:
   void DrawSlice(TCustomChart& chart, int index);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/chart_pen.h"
+#include "engine/series/marks_layout.h"
 #include "platform/graphics.h"
 
 namespace pg::engine {
@@ -63,6 +64,13 @@ class TSeriesMarks {
   void SetTransparent(bool v) { StoreIfChanged(transparent_, v, onChange_); }
   bool Visible() const { return visible_; }
   void SetVisible(bool v) { StoreIfChanged(visible_, v, onChange_); }
+  TMarksLayout Layout() const { return layout_; }
+  void SetLayout(TMarksLayout v) { StoreIfChanged(layout_, v, onChange_); }
+
+  // The marks the last paint drew, in window pixels: the box as drawn and the
+  // line from the slice to it, or dropped.
+  const std::vector<TMarkLayoutOutput>& LastMarks() const { return lastMarks_; }
+  std::vector<TMarkLayoutOutput>& LastMarksToFill() { return lastMarks_; }
 
   int ZPosition() const { return zPosition_; }
   void SetZPosition(int z) { zPosition_ = z; }
@@ -82,11 +90,23 @@ class TSeriesMarks {
                   TSeriesMarkPosition& position) const;
   // Stores the position of point index (a custom one wins), then draws the
   // arrow, the box and the text of one mark.
+  // Writes the box as drawn and the line, in window pixels, into `drawn`
+  // (whose line keeps its storage from paint to paint).
   void DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
-                TColor pointColour, TSeriesMarkPosition position);
+                TColor pointColour, TSeriesMarkPosition position, TMarkLayoutOutput& drawn);
+  // The position a mark is drawn at: the stored one when it is custom.
+  TSeriesMarkPosition EffectivePosition(int index, const TSeriesMarkPosition& computed);
+  // The box and the line where they stand on screen (3D projected).
+  TMarkLayoutInput OnScreen(TCustomChart& chart, int index, const TSeriesMarkPosition& position) const;
+  // Draws a laid-out mark flat: the line through its points, the box, the text.
+  void DrawLaidOut(TCustomChart& chart, const TMarkFontMeasures& font, std::string_view text, TColor pointColour,
+                   const TMarkLayoutOutput& mark);
 
  private:
   static void CopyPen(const TChartPen& from, TChartPen& to);
+  void UseArrowPen(TCustomChart& chart, TColor pointColour);
+  void DrawBoxAndText(TCustomChart& chart, const TMarkFontMeasures& font, std::string_view text, int left, int top,
+                      int width, int height);
 
   ChangeHandler onChange_;
   TChartPen arrow_;
@@ -98,8 +118,10 @@ class TSeriesMarks {
   TSeriesMarksStyle style_ = TSeriesMarksStyle::smsLabel;
   bool transparent_ = false;
   bool visible_ = false;
+  TMarksLayout layout_ = TMarksLayout::mlStandard;
   int zPosition_ = 0;
   std::vector<std::optional<TSeriesMarkPosition>> positions_;
+  std::vector<TMarkLayoutOutput> lastMarks_;
 };
 
 // Calls visit(line) for each line of a mark text, split at carriage returns (a

@@ -26,25 +26,73 @@ void TSeriesMarks::MeasureBox(TCanvas3D& canvas, const TMarkFontMeasures& font, 
   position.boxHeight = height + 2 * FrameRoom();
 }
 
-void TSeriesMarks::DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
-                            TColor pointColour, TSeriesMarkPosition position) {
-  auto& c = chart.Canvas();
+TSeriesMarkPosition TSeriesMarks::EffectivePosition(int index, const TSeriesMarkPosition& computed) {
   TSeriesMarkPosition& stored = PositionAt(index);
-  if (stored.isCustom)
-    position = stored;
-  else
-    stored = position;
+  if (stored.isCustom) return stored;
+  stored = computed;
+  return computed;
+}
+
+void TSeriesMarks::UseArrowPen(TCustomChart& chart, TColor pointColour) {
+  auto& c = chart.Canvas();
+  c.UseChartPen(arrow_);
+  c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
+  // An arrow in the slice's or the panel's colour would vanish.
+  const TColor pen = arrow_.Color();
+  if (pen == pointColour || pen == chart.Color()) {
+    platform::Pen p = c.Pen();
+    p.color = chart.Color() == clBlack ? clWhite : clBlack;
+    c.SetPen(p);
+  }
+}
+
+void TSeriesMarks::DrawBoxAndText(TCustomChart& chart, const TMarkFontMeasures& font, std::string_view text, int left,
+                                  int top, int width, int height) {
+  auto& c = chart.Canvas();
+  if (frame_.Visible() || !transparent_) {
+    c.SetBrush(platform::Brush{transparent_ ? BrushStyle::bsClear : BrushStyle::bsSolid, backColor_, nullptr});
+    c.UseChartPen(frame_);
+    c.FlatRectangle(left, top, left + width, top + height);
+    top += FrameRoom();  // the text starts below the frame
+  }
+
+  c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
+  c.SetBackgroundMode(platform::kTransparent);
+  c.SetTextAlignment(platform::kTaCenter | platform::kTaTop);
+  const int lineHeight = font.lineHeight;
+  const int x = left + Div(width, 2);
+  int y = top;
+  ForEachMarkLine(text, [&](std::string_view line) {
+    c.FlatTextOut(x, y, line);
+    y += lineHeight;
+  });
+  c.SetTextAlignment(platform::kTaLeft | platform::kTaTop);
+}
+
+TMarkLayoutInput TSeriesMarks::OnScreen(TCustomChart& chart, int index, const TSeriesMarkPosition& position) const {
+  TMarkLayoutInput m;
+  m.index = index;
+  m.anchor = position.anchorPoint;
+  m.label = position.labelPoint;
+  int left = position.boxLeft, top = position.boxTop;
+  if (chart.View3D()) {
+    auto& c = chart.Canvas();
+    m.anchor = c.ProjectPoint(position.anchorPoint.x, position.anchorPoint.y, zPosition_);
+    m.label = c.ProjectPoint(position.labelPoint.x, position.labelPoint.y, zPosition_);
+    left = m.label.x + (position.boxLeft - position.labelPoint.x);
+    top = m.label.y - (position.labelPoint.y - position.boxTop);
+  }
+  m.box = platform::TRect{left, top, left + position.boxWidth, top + position.boxHeight};
+  return m;
+}
+
+void TSeriesMarks::DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, int index, std::string_view text,
+                            TColor pointColour, TSeriesMarkPosition position, TMarkLayoutOutput& drawn) {
+  auto& c = chart.Canvas();
+  position = EffectivePosition(index, position);
 
   if (arrow_.Visible()) {
-    c.UseChartPen(arrow_);
-    c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
-    // An arrow in the slice's or the panel's colour would vanish.
-    const TColor pen = arrow_.Color();
-    if (pen == pointColour || pen == chart.Color()) {
-      platform::Pen p = c.Pen();
-      p.color = chart.Color() == clBlack ? clWhite : clBlack;
-      c.SetPen(p);
-    }
+    UseArrowPen(chart, pointColour);
     const auto& a = position.anchorPoint;
     const auto& l = position.labelPoint;
     if (chart.View3D())
@@ -54,30 +102,24 @@ void TSeriesMarks::DrawMark(TCustomChart& chart, const TMarkFontMeasures& font, 
   }
 
   // The box itself is drawn flat, moved with its projected label point.
-  if (chart.View3D()) {
-    const platform::TPoint p = c.ProjectPoint(position.labelPoint.x, position.labelPoint.y, zPosition_);
-    position.boxLeft = p.x + (position.boxLeft - position.labelPoint.x);
-    position.boxTop = p.y - (position.labelPoint.y - position.boxTop);
-  }
-  if (frame_.Visible() || !transparent_) {
-    c.SetBrush(platform::Brush{transparent_ ? BrushStyle::bsClear : BrushStyle::bsSolid, backColor_, nullptr});
-    c.UseChartPen(frame_);
-    c.FlatRectangle(position.boxLeft, position.boxTop, position.boxLeft + position.boxWidth,
-                    position.boxTop + position.boxHeight);
-    position.boxTop += FrameRoom();  // the text starts below the frame
-  }
+  const TMarkLayoutInput screen = OnScreen(chart, index, position);
+  DrawBoxAndText(chart, font, text, screen.box.left, screen.box.top, position.boxWidth, position.boxHeight);
+  drawn.index = index;
+  drawn.dropped = false;
+  drawn.box = screen.box;
+  drawn.leader.assign({screen.anchor, screen.label});
+}
 
-  c.SetBrush(platform::Brush{BrushStyle::bsClear, clWhite, nullptr});
-  c.SetBackgroundMode(platform::kTransparent);
-  c.SetTextAlignment(platform::kTaCenter | platform::kTaTop);
-  const int lineHeight = font.lineHeight;
-  const int x = position.boxLeft + Div(position.boxWidth, 2);
-  int y = position.boxTop;
-  ForEachMarkLine(text, [&](std::string_view line) {
-    c.FlatTextOut(x, y, line);
-    y += lineHeight;
-  });
-  c.SetTextAlignment(platform::kTaLeft | platform::kTaTop);
+void TSeriesMarks::DrawLaidOut(TCustomChart& chart, const TMarkFontMeasures& font, std::string_view text,
+                               TColor pointColour, const TMarkLayoutOutput& mark) {
+  if (mark.dropped) return;
+  auto& c = chart.Canvas();
+  if (arrow_.Visible()) {
+    UseArrowPen(chart, pointColour);
+    for (std::size_t k = 0; k + 1 < mark.leader.size(); ++k)
+      c.FlatLine(mark.leader[k].x, mark.leader[k].y, mark.leader[k + 1].x, mark.leader[k + 1].y);
+  }
+  DrawBoxAndText(chart, font, text, mark.box.left, mark.box.top, mark.box.Width(), mark.box.Height());
 }
 
 void TChartSeries::DrawMarks() {
@@ -95,6 +137,11 @@ void TChartSeries::DrawMarks() {
   TMarkFontMeasures measures;
   const bool clip = marks.Clip();
   if (clip) c.ClipChartBox(chart->PlotRect(), 0, chart->ChartDepth());
+  auto& drawn = marks.LastMarksToFill();
+  std::size_t used = 0;  // the entries kept from the last paint are reused
+  TMarkLayoutSpace space;
+  const bool laidOut = marks.Layout() == TMarksLayout::mlNoOverlap && MarksSpace(space);
+  std::vector<TMarkLayoutInput> wanted;
   for (int i = 0; i < PointCount(); ++i) {
     const TColor colour = PointColor(i);
     if (colour == clNone) continue;
@@ -108,7 +155,20 @@ void TChartSeries::DrawMarks() {
     }
     TSeriesMarkPosition position;
     marks.MeasureBox(c, measures, text, position);
-    if (PlaceMark(i, measures, position)) marks.DrawMark(*chart, measures, i, text, colour, position);
+    if (!PlaceMark(i, measures, position)) continue;
+    if (laidOut) {
+      TMarkLayoutInput m = marks.OnScreen(*chart, i, marks.EffectivePosition(i, position));
+      m.weight = MarkWeight(i);
+      wanted.push_back(m);
+    } else {
+      if (used == drawn.size()) drawn.emplace_back();
+      marks.DrawMark(*chart, measures, i, text, colour, position, drawn[used++]);
+    }
+  }
+  if (!laidOut) drawn.resize(used);
+  if (laidOut) {
+    drawn = LayoutMarksNoOverlap(wanted, space);
+    for (const auto& m : drawn) marks.DrawLaidOut(*chart, measures, ComposedMarkText(m.index), PointColor(m.index), m);
   }
   if (clip) c.Unclip();
   markTextsComposed_ = false;

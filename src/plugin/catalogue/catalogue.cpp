@@ -61,9 +61,16 @@ constexpr CatalogueRow kRows[] = {
     {42, "pgChartRoll", "Вкл\\откл движения поворота диаграммы."_cp.data(), 4, {1, 1, 1, 1}, 4},
     {43, "pgChartExport", "Сохранить диаграмму в файл: рисунок (*.emf, *.svg, *.pdf, *.png, *.jpg, *.bmp)."_cp.data(), 2,
      {1, 1}, 2},
+    {kMarksLayoutId, "pgMarksLayout", "Выбрать размещение маркеров диаграммы: стандартное или без наложения."_cp.data(), 2, {1, 1}, 2},
+    {kOtherSliceId, "pgOtherSlice", "Объединить мелкие секторы диаграммы в один сектор \"Прочие\"."_cp.data(), 4, {1, 1, 1, 1}, 4},
+    {kExplodeSliceId, "pgExplodeSlice", "Выдвинуть сектор диаграммы по номеру записи (от 0), в процентах радиуса."_cp.data(), 3, {1, 1, 1}, 3},
+    {kExplodeBiggestId, "pgExplodeBiggest", "Выдвинуть наибольший сектор диаграммы (в процентах радиуса)."_cp.data(), 2, {1, 1}, 2},
+    {kSlicePatternsId, "pgSlicePatterns", "Заштриховать секторы диаграммы узорами (для чёрно-белой печати)."_cp.data(), 2, {1, 1}, 2},
+    {kPieCircledId, "pgPieCircled", "Рисовать плоскую диаграмму кругом, а не эллипсом."_cp.data(), 2, {1, 1}, 2},
 };
 
-static_assert(std::size(kRows) == 51);
+// Every action and the 8 group headers.
+static_assert(std::size(kRows) == kLastActionId + 8);
 
 }  // namespace
 

@@ -99,4 +99,6 @@ WindowHandle CreateHostWindow(int width, int height, Color background) {
 
 void DestroyHostWindow(WindowHandle window) { Tree().Destroy(window); }
 
+bool MessageFromThisThread() { return true; }  // one thread, one process
+
 }  // namespace pg::platform

@@ -81,4 +81,6 @@ std::intptr_t SendWindowMessage(WindowHandle window, unsigned msg, std::uintptr_
   return w ? static_cast<std::intptr_t>(::SendMessageW(w, msg, wParam, lParam)) : 0;
 }
 
+bool MessageFromThisThread() { return !::InSendMessage(); }
+
 }  // namespace pg::platform

@@ -1,0 +1,68 @@
+#include <cmath>
+#include <string_view>
+#include <utility>
+
+#include "charts/actions/chart_actions.h"
+#include "framework/params/word_format.h"
+#include "framework/text/float_parse.h"
+#include "framework/text/int_parse.h"
+#include "platform/locale.h"
+
+namespace pg::charts {
+
+namespace {
+
+using engine::TPieOtherStyle;
+
+constexpr std::pair<std::string_view, TPieOtherStyle> kOtherWords[] = {
+    {"None", TPieOtherStyle::poNone},
+    {"BelowPercent", TPieOtherStyle::poBelowPercent},
+    {"BelowValue", TPieOtherStyle::poBelowValue},
+};
+
+}  // namespace
+
+// Every field is read before any is stored: a bad threshold changes nothing.
+// "None" needs no threshold; an empty text keeps the Other slice's label.
+void OtherSlice(TChartImageForm& w, const ActionParams& p) {
+  const TPieOtherStyle* style = nullptr;
+  for (const auto& [word, value] : kOtherWords)
+    if (word == p.at(1)) style = &value;
+  if (!style) return;
+  auto& other = w.Series1().OtherSlice();
+  if (*style == TPieOtherStyle::poNone) {
+    other.SetStyle(*style);
+    return;
+  }
+  const double threshold = text::StrToFloat(p.at(2), platform::DecimalSeparator());
+  if (!std::isfinite(threshold)) return;
+  if (!p.at(3).empty()) other.SetText(p.at(3));
+  other.SetValue(threshold);
+  other.SetStyle(*style);
+}
+
+// Points are numbered from 0; a point that does not exist, or a negative
+// percent, changes nothing.
+void ExplodeSlice(TChartImageForm& w, const ActionParams& p) {
+  const std::int32_t index = text::StrToInt(p.at(1));
+  const std::int32_t percent = text::StrToInt(p.at(2));
+  auto& pie = w.Series1();
+  if (index < 0 || index >= pie.PointCount() || percent < 0) return;
+  pie.SetExploded(index, percent);
+}
+
+void ExplodeBiggest(TChartImageForm& w, const ActionParams& p) {
+  const std::int32_t percent = text::StrToInt(p.at(1));
+  if (percent < 0) return;
+  w.Series1().SetExplodeBiggest(percent);
+}
+
+void SlicePatterns(TChartImageForm& w, const ActionParams& p) {
+  if (const auto on = params::ReadBoolValue(p.at(1))) w.Series1().SetUsePatterns(*on);
+}
+
+void PieCircled(TChartImageForm& w, const ActionParams& p) {
+  if (const auto on = params::ReadBoolValue(p.at(1))) w.Series1().SetCircled(*on);
+}
+
+}  // namespace pg::charts
