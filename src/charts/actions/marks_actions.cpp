@@ -98,7 +98,7 @@ void MarksFrStyle(TChartImageForm& w, const ActionParams& p) {
 }
 
 void MarksLayout(TChartImageForm& w, const ActionParams& p) {
-  ApplyChoice(kLayoutWords, p.at(1), [&](engine::TMarksLayout l) { MarksOf(w).SetLayout(l); });
+  ApplyChoice(kLayoutWords, p, 1, [&](engine::TMarksLayout l) { MarksOf(w).SetLayout(l); });
 }
 
 }  // namespace pg::charts
