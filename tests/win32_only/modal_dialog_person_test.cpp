@@ -12,6 +12,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
+#include "platform/win32/text/wide_text.h"
 
 namespace {
 
@@ -111,9 +112,11 @@ TEST(ModalDialogPerson, ShownCentredWithFocusInTheFirstEditAndEnterConfirms) {
     // or when the patience runs out, and the check below says where it is.
     if (step == 0 && !WaitedFor(::GetFocus() == edit, shown)) return;
     if (step == 0) {
-      char text[64] = {};
-      ::GetWindowTextA(dialog, text, sizeof(text));
-      caption = text;
+      // Read as the window holds it (UTF-16): an ANSI read goes through the
+      // system's code page, which need not hold Cyrillic.
+      wchar_t text[64] = {};
+      ::GetWindowTextW(dialog, text, 64);
+      caption = pg::platform::win32::Narrow(text);
       ::GetWindowRect(dialog, &frame);
       editFocused = ::GetFocus() == edit;
       hasIcon = ::SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) != 0;
