@@ -483,7 +483,7 @@ void PdfRecorder::Rectangle(int left, int top, int right, int bottom) {
   raster_->Dc().Rectangle(left, top, right, bottom);
   if (!Live()) return;
   const TRect r = Normalized(left, top, right, bottom);
-  if (r.Width() < 1 || r.Height() < 1) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
   if (RasterForPenMode(Grown(r, GetPen().width))) return;
   const Pen& p = GetPen();
   const bool hollowPen = p.style == PenStyle::psClear || p.mode == PenMode::pmNop;
@@ -500,7 +500,7 @@ void PdfRecorder::RoundRect(int left, int top, int right, int bottom, int corner
   raster_->Dc().RoundRect(left, top, right, bottom, cornerWidth, cornerHeight);
   if (!Live()) return;
   const TRect r = Normalized(left, top, right, bottom);
-  if (r.Width() < 1 || r.Height() < 1) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
   if (RasterForPenMode(Grown(r, GetPen().width))) return;
   const CentreBox box(r);
   const double rx = std::clamp(std::abs(static_cast<double>(cornerWidth)) / 2, 0.0, box.rx);
@@ -529,7 +529,7 @@ void PdfRecorder::Ellipse(int left, int top, int right, int bottom) {
   raster_->Dc().Ellipse(left, top, right, bottom);
   if (!Live()) return;
   const TRect r = Normalized(left, top, right, bottom);
-  if (r.Width() < 1 || r.Height() < 1) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
   if (RasterForPenMode(Grown(r, GetPen().width))) return;
   const CentreBox box(r);
   auto path = [&] {
@@ -551,7 +551,7 @@ void PdfRecorder::Pie(int left, int top, int right, int bottom, int x3, int y3, 
   raster_->Dc().Pie(left, top, right, bottom, x3, y3, x4, y4);
   if (!Live()) return;
   const TRect r = Normalized(left, top, right, bottom);
-  if (r.Width() < 1 || r.Height() < 1) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
   if (RasterForPenMode(Grown(r, GetPen().width))) return;
   const CentreBox box(r);
   const double a1 = box.AngleOf(x3, y3);
@@ -577,7 +577,7 @@ void PdfRecorder::Arc(int left, int top, int right, int bottom, int x3, int y3, 
   raster_->Dc().Arc(left, top, right, bottom, x3, y3, x4, y4);
   if (!Live()) return;
   const TRect r = Normalized(left, top, right, bottom);
-  if (r.Width() < 1 || r.Height() < 1) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
   if (RasterForPenMode(Grown(r, GetPen().width))) return;
   const CentreBox box(r);
   const double a1 = box.AngleOf(x3, y3);

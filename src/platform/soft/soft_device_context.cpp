@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "platform/bitmap.h"
@@ -257,7 +258,9 @@ void SoftDeviceContext::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void SoftDeviceContext::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
-  DrawClosedShape(TRect{left, top, right, bottom}, std::abs(cornerWidth), std::abs(cornerHeight), false);
+  // |INT_MIN| is no int: such a corner is as round as any beyond the box.
+  const auto size = [](int v) { return v == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : std::abs(v); };
+  DrawClosedShape(TRect{left, top, right, bottom}, size(cornerWidth), size(cornerHeight), false);
 }
 
 void SoftDeviceContext::Ellipse(int left, int top, int right, int bottom) {
