@@ -3,6 +3,7 @@
 #include <cairo-pdf.h>
 
 #include <algorithm>
+#include <functional>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -312,6 +313,24 @@ void PdfRecorder::AddPath(const std::vector<double>& xy, bool closed) {
   if (closed) cairo_close_path(cr_);
 }
 
+bool PdfRecorder::VectorBox(int left, int top, int right, int bottom, TRect& r) {
+  if (!Live()) return false;
+  r = Normalized(left, top, right, bottom);
+  if (r.right <= r.left || r.bottom <= r.top) return false;  // empty; no subtraction that could overflow
+  return !RasterForPenMode(Grown(r, GetPen().width));
+}
+
+void PdfRecorder::FillThenStroke(const std::function<void()>& path) {
+  if (UseBrush()) {
+    path();
+    cairo_fill(cr_);
+  }
+  if (UsePen()) {
+    path();
+    StrokeCurrentPath();
+  }
+}
+
 void PdfRecorder::StrokeOpen(const std::vector<double>& outline) {
   if (!UsePen()) return;
   AddPath(outline, false);
@@ -481,10 +500,8 @@ void PdfRecorder::Polygon(std::span<const TPoint> points) {
 
 void PdfRecorder::Rectangle(int left, int top, int right, int bottom) {
   raster_->Dc().Rectangle(left, top, right, bottom);
-  if (!Live()) return;
-  const TRect r = Normalized(left, top, right, bottom);
-  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
-  if (RasterForPenMode(Grown(r, GetPen().width))) return;
+  TRect r;
+  if (!VectorBox(left, top, right, bottom, r)) return;
   const Pen& p = GetPen();
   const bool hollowPen = p.style == PenStyle::psClear || p.mode == PenMode::pmNop;
   // Without a pen GDI fills one pixel less to the right and below.
@@ -498,10 +515,8 @@ void PdfRecorder::Rectangle(int left, int top, int right, int bottom) {
 
 void PdfRecorder::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
   raster_->Dc().RoundRect(left, top, right, bottom, cornerWidth, cornerHeight);
-  if (!Live()) return;
-  const TRect r = Normalized(left, top, right, bottom);
-  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
-  if (RasterForPenMode(Grown(r, GetPen().width))) return;
+  TRect r;
+  if (!VectorBox(left, top, right, bottom, r)) return;
   const CentreBox box(r);
   const double rx = std::clamp(std::abs(static_cast<double>(cornerWidth)) / 2, 0.0, box.rx);
   const double ry = std::clamp(std::abs(static_cast<double>(cornerHeight)) / 2, 0.0, box.ry);
@@ -515,44 +530,26 @@ void PdfRecorder::RoundRect(int left, int top, int right, int bottom, int corner
     EllipseArc(cr_, l + rx, t + ry, rx, ry, kPi, 3 * kPi / 2, false);
     cairo_close_path(cr_);
   };
-  if (UseBrush()) {
-    path();
-    cairo_fill(cr_);
-  }
-  if (UsePen()) {
-    path();
-    StrokeCurrentPath();
-  }
+  FillThenStroke(path);
 }
 
 void PdfRecorder::Ellipse(int left, int top, int right, int bottom) {
   raster_->Dc().Ellipse(left, top, right, bottom);
-  if (!Live()) return;
-  const TRect r = Normalized(left, top, right, bottom);
-  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
-  if (RasterForPenMode(Grown(r, GetPen().width))) return;
+  TRect r;
+  if (!VectorBox(left, top, right, bottom, r)) return;
   const CentreBox box(r);
   auto path = [&] {
     cairo_new_sub_path(cr_);
     EllipseArc(cr_, box.cx, box.cy, box.rx, box.ry, 0, 2 * std::numbers::pi, false);
     cairo_close_path(cr_);
   };
-  if (UseBrush()) {
-    path();
-    cairo_fill(cr_);
-  }
-  if (UsePen()) {
-    path();
-    StrokeCurrentPath();
-  }
+  FillThenStroke(path);
 }
 
 void PdfRecorder::Pie(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
   raster_->Dc().Pie(left, top, right, bottom, x3, y3, x4, y4);
-  if (!Live()) return;
-  const TRect r = Normalized(left, top, right, bottom);
-  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
-  if (RasterForPenMode(Grown(r, GetPen().width))) return;
+  TRect r;
+  if (!VectorBox(left, top, right, bottom, r)) return;
   const CentreBox box(r);
   const double a1 = box.AngleOf(x3, y3);
   double a2 = box.AngleOf(x4, y4);
@@ -563,22 +560,13 @@ void PdfRecorder::Pie(int left, int top, int right, int bottom, int x3, int y3, 
     EllipseArc(cr_, box.cx, box.cy, box.rx, box.ry, a1, a2, true);
     cairo_close_path(cr_);
   };
-  if (UseBrush()) {
-    path();
-    cairo_fill(cr_);
-  }
-  if (UsePen()) {
-    path();
-    StrokeCurrentPath();
-  }
+  FillThenStroke(path);
 }
 
 void PdfRecorder::Arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
   raster_->Dc().Arc(left, top, right, bottom, x3, y3, x4, y4);
-  if (!Live()) return;
-  const TRect r = Normalized(left, top, right, bottom);
-  if (r.right <= r.left || r.bottom <= r.top) return;  // empty; no subtraction that could overflow
-  if (RasterForPenMode(Grown(r, GetPen().width))) return;
+  TRect r;
+  if (!VectorBox(left, top, right, bottom, r)) return;
   const CentreBox box(r);
   const double a1 = box.AngleOf(x3, y3);
   double a2 = box.AngleOf(x4, y4);

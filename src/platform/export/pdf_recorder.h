@@ -6,6 +6,7 @@
 // centres and leave out their last pixel).
 #include <cairo.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,11 @@ class PdfRecorder final : public DeviceContext {
   // through pixel centres), GDI's filled-shape order.
   void FillAndStroke(const std::vector<double>& outline, bool closed);
   void StrokeOpen(const std::vector<double>& outline);
+  // The brush over the path `path` lays, then the pen along it again.
+  void FillThenStroke(const std::function<void()>& path);
+  // A shape's box, normalized: false when nothing is to be drawn as vectors
+  // (finished, empty, or placed from the raster for its pen's mode).
+  bool VectorBox(int left, int top, int right, int bottom, TRect& r);
   // The pen along the current path (which it clears).
   void StrokeCurrentPath();
   // A thin or wide line through the points' pixel centres.
