@@ -42,13 +42,15 @@ TEST(RecordCheck, WhatRealProducersWritePasses) {
   // by Inkscape: regions, clip paths, every bitmap record, a mono brush
   // without a palette, 1251 and Unicode text, user-styled pens.
   for (const char* name : {"recorded/gdi_hatches.emf", "recorded/gdi_text.emf", "recorded/gdi_clipping.emf",
-                           "recorded/gdi_bitmaps.emf", "recorded/inkscape_icon.emf", "halves.emf", "text.emf"}) {
+                           "recorded/gdi_bitmaps.emf", "recorded/gdi_polydraw.emf", "recorded/inkscape_icon.emf",
+                           "halves.emf", "text.emf"}) {
     const auto bytes = ReadData(name);
     ASSERT_FALSE(bytes.empty()) << name;
     EXPECT_TRUE(CheckEmfRecords(bytes)) << name;
   }
   for (const char* name : {"recorded/gdi_clipping.wmf", "recorded/gdi_pens_placeable.wmf", "recorded/inkscape_star.wmf",
-                           "recorded/inkscape_icon.wmf", "halves.wmf", "bitmap_records.wmf"}) {
+                           "recorded/inkscape_icon.wmf", "recorded/gdi_halves_embedded.wmf",
+                           "recorded/libreoffice_airplane.wmf", "halves.wmf", "bitmap_records.wmf"}) {
     const auto bytes = ReadData(name);
     ASSERT_FALSE(bytes.empty()) << name;
     EXPECT_TRUE(ReadWmfLayout(bytes)) << name;

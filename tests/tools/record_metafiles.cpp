@@ -4,7 +4,8 @@
 //   record_metafiles            writes the files into the current folder
 // The drawing is 400 x 300 units. Windows metafiles set their window extent
 // (as GDI's own callers do); the "placeable" copies also carry the 22-byte
-// header that applications put in front.
+// header that applications put in front. A few enhanced recordings are also
+// converted by GDI to Windows metafiles that carry them (gdi_*_embedded.wmf).
 #include <windows.h>
 
 #include <cstdint>
@@ -469,6 +470,41 @@ void DrawShapes(const Target& t) {
   ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
 }
 
+// PolyDraw: an open figure of lines and curves, a closed one, and the same
+// inside a path that is then filled (GDI records EMR_POLYDRAW16); then, with
+// a window a thousand times larger, whose points need 32 bits (EMR_POLYDRAW).
+void DrawPolyDraw(const Target& t) {
+  if (!t.enhanced) return;
+  const auto figures = [&](int scale, int dy) {
+    const auto at = [&](int x, int y) { return POINT{x * scale, (y + dy) * scale}; };
+    const POINT points[] = {at(20, 20),  at(120, 20), at(150, 60), at(60, 120), at(180, 120), at(60, 40),
+                            at(220, 20), at(300, 20), at(380, 60), at(300, 120), at(240, 110), at(230, 60)};
+    const BYTE types[] = {PT_MOVETO,  PT_LINETO,  PT_BEZIERTO, PT_BEZIERTO, PT_BEZIERTO, PT_LINETO,
+                          PT_MOVETO,  PT_LINETO,  PT_LINETO,   PT_BEZIERTO, PT_BEZIERTO, PT_BEZIERTO | PT_CLOSEFIGURE};
+    ::PolyDraw(t.dc, points, types, 12);
+    ::BeginPath(t.dc);
+    const POINT shape[] = {at(40, 140 - 10), at(160, 140 - 10), at(200, 140 + 10), at(100, 140 + 20),
+                           at(20, 140 + 10), at(40, 140 - 10), at(260, 130), at(360, 130), at(310, 145)};
+    const BYTE kinds[] = {PT_MOVETO,   PT_LINETO, PT_BEZIERTO, PT_BEZIERTO, PT_BEZIERTO | PT_CLOSEFIGURE,
+                          PT_MOVETO,   PT_MOVETO, PT_LINETO,   PT_LINETO | PT_CLOSEFIGURE};
+    ::PolyDraw(t.dc, shape, kinds, 9);
+    ::EndPath(t.dc);
+    ::FillPath(t.dc);
+  };
+  Select(t.dc, ::CreatePen(PS_SOLID, 3, RGB(0, 90, 200)));
+  Select(t.dc, ::CreateSolidBrush(RGB(240, 120, 0)));
+  figures(1, 0);
+  ::SetMapMode(t.dc, MM_ANISOTROPIC);
+  ::SetWindowExtEx(t.dc, kWidth * 1000, kHeight * 1000, nullptr);
+  ::SetViewportExtEx(t.dc, kWidth, kHeight, nullptr);
+  Select(t.dc, ::CreatePen(PS_SOLID, 2, RGB(160, 0, 60)));
+  Select(t.dc, ::CreateSolidBrush(RGB(0, 160, 90)));
+  figures(1000, 150);
+  ::SetMapMode(t.dc, MM_TEXT);
+  ::SelectObject(t.dc, ::GetStockObject(BLACK_PEN));
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+}
+
 struct Theme {
   const char* name;
   void (*draw)(const Target&);
@@ -481,6 +517,7 @@ constexpr Theme kThemes[] = {
     {"text", DrawText, true, true},          {"bitmaps", DrawBitmaps, true, false},
     {"clipping", DrawClipping, true, false}, {"transforms", DrawTransforms, true, false},
     {"paths", DrawPaths, false, false},      {"shapes", DrawShapes, true, true},
+    {"polydraw", DrawPolyDraw, false, false},
 };
 
 bool RecordEnhanced(const Theme& theme) {
@@ -502,16 +539,20 @@ bool RecordEnhanced(const Theme& theme) {
 
 // The standard metafile with the 22-byte header in front: its box in units of
 // which 96 make an inch, and the checksum of its first ten words.
-bool WritePlaceable(HMETAFILE metafile, const std::string& file) {
-  const UINT size = ::GetMetaFileBitsEx(metafile, 0, nullptr);
-  std::vector<std::uint8_t> bits(size);
-  if (size == 0 || ::GetMetaFileBitsEx(metafile, size, bits.data()) != size) return false;
+bool WritePlaceableBits(const std::vector<std::uint8_t>& bits, const std::string& file) {
   std::uint16_t head[11] = {0xCDD7, 0x9AC6, 0, 0, 0, kWidth, kHeight, 96, 0, 0, 0};
   for (int i = 0; i < 10; ++i) head[10] ^= head[i];
   std::FILE* f = std::fopen(file.c_str(), "wb");
   if (!f) return false;
   const bool ok = std::fwrite(head, 2, 11, f) == 11 && std::fwrite(bits.data(), 1, bits.size(), f) == bits.size();
   return std::fclose(f) == 0 && ok;
+}
+
+bool WritePlaceable(HMETAFILE metafile, const std::string& file) {
+  const UINT size = ::GetMetaFileBitsEx(metafile, 0, nullptr);
+  std::vector<std::uint8_t> bits(size);
+  if (size == 0 || ::GetMetaFileBitsEx(metafile, size, bits.data()) != size) return false;
+  return WritePlaceableBits(bits, file);
 }
 
 bool RecordWindows(const Theme& theme) {
@@ -529,6 +570,54 @@ bool RecordWindows(const Theme& theme) {
   return ok;
 }
 
+// Two halves, red and blue, with a comment that takes the enhanced metafile
+// past one piece of GDI's conversion (8 KB): the tests patch the converted
+// file's own records so that they and the enhanced metafile differ.
+void DrawHalves(const Target& t) {
+  ::SelectObject(t.dc, ::GetStockObject(NULL_PEN));
+  Select(t.dc, ::CreateSolidBrush(RGB(255, 0, 0)));
+  ::Rectangle(t.dc, 0, 0, kWidth / 2 + 1, kHeight + 1);
+  Select(t.dc, ::CreateSolidBrush(RGB(0, 0, 255)));
+  ::Rectangle(t.dc, kWidth / 2, 0, kWidth + 1, kHeight + 1);
+  if (t.enhanced) {
+    const std::vector<BYTE> filler(10000, 0x5A);
+    ::GdiComment(t.dc, static_cast<UINT>(filler.size()), filler.data());
+  }
+  ::SelectObject(t.dc, ::GetStockObject(BLACK_PEN));
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+}
+
+// The enhanced recording converted to a Windows metafile by GDI
+// (GetWinMetaFileBits), which carries the enhanced one whole in its comment
+// records, written with the placeable header as gdi_NAME_embedded.wmf.
+bool RecordConverted(const char* name, void (*draw)(const Target&)) {
+  HDC screen = ::GetDC(nullptr);
+  const int mmWide = ::GetDeviceCaps(screen, HORZSIZE), mmHigh = ::GetDeviceCaps(screen, VERTSIZE);
+  const int pxWide = ::GetDeviceCaps(screen, HORZRES), pxHigh = ::GetDeviceCaps(screen, VERTRES);
+  const RECT frame{0, 0, kWidth * mmWide * 100 / pxWide, kHeight * mmHigh * 100 / pxHigh};
+  HDC dc = ::CreateEnhMetaFileA(screen, nullptr, &frame, nullptr);
+  bool ok = false;
+  if (dc) {
+    draw(Target{dc, true});
+    if (HENHMETAFILE done = ::CloseEnhMetaFile(dc)) {
+      const UINT size = ::GetWinMetaFileBits(done, 0, nullptr, MM_ANISOTROPIC, screen);
+      std::vector<std::uint8_t> bits(size);
+      ok = size != 0 && ::GetWinMetaFileBits(done, size, bits.data(), MM_ANISOTROPIC, screen) == size &&
+           WritePlaceableBits(bits, std::string("gdi_") + name + "_embedded.wmf");
+      ::DeleteEnhMetaFile(done);
+    }
+  }
+  ::ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+struct Converted {
+  const char* name;
+  void (*draw)(const Target&);
+};
+constexpr Converted kConverted[] = {{"halves", DrawHalves}, {"shapes", DrawShapes}, {"paths", DrawPaths},
+                                    {"text", DrawText}};
+
 }  // namespace
 
 int main() {
@@ -543,5 +632,10 @@ int main() {
       ++failed;
     }
   }
+  for (const Converted& c : kConverted)
+    if (!RecordConverted(c.name, c.draw)) {
+      std::fprintf(stderr, "record_metafiles: %s_embedded.wmf not written\n", c.name);
+      ++failed;
+    }
   return failed == 0 ? 0 : 1;
 }

@@ -94,6 +94,15 @@ class EmfPlayer {
         }
         return;
       }
+      case kPolyDraw: case kPolyDraw16: {
+        const std::uint32_t count = r.U32(24);
+        const auto pts = Points(r, 28, count, type == kPolyDraw16);
+        if (pts.size() != count) return;  // so the types' offset below cannot wrap
+        const auto types = r.Bytes(28 + std::size_t{count} * (type == kPolyDraw16 ? 4 : 8), count);
+        if (types.size() != count) return;
+        p_.PolyDraw(pts, types);
+        return;
+      }
       case kPolyPolyline: case kPolyPolygon: case kPolyPolyline16: case kPolyPolygon16: {
         const bool small = type >= kPolyPolyline16;
         const std::uint32_t polys = r.U32(24), total = r.U32(28);

@@ -107,6 +107,10 @@ class Playback {
   void PolylineTo(std::span<const PointD> points);
   void PolyBezier(std::span<const PointD> points);
   void PolyBezierTo(std::span<const PointD> points);
+  // Moves, lines and curves by each point's type (PT_MOVETO, PT_LINETO,
+  // PT_BEZIERTO, with PT_CLOSEFIGURE); a type GDI does not know, or a curve
+  // without its three points, draws nothing, as GDI refuses the call.
+  void PolyDraw(std::span<const PointD> points, std::span<const std::uint8_t> types);
   void Polygon(std::span<const PointD> points);
   void PolyPolygon(std::span<const PointD> points, std::span<const std::uint32_t> counts);
   void PolyPolyline(std::span<const PointD> points, std::span<const std::uint32_t> counts);

@@ -369,6 +369,50 @@ void Playback::PolyBezierTo(std::span<const PointD> points) {
   OpenLine(d, true);
 }
 
+void Playback::PolyDraw(std::span<const PointD> points, std::span<const std::uint8_t> types) {
+  constexpr std::uint8_t kClose = 1, kLine = 2, kCurve = 4, kMove = 6;
+  if (types.size() != points.size()) return;
+  for (std::size_t i = 0; i < types.size();) {
+    const std::uint8_t kind = types[i] & ~kClose;
+    if (kind == kMove && types[i] == kMove) {
+      ++i;
+    } else if (kind == kLine) {
+      ++i;
+    } else if (kind == kCurve) {
+      // The first two of a curve's points cannot close its figure.
+      if (i + 2 >= types.size() || types[i] != kCurve || types[i + 1] != kCurve || (types[i + 2] & ~kClose) != kCurve)
+        return;
+      i += 3;
+    } else {
+      return;
+    }
+  }
+  PointD start = state_.position;
+  for (std::size_t i = 0; i < types.size();) {
+    const std::uint8_t kind = types[i] & ~kClose;
+    std::size_t end = i + 1;  // past the run of points drawn alike
+    if (kind == kMove) {
+      MoveTo(points[i]);
+      start = points[i];
+    } else {
+      const std::size_t step = kind == kCurve ? 3 : 1;
+      end = i + step;
+      while (!(types[end - 1] & kClose) && end < types.size() && (types[end] & ~kClose) == kind) end += step;
+      if (kind == kCurve) PolyBezierTo(points.subspan(i, end - i));
+      else PolylineTo(points.subspan(i, end - i));
+      if (types[end - 1] & kClose) {
+        if (pathOpen_) {
+          CloseFigure();
+        } else {
+          LineTo(start);
+          state_.position = points[end - 1];
+        }
+      }
+    }
+    i = end;
+  }
+}
+
 void Playback::Polygon(std::span<const PointD> points) {
   if (points.size() < 2) return;
   std::vector<std::vector<PointD>> rings(1);

@@ -353,6 +353,93 @@ def heavy_records():
     }
 
 
+def embedded_variants():
+    """GDI's conversion of two halves, red and blue (recorded/gdi_halves_embedded.wmf,
+    made by tests/tools/record_metafiles.cpp), with its own records patched to
+    draw the left half green, so a picture shows which it played: the enhanced
+    metafile in its comments (red) or its records (green). Then the pieces
+    broken one way each, which must play the records."""
+    original = open(os.path.join(HERE, "recorded", "gdi_halves_embedded.wmf"), "rb").read()
+    base = 22  # the placeable header
+
+    def records(data):
+        at, out = base + 18, []
+        while at + 6 <= len(data):
+            words, function = struct.unpack_from("<IH", data, at)
+            out.append(data[at:at + 2 * words])
+            if function == 0:
+                break
+            at += 2 * words
+        return out
+
+    def join(data, recs):
+        body = b"".join(recs)
+        head = bytearray(data[base:base + 18])
+        struct.pack_into("<I", head, 6, (18 + len(body)) // 2)  # the size in words
+        return data[:base] + bytes(head) + body
+
+    def fix_sum(data):
+        """GDI's checksum: the first piece's makes the standard metafile's words add up to 0."""
+        data = bytearray(data)
+        at = base + 18 + 22
+        struct.pack_into("<H", data, at, 0)
+        total = sum(struct.unpack_from("<%dH" % ((len(data) - base) // 2), data, base)) & 0xFFFF
+        struct.pack_into("<H", data, at, (-total) & 0xFFFF)
+        return bytes(data)
+
+    red = struct.pack("<I", colorref(RED))
+    recs = records(original)
+    brush = next(i for i, r in enumerate(recs) if struct.unpack_from("<H", r, 4)[0] == 0x02FC and r[8:12] == red)
+    recs[brush] = recs[brush][:8] + struct.pack("<I", colorref(GREEN)) + recs[brush][12:]
+    patched = fix_sum(join(original, recs))
+    pieces = [i for i, r in enumerate(records(patched)) if r[10:14] == b"WMFC"]
+    assert len(pieces) == 2, "the recording should carry two pieces"
+
+    def with_pieces(change):
+        recs = records(patched)
+        change(recs)
+        return fix_sum(join(patched, recs))
+
+    def wrong_total(recs):
+        for i in pieces:
+            recs[i] = recs[i][:50] + struct.pack("<I", struct.unpack_from("<I", recs[i], 50)[0] + 4) + recs[i][54:]
+
+    def broken_emf(recs):
+        # The enhanced metafile's second record claims more bytes than it has.
+        first = recs[pieces[0]]
+        header = struct.unpack_from("<I", first, 44 + 4)[0]
+        recs[pieces[0]] = first[:44 + header + 4] + struct.pack("<I", 0x7FFFFFF0) + first[44 + header + 8:]
+
+    def emf_checksum(complement):
+        """The checksum over the enhanced metafile's words alone: the one's
+        complement of their XOR (the format's documentation) or the two's
+        (LibreOffice)."""
+        recs = records(patched)
+        emf = b"".join(recs[i][44:] for i in pieces)
+        xored = 0
+        for (word,) in struct.iter_unpack("<H", emf):
+            xored ^= word
+        first = recs[pieces[0]]
+        value = (~xored if complement == "ones" else -xored) & 0xFFFF
+        recs[pieces[0]] = first[:22] + struct.pack("<H", value) + first[24:]
+        return join(patched, recs)
+
+    bad_checksum = bytearray(patched)
+    struct.pack_into("<H", bad_checksum, base + 18 + 22, struct.unpack_from("<H", patched, base + 18 + 22)[0] ^ 0x5A5A)
+    swapped = records(patched)
+    swapped[pieces[0]], swapped[pieces[1]] = swapped[pieces[1]], swapped[pieces[0]]
+    return {
+        "embedded_patched.wmf": patched,
+        "embedded_documented_checksum.wmf": emf_checksum("ones"),
+        "embedded_libreoffice_checksum.wmf": emf_checksum("twos"),
+        "embedded_missing_piece.wmf": with_pieces(lambda recs: recs.pop(pieces[1])),
+        "embedded_bad_checksum.wmf": bytes(bad_checksum),
+        "embedded_wrong_total.wmf": with_pieces(wrong_total),
+        "embedded_swapped.wmf": join(patched, swapped),
+        "embedded_broken_emf.wmf": with_pieces(broken_emf),
+    }
+
+
 if __name__ == "__main__":
     write("quadrants.bmp", bmp24(40, 30))
     write("quadrants8.bmp", bmp8(40, 30))
@@ -372,6 +459,10 @@ if __name__ == "__main__":
         write(os.path.join("hostile", name), data)
         with open(os.path.join(seeds, "hostile_" + name), "wb") as f:
             f.write((b"\x02" if name.endswith(".emf") else b"\x03") + data)
+    for name, data in embedded_variants().items():
+        write(os.path.join("embedded", name), data)
+        with open(os.path.join(seeds, name), "wb") as f:
+            f.write(b"\x03" + data)
     for name, data in heavy_records().items():
         write(os.path.join("heavy", name), data)
         with open(os.path.join(seeds, "heavy_" + name), "wb") as f:

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/metafile/embedded_emf.h"
 #include "platform/metafile/play_metafile.h"
 #include "platform/picture/picture_coverage.h"
 #include "platform/picture/picture_headers.h"
@@ -203,9 +204,18 @@ std::unique_ptr<PictureImage> DecodeWmfFile(std::span<const std::uint8_t> b) {
   if (!layout) return nullptr;
   const auto standard = b.subspan(layout->metafileOffset);
   const PictureExtent e = layout->extent;
+  // The enhanced metafile it carries, taken by the shared rule rather than
+  // SetWinMetaFileBits' own (Wine's takes only GDI's checksum, and plays
+  // LibreOffice's files from their records), so both builds draw alike.
+  if (const auto emf = metafile::EmbeddedEmf(standard)) {
+    HENHMETAFILE embedded = ::SetEnhMetaFileBits(static_cast<UINT>(emf->size()), emf->data());
+    if (!embedded) return nullptr;
+    return std::make_unique<MetafilePicture>(embedded, e, *emf, true);
+  }
   const METAFILEPICT picture{MM_ANISOTROPIC, HundredthsMm(e.width, e.unitsPerInch),
                              HundredthsMm(e.height, e.unitsPerInch), nullptr};
-  HENHMETAFILE metafile = ::SetWinMetaFileBits(static_cast<UINT>(standard.size()), standard.data(), nullptr, &picture);
+  const auto records = metafile::WithoutEmbeddedPieces(standard);
+  HENHMETAFILE metafile = ::SetWinMetaFileBits(static_cast<UINT>(records.size()), records.data(), nullptr, &picture);
   if (!metafile) return nullptr;
   return std::make_unique<MetafilePicture>(metafile, e, b, false);
 }
