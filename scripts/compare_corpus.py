@@ -52,8 +52,8 @@ def print_evidence(faulty, evidence):
 
 def main():
     out, strict = sys.argv[1], sys.argv[2] == "1"
-    faulty = wine_faults.listed(sys.argv[3]) if len(sys.argv) > 4 else []
     corpus = sys.argv[4] if len(sys.argv) > 4 else None
+    faulty = wine_faults.listed(sys.argv[3], corpus) if len(sys.argv) > 4 else []
     listed = {e.file: e for e in faulty}
     evidence = {e.file: wine_faults.evidence(e, corpus, out) for e in faulty}
     native_dir, windows_dir = os.path.join(out, "native"), os.path.join(out, "windows")

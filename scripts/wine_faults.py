@@ -41,8 +41,9 @@ class Entry:
         return self.file.replace("/", "__") + ".png"
 
 
-def listed(path):
-    """The entries of the list, in its order."""
+def listed(path, corpus=None):
+    """The entries of the list, in its order; given a corpus, those it holds
+    (a corpus of other exports, such as LibreOffice's, holds none)."""
     entries = []
     with open(path, encoding="utf-8") as f:
         for line in f:
@@ -53,7 +54,8 @@ def listed(path):
             if len(parts) != 4 or not parts[0].endswith(".emf") or parts[2] not in REFERENCES:
                 raise ValueError("%s: not 'corpus file | source drawing | drawing or export | reason': %s"
                                  % (path, line))
-            entries.append(Entry(*parts))
+            if corpus is None or os.path.exists(os.path.join(corpus, parts[0])):
+                entries.append(Entry(*parts))
     return entries
 
 
@@ -64,7 +66,7 @@ def prepare(list_path, corpus, out):
     os.makedirs(os.path.join(out, "windows", "evidence"), exist_ok=True)
     lines = ["# Written by scripts/wine_faults.py: the listed EMFs with their pens as 64-bit Wine reads them.",
              "rect R %d %d" % (WIDTH, HEIGHT)]
-    for e in listed(list_path):
+    for e in listed(list_path, corpus):
         with open(os.path.join(corpus, e.file), "rb") as f:
             data = f.read()
         flat = e.file.replace("/", "__")

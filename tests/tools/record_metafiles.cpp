@@ -505,6 +505,48 @@ void DrawPolyDraw(const Target& t) {
   ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
 }
 
+// Text under world transforms in the advanced graphics mode: turned, upside
+// down, mirrored either way and slanted, each about its own reference point,
+// one line with the font's escapement on top of a turn; placed by its
+// baseline, and (worldtext_top) by its cell's top.
+void DrawWorldTextAligned(const Target& t, UINT align) {
+  if (!t.enhanced) return;
+  ::SetGraphicsMode(t.dc, GM_ADVANCED);
+  ::SetTextAlign(t.dc, align);
+  ::SetBkMode(t.dc, TRANSPARENT);
+  ::SetTextColor(t.dc, RGB(0, 0, 160));
+  Select(t.dc, MakeFont(L"Liberation Sans", -28, FW_BOLD, false, false, false, ANSI_CHARSET));
+  struct Placed {
+    float m11, m12, m21, m22;
+    int x, y;
+  };
+  const float c = 0.8660254f, s = 0.5f;
+  const Placed placed[] = {
+      {c, -s, s, c, 40, 90},       // 30 degrees up
+      {0, -1, 1, 0, 180, 130},     // 90 degrees up
+      {-1, 0, 0, -1, 380, 60},     // upside down
+      {-1, 0, 0, 1, 380, 120},     // mirrored left to right
+      {1, 0, 0, -1, 220, 200},     // mirrored top to bottom
+      {1, 0, -0.5f, 1, 40, 250},   // slanted
+  };
+  for (const Placed& p : placed) {
+    const XFORM xf{p.m11, p.m12, p.m21, p.m22, static_cast<FLOAT>(p.x), static_cast<FLOAT>(p.y)};
+    ::SetWorldTransform(t.dc, &xf);
+    ::TextOutW(t.dc, 0, 0, L"Pie 42", 6);
+  }
+  const XFORM turned{c, -s, s, c, 250, 280};
+  ::SetWorldTransform(t.dc, &turned);
+  Select(t.dc, MakeFont(L"Liberation Serif", -24, FW_NORMAL, false, false, false, ANSI_CHARSET, 300));
+  ::SetTextColor(t.dc, RGB(160, 0, 0));
+  ::TextOutW(t.dc, 0, 0, L"Slice", 5);
+  ::ModifyWorldTransform(t.dc, nullptr, MWT_IDENTITY);
+  ::SetGraphicsMode(t.dc, GM_COMPATIBLE);
+  ::SetTextAlign(t.dc, TA_TOP | TA_LEFT);
+  ::SelectObject(t.dc, ::GetStockObject(SYSTEM_FONT));
+}
+void DrawWorldText(const Target& t) { DrawWorldTextAligned(t, TA_BASELINE | TA_LEFT); }
+void DrawWorldTextTop(const Target& t) { DrawWorldTextAligned(t, TA_TOP | TA_LEFT); }
+
 struct Theme {
   const char* name;
   void (*draw)(const Target&);
@@ -517,7 +559,8 @@ constexpr Theme kThemes[] = {
     {"text", DrawText, true, true},          {"bitmaps", DrawBitmaps, true, false},
     {"clipping", DrawClipping, true, false}, {"transforms", DrawTransforms, true, false},
     {"paths", DrawPaths, false, false},      {"shapes", DrawShapes, true, true},
-    {"polydraw", DrawPolyDraw, false, false},
+    {"polydraw", DrawPolyDraw, false, false}, {"worldtext", DrawWorldText, false, false},
+    {"worldtext_top", DrawWorldTextTop, false, false},
 };
 
 bool RecordEnhanced(const Theme& theme) {

@@ -42,23 +42,31 @@ std::string Encode(const std::u16string& text, Font& font) {
   return own;
 }
 
+// A turn by degrees counter-clockwise as the page shows it (y grows down), as
+// a map of offsets.
+Affine Turn(double degrees) {
+  const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+  return {c, -s, s, c, 0, 0};
+}
+
 // The line drawn upright on a bitmap of its own, then set pixel by pixel where
-// the turn about `at` takes it: the context writes only horizontal text. Only
-// the surface's pixels are visited; allowance bounds the upright bitmap's and
-// the visit's pixels together, and what they took is returned (nothing is
-// drawn when they would take more).
+// `turn` (a map of offsets from the reference point: a turn, or a world
+// transform's turn, mirror and slant) takes it about `at`: the context writes
+// only horizontal text. Only the surface's pixels are visited; allowance
+// bounds the upright bitmap's and the visit's pixels together, and what they
+// took is returned (nothing is drawn when they would take more).
 template <typename Write>
-long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double left, double width, double degrees,
+long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double left, double width, const Affine& turn,
                      const Font& font, Color colour, TSize surface, long long allowance) {
   const TextMetrics metrics = dc.GetFontMetrics();
   const int margin = 2 + metrics.height;
   // A width beyond any bitmap is not drawn turned (nor converted to int).
   if (!(std::fabs(width) <= Bitmap::kMaxSide) || !std::isfinite(at.x) || !std::isfinite(at.y) ||
-      !std::isfinite(left) || !(std::fabs(left) <= Bitmap::kMaxSide))
+      !std::isfinite(left) || !(std::fabs(left) <= Bitmap::kMaxSide) || !turn.Finite() || turn.Determinant() == 0)
     return 0;
   const int w = static_cast<int>(std::ceil(std::fabs(width))) + 2 * margin, h = metrics.height + 2 * margin;
   if (!Bitmap::SizeAllowed(w, h)) return 0;
-  const double a = degrees * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+  const Affine back = turn.Inverse();
   // The reference point sits at (margin - left, margin + ascent-or-top) of the bitmap.
   const unsigned vertical = dc.GetTextAlign() & kTaVertical;
   const int baseline = vertical == kTaBaseline ? metrics.ascent : vertical == kTaBottom ? metrics.height : 0;
@@ -66,8 +74,8 @@ long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double le
   // The bitmap's corners turned, for the box of pixels to visit.
   double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300;
   for (const PointD corner : {PointD{0, 0}, PointD{double(w), 0}, PointD{0, double(h)}, PointD{double(w), double(h)}}) {
-    const double ox = corner.x - refX, oy = corner.y - refY;
-    const double px = at.x + ox * c + oy * s, py = at.y - ox * s + oy * c;
+    const PointD d = turn.ApplyLinear({corner.x - refX, corner.y - refY});
+    const double px = at.x + d.x, py = at.y + d.y;
     minX = std::min(minX, px), maxX = std::max(maxX, px), minY = std::min(minY, py), maxY = std::max(maxY, py);
   }
   // Held to the surface before anything becomes an int.
@@ -86,8 +94,8 @@ long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double le
   write(upright.Dc(), margin, static_cast<int>(refY));
   for (int py = y0; py <= y1; ++py)
     for (int px = x0; px <= x1; ++px) {
-      const double dx = px - at.x, dy = py - at.y;
-      const double ux = refX + dx * c - dy * s, uy = refY + dx * s + dy * c;
+      const PointD u = back.ApplyLinear({px - at.x, py - at.y});
+      const double ux = refX + u.x, uy = refY + u.y;
       if (!(ux >= -0.5 && uy >= -0.5 && ux < w - 0.5 && uy < h - 0.5)) continue;
       const int tx = static_cast<int>(std::lround(ux)), ty = static_cast<int>(std::lround(uy));
       if (tx < 0 || ty < 0 || tx >= w || ty >= h) continue;
@@ -95,6 +103,21 @@ long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double le
     }
   return cost;
 }
+
+// What a world transform does to text beyond its size, as the device shows it:
+// its linear part seen through the page's axes (page * world * page^-1), its
+// scale taken out (the font and the advances carry it). The identity when the
+// world only scales along the axes, which leaves text upright.
+Affine WorldTurn(const Affine& world, const Affine& page) {
+  if (world.AxisAligned() && world.m11 > 0 && world.m22 > 0) return {};
+  if (page.m11 == 0 || page.m22 == 0) return {};
+  Affine seen{world.m11, world.m12 * page.m22 / page.m11, world.m21 * page.m11 / page.m22, world.m22, 0, 0};
+  const double scale = seen.Scale();
+  if (!(scale > 0) || !std::isfinite(scale)) return {};
+  return {seen.m11 / scale, seen.m12 / scale, seen.m21 / scale, seen.m22 / scale, 0, 0};
+}
+
+bool Identity(const Affine& a) { return a.m11 == 1 && a.m12 == 0 && a.m21 == 0 && a.m22 == 1; }
 
 }  // namespace
 
@@ -130,13 +153,18 @@ void Playback::Text(const TextRun& run) {
   const bool updateCp = state_.textAlign & kTaUpdateCp;
   const PointD at = m.Apply(updateCp ? state_.position : run.at);
   const unsigned horizontal = state_.textAlign & kTaHorizontal, vertical = state_.textAlign & kTaVertical;
-  // The advances along the baseline, in device pixels.
+  // A world transform that turns, mirrors or slants takes the line with it,
+  // as GDI's advanced graphics mode draws it; the page's own mirror does not.
+  const Affine page = PageTransform().Then(placement_);
+  const Affine world = WorldTurn(state_.world, page);
+  // The advances along the baseline, in device pixels (backwards where the page runs so).
   double total = 0;
   std::vector<double> advances;
   if (run.dx.size() >= run.text.size()) {
     for (std::size_t i = 0; i < run.text.size(); ++i) {
       const PointD d = m.ApplyLinear({run.dx[i], 0});
-      advances.push_back(std::copysign(std::hypot(d.x, d.y), d.x == 0 ? 1.0 : d.x));
+      const double along = Identity(world) ? d.x : page.m11 * run.dx[i];
+      advances.push_back(std::copysign(std::hypot(d.x, d.y), along == 0 ? 1.0 : along));
       total += advances.back();
     }
   } else {
@@ -160,15 +188,16 @@ void Playback::Text(const TextRun& run) {
   };
   // Escapement turns the line about its reference point (counter-clockwise as
   // the page shows it; a map that mirrors turns it the other way).
-  double turn = state_.font.escapement % 3600 / 10.0;
-  if (m.Determinant() < 0) turn = -turn;
+  double degrees = state_.font.escapement % 3600 / 10.0;
+  if (page.Determinant() < 0) degrees = -degrees;
+  const Affine turn = Turn(degrees).Then(world);
   dc_.SetTextAlign(kTaLeft | vertical);
   // Each character costs about its cell's pixels to draw, on the surface or
   // not: text past the play's allowance is left out.
   const double cell = double(font.height) * font.height;
   const long long glyphs = static_cast<long long>(std::min(cell * static_cast<double>(bytes.size()), 1e15));
   textWork_ += glyphs;
-  if (textWork_ <= kTextAllowance && turn == 0) {
+  if (textWork_ <= kTextAllowance && Identity(turn)) {
     write(dc_, x, Pixel(at).y);
   } else if (textWork_ <= kTextAllowance) {
     const long long cost = TurnedText(dc_, write, at, x - at.x, total, turn, font, state_.textColor, surface_,
