@@ -58,6 +58,7 @@ TEST(HeavyMetafiles, EachDrawsOrIsRefusedAlikeOnBothBuilds) {
            Case{"emf_text_turned_world.emf", "drawn"},
            Case{"emf_text_turned_large.emf", "drawn"},
            Case{"emf_text_upright_large.emf", "drawn"},
+           Case{"emf_text_path_large.emf", "drawn"},
            Case{"emf_wide_pen_ellipses.emf", "drawn"},
            Case{"emf_wide_pen_lines.emf", "drawn"},
            Case{"wmf_text_turned_far.wmf", "drawn"},

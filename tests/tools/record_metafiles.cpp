@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -547,6 +548,40 @@ void DrawWorldTextAligned(const Target& t, UINT align) {
 void DrawWorldText(const Target& t) { DrawWorldTextAligned(t, TA_BASELINE | TA_LEFT); }
 void DrawWorldTextTop(const Target& t) { DrawWorldTextAligned(t, TA_TOP | TA_LEFT); }
 
+// Text inside a path: filled, stroked, both, turned by its escapement, and
+// made the clip for a hatch.
+void DrawTextPath(const Target& t) {
+  if (!t.enhanced) return;
+  ::SetBkMode(t.dc, TRANSPARENT);
+  Select(t.dc, MakeFont(L"Liberation Sans", -56, FW_BOLD, false, false, false, ANSI_CHARSET));
+  Select(t.dc, ::CreatePen(PS_SOLID, 1, RGB(0, 0, 160)));
+  Select(t.dc, ::CreateSolidBrush(RGB(230, 110, 0)));
+  const auto text = [&](int x, int y, const wchar_t* words) {
+    ::BeginPath(t.dc);
+    ::TextOutW(t.dc, x, y, words, static_cast<int>(std::wcslen(words)));
+    ::EndPath(t.dc);
+  };
+  text(10, 0, L"Pie 42");
+  ::FillPath(t.dc);
+  text(210, 0, L"Slice");
+  ::StrokePath(t.dc);
+  text(10, 70, L"Chart");
+  ::StrokeAndFillPath(t.dc);
+  Select(t.dc, MakeFont(L"Liberation Serif", -48, FW_BOLD, false, false, false, ANSI_CHARSET, 200));
+  text(200, 150, L"Turned");
+  ::FillPath(t.dc);
+  Select(t.dc, MakeFont(L"Liberation Sans", -80, FW_BOLD, false, false, false, ANSI_CHARSET));
+  text(10, 200, L"CLIP");
+  ::SelectClipPath(t.dc, RGN_COPY);
+  Select(t.dc, ::CreateHatchBrush(HS_DIAGCROSS, RGB(0, 120, 0)));
+  ::SelectObject(t.dc, ::GetStockObject(NULL_PEN));
+  ::Rectangle(t.dc, 0, 190, 400, 300);
+  ::SelectClipRgn(t.dc, nullptr);
+  ::SelectObject(t.dc, ::GetStockObject(BLACK_PEN));
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+  ::SelectObject(t.dc, ::GetStockObject(SYSTEM_FONT));
+}
+
 struct Theme {
   const char* name;
   void (*draw)(const Target&);
@@ -560,7 +595,7 @@ constexpr Theme kThemes[] = {
     {"clipping", DrawClipping, true, false}, {"transforms", DrawTransforms, true, false},
     {"paths", DrawPaths, false, false},      {"shapes", DrawShapes, true, true},
     {"polydraw", DrawPolyDraw, false, false}, {"worldtext", DrawWorldText, false, false},
-    {"worldtext_top", DrawWorldTextTop, false, false},
+    {"worldtext_top", DrawWorldTextTop, false, false}, {"textpath", DrawTextPath, false, false},
 };
 
 bool RecordEnhanced(const Theme& theme) {

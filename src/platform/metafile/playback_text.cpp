@@ -8,6 +8,7 @@
 #include "platform/bitmap.h"
 
 #include "platform/codepage_table.h"
+#include "platform/metafile/pixel_outlines.h"
 #include "platform/metafile/playback.h"
 
 namespace pg::platform::metafile {
@@ -104,6 +105,43 @@ long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double le
   return cost;
 }
 
+// The line as figures for a path: drawn upright on a bitmap of its own, its
+// pixels' outlines taken where `turn` takes them about `at`. What the bitmap
+// and the outlines cost is added to work; nothing is made past allowance.
+template <typename Write>
+std::vector<std::vector<PointD>> TextOutline(DeviceContext& dc, const Write& write, PointD at, double left,
+                                             double width, const Affine& turn, const Font& font,
+                                             long long allowance, long long& work) {
+  const TextMetrics metrics = dc.GetFontMetrics();
+  const int margin = 2;
+  if (!(std::fabs(width) <= Bitmap::kMaxSide) || !std::isfinite(at.x) || !std::isfinite(at.y) ||
+      !std::isfinite(left) || !(std::fabs(left) <= Bitmap::kMaxSide) || !turn.Finite())
+    return {};
+  const int w = static_cast<int>(std::ceil(std::fabs(width))) + 2 * margin, h = metrics.height + 2 * margin;
+  if (!Bitmap::SizeAllowed(w, h)) return {};
+  const long long cost = 4LL * w * h;
+  work += cost;
+  if (cost > allowance) return {};
+  Bitmap upright(w, h);
+  if (upright.Empty()) return {};
+  upright.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0xFFFFFF, nullptr});
+  upright.Dc().FillRect(TRect{0, 0, w, h});
+  upright.Dc().SetFont(font);
+  upright.Dc().SetTextColor(0);
+  upright.Dc().SetBkMode(kTransparent);
+  const unsigned vertical = dc.GetTextAlign() & kTaVertical;
+  const int baseline = vertical == kTaBaseline ? metrics.ascent : vertical == kTaBottom ? metrics.height : 0;
+  const double refX = margin - left, refY = margin + baseline;
+  write(upright.Dc(), margin, static_cast<int>(refY));
+  auto figures = PixelOutlines(w, h, [&](int x, int y) { return (upright.Pixel(x, y) & 0xFF) < 128; });
+  for (auto& figure : figures)
+    for (PointD& p : figure) {
+      const PointD d = turn.ApplyLinear({p.x - refX, p.y - refY});
+      p = {at.x + d.x, at.y + d.y};
+    }
+  return figures;
+}
+
 // What a world transform does to text beyond its size, as the device shows it:
 // its linear part seen through the page's axes (page * world * page^-1), its
 // scale taken out (the font and the advances carry it). The identity when the
@@ -122,7 +160,7 @@ bool Identity(const Affine& a) { return a.m11 == 1 && a.m12 == 0 && a.m21 == 0 &
 }  // namespace
 
 void Playback::Text(const TextRun& run) {
-  if (run.text.empty() || (run.options & kEtoGlyphIndex) || pathOpen_) return;
+  if (run.text.empty() || (run.options & kEtoGlyphIndex)) return;
   Charge(static_cast<long long>(run.text.size()) * 16);
   const Affine& m = ToDevice();
   Font font = state_.font.font;
@@ -140,13 +178,13 @@ void Playback::Text(const TextRun& run) {
   dc_.SetFont(font);
   UseAttributes();
 
-  if ((run.options & kEtoOpaque) && run.rect) {
+  if ((run.options & kEtoOpaque) && run.rect && !pathOpen_) {
     const TPoint p = Pixel(m.Apply(run.rect->first)), q = Pixel(m.Apply(run.rect->second));
     UseBrush(BrushObject{kBsSolid, 0, state_.bkColor, nullptr});
     dc_.FillRect(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
   }
   // A clipped line is cut to its rectangle as well as to the clip, which stays.
-  const bool clipped = (run.options & kEtoClipped) && run.rect;
+  const bool clipped = (run.options & kEtoClipped) && run.rect && !pathOpen_;
   const Clip before = state_.clip;
   if (clipped) IntersectClipRect(run.rect->first, run.rect->second);
 
@@ -197,7 +235,13 @@ void Playback::Text(const TextRun& run) {
   const double cell = double(font.height) * font.height;
   const long long glyphs = static_cast<long long>(std::min(cell * static_cast<double>(bytes.size()), 1e15));
   textWork_ += glyphs;
-  if (textWork_ <= kTextAllowance && Identity(turn)) {
+  if (pathOpen_) {
+    if (textWork_ <= kTextAllowance) {
+      for (const auto& figure : TextOutline(dc_, write, at, x - at.x, total, turn, font, kTextAllowance - textWork_,
+                                            textWork_))
+        AddToPath(figure, true, true);
+    }
+  } else if (textWork_ <= kTextAllowance && Identity(turn)) {
     write(dc_, x, Pixel(at).y);
   } else if (textWork_ <= kTextAllowance) {
     const long long cost = TurnedText(dc_, write, at, x - at.x, total, turn, font, state_.textColor, surface_,

@@ -319,9 +319,9 @@ def emf_text(x, y, text):
 def heavy_records():
     """Metafiles that pass the record check yet once cost the player seconds
     or hung it: text turned by its escapement at a reference point beyond
-    int once placed, text and pens far larger than the picture, and a table of
-    objects overfilled. Each loads and paints within a second, or is refused,
-    alike on both builds."""
+    int once placed, text and pens far larger than the picture, a table of
+    objects overfilled, and large text inside a path. Each loads and paints
+    within a second, or is refused, alike on both builds."""
     select = lambda slot: (37, struct.pack("<I", slot))
     words = "Pie chart " * 6
     far_turned = [emf_font(1, -20, 450), select(1), emf_text(0, 0x7FFFFFFF, "Pie")]
@@ -337,6 +337,9 @@ def heavy_records():
     zigzag += b"".join(struct.pack("<hh", x, y) for x, y in
                        ((-30000, -30000), (30000, 30000), (-30000, 30000), (30000, -30000)) * 2)
     lines = [ext_pen, select(1)] + [(87, zigzag)] * 20
+    # Text inside a path: each line's pixels become the path's figures.
+    in_path = ([emf_font(1, -1000), select(1), (59, b"")] + [emf_text(0, 0, "Pie 42")] * 20 +
+               [(60, b""), (62, struct.pack("<iiii", 0, 0, 48, 24))])
     brush = (0x02FC, struct.pack("<HIh", 0, colorref(BLUE), 0))
     font_wmf = (0x02FB, struct.pack("<hhhhhBBBBBBBB", -20, 0, 450, 450, 400, 0, 0, 0, 0, 0, 0, 0, 0) + b"Arial\0")
     return {
@@ -344,6 +347,7 @@ def heavy_records():
         "emf_text_turned_world.emf": emf_of(placed_far),
         "emf_text_turned_large.emf": emf_of(large_turned),
         "emf_text_upright_large.emf": emf_of(large_upright),
+        "emf_text_path_large.emf": emf_of(in_path),
         "emf_wide_pen_ellipses.emf": emf_of(ellipses),
         "emf_wide_pen_lines.emf": emf_of(lines),
         "wmf_brushes_over_table.wmf": counted_metafile(7, *([brush] * 8)),
