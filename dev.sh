@@ -15,6 +15,7 @@
 #                   dist/pirogram_<version>_amd64.deb
 #   ./dev.sh build  set up and build the native, 32-bit and 64-bit Windows trees
 #   ./dev.sh soak   set up, build, run the soak script natively and under Wine
+#   ./dev.sh busy [N] build, run the Windows suite N (5) times beside a CPU hog on every core
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
 #   ./dev.sh bench [--peer]  set up, build the benchmarks (build/bench), run them and
 #                   print the table; --peer also times the matplotlib pie and the cairo peer
@@ -275,6 +276,15 @@ memcheck() {
   ./scripts/memcheck.sh build/native
 }
 
+# The Windows suite five times with every core busy beside it.
+busy() {
+  start_display
+  local target
+  target=$(runnable_target)
+  say_32bit
+  ./scripts/busy-suite.sh "build/$target" "${1:-5}"
+}
+
 case "${1:-}" in
   build) build ;;
   test) build; phase "built native, 32-bit and 64-bit Windows"; build_sanitized; phase "built native with sanitizers"
@@ -288,5 +298,6 @@ case "${1:-}" in
   bench) bench "${2:-}" ;;
   soak) build; soak ;;
   memcheck) setup; build_native; memcheck ;;
-  *) echo "usage: $0 demo|test|dist|build|fuzz SECONDS|bench [--peer]|soak|memcheck" >&2; exit 2 ;;
+  busy) build; busy "${2:-}" ;;
+  *) echo "usage: $0 demo|test|dist|build|fuzz SECONDS|bench [--peer]|soak|memcheck|busy [ROUNDS]" >&2; exit 2 ;;
 esac
