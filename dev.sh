@@ -15,6 +15,7 @@
 #                   dist/pirogram_<version>_amd64.deb
 #   ./dev.sh build  set up and build the native, 32-bit and 64-bit Windows trees
 #   ./dev.sh soak   set up, build, run the soak script natively and under Wine
+#   ./dev.sh busy [N] build, run the Windows suite N (5) times beside a CPU hog on every core
 #   ./dev.sh memcheck  set up, build natively, run every scenario under valgrind's memcheck
 #   ./dev.sh bench [--peer]  set up, build the benchmarks (build/bench), run them and
 #                   print the table; --peer also times the matplotlib pie and the cairo peer
@@ -110,6 +111,19 @@ stop_wine() {
   WINEPREFIX="$root/build/wineprefix" /usr/lib/wine/wineserver64 -k 2>/dev/null || true
 }
 
+# The whole Windows suite again on an English (1252) and a Japanese (932)
+# Windows. en_US.UTF-8, not C, for 1252: Wine names Linux files in the
+# locale's own character set, and C's has no Cyrillic, so no Cyrillic file
+# name could be saved there at all (Windows itself names files in UTF-16).
+windows_suite_in_code_pages() {
+  local build=$1 jobs=$2 pair
+  for pair in en_US.UTF-8:1252 ja_JP.UTF-8:932; do
+    echo "-- code page ${pair##*:} (${pair%%:*})"
+    PG_WINE_LOCALE=${pair%%:*} PG_EXPECTED_ACP=${pair##*:} \
+      ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 600
+  done
+}
+
 run_tests() {
   start_display
   phase "native tests"
@@ -123,6 +137,8 @@ run_tests() {
   # timeout turns that into a failed test.
   phase "64-bit Windows tests under 64-bit Wine"
   ctest --test-dir build/win64 --output-on-failure -j "$jobs" --timeout 600
+  phase "64-bit Windows tests under system code pages 1252 and 932"
+  windows_suite_in_code_pages build/win64 "$jobs"
   # The editors on systems whose code page is not Cyrillic: 1252 (C) and 932
   # (ja_JP), against 1251, natively and on the 64-bit Windows build.
   phase "editors under system code pages 1252 and 932 (native and 64-bit Windows)"
@@ -146,6 +162,8 @@ run_tests() {
     # One test at a time: two 32-bit Wine programs with windows and dialogs at once
     # have been seen to wait on each other for ever.
     ctest --test-dir build/win32 --output-on-failure -j 1 --timeout 600
+    phase "32-bit Windows tests under system code pages 1252 and 932"
+    windows_suite_in_code_pages build/win32 1
     phase "editors under system code pages 1252 and 932 (32-bit Windows)"
     ./scripts/editor-codepages.sh build/native build/win32 scripts/wine-run.sh build/editor-codepages/win32
     phase "native and 32-bit Windows hosts compared"
@@ -258,6 +276,15 @@ memcheck() {
   ./scripts/memcheck.sh build/native
 }
 
+# The Windows suite five times with every core busy beside it.
+busy() {
+  start_display
+  local target
+  target=$(runnable_target)
+  say_32bit
+  ./scripts/busy-suite.sh "build/$target" "${1:-5}"
+}
+
 case "${1:-}" in
   build) build ;;
   test) build; phase "built native, 32-bit and 64-bit Windows"; build_sanitized; phase "built native with sanitizers"
@@ -271,5 +298,6 @@ case "${1:-}" in
   bench) bench "${2:-}" ;;
   soak) build; soak ;;
   memcheck) setup; build_native; memcheck ;;
-  *) echo "usage: $0 demo|test|dist|build|fuzz SECONDS|bench [--peer]|soak|memcheck" >&2; exit 2 ;;
+  busy) build; busy "${2:-}" ;;
+  *) echo "usage: $0 demo|test|dist|build|fuzz SECONDS|bench [--peer]|soak|memcheck|busy [ROUNDS]" >&2; exit 2 ;;
 esac

@@ -33,7 +33,7 @@ int Row(const std::string& word) {
 void QueueDialogLine(const std::vector<std::string>& w, const std::vector<std::string>& utf8Words) {
   const std::string usage =
       "dialog type|keys|choose ROW \"TEXT\" | dialog chooser|color|font ROW | dialog show|ok|cancel|close | "
-      "dialog snapshot FILE";
+      "dialog snapshot FILE | dialog tooltip chooser|color|font ROW FILE";
   if (w.size() < 2) throw ScriptError("usage: " + usage);
   const std::string& what = w[1];
   auto& steps = User().steps;
@@ -49,6 +49,9 @@ void QueueDialogLine(const std::vector<std::string>& w, const std::vector<std::s
     steps.push_back({Kind::kPress, name + std::to_string(Row(w[2])), {}});
   } else if (what == "snapshot" && w.size() == 3) {
     steps.push_back({Kind::kSnapshot, {}, w[2]});
+  } else if (what == "tooltip" && w.size() == 5 && (w[2] == "chooser" || w[2] == "color" || w[2] == "font")) {
+    const std::string name = w[2] == "color" ? "colour" : w[2];
+    steps.push_back({Kind::kTipSnapshot, name + std::to_string(Row(w[3])), w[4]});
   } else if (w.size() == 2 && (what == "ok" || what == "cancel")) {
     steps.push_back({Kind::kPress, what, {}});
   } else if (w.size() == 2 && what == "show") {

@@ -74,6 +74,7 @@ constexpr const char* kDetails =
       "  dialog type ROW \"TEXT\" / dialog keys ROW \"TEXT\" (typed key by key: what code\n"
       "  page 1251 cannot hold is refused) / dialog choose ROW \"WORD\" / dialog chooser ROW /\n"
       "  dialog color ROW / dialog font ROW / dialog show / dialog snapshot FILE /\n"
+      "  dialog tooltip chooser|color|font ROW FILE (a row button's tooltip as a picture) /\n"
       "  dialog ok / dialog cancel / dialog close\n"
       "                          what the user does in the next editor dialog\n"
       "  colordialog \"R,G,B\" / colordialog cancel   the next colour dialog's answer\n"

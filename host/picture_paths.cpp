@@ -3,14 +3,16 @@
 #include <fstream>
 
 #include "framework/text/codepage.h"
+#include "native_path.h"
 
 namespace pg::host {
 
 namespace {
 
+// The script's folder comes from the command line: the system code page on
+// Windows (taken as 1251, the module's users' own), UTF-8 on Linux.
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
-// Windows names files in the system code page, which is 1251 for the module.
 std::string SystemName(const std::string& cp1251) { return cp1251; }
 std::string Cp1251Name(const std::string& system) { return system; }
 #else
@@ -19,7 +21,7 @@ std::string SystemName(const std::string& cp1251) { return text::Cp1251ToUtf8(cp
 std::string Cp1251Name(const std::string& system) { return text::Utf8ToCp1251(system); }
 #endif
 
-bool Opens(const std::string& cp1251Path) { return std::ifstream(SystemName(cp1251Path), std::ios::binary).good(); }
+bool Opens(const std::string& cp1251Path) { return std::ifstream(NativePath(cp1251Path), std::ios::binary).good(); }
 
 }  // namespace
 

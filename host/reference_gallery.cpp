@@ -17,7 +17,7 @@ struct GalleryNote {
   std::string_view written;  // a file the script writes besides its picture, "" for none
 };
 
-constexpr std::array<GalleryNote, 2> kGallery = {{
+constexpr std::array<GalleryNote, 3> kGallery = {{
     {{"A chart for a publication", "Диаграмма для публикации"},
      {"Tilted, with a soft panel, a title and a source line; the marks carry the names and shares, so the legend goes.",
       "Наклонная, на мягком фоне, с заголовком и строкой источника; подписи несут имена и доли, поэтому легенда не нужна."},
@@ -54,7 +54,34 @@ constexpr std::array<GalleryNote, 2> kGallery = {{
      "pgMarksFrVisible \"Rect1\" \"False\"\n"
      "pgChartBitmap \"Rect1\" \"sales-print\"\n",
      840, 560, "sales-print.bmp"},
-    // Further finished charts (many small slices, …) take a row here.
+    {{"Many small slices", "Много мелких секторов"},
+     {"An energy mix of uneven shares: the three smallest sources grouped into one “Other” slice, the labels stacked beside the pie with lines to their slices so that none covers another, the largest share pulled out.",
+      "Структура выработки с очень разными долями: три самых малых источника объединены в сектор «Прочие», подписи выстроены у диаграммы с линиями к своим секторам и не закрывают друг друга, наибольшая доля выдвинута."},
+     "pgChartCreate \"Rect1\"\n"
+     "pgAddSeriesChart \"Rect1\" \"38\" \"Газ\" \"38,84,124\"\n"
+     "pgAddSeriesChart \"Rect1\" \"21\" \"Уголь\" \"90,90,90\"\n"
+     "pgAddSeriesChart \"Rect1\" \"14\" \"Атом\" \"240,138,56\"\n"
+     "pgAddSeriesChart \"Rect1\" \"10\" \"Вода\" \"94,140,186\"\n"
+     "pgAddSeriesChart \"Rect1\" \"6\" \"Ветер\" \"140,200,230\"\n"
+     "pgAddSeriesChart \"Rect1\" \"4\" \"Солнце\" \"250,205,70\"\n"
+     "pgAddSeriesChart \"Rect1\" \"2.5\" \"Биотопливо\" \"110,170,90\"\n"
+     "pgAddSeriesChart \"Rect1\" \"1.5\" \"Торф\" \"150,110,80\"\n"
+     "pgAddSeriesChart \"Rect1\" \"1\" \"Мазут\" \"60,60,60\"\n"
+     "pgAddSeriesChart \"Rect1\" \"0.8\" \"Геотермальные\" \"200,90,70\"\n"
+     "pgAddSeriesChart \"Rect1\" \"0.4\" \"Приливы\" \"60,170,170\"\n"
+     "pgAddSeriesChart \"Rect1\" \"0.8\" \"Прочее\" \"190,190,190\"\n"
+     "pgSetTitleChart \"Rect1\" \"Выработка электроэнергии по источникам, %\" \"Tahoma|$00503020|14|fsBold |204\" \"Left\"\n"
+     "pgChartColor \"Rect1\" \"255,255,255\"\n"
+     "pgLegendVisible \"Rect1\" \"False\"\n"
+     "pgOtherSlice \"Rect1\" \"BelowPercent\" \"1\" \"Прочие\"\n"
+     "pgMarksStyle \"Rect1\" \"LabelPercent\"\n"
+     "pgMarksLayout \"Rect1\" \"NoOverlap\"\n"
+     "pgMarksFontColor \"Rect1\" \"255,255,255\" \"Tahoma|$00503020|9||204\"\n"
+     "pgMarksFrame \"Rect1\" \"190,200,215\" \"1\"\n"
+     "pgExplodeBiggest \"Rect1\" \"12\"\n"
+     "pgView3DElevation \"Rect1\" \"300\"\n"
+     "pgView3DDepth \"Rect1\" \"10\"\n",
+     620, 400, ""},
 }};
 
 }  // namespace

@@ -26,7 +26,7 @@ constexpr std::array<HostRow, 9> kOptions = {{
     {"--help", {"Prints the usage and every command.", "Печатает порядок вызова и все команды."}},
 }};
 
-constexpr std::array<HostRow, 29> kCommands = {{
+constexpr std::array<HostRow, 30> kCommands = {{
     {"ACTION \"p1\" \"p2\" …", {"Runs one of the module's actions; missing parameters are null.", "Выполняет действие модуля; недостающие параметры — пустые указатели."}},
     {"catalogue", {"Prints the catalogue rows as the module registered them.", "Печатает строки каталога так, как их зарегистрировал модуль."}},
     {"info", {"Prints the module's name, author and description.", "Печатает имя, автора и описание модуля."}},
@@ -56,6 +56,8 @@ constexpr std::array<HostRow, 29> kCommands = {{
     {"dialog keys ROW \"TEXT\"", {"Queued for the next editor: types TEXT into a row key by key, as a keyboard does; a character code page 1251 cannot hold is refused with a beep.", "Для следующего редактора: набирает TEXT в строке по клавишам, как клавиатура; символ, которого нет в кодовой странице 1251, отвергается со звуковым сигналом."}},
     {"dialog show / dialog snapshot FILE / dialog ok / dialog cancel / dialog close",
      {"Queued: print the dialog, save its picture (the editor pictures here), and how it ends.", "Для следующего редактора: напечатать окно, сохранить его рисунок (так сняты окна редакторов здесь) и как оно закрывается."}},
+    {"dialog tooltip chooser|color|font ROW FILE",
+     {"Queued: save the picture of a row button's tooltip as it pops up.", "Для следующего редактора: сохранить рисунок всплывающей подсказки кнопки строки."}},
     {"colordialog \"R,G,B\" / colordialog cancel", {"The answer of the next colour dialog (pgColorBox, a colour button).", "Ответ следующего диалога цвета (pgColorBox, кнопка цвета)."}},
     {"fontdialog \"FACE\" SIZE \"STYLES\" \"COLOUR\" CHARSET / fontdialog cancel", {"The answer of the next font dialog (pgFontDialog, a font button); STYLES are bold, italic, underline, strikeout.", "Ответ следующего диалога шрифта (pgFontDialog, кнопка шрифта); STYLES — bold, italic, underline, strikeout."}},
 }};

@@ -12,7 +12,7 @@ struct Task {
   std::array<std::string_view, 8> actions;
 };
 
-constexpr std::array<Task, 16> kTasks = {{
+constexpr std::array<Task, 18> kTasks = {{
     {{"Make a chart", "Создать диаграмму"},
      {"Create it in a rectangle, then add one record per slice.", "Создайте её в прямоугольнике и добавьте по записи на сектор."},
      {"pgChartCreate", "pgAddSeriesChart"}},
@@ -49,6 +49,10 @@ constexpr std::array<Task, 16> kTasks = {{
     {{"How the slice labels look", "Как выглядят подписи секторов"},
      {"Background, font, frame colour, width and style.", "Фон, шрифт, цвет, толщина и стиль рамки."},
      {"pgMarksTransparent", "pgMarksFontColor", "pgMarksFrame", "pgMarksFrVisible", "pgMarksFrStyle"}},
+    {{"Many small slices", "Много мелких секторов"},
+     {"Group the smallest into one “Other” slice, stack the labels beside the pie so that none covers another, pull out the slice that matters; a flat pie can be kept round. The gallery has a finished chart.",
+      "Объедините самые малые в сектор «Прочие», выстройте подписи у диаграммы, чтобы они не закрывали друг друга, выдвиньте главный сектор; плоскую диаграмму можно оставить круглой. Готовая диаграмма — в галерее."},
+     {"pgOtherSlice", "pgMarksLayout", "pgExplodeSlice", "pgExplodeBiggest", "pgPieCircled", "pgMarksStyle"}},
     {{"Let the chart rock", "Покачивание диаграммы"},
      {"Bound and step in degrees, a step every 150 ms; 3D only.", "Предел и шаг в градусах, шаг каждые 150 мс; только в 3D."},
      {"pgChartRoll"}},
@@ -58,6 +62,10 @@ constexpr std::array<Task, 16> kTasks = {{
     {{"Save the chart", "Сохранить диаграмму"},
      {"A BMP file of the chart window's size; “.bmp” is added to the path.", "Файл BMP размером с окно диаграммы; к пути добавляется «.bmp»."},
      {"pgChartBitmap"}},
+    {{"Print in black and white", "Напечатать в чёрно-белом виде"},
+     {"Hatch the slices: six patterns in the slices' colours, in the legend too (widen its colour boxes to see them), tell the slices apart in grey or for a colour-blind reader. pgChartMonochrome draws the whole chart in black and white.",
+      "Заштрихуйте секторы: шесть узоров в цветах секторов, и в легенде тоже (расширьте её цветовые маркеры, чтобы их было видно), различают секторы в сером и для читателя, не различающего цвета. pgChartMonochrome рисует всю диаграмму чёрно-белой."},
+     {"pgSlicePatterns", "pgLegendColorWidth", "pgChartMonochrome", "pgChartBitmap"}},
     {{"Let the user pick a colour or a font", "Дать пользователю выбрать цвет или шрифт"},
      {"The dialog writes R,G,B or a font description into a variable; colour and font parameters take these texts as they are.",
       "Диалог записывает в переменную R,G,B или описание шрифта; параметры цвета и шрифта принимают эти тексты как есть."},

@@ -12,6 +12,7 @@
 #include "platform/bitmap.h"
 #include "platform/picture_file_io.h"
 #include "platform/window.h"
+#include "native_path.h"
 #include "script_line.h"
 
 namespace pg::host {
@@ -43,15 +44,6 @@ std::unique_ptr<platform::Bitmap> Picture(Rectangle& r) {
   auto picture = platform::CaptureWindow(r.window);
   if (!picture) throw ScriptError("rectangle " + r.name + " has no window");
   return picture;
-}
-
-// A script's file name (code page 1251) as the file system names it.
-std::filesystem::path NativePath(const std::string& cp1251) {
-#ifdef _WIN32
-  return std::filesystem::path(cp1251);
-#else
-  return std::filesystem::path(text::Cp1251ToUtf8(cp1251));
-#endif
 }
 
 // Raster formats: what the rectangle shows. Vector formats: the chart inside

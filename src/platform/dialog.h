@@ -84,11 +84,11 @@ std::optional<FontChoice> ChooseFontDialog(const FontChoice& initial);
 
 // The scripted user: what the next dialogs are to do.
 struct ScriptStep {
-  enum class Kind : std::uint8_t { kType, kKeys, kChoose, kPress, kShow, kSnapshot, kClose };
+  enum class Kind : std::uint8_t { kType, kKeys, kChoose, kPress, kShow, kSnapshot, kTipSnapshot, kClose };
   Kind kind = Kind::kClose;
   std::string target;  // control name
   // Typed text (kType: code page 1251; kKeys: UTF-8, as a keyboard may offer
-  // characters the code page has not), chosen word, snapshot file.
+  // characters the code page has not), chosen word, snapshot file (kTipSnapshot: the target's tooltip alone).
   std::string text;
 };
 

@@ -15,11 +15,14 @@
 
 namespace {
 
+using pg::engine::LayoutMarksNoOverlap;
 using pg::engine::LeadersCross;
 using pg::engine::RectInside;
 using pg::engine::RectsOverlap;
 using pg::engine::SegmentMeetsRect;
+using pg::engine::TMarkLayoutInput;
 using pg::engine::TMarkLayoutOutput;
+using pg::engine::TMarkLayoutSpace;
 using pg::engine::TMarksLayout;
 using pg::engine::TSeriesMarksStyle;
 using pg::platform::TPoint;
@@ -121,6 +124,33 @@ TEST(NoOverlapLayout, GeneratedPiesKeepEveryMarkApart) {
               "%d boxes outside, %d crossing lines, %d lines through boxes, %d on text blocks (%.1f s)\n",
               laidOut.pies, laidOut.marks, laidOut.dropped, laidOut.placed ? laidOut.displacement / laidOut.placed : 0,
               standard.overlaps, standard.outside, standard.crossings, standard.throughBox, standard.onText, seconds);
+}
+
+// A column beside the pie that is a few pixels short of its widest box gives
+// up part of the gap to the pie rather than the mark; never all of it.
+TEST(NoOverlapLayout, NarrowColumnShortensTheGapBeforeDroppingAMark) {
+  TMarkLayoutSpace space;
+  space.window = TRect{0, 0, 200, 100};
+  space.pie = TRect{40, 10, 140, 90};
+  space.centerX = 90;
+  space.gap = 8;
+  auto marks = [](int width) {
+    // Two boxes on one another: the standard places will not do.
+    return std::vector<TMarkLayoutInput>{{0, 5, TPoint{139, 40}, TPoint{147, 40}, TRect{147, 34, 147 + width, 46}},
+                                         {1, 3, TPoint{139, 50}, TPoint{147, 50}, TRect{147, 38, 147 + width, 50}}};
+  };
+  // 52 pixels beyond the full gap of 8; 55 fit with a gap of 5.
+  const auto kept = LayoutMarksNoOverlap(marks(55), space);
+  ASSERT_EQ(kept.size(), 2u);
+  for (const auto& m : kept) {
+    ASSERT_FALSE(m.dropped) << m.index;
+    EXPECT_TRUE(RectInside(m.box, space.window)) << m.index;
+    EXPECT_GE(m.box.left - 140, 2) << m.index;  // the pie ends at 140
+  }
+  EXPECT_FALSE(RectsOverlap(kept[0].box, kept[1].box));
+  EXPECT_FALSE(LeadersCross(kept[0].leader, kept[1].leader));
+  // 60 would leave no gap at all: both marks go.
+  for (const auto& m : LayoutMarksNoOverlap(marks(60), space)) EXPECT_TRUE(m.dropped) << m.index;
 }
 
 }  // namespace

@@ -296,7 +296,7 @@ TEST_F(Reference, EveryPictureShowsTheShippedScriptThatDrewIt) {
 
 TEST_F(Reference, NumericRowsAreSweptInOneRowOfFourOrFivePictures) {
   for (const std::string name : {"pgView3DPerspective", "pgView3DElevation", "pgView3DDepth", "pgView3DZoom",
-                                 "pgView3DRotation", "pgChartMargin"}) {
+                                 "pgView3DRotation", "pgChartMargin", "pgExplodeSlice", "pgExplodeBiggest"}) {
     const std::string section = SectionOf(html_, name);
     const auto at = section.find("<div class=\"pictures sweep-row\">");
     ASSERT_NE(at, std::string::npos) << name;
@@ -306,6 +306,29 @@ TEST_F(Reference, NumericRowsAreSweptInOneRowOfFourOrFivePictures) {
     EXPECT_GE(pictures, 4u) << name;
     EXPECT_LE(pictures, 5u) << name;
   }
+}
+
+// Authors look for what they need done: a pie of many small slices and a print
+// in black and white each lead to the actions that do it, and the gallery has
+// a finished chart of many small slices.
+TEST_F(Reference, TaskIndexLeadsToThePieLayoutActions) {
+  const std::string tasks = ReadFile(dir_ / "tasks.html");
+  const std::pair<std::string, std::vector<std::string>> rows[] = {
+      {"Many small slices", {"pgOtherSlice", "pgMarksLayout", "pgExplodeSlice", "pgExplodeBiggest"}},
+      {"Print in black and white", {"pgSlicePatterns", "pgChartMonochrome"}}};
+  for (const auto& [task, actions] : rows) {
+    const auto at = tasks.find(">" + task + "<");
+    ASSERT_NE(at, std::string::npos) << task;
+    const std::string row = tasks.substr(at, tasks.find("</tr>", at) - at);
+    for (const auto& name : actions)
+      EXPECT_NE(row.find("href=\"index.html#" + name + "\""), std::string::npos) << task << ": " << name;
+  }
+  const std::string gallery = ReadFile(dir_ / "gallery.html");
+  const auto at = gallery.find(">Many small slices<");
+  ASSERT_NE(at, std::string::npos);
+  const std::string chart = gallery.substr(at, gallery.find("</section>", at) - at);
+  for (const std::string line : {"pgOtherSlice", "pgMarksLayout &quot;Rect1&quot; &quot;NoOverlap&quot;"})
+    EXPECT_NE(chart.find(line), std::string::npos) << line;
 }
 
 TEST_F(Reference, HostPageHasEveryOptionAndCommandOfTheHelp) {

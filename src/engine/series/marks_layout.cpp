@@ -64,6 +64,9 @@ TRect FreeColumn(TRect free, bool rightSide, int width, const std::vector<TRect>
   return free;
 }
 
+// The least room between the pie and a column, so that a line still shows.
+constexpr int kMinGap = 2;
+
 struct ColumnMark {
   std::size_t input;  // into the input
   int width, height;
@@ -96,16 +99,24 @@ void LayOutColumn(const std::vector<TMarkLayoutInput>& marks, const std::vector<
   int edge = rightSide ? space.pie.right : space.pie.left - 1;
   for (std::size_t i : side)
     edge = rightSide ? std::max(edge, marks[i].anchor.x + 1) : std::min(edge, marks[i].anchor.x - 1);
-  edge = rightSide ? edge + space.gap : edge - space.gap;
 
   int widest = 0;
   for (std::size_t i : side) widest = std::max(widest, marks[i].box.Width());
-  TRect free = space.window;
-  if (rightSide)
-    free.left = std::max(free.left, edge);
-  else
-    free.right = std::min(free.right, edge + 1);
-  free = FreeColumn(free, rightSide, widest, space.obstacles);
+  auto columnAt = [&](int gap) {
+    TRect free = space.window;
+    if (rightSide)
+      free.left = std::max(free.left, edge + gap);
+    else
+      free.right = std::min(free.right, edge - gap + 1);
+    return FreeColumn(free, rightSide, widest, space.obstacles);
+  };
+  TRect free = columnAt(space.gap);
+  // A column too narrow for its widest box gives up some of the gap before a
+  // box is dropped: a short line beats a missing mark.
+  if (widest > free.Width() && space.gap > kMinGap) {
+    const TRect narrower = columnAt(std::max(kMinGap, space.gap - (widest - std::max(0, free.Width()))));
+    if (narrower.Width() > free.Width()) free = narrower;
+  }
   if (free.Width() <= 0 || free.Height() <= 0) return;  // all dropped
 
   std::vector<ColumnMark> column;

@@ -57,6 +57,8 @@ class TPieSeries : public TCircledSeries {
   bool IsGrouped(int index) const { return XValues().ValueAt(index) == kGroupedX; }
   const std::vector<TPieSliceSpan>& Spans() const { return spans_; }
   bool AnyExploded() const { return anyExploded_; }
+  // The point indices in the order the last paint drew their slices.
+  const std::vector<int>& DrawOrder() const { return drawOrder_; }
   // Points grouped into the Other slice have no legend item.
   int LegendItemCount() const override;
   int LegendToPoint(int item) const override;

@@ -26,6 +26,8 @@ class ScriptedDialog : public DialogContext {
   virtual int Close() = 0;
   // Writes the dialog as it looks now to a PNG file.
   virtual bool Snapshot(const std::string& pngPath) = 0;
+  // Writes the control's tooltip, as it pops up over the control, to a PNG file.
+  virtual bool TipSnapshot(const DialogControl& c, const std::string& pngPath) = 0;
 };
 
 // Runs steps from user until one closes the dialog; the steps are used up.
@@ -44,6 +46,10 @@ std::optional<T> TakeAnswer(std::deque<std::optional<T>>& answers) {
 // Draws one control as the portable platform shows it; the Windows backend
 // uses it for the controls that are not windows (pictures, labels).
 void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogContext& state);
+
+// A tooltip's text as the portable platform shows it: the system's small font
+// on the information colours, in a thin frame.
+bool SnapshotTooltip(std::string_view text, const std::string& pngPath);
 
 // How the dialog ended: the result and the text of every edit and list.
 DialogOutcome CollectOutcome(const DialogTemplate& dialog, const DialogContext& state, int result);

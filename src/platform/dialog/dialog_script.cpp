@@ -46,6 +46,9 @@ int RunScript(ScriptedUser& user, const DialogTemplate& dialog, ScriptedDialog& 
       case Kind::kSnapshot:
         if (open.Snapshot(step.text) && user.wrote) user.wrote(step.text);
         break;
+      case Kind::kTipSnapshot:
+        if (c && !c->tooltip.empty() && open.TipSnapshot(*c, step.text) && user.wrote) user.wrote(step.text);
+        break;
       case Kind::kClose:
         return open.Close();
     }

@@ -90,7 +90,7 @@ void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogCo
 constexpr int kBorder = 3;
 constexpr int kCaptionHeight = 19;
 constexpr int kColorActiveCaption = 2, kColorCaptionText = 9, kColorBtnFace = 15, kColorBtnShadow = 16,
-              kColorBtnHighlight = 20, kColorGradientActiveCaption = 27;
+              kColorBtnHighlight = 20, kColorInfoText = 23, kColorInfoBk = 24, kColorGradientActiveCaption = 27;
 
 void DrawCaptionBar(DeviceContext& dc, const DialogTemplate& dialog, int width) {
   const TRect bar{kBorder, kBorder, width - kBorder, kBorder + kCaptionHeight - 1};
@@ -130,6 +130,28 @@ void DrawCaptionBar(DeviceContext& dc, const DialogTemplate& dialog, int width) 
     dc.MoveTo(cx + 2 + d, cy - 3);
     dc.LineTo(cx - 5 + d, cy + 4);
   }
+}
+
+bool SnapshotTooltip(std::string_view text, const std::string& pngPath) {
+  // Measured first: the box fits the text with the system's margins.
+  Bitmap probe(1, 1);
+  if (probe.Empty()) return false;
+  const Font font{"Tahoma", -11, 400, false, false, false, 204};
+  probe.Dc().SetFont(font);
+  const TSize size = probe.Dc().TextExtent(text);
+  const int width = size.cx + 8, height = size.cy + 4;
+  Bitmap tip(width, height);
+  if (tip.Empty()) return false;
+  DeviceContext& dc = tip.Dc();
+  dc.SetPen({PenStyle::psSolid, 1, SysColor(kColorInfoText)});
+  dc.SetBrush({BrushStyle::bsSolid, SysColor(kColorInfoBk)});
+  dc.Rectangle(0, 0, width, height);
+  dc.SetFont(font);
+  dc.SetTextColor(SysColor(kColorInfoText));
+  dc.SetBkMode(kTransparent);
+  dc.SetTextAlign(kTaLeft | kTaTop);
+  dc.TextOutAt(4, 2, text);
+  return tip.SavePng(pngPath);
 }
 
 bool SnapshotDialog(const DialogTemplate& dialog, const DialogContext& state, const std::string& pngPath) {

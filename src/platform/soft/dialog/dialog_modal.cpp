@@ -61,6 +61,9 @@ class SoftDialog final : public ScriptedDialog {
   }
   int Close() override { return kMrCancel; }
   bool Snapshot(const std::string& pngPath) override { return SnapshotDialog(dialog_, *this, pngPath); }
+  bool TipSnapshot(const DialogControl& c, const std::string& pngPath) override {
+    return SnapshotTooltip(c.tooltip, pngPath);
+  }
   DialogOutcome Outcome(int result) const { return CollectOutcome(dialog_, *this, result); }
 
  private:

@@ -145,6 +145,44 @@ class Win32Dialog final : public ScriptedDialog {
     ::GdiFlush();
     return picture.SavePng(pngPath);
   }
+  // The tooltip shown where a resting pointer shows it, just below the
+  // control, photographed from the screen and hidden again. Tracking shows it
+  // at once, without the pointer or the show delay.
+  bool TipSnapshot(const DialogControl& c, const std::string& pngPath) override {
+    const auto it = windows_.find(c.name);
+    if (!tooltip_ || it == windows_.end()) return false;
+    wchar_t text[256] = {};
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.hwnd = wnd_;
+    ti.uId = reinterpret_cast<UINT_PTR>(it->second);
+    ti.lpszText = text;
+    if (!::SendMessageW(tooltip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti))) return false;
+    const UINT flags = ti.uFlags;
+    ti.uFlags |= TTF_TRACK | TTF_ABSOLUTE;
+    ::SendMessageW(tooltip_, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti));
+    RECT below{};
+    ::GetWindowRect(it->second, &below);
+    ::SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(below.left, below.bottom + 2));
+    ::SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+    ::RedrawWindow(tooltip_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    bool saved = false;
+    RECT outer{};
+    if (::IsWindowVisible(tooltip_) && ::GetWindowRect(tooltip_, &outer)) {
+      Bitmap picture(outer.right - outer.left, outer.bottom - outer.top);
+      if (!picture.Empty()) {
+        HDC screen = ::GetWindowDC(tooltip_);
+        ::BitBlt(picture.impl().dc, 0, 0, picture.Width(), picture.Height(), screen, 0, 0, SRCCOPY);
+        ::ReleaseDC(tooltip_, screen);
+        ::GdiFlush();
+        saved = picture.SavePng(pngPath);
+      }
+    }
+    ::SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+    ti.uFlags = flags;
+    ::SendMessageW(tooltip_, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti));
+    return saved;
+  }
 
   int Run() {
     ::ShowWindow(wnd_, SW_SHOW);

@@ -13,6 +13,7 @@
 
 #include "platform/dialog.h"
 #include "platform/win32/dialog/dialog_window_driver.h"
+#include "platform/win32/text/wide_text.h"
 
 namespace pg::platform {
 namespace {
@@ -70,9 +71,9 @@ void Notify(HWND dialog, int id, WORD code) {
 }
 
 std::string ComboText(HWND dialog, int id) {
-  char text[128] = {};
-  ::GetDlgItemTextA(dialog, id, text, sizeof(text));
-  return text;
+  wchar_t text[128] = {};
+  ::GetDlgItemTextW(dialog, id, text, 128);
+  return win32::Narrow(text);
 }
 
 LRESULT SelectedData(HWND dialog, int id) {
@@ -119,8 +120,9 @@ void AnswerFontDialog(HWND dialog, ScriptedUser& user) {
     return;
   }
   const FontChoice& want = *answer;
-  const LRESULT face = ::SendDlgItemMessageA(dialog, cmb1, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                             reinterpret_cast<LPARAM>(want.font.face.c_str()));
+  const std::wstring wantFace = win32::Wide(want.font.face);
+  const LRESULT face = ::SendDlgItemMessageW(dialog, cmb1, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(wantFace.c_str()));
   if (face != CB_ERR) {
     ::SendDlgItemMessageA(dialog, cmb1, CB_SETCURSEL, face, 0);
     Notify(dialog, cmb1, CBN_SELCHANGE);

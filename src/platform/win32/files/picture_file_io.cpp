@@ -8,10 +8,15 @@
 
 #include "platform/files/temporary_names.h"
 #include "platform/win32/files/stale_temporaries.h"
+#include "platform/win32/text/wide_text.h"
 
 namespace pg::platform {
 
 namespace {
+
+// Paths are the module's text, code page 1251, like every other string it
+// takes: the wide calls give them the same name on every system code page.
+using win32::Wide;
 
 struct Handle {
   HANDLE h = INVALID_HANDLE_VALUE;
@@ -45,13 +50,16 @@ bool WriteAll(HANDLE h, std::span<const std::uint8_t> bytes) {
 // The file a write to path would reach: a symbolic link or junction followed.
 std::string FinalPath(const std::string& path, DWORD attributes) {
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return path;
-  Handle f{::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+  Handle f{::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)};
   if (f.h == INVALID_HANDLE_VALUE) return {};
-  char buffer[MAX_PATH + 8];
-  const DWORD n = ::GetFinalPathNameByHandleA(f.h, buffer, sizeof buffer, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-  if (n == 0 || n >= sizeof buffer) return {};
-  std::string final(buffer, n);
+  wchar_t buffer[MAX_PATH + 8];
+  const DWORD n = ::GetFinalPathNameByHandleW(f.h, buffer, MAX_PATH + 8, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (n == 0 || n >= MAX_PATH + 8) return {};
+  // A link to a name code page 1251 cannot spell is not followed.
+  const std::wstring wideFinal(buffer, n);
+  std::string final = win32::Narrow(wideFinal);
+  if (Wide(final) != wideFinal) return {};
   if (final.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + final.substr(8);
   if (final.rfind("\\\\?\\", 0) == 0) return final.substr(4);
   return final;
@@ -68,10 +76,8 @@ bool MarkDeleteOnClose(HANDLE h, bool on) {
 
 // Gives the open file the full path `target`, replacing what had it.
 bool RenameOpenFile(HANDLE h, const std::string& target) {
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, nullptr, 0);
-  if (n <= 1) return false;
-  std::wstring wide(static_cast<std::size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, wide.data(), n);
+  const std::wstring wide = Wide(target);
+  if (wide.empty()) return false;
   std::wstring full(MAX_PATH, L'\0');
   DWORD length = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
   if (length >= full.size()) {
@@ -95,10 +101,10 @@ bool RenameOpenFile(HANDLE h, const std::string& target) {
 
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
   // Pipes and devices are refused before opening: a read from them may wait forever.
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
     return false;
-  Handle f{::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  Handle f{::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr)};
   LARGE_INTEGER size{};
   if (f.h == INVALID_HANDLE_VALUE || ::GetFileType(f.h) != FILE_TYPE_DISK || !::GetFileSizeEx(f.h, &size) ||
@@ -118,9 +124,9 @@ bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<st
 
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> bytes) {
   if (path.empty()) return false;
-  const std::string target = FinalPath(path, ::GetFileAttributesA(path.c_str()));
+  const std::string target = FinalPath(path, ::GetFileAttributesW(Wide(path).c_str()));
   if (target.empty()) return false;
-  const DWORD attributes = ::GetFileAttributesA(target.c_str());
+  const DWORD attributes = ::GetFileAttributesW(Wide(target).c_str());
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
     return false;
@@ -131,7 +137,7 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
   Handle f;
   for (int attempt = 0; attempt < 100 && f.h == INVALID_HANDLE_VALUE; ++attempt) {
     temp = folder + "\\" + NewTemporaryName();
-    f.h = ::CreateFileA(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    f.h = ::CreateFileW(Wide(temp).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f.h == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) return false;
   }
   if (f.h == INVALID_HANDLE_VALUE) return false;
@@ -143,14 +149,14 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> b
   const bool renamed = ok && marked && RenameOpenFile(f.h, target);
   ok = f.Close() && ok;
   if (ok && !renamed)
-    ok = ::MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    ok = ::MoveFileExW(Wide(temp).c_str(), Wide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   if (!ok) {
     // A file still marked went when it closed.
-    ::DeleteFileA(temp.c_str());
+    ::DeleteFileW(Wide(temp).c_str());
     return false;
   }
   // The replaced file's own attributes (hidden, archive...) stay.
-  if (ok && exists) ::SetFileAttributesA(target.c_str(), attributes);
+  if (ok && exists) ::SetFileAttributesW(Wide(target).c_str(), attributes);
   return ok;
 }
 
