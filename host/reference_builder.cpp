@@ -80,6 +80,7 @@ class Builder {
     const std::string line = a.name + (onChart ? " \"Rect1\"" : "") + (example.empty() ? "" : " " + example);
     a.params = EditorRows(a, *note, line);
     if (note->pictures && onChart) DrawPictures(a, *note);
+    if (a.name == "pgChartExport") DrawExports(a);
     return a;
   }
 
@@ -156,6 +157,26 @@ class Builder {
       ReferenceFigure f{label, Draw(a, note, &values, a.name + " " + label), false};
       f.showsDefault = ReadBytes(shots_.Path(f.shot.image)) == before;
       a.sweep.push_back(std::move(f));
+    }
+  }
+
+  // The standard chart written in every format the export action knows, by
+  // one shipped script. SVG, PNG and JPEG are shown as the browser draws the
+  // files themselves; a PDF page is shown as pdftoppm draws it at 96 dpi (the
+  // build turns img/*.pdf into img/*.pdf.png after the reference is written).
+  void DrawExports(ReferenceAction& a) {
+    const std::string stem = Stem(a);
+    std::string body = kStandardChart;
+    for (const char* ext : {"svg", "pdf", "emf", "jpg"})
+      body += "pgChartExport \"Rect1\" " + QuoteWord(stem + "." + ext) + "\n";
+    const ReferenceShot shot = shots_.Chart(stem, a.name + ": the standard chart in every format", body);
+    for (const char* ext : {"svg", "pdf", "emf", "jpg", "png"}) {
+      ReferenceFigure f{ext, shot, false};
+      const std::string file = "img/" + stem + "." + ext;
+      if (std::string(ext) != "png" && !std::filesystem::exists(shots_.Path(file)))
+        throw std::runtime_error(a.name + " wrote no " + ext + " file");
+      f.shot.image = std::string(ext) == "pdf" ? file + ".png" : file;
+      a.formats.push_back(std::move(f));
     }
   }
 

@@ -48,6 +48,32 @@ std::string WordFigures(const ReferenceAction& a) {
 }
 
 // One numeric row at a few values, side by side.
+// The export action's files side by side, each as its reader shows it.
+std::string Formats(const ReferenceAction& a) {
+  if (a.formats.empty()) return {};
+  std::string out = "<div class=\"sweep\">\n<h4>" +
+                    Both({"The standard chart in each format", "Стандартная диаграмма в каждом формате"}, "span") +
+                    "</h4>\n<div class=\"pictures sweep-row\">\n";
+  std::string emf;
+  for (const auto& f : a.formats) {
+    if (f.word == "emf") {
+      // No browser draws EMF: a link, for Office and LibreOffice.
+      emf = "<p class=\"remark\"><a href=\"" + EscapeHtml(f.shot.image) + "\"><code>.emf</code></a> " +
+            Both({"EMF, for Office and LibreOffice (no browser draws it), written by the same script.",
+                  "EMF для Office и LibreOffice (браузеры его не рисуют), записан тем же сценарием."}, "span") +
+            "</p>\n";
+      continue;
+    }
+    Text how = {"PNG: the chart's pixels", "PNG: точки диаграммы"};
+    if (f.word == "svg") how = {"SVG, as the browser draws the file", "SVG, как его рисует браузер"};
+    if (f.word == "pdf") how = {"PDF, as pdftoppm draws its page at 96 dpi", "PDF, как pdftoppm рисует страницу при 96 dpi"};
+    if (f.word == "jpg") how = {"JPEG, quality 90", "JPEG, качество 90"};
+    out += ShotFigure(f.shot, "<code>." + f.word + "</code>" + Both(how, "span"), a.name + " ." + f.word, false,
+                      " class=\"value\"");
+  }
+  return out + "</div>\n" + emf + "</div>\n";
+}
+
 std::string Sweep(const ReferenceAction& a) {
   if (a.sweep.empty()) return {};
   std::string out = "<div class=\"sweep\">\n<h4>" +
@@ -83,7 +109,7 @@ std::string Section(const ReferenceAction& a) {
   out += "<div class=\"pictures\">\n" + ShotFigure(a.editor, Both({"Editor", "Редактор"}, "span"), "The editor of " + a.name, a.after.image.empty());
   out += ShotFigure(a.before, Both({"Before", "До"}, "span"), a.name + ": the chart before", false, " class=\"before\"");
   out += ShotFigure(a.after, Both({"After the example", "После примера"}, "span"), a.name + ": the chart after", true, " class=\"after\"");
-  out += "</div>\n" + WordFigures(a) + Sweep(a);
+  out += "</div>\n" + WordFigures(a) + Sweep(a) + Formats(a);
   return out + "</section>\n";
 }
 

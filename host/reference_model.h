@@ -39,6 +39,9 @@ struct ReferenceAction {
   std::vector<ReferenceParam> params;
   ReferenceShot editor, before, after;
   std::vector<ReferenceFigure> sweep;  // one numeric row through a few values
+  // The export action's files, one figure a format: word is the extension,
+  // shot.image the picture shown for it.
+  std::vector<ReferenceFigure> formats;
 };
 
 struct ReferenceGroup {

@@ -266,9 +266,11 @@ TEST_F(Reference, EveryPictureShowsTheShippedScriptThatDrewIt) {
   for (const std::string& page : kPages) {
     const std::string html = ReadFile(dir_ / page);
     for (const auto& figure : Between(html, "<figure", "</figure>")) {
-      const auto images = Between(figure, "<img src=\"img/", ".png\"");
+      // A picture is a PNG, or a file the export action wrote (the chart as
+      // .svg, .jpg, or a PDF's page as .pdf.png) named after the script's stem.
+      const auto images = Between(figure, "<img src=\"img/", "\"");
       ASSERT_EQ(images.size(), 1u) << page << ": " << figure.substr(0, 200);
-      const std::string& stem = images.front();
+      const std::string stem = images.front().substr(0, images.front().find('.'));
       const auto named = Between(figure, "<summary><code>examples/reference/", ".pgs</code>");
       ASSERT_EQ(named.size(), 1u) << page << ": the picture " << stem << " has no script";
       EXPECT_EQ(named.front(), stem) << page;
@@ -329,6 +331,35 @@ TEST_F(Reference, TaskIndexLeadsToThePieLayoutActions) {
   const std::string chart = gallery.substr(at, gallery.find("</section>", at) - at);
   for (const std::string line : {"pgOtherSlice", "pgMarksLayout &quot;Rect1&quot; &quot;NoOverlap&quot;"})
     EXPECT_NE(chart.find(line), std::string::npos) << line;
+}
+
+// The export action shows its chart in each format as that format's reader
+// draws it: the SVG file itself, the PDF's page drawn by pdftoppm at 96 dpi
+// (the chart's own size), the JPEG and the PNG; the EMF is a link.
+TEST_F(Reference, ExportShowsTheChartInEachFormat) {
+  const std::string section = SectionOf(html_, "pgChartExport");
+  ASSERT_FALSE(section.empty());
+  for (const std::string ext : {".svg", ".pdf.png", ".jpg", ".png"}) {
+    const auto at = section.find(ext + "\" alt=");
+    ASSERT_NE(at, std::string::npos) << ext;
+    const auto start = section.rfind("src=\"", at) + 5;
+    const fs::path file = dir_ / section.substr(start, at + ext.size() - start);
+    ASSERT_TRUE(fs::is_regular_file(file)) << file;
+    const std::string bytes = ReadFile(file);
+    if (ext == ".svg") {
+      EXPECT_NE(bytes.find("<svg"), std::string::npos);
+    }
+    if (ext == ".pdf.png") {
+      ASSERT_GT(bytes.size(), 24u);
+      const auto big = [&](std::size_t i) {
+        return (static_cast<unsigned char>(bytes[i]) << 24) | (static_cast<unsigned char>(bytes[i + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[i + 2]) << 8) | static_cast<unsigned char>(bytes[i + 3]);
+      };
+      EXPECT_EQ(big(16), 420);
+      EXPECT_EQ(big(20), 280);
+    }
+  }
+  EXPECT_NE(section.find(".emf\"><code>.emf</code></a>"), std::string::npos);
 }
 
 TEST_F(Reference, HostPageHasEveryOptionAndCommandOfTheHelp) {

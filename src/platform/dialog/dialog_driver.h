@@ -48,7 +48,8 @@ std::optional<T> TakeAnswer(std::deque<std::optional<T>>& answers) {
 void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogContext& state);
 
 // A tooltip's text as the portable platform shows it: the system's small font
-// on the information colours, in a thin frame.
+// on the information colours, in the window frame's colour, with the margins
+// the system's tooltips have.
 bool SnapshotTooltip(std::string_view text, const std::string& pngPath);
 
 // How the dialog ended: the result and the text of every edit and list.

@@ -89,7 +89,7 @@ void DrawDialogControl(DeviceContext& dc, const DialogControl& c, const DialogCo
 // border and the caption bar with the icon, the caption and the close box.
 constexpr int kBorder = 3;
 constexpr int kCaptionHeight = 19;
-constexpr int kColorActiveCaption = 2, kColorCaptionText = 9, kColorBtnFace = 15, kColorBtnShadow = 16,
+constexpr int kColorActiveCaption = 2, kColorWindowFrame = 6, kColorCaptionText = 9, kColorBtnFace = 15, kColorBtnShadow = 16,
               kColorBtnHighlight = 20, kColorInfoText = 23, kColorInfoBk = 24, kColorGradientActiveCaption = 27;
 
 void DrawCaptionBar(DeviceContext& dc, const DialogTemplate& dialog, int width) {
@@ -139,18 +139,18 @@ bool SnapshotTooltip(std::string_view text, const std::string& pngPath) {
   const Font font{"Tahoma", -11, 400, false, false, false, 204};
   probe.Dc().SetFont(font);
   const TSize size = probe.Dc().TextExtent(text);
-  const int width = size.cx + 8, height = size.cy + 4;
+  const int width = size.cx + 6, height = size.cy + 6;
   Bitmap tip(width, height);
   if (tip.Empty()) return false;
   DeviceContext& dc = tip.Dc();
-  dc.SetPen({PenStyle::psSolid, 1, SysColor(kColorInfoText)});
+  dc.SetPen({PenStyle::psSolid, 1, SysColor(kColorWindowFrame)});
   dc.SetBrush({BrushStyle::bsSolid, SysColor(kColorInfoBk)});
   dc.Rectangle(0, 0, width, height);
   dc.SetFont(font);
   dc.SetTextColor(SysColor(kColorInfoText));
   dc.SetBkMode(kTransparent);
   dc.SetTextAlign(kTaLeft | kTaTop);
-  dc.TextOutAt(4, 2, text);
+  dc.TextOutAt(3, 3, text);
   return tip.SavePng(pngPath);
 }
 
