@@ -81,9 +81,8 @@ if [ ! -f "$prefix/lib/libpng.a" ]; then
     -DZLIB_INCLUDE_DIR="$prefix/include" -DZLIB_LIBRARY="$prefix/lib/libz.a"
 fi
 
-# cairo's PDF surface over pixman, for the PDF files the module is to write on
-# Windows too (not wired into the Windows build yet): only with PG_DEPS_CAIRO=1.
-[ "${PG_DEPS_CAIRO:-0}" = 1 ] || exit 0
+# cairo's PDF surface and Windows font backend over pixman: the PDF files the
+# module writes. About ten minutes a toolchain on two cores, configure included.
 # Both come from their orig tarballs: Debian's patches to cairo's build system
 # want an older automake, and pixman's Debian diff is not published beside its
 # source.
@@ -104,20 +103,46 @@ orig_of() {
 cc=$(sed -n 's/^set(CMAKE_C_COMPILER \(.*\))$/\1/p' "$toolchain")
 host=${cc%-gcc*}
 # autotools_install NAME SOURCE OPTIONS...: an out-of-tree static build for the
-# toolchain, installed into the prefix.
+# toolchain, installed into the prefix. NDEBUG: a failed internal assertion in a
+# library must not abort the host that loaded the module (nor leave the build's
+# paths in it).
 autotools_install() {
   local name=$1 src=$2
   shift 2
   mkdir -p "$work/$name-$tag"
   (
     cd "$work/$name-$tag"
-    CC=$cc CFLAGS="-O2 ${EXTRA_CFLAGS:-}" CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
+    CC=$cc CFLAGS="-O2 -DNDEBUG ${EXTRA_CFLAGS:-}" CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
       PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH="" \
       "$src/configure" --host="$host" --prefix="$prefix" --enable-static --disable-shared "$@" >configure.log 2>&1
     make -j "$(nproc)" -C "${SUBDIR:-.}" >make.log 2>&1
     make -C "${SUBDIR:-.}" install >install.log 2>&1
   )
 }
+
+# notice_of PACKAGE COPYRIGHT VERSION: the notice of a library built from an
+# orig tarball, as source_of records it for the others.
+notice_of() {
+  mkdir -p "$prefix/notices/$1"
+  cp "$2" "$prefix/notices/$1/copyright"
+  echo "$3" >"$prefix/notices/$1/version"
+}
+
+# pixman's copyright is the one Debian's own pixman package installs (the native
+# build's cairo needs it); its version must be the source's.
+pixman_version=$(apt-cache showsrc pixman | sed -n 's/^Version: //p' | sort -rV | head -n 1)
+[ "$(dpkg-query -W -f='${Version}' libpixman-1-0 2>/dev/null)" = "$pixman_version" ] || {
+  echo "libpixman-1-0 $pixman_version is not installed (scripts/setup.sh installs it)" >&2
+  exit 1
+}
+notice_of pixman /usr/share/doc/libpixman-1-0/copyright "$pixman_version"
+csrc=$(orig_of cairo cairo)
+(
+  cd "$work"
+  tar -xOf "$(ls cairo_*.debian.tar.* | head -n 1)" debian/copyright >cairo.copyright
+  tar -xOf "$(ls cairo_*.debian.tar.* | head -n 1)" debian/changelog >cairo.changelog
+)
+notice_of cairo "$work/cairo.copyright" "$(dpkg-parsechangelog -l "$work/cairo.changelog" -S Version)"
 
 if [ ! -f "$prefix/lib/libpixman-1.a" ]; then
   # Plain C: the SIMD paths only speed up compositing, which PDF pages hardly use.
@@ -132,7 +157,7 @@ fi
 if [ ! -f "$prefix/lib/libcairo.a" ]; then
   # Only the library (src/): the test and tool folders need what is left out.
   EXTRA_CFLAGS="-DCAIRO_WIN32_STATIC_BUILD -Wp,-U_FORTIFY_SOURCE" SUBDIR=src \
-    autotools_install cairo "$(orig_of cairo cairo)" --enable-win32 --enable-win32-font --enable-pdf \
+    autotools_install cairo "$csrc" --enable-win32 --enable-win32-font --enable-pdf \
     --disable-png --disable-ps --disable-svg --disable-fc --disable-ft --disable-xlib --disable-xcb \
     --disable-script --disable-pthread --disable-gobject --disable-trace --disable-interpreter \
     --disable-quartz --disable-gl --disable-egl --disable-glx --disable-wgl

@@ -106,12 +106,16 @@ TEST(ChartExportFile, EveryFormatByItsExtension) {
   ScratchDir dir("chart_export_formats");
   ExportChart c;
   c.Standard();
-  for (const char* name : {"c.emf", "c.svg", "c.png", "c.jpg", "c.JPEG", "c.bmp"}) {
+  for (const char* name : {"c.emf", "c.svg", "c.pdf", "c.png", "c.jpg", "c.JPEG", "c.bmp"}) {
     engine::ExportChart(c.chart, dir.Path(name));
     EXPECT_GT(std::filesystem::file_size(dir.Path(name)), 100u) << name;
   }
   EXPECT_EQ(ReadAll(dir.Path("c.jpg")).substr(0, 3), "\xFF\xD8\xFF");
   EXPECT_EQ(ReadAll(dir.Path("c.bmp")).substr(0, 2), "BM");
+  const std::string pdf = ReadAll(dir.Path("c.pdf"));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+  EXPECT_LE(pdf.size(), 80u * 1024);
   const std::string png = ReadAll(dir.Path("c.png"));
   // pHYs: 3780 dots a metre both ways, the unit the metre.
   EXPECT_NE(png.find(std::string("pHYs\0\0\x0E\xC4\0\0\x0E\xC4\x01", 13)), std::string::npos);
@@ -141,17 +145,17 @@ TEST(ChartExportFile, BadNamesAndPlacesWriteNothing) {
   EXPECT_TRUE(std::filesystem::is_directory(dir.Path("folder.svg")));
 }
 
-TEST(ChartExportFile, AFailedSaveKeepsTheOldFile) {
+TEST(ChartExportFile, ASaveReplacesWholeAndAFailedOneKeepsTheOldFile) {
   ScratchDir dir("chart_export_keep");
   ExportChart c;
   c.Standard();
   const std::string path = dir.Write("c.pdf", "old");
-  // Until a PDF writer is linked in, .pdf fails like a full disk: the old file stays whole.
-  try {
-    engine::ExportChart(c.chart, path);
-  } catch (const engine::FileStreamError&) {
-    EXPECT_EQ(ReadAll(path), "old");
-  }
+  engine::ExportChart(c.chart, path);
+  const std::string pdf = ReadAll(path);
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  // A failure after the drawing (the folder gone) leaves no file behind.
+  EXPECT_THROW(engine::ExportChart(c.chart, dir.Path("gone/c.pdf")), engine::FileStreamError);
+  EXPECT_EQ(ReadAll(path), pdf);
   EXPECT_EQ(dir.Entries(), 1);
 }
 
@@ -165,6 +169,9 @@ TEST(ChartExportFile, EmptyAndHugeChartsGiveValidFiles) {
     const std::string svg = Text(c.Vector(platform::ExportFormat::kSvg));
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n") << slices;
     EXPECT_EQ(Count(svg, "<g role=\"img\""), Count(svg, "</g>")) << slices;
+    const std::string pdf = Text(c.Vector(platform::ExportFormat::kPdf));
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-") << slices;
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos) << slices;
   }
 }
 

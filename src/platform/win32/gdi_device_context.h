@@ -59,6 +59,9 @@ class GdiDeviceContext final : public DeviceContext {
 // clear pen or brush means the stock null object).
 HPEN MakePen(const Pen& pen);
 HBRUSH MakeBrush(const Brush& brush);
+// The GDI font of a request; MakeFont creates it. The PDF writer hands the same
+// description to its font backend, so a page's letters are the screen's.
+LOGFONTW MakeLogFont(const Font& font);
 HFONT MakeFont(const Font& font);
 
 }  // namespace pg::platform::win32

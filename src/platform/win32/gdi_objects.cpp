@@ -42,18 +42,34 @@ HBRUSH MakeBrush(const Brush& brush) {
   return nullptr;
 }
 
-HFONT MakeFont(const Font& font) {
+LOGFONTW MakeLogFont(const Font& font) {
+  LOGFONTW lf{};
+  lf.lfHeight = font.height;
+  lf.lfWeight = font.weight;
+  lf.lfItalic = font.italic ? TRUE : FALSE;
+  lf.lfUnderline = font.underline ? TRUE : FALSE;
+  lf.lfStrikeOut = font.strikeOut ? TRUE : FALSE;
   // The default character set is the module's own, Cyrillic, as on the Russian
   // systems it was made for: on any other system the font still has the
   // glyphs, and GDI reads single-byte text in code page 1251, as the portable
   // platform does.
   const int charset = font.charset & 0xFF;
-  const DWORD shown = charset == DEFAULT_CHARSET ? RUSSIAN_CHARSET : static_cast<DWORD>(charset);
+  lf.lfCharSet = static_cast<BYTE>(charset == DEFAULT_CHARSET ? RUSSIAN_CHARSET : charset);
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   // Unsmoothed glyphs: pictures stay the same from machine to machine and match
   // the portable build's rendering.
-  return ::CreateFontW(font.height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikeOut, shown,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       Wide(font.face).c_str());
+  lf.lfQuality = NONANTIALIASED_QUALITY;
+  lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  // GDI keeps the first LF_FACESIZE - 1 units of a longer name, as CreateFont does.
+  const std::wstring face = Wide(font.face);
+  face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+  return lf;
+}
+
+HFONT MakeFont(const Font& font) {
+  const LOGFONTW lf = MakeLogFont(font);
+  return ::CreateFontIndirectW(&lf);
 }
 
 }  // namespace pg::platform::win32

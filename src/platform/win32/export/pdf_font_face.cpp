@@ -4,26 +4,22 @@
 
 #include <cairo-win32.h>
 
+#include "platform/win32/gdi_device_context.h"
+
 namespace pg::platform {
 
 namespace {
 
 // The font GDI draws the request with, as cairo's Windows font backend reads it
-// (its outlines and tables come from GDI too).
+// (its outlines and tables come from GDI too). cairo keeps one face per face
+// name, weight, slant and character set, whatever the height: every size of a
+// font shares one embedded subset.
 class GdiPdfFace final : public PdfFontFace {
  public:
   GdiPdfFace(const Font& font, const TextMetrics& metrics) {
-    LOGFONTW lf{};
-    lf.lfHeight = font.height;
-    lf.lfWeight = font.weight;
-    lf.lfItalic = font.italic ? 1 : 0;
-    lf.lfCharSet = static_cast<BYTE>(font.charset & 0xFF);
-    lf.lfQuality = ANTIALIASED_QUALITY;
-    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    // Face names are code page 1251 bytes, as the module's system code page.
-    const int n = ::MultiByteToWideChar(1251, 0, font.face.data(), static_cast<int>(font.face.size()), lf.lfFaceName,
-                                        LF_FACESIZE - 1);
-    lf.lfFaceName[n > 0 ? n : 0] = 0;
+    LOGFONTW lf = win32::MakeLogFont(font);
+    // The page draws the lines itself, at the raster's places.
+    lf.lfUnderline = lf.lfStrikeOut = FALSE;
     face_ = cairo_win32_font_face_create_for_logfontw(&lf);
     if (cairo_font_face_status(face_) != CAIRO_STATUS_SUCCESS) {
       cairo_font_face_destroy(face_);
