@@ -11,6 +11,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/picture_files.h"
+#include "support/recorded_picture.h"
 
 namespace pg::platform {
 namespace {
@@ -22,15 +23,9 @@ bool Near(std::uint32_t a, std::uint32_t b) {
 }
 
 TEST(PolyDraw, FiguresOfBothRecordsAreDrawn) {
-  std::ifstream f(std::string(PG_TEST_DATA) + "/pictures/recorded/gdi_polydraw.emf", std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(f), {}};
-  auto p = DecodePicture(PictureFormat::kEnhancedMetafile, bytes);
-  ASSERT_TRUE(p);
-  Bitmap b(400, 300);
-  b.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0xFFFFFF, nullptr});
-  b.Dc().FillRect(TRect{0, 0, 400, 300});
-  p->Draw(b.Dc(), TRect{0, 0, 400, 300});
-  b.SavePng("poly_draw.png");
+  const auto drawn = pg::testing::DrawRecorded("gdi_polydraw.emf", "poly_draw.png");
+  ASSERT_TRUE(drawn);
+  Bitmap& b = *drawn;
   constexpr std::uint32_t kBluePen = 0x005AC8, kOrange = 0xF07800, kRedPen = 0xA0003C, kGreen = 0x00A05A;
   for (int dy : {0, 150}) {
     const std::uint32_t pen = dy ? kRedPen : kBluePen;

@@ -10,6 +10,7 @@
 #include "platform/bitmap.h"
 #include "platform/metafile/pixel_outlines.h"
 #include "platform/picture_files.h"
+#include "support/recorded_picture.h"
 
 namespace pg::platform {
 namespace {
@@ -22,15 +23,9 @@ int Count(Bitmap& b, int left, int top, int right, int bottom, std::uint32_t col
 }
 
 TEST(TextPath, TextFillsStrokesAndClipsAsAPath) {
-  std::ifstream f(std::string(PG_TEST_DATA) + "/pictures/recorded/gdi_textpath.emf", std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(f), {}};
-  auto p = DecodePicture(PictureFormat::kEnhancedMetafile, bytes);
-  ASSERT_TRUE(p);
-  Bitmap b(400, 300);
-  b.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0xFFFFFF, nullptr});
-  b.Dc().FillRect(TRect{0, 0, 400, 300});
-  p->Draw(b.Dc(), TRect{0, 0, 400, 300});
-  b.SavePng("text_path.png");
+  const auto drawn = pg::testing::DrawRecorded("gdi_textpath.emf", "text_path.png");
+  ASSERT_TRUE(drawn);
+  Bitmap& b = *drawn;
   constexpr std::uint32_t kOrange = 0xE66E00, kPen = 0x0000A0, kHatch = 0x007800;
   EXPECT_GT(Count(b, 10, 0, 200, 64, kOrange), 1500);  // "Pie 42" filled
   EXPECT_GT(Count(b, 205, 0, 400, 64, kPen), 300);     // "Slice" outlined only

@@ -10,6 +10,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/picture_files.h"
+#include "support/recorded_picture.h"
 
 namespace pg::platform {
 namespace {
@@ -26,15 +27,9 @@ int Ink(Bitmap& b, int left, int top, int right, int bottom) {
 }
 
 TEST(WorldText, TurnsAndMirrorsWithTheWorld) {
-  std::ifstream f(std::string(PG_TEST_DATA) + "/pictures/recorded/gdi_worldtext.emf", std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(f), {}};
-  auto p = DecodePicture(PictureFormat::kEnhancedMetafile, bytes);
-  ASSERT_TRUE(p);
-  Bitmap b(400, 300);
-  b.Dc().SetBrush(Brush{BrushStyle::bsSolid, 0xFFFFFF, nullptr});
-  b.Dc().FillRect(TRect{0, 0, 400, 300});
-  p->Draw(b.Dc(), TRect{0, 0, 400, 300});
-  b.SavePng("world_text.png");
+  const auto drawn = pg::testing::DrawRecorded("gdi_worldtext.emf", "world_text.png");
+  ASSERT_TRUE(drawn);
+  Bitmap& b = *drawn;
   // Upside down about (380, 60): left of the point and below its baseline;
   // upright it would stand right of it, above.
   EXPECT_GT(Ink(b, 300, 60, 380, 84), 150);
