@@ -57,6 +57,7 @@ std::vector<std::uint8_t> PackedDib(RecordReader& r, std::size_t offBmi, std::si
 Font LogFont(RecordReader& r, std::size_t at, int& escapement) {
   Font f;
   f.height = r.I32(at);
+  f.width = r.I32(at + 4);
   escapement = r.I32(at + 8);
   f.weight = r.I32(at + 16);
   f.italic = r.U8(at + 20) != 0;

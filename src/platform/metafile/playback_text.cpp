@@ -169,6 +169,10 @@ void Playback::Text(const TextRun& run) {
   const double h = font.height * scaleY;
   font.height = std::isfinite(h) ? static_cast<int>(std::lround(std::clamp(h, -10000.0, 10000.0))) : 0;
   if (font.height == 0 && state_.font.font.height != 0) font.height = state_.font.font.height < 0 ? -1 : 1;
+  // The width, asked in logical units along the baseline, grows with the map's
+  // horizontal scale (a negative one is taken as its size, as GDI does).
+  const double across = std::fabs(static_cast<double>(font.width)) * std::hypot(m.m11, m.m12);
+  font.width = std::isfinite(across) ? static_cast<int>(std::lround(std::min(across, 10000.0))) : 0;
   std::string bytes;
   if (run.wide) {
     bytes = Encode(run.text, font);

@@ -130,6 +130,7 @@ class WmfPlayer {
       case kCreateFontIndirect: {
         FontObject f;
         f.font.height = r.I16(6);
+        f.font.width = r.I16(8);
         f.escapement = r.I16(10);
         f.font.weight = r.I16(14);
         f.font.italic = r.U8(16) != 0;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/bitmap.h"
 #include "platform/win32/bitmap_impl.h"
 #include "platform/win32/gdi_device_context.h"
@@ -51,7 +53,7 @@ HFONT MakeFont(const Font& font) {
   const DWORD shown = charset == DEFAULT_CHARSET ? RUSSIAN_CHARSET : static_cast<DWORD>(charset);
   // Unsmoothed glyphs: pictures stay the same from machine to machine and match
   // the portable build's rendering.
-  return ::CreateFontW(font.height, 0, 0, 0, font.weight, font.italic, font.underline, font.strikeOut, shown,
+  return ::CreateFontW(font.height, std::max(0, font.width), 0, 0, font.weight, font.italic, font.underline, font.strikeOut, shown,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                        Wide(font.face).c_str());
 }
