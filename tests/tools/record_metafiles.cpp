@@ -582,6 +582,24 @@ void DrawTextPath(const Target& t) {
   ::SelectObject(t.dc, ::GetStockObject(SYSTEM_FONT));
 }
 
+// Fonts condensed and expanded by their LOGFONT width, beside the face's own
+// proportion, in two faces.
+void DrawWidths(const Target& t) {
+  ::SetBkMode(t.dc, TRANSPARENT);
+  ::SetTextColor(t.dc, RGB(0, 0, 0));
+  const wchar_t* faces[] = {L"Liberation Sans", L"Liberation Serif"};
+  const int widths[] = {0, 6, 11, 24};
+  for (int f = 0; f < 2; ++f)
+    for (int w = 0; w < 4; ++w) {
+      HFONT font = ::CreateFontW(-30, widths[w], 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, faces[f]);
+      const HGDIOBJ old = ::SelectObject(t.dc, font);
+      ::TextOutW(t.dc, 10, 10 + (f * 4 + w) * 36, L"Pie 42 chart", 12);
+      ::SelectObject(t.dc, old);
+      ::DeleteObject(font);
+    }
+}
+
 struct Theme {
   const char* name;
   void (*draw)(const Target&);
@@ -596,6 +614,7 @@ constexpr Theme kThemes[] = {
     {"paths", DrawPaths, false, false},      {"shapes", DrawShapes, true, true},
     {"polydraw", DrawPolyDraw, false, false}, {"worldtext", DrawWorldText, false, false},
     {"worldtext_top", DrawWorldTextTop, false, false}, {"textpath", DrawTextPath, false, false},
+    {"widths", DrawWidths, true, false},
 };
 
 bool RecordEnhanced(const Theme& theme) {
