@@ -4,7 +4,6 @@
 // back pictures, 200 slices; Cyrillic titles and labels throughout), and what
 // they leave in the test folder to look at.
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -85,10 +84,8 @@ inline void SaveDifference(const platform::Bitmap& a, const platform::Bitmap& b,
   platform::Bitmap d(a.Width(), a.Height());
   for (int y = 0; y < a.Height(); ++y)
     for (int x = 0; x < a.Width(); ++x) {
-      const std::uint32_t p = a.Pixel(x, y), q = b.Pixel(x, y);
-      bool close = true;
-      for (int s = 0; s <= 16; s += 8)
-        close = close && std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((q >> s) & 0xFF)) <= tolerance;
+      const std::uint32_t p = a.Pixel(x, y);
+      const bool close = Close(p, b.Pixel(x, y), tolerance);
       const int grey = 192 + ((((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / 3) / 4;
       d.Dc().SetPixel(x, y, close ? platform::Rgb(grey, grey, grey) : platform::Rgb(255, 0, 0));
     }
