@@ -19,8 +19,11 @@ constexpr std::uint32_t kPenSlots = 1, kBrushSlots = 3, kFontSlots = 5, kHandleC
 // The reference device: 960 pixels are 254 millimetres, 96 to the inch.
 constexpr std::int32_t kDevicePixels = 960, kDeviceMillimetres = 254;
 
+// Rounded down: players scale the frame onto the rectangle they are given, and
+// a frame a shade too large plays everything a shade smaller, which turns the
+// fonts' pixel heights down by one. A shade larger moves nothing by a pixel.
 std::int32_t HundredthsOfMm(int pixels) {
-  return static_cast<std::int32_t>(std::lround(static_cast<double>(pixels) * 2540.0 / 96.0));
+  return static_cast<std::int32_t>(static_cast<std::int64_t>(pixels) * 2540 / 96);
 }
 
 bool Fits16(std::span<const TPoint> points) {
