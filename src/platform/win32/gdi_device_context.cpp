@@ -163,21 +163,7 @@ void GdiDeviceContext::TextOutAt(int x, int y, std::string_view text) {
     FillTextOutline(dc_, Guard(x), Guard(y), text);
     return;
   }
-  // Each character stands where the text's measure puts it: some GDIs space
-  // the characters a pixel apart from their own measure when left to place
-  // them, and everything beside a text is laid out from that measure.
-  const int length = ClampedLength(text);
-  constexpr int kPlacedLength = 4096;  // longer texts go as they are
-  if (length > 1 && length <= kPlacedLength) {
-    std::vector<INT> ends(static_cast<std::size_t>(length));
-    SIZE size{};
-    if (::GetTextExtentExPointA(dc_, text.data(), length, 0, nullptr, ends.data(), &size)) {
-      for (int i = length - 1; i > 0; --i) ends[static_cast<std::size_t>(i)] -= ends[static_cast<std::size_t>(i - 1)];
-      ::ExtTextOutA(dc_, Guard(x), Guard(y), 0, nullptr, text.data(), static_cast<UINT>(length), ends.data());
-      return;
-    }
-  }
-  ::TextOutA(dc_, Guard(x), Guard(y), text.data(), length);
+  ::TextOutA(dc_, Guard(x), Guard(y), text.data(), ClampedLength(text));
 }
 
 TSize GdiDeviceContext::TextExtent(std::string_view text) {
