@@ -59,6 +59,8 @@ TEST(HeavyMetafiles, EachDrawsOrIsRefusedAlikeOnBothBuilds) {
            Case{"emf_text_turned_large.emf", "drawn"},
            Case{"emf_text_upright_large.emf", "drawn"},
            Case{"emf_text_path_large.emf", "drawn"},
+           // Found by the fuzzer: a text as large as the allowance lets into a path.
+           Case{"emf_text_path_found.emf", "drawn"},
            Case{"emf_wide_pen_ellipses.emf", "drawn"},
            Case{"emf_wide_pen_lines.emf", "drawn"},
            Case{"wmf_text_turned_far.wmf", "drawn"},

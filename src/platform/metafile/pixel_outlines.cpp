@@ -1,14 +1,24 @@
 #include "platform/metafile/pixel_outlines.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <numeric>
+#include <optional>
 
 namespace pg::platform::metafile {
 
 std::vector<std::vector<PointD>> PixelOutlines(int width, int height, const std::function<bool(int, int)>& set) {
   std::vector<std::vector<PointD>> figures;
   if (width <= 0 || height <= 0) return figures;
-  const auto inside = [&](int x, int y) { return x >= 0 && y >= 0 && x < width && y < height && set(x, y); };
+  // Each pixel asked once: the walk below looks at every pixel five times.
+  std::vector<std::uint8_t> on(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  for (int y = 0, i = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x, ++i) on[static_cast<std::size_t>(i)] = set(x, y) ? 1 : 0;
+  const auto inside = [&](int x, int y) {
+    return x >= 0 && y >= 0 && x < width && y < height &&
+           on[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] != 0;
+  };
   const std::size_t stride = static_cast<std::size_t>(width) + 1;
   const auto corner = [&](int x, int y) { return static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x); };
   // Each edge between a set pixel and one not set, from corner to corner; a
@@ -18,11 +28,7 @@ std::vector<std::vector<PointD>> PixelOutlines(int width, int height, const std:
     bool used = false;
   };
   std::vector<Edge> edges;
-  std::vector<std::int32_t> first(stride * (static_cast<std::size_t>(height) + 1), -1), second(first.size(), -1);
-  const auto add = [&](std::size_t from, std::size_t to) {
-    (first[from] < 0 ? first[from] : second[from]) = static_cast<std::int32_t>(edges.size());
-    edges.push_back({from, to});
-  };
+  const auto add = [&](std::size_t from, std::size_t to) { edges.push_back({from, to}); };
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       if (!inside(x, y)) continue;
@@ -32,6 +38,20 @@ std::vector<std::vector<PointD>> PixelOutlines(int width, int height, const std:
       if (!inside(x - 1, y)) add(corner(x, y + 1), corner(x, y));
     }
   const auto point = [&](std::size_t c) { return PointD{double(c % stride), double(c / stride)}; };
+  // The edges by the corner they start from, in the order they were found: an
+  // index the size of the edges, not of the picture's corners (a large text's
+  // picture has millions of corners and few edges).
+  std::vector<std::size_t> byStart(edges.size());
+  std::iota(byStart.begin(), byStart.end(), std::size_t{0});
+  std::stable_sort(byStart.begin(), byStart.end(),
+                   [&](std::size_t a, std::size_t b) { return edges[a].from < edges[b].from; });
+  const auto unusedFrom = [&](std::size_t c) -> std::optional<std::size_t> {
+    auto it = std::lower_bound(byStart.begin(), byStart.end(), c,
+                               [&](std::size_t e, std::size_t corner) { return edges[e].from < corner; });
+    for (; it != byStart.end() && edges[*it].from == c; ++it)
+      if (!edges[*it].used) return *it;
+    return std::nullopt;
+  };
   for (std::size_t start = 0; start < edges.size(); ++start) {
     if (edges[start].used) continue;
     std::vector<PointD> figure;
@@ -45,11 +65,9 @@ std::vector<std::vector<PointD>> PixelOutlines(int width, int height, const std:
         if ((a.x == b.x && b.x == p.x) || (a.y == b.y && b.y == p.y)) figure.pop_back();
       }
       figure.push_back(p);
-      const std::size_t next = edges[e].to;
-      const std::int32_t a = first[next], b = second[next];
-      if (a >= 0 && !edges[static_cast<std::size_t>(a)].used) e = static_cast<std::size_t>(a);
-      else if (b >= 0 && !edges[static_cast<std::size_t>(b)].used) e = static_cast<std::size_t>(b);
-      else break;
+      const std::optional<std::size_t> next = unusedFrom(edges[e].to);
+      if (!next) break;
+      e = *next;
     }
     if (figure.size() >= 3) figures.push_back(std::move(figure));
   }
