@@ -130,7 +130,8 @@ std::vector<std::vector<PointD>> TextOutline(DeviceContext& dc, const Write& wri
     return {};
   const int w = static_cast<int>(std::ceil(std::fabs(width))) + 2 * margin, h = metrics.height + 2 * margin;
   if (!Bitmap::SizeAllowed(w, h)) return {};
-  const long long cost = 4LL * w * h;
+  // The bitmap, the walk over its pixels and the edges' index: about 16 steps a pixel.
+  const long long cost = 16LL * w * h;
   work += cost;
   if (cost > allowance) return {};
   Bitmap upright(w, h);
