@@ -285,6 +285,40 @@ void Stripes(HDC dc, COLORREF a, COLORREF b) {
   }
 }
 
+// Ternary raster operations: the same bitmap through a memory device context
+// onto stripes under a hatched brush, each code on a cell of its own, and a
+// DIB stretched by odd factors to an odd place.
+void DrawRops(const Target& t) {
+  Stripes(t.dc, RGB(250, 210, 60), RGB(40, 110, 200));
+  const Dib colour = MakeDib(32, 24, 24);
+  HDC memory = ::CreateCompatibleDC(nullptr);
+  void* bits = nullptr;
+  HBITMAP section = ::CreateDIBSection(nullptr, colour.Info(), DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (memory && section && bits) {
+    std::memcpy(bits, colour.bits.data(), colour.bits.size());
+    const HGDIOBJ old = ::SelectObject(memory, section);
+    ::SetBkColor(t.dc, RGB(255, 255, 255));
+    ::SetTextColor(t.dc, RGB(0, 0, 0));
+    Select(t.dc, ::CreateHatchBrush(HS_DIAGCROSS, RGB(200, 0, 80)));
+    const DWORD rops[] = {NOTSRCCOPY, MERGEPAINT, SRCINVERT, SRCERASE, PATPAINT, 0xB8074A,
+                          NOTSRCERASE, MERGECOPY, PATINVERT, 0x960169 /* DPSxx */, 0x1D0F7C /* unusual */, SRCAND};
+    for (int i = 0; i < 12; ++i) {
+      const int x = 10 + (i % 6) * 65, y = 10 + (i / 6) * 70;
+      ::StretchBlt(t.dc, x, y, 58, 52, memory, 0, 0, 32, 24, rops[i]);
+    }
+    ::SelectObject(memory, old);
+  }
+  if (section) ::DeleteObject(section);
+  if (memory) ::DeleteDC(memory);
+  ::SetStretchBltMode(t.dc, COLORONCOLOR);
+  ::StretchDIBits(t.dc, 13, 163, 97, 61, 0, 0, 32, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS, SRCCOPY);
+  ::StretchDIBits(t.dc, 131, 157, 71, 119, 3, 2, 23, 17, colour.bits.data(), colour.Info(), DIB_RGB_COLORS,
+                  SRCCOPY);
+  ::StretchDIBits(t.dc, 221, 161, 163, 127, 0, 0, 32, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS,
+                  SRCINVERT);
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+}
+
 // Rectangles intersected and excluded, regions selected and combined, moved
 // clips, and regions filled, framed, inverted and painted.
 void DrawClipping(const Target& t) {
@@ -596,6 +630,7 @@ constexpr Theme kThemes[] = {
     {"paths", DrawPaths, false, false},      {"shapes", DrawShapes, true, true},
     {"polydraw", DrawPolyDraw, false, false}, {"worldtext", DrawWorldText, false, false},
     {"worldtext_top", DrawWorldTextTop, false, false}, {"textpath", DrawTextPath, false, false},
+    {"rops", DrawRops, true, false},
 };
 
 bool RecordEnhanced(const Theme& theme) {

@@ -157,6 +157,26 @@ Affine WorldTurn(const Affine& world, const Affine& page) {
 
 bool Identity(const Affine& a) { return a.m11 == 1 && a.m12 == 0 && a.m21 == 0 && a.m22 == 1; }
 
+// The escapement is an angle on the page: a map that stretches one axis more
+// than the other shows the line at another angle on the device.
+double DeviceDegrees(double degrees, const Affine& page) {
+  const double ax = std::fabs(page.m11), ay = std::fabs(page.m22);
+  if (page.m12 != 0 || page.m21 != 0 || !(ax > 0) || !(ay > 0) || !std::isfinite(ax / ay) || ax == ay) return degrees;
+  const double a = degrees * std::numbers::pi / 180;
+  return std::atan2(ay * std::sin(a), ax * std::cos(a)) * 180 / std::numbers::pi;
+}
+
+// Device pixels per logical unit along the line's device direction (where
+// `turn` takes the upright baseline); 0 when the map cannot be undone.
+double DeviceLengthPerUnit(const Affine& toDevice, const Affine& turn) {
+  const PointD u = turn.ApplyLinear({1, 0});
+  const double ul = std::hypot(u.x, u.y);
+  if (!(ul > 0) || !std::isfinite(ul) || toDevice.Determinant() == 0 || !toDevice.Finite()) return 0;
+  const PointD back = toDevice.Inverse().ApplyLinear({u.x / ul, u.y / ul});
+  const double bl = std::hypot(back.x, back.y);
+  return bl > 0 && std::isfinite(bl) ? 1 / bl : 0;
+}
+
 }  // namespace
 
 void Playback::Text(const TextRun& run) {
@@ -195,6 +215,16 @@ void Playback::Text(const TextRun& run) {
   // as GDI's advanced graphics mode draws it; the page's own mirror does not.
   const Affine page = PageTransform().Then(placement_);
   const Affine world = WorldTurn(state_.world, page);
+  // Escapement turns the line about its reference point (counter-clockwise as
+  // the page shows it; a map that mirrors turns it the other way).
+  double degrees = state_.font.escapement % 3600 / 10.0;
+  if (page.Determinant() < 0) degrees = -degrees;
+  degrees = DeviceDegrees(degrees, page);
+  const Affine turn = Turn(degrees).Then(world);
+  // A spacing is a logical length along the line as it runs: under a map that
+  // stretches one axis more than the other, a turned line's advances take the
+  // scale along its own direction, not the horizontal one.
+  const double perUnit = DeviceLengthPerUnit(m, turn);
   // The advances along the baseline, in device pixels (backwards where the page runs so).
   double total = 0;
   std::vector<double> advances;
@@ -202,7 +232,8 @@ void Playback::Text(const TextRun& run) {
     for (std::size_t i = 0; i < run.text.size(); ++i) {
       const PointD d = m.ApplyLinear({run.dx[i], 0});
       const double along = Identity(world) ? d.x : page.m11 * run.dx[i];
-      advances.push_back(std::copysign(std::hypot(d.x, d.y), along == 0 ? 1.0 : along));
+      const double length = perUnit > 0 ? std::fabs(run.dx[i]) * perUnit : std::hypot(d.x, d.y);
+      advances.push_back(std::copysign(length, along == 0 ? 1.0 : along));
       total += advances.back();
     }
   } else {
@@ -224,11 +255,6 @@ void Playback::Text(const TextRun& run) {
       pen += advances[i];
     }
   };
-  // Escapement turns the line about its reference point (counter-clockwise as
-  // the page shows it; a map that mirrors turns it the other way).
-  double degrees = state_.font.escapement % 3600 / 10.0;
-  if (page.Determinant() < 0) degrees = -degrees;
-  const Affine turn = Turn(degrees).Then(world);
   dc_.SetTextAlign(kTaLeft | vertical);
   // Each character costs about its cell's pixels to draw, on the surface or
   // not: text past the play's allowance is left out.

@@ -7,7 +7,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/soft/picture/color_reduction.h"
-#include "platform/soft/hatch_patterns.h"
+#include "platform/hatch_patterns.h"
 #include "platform/soft/raster/block_fill.h"
 #include "platform/soft/raster/coord_clamp.h"
 #include "platform/soft/raster/line_raster.h"
