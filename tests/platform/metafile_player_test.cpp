@@ -383,6 +383,45 @@ TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {
   EXPECT_EQ(Count(*b, kRed, TRect{48, 20, 76, 50}) > 0, Count(*b, kRed, TRect{48, 60, 76, 92}) > 0);
 }
 
+TEST(MetafilePlayer, TurnedLinesFollowAPageThatStretchesOneAxisMore) {
+  // Played twice as wide and half as high as recorded: a line turned a
+  // quarter runs down the page's vertical scale (its spacings of 20 units
+  // become 10 pixels, not 40), and one turned by 45 degrees shows at the
+  // angle the stretch gives it, well under 45.
+  const auto played = [](int escapement) {
+    EmfWriter w(100, 100);
+    auto fontRecord = EmfWriter::Words({1, -20, 0, escapement, escapement, 400, 0});
+    for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
+      fontRecord.push_back(static_cast<std::uint8_t>(c));
+      fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 20, 90, 4, 76, 0, 0, 0, 0, 0, 84, 0x4D004D, 0x4D004D,
+                                 20, 20, 20, 20});
+    w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kSetBkMode, {1})
+        .Record(emr::kSetTextColor, {kRedRef})
+        .Raw(emr::kExtTextOutW, out);
+    return PlayedEmf(w.Finish(), 200, 50);
+  };
+  const auto inkBox = [](const Bitmap& b) {
+    TRect r{b.Width(), b.Height(), 0, 0};
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x)
+        if (b.Pixel(x, y) == kRed)
+          r = TRect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1), std::max(r.bottom, y + 1)};
+    return r;
+  };
+  const TRect upright = inkBox(*played(900));
+  EXPECT_GE(upright.Height(), 34);  // 40 pixels of advances, less the last letter's unused part
+  EXPECT_LE(upright.Height(), 46);
+  EXPECT_GT(upright.top, 0);  // not run off the top
+  const TRect slanted = inkBox(*played(450));
+  ASSERT_GT(slanted.Width(), 0);
+  // tan 14 degrees: the line rises about a quarter of its run.
+  EXPECT_LT(slanted.Height() * 2, slanted.Width());
+}
+
 TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {
   // A drawing made only of lines whose pen says flat ends and mitred joins.
   WmfWriter w(100, 50);
