@@ -388,8 +388,10 @@ TEST(MetafilePlayer, TurnedLinesFollowAPageThatStretchesOneAxisMore) {
   // quarter runs down the page's vertical scale (its spacings of 20 units
   // become 10 pixels, not 40), and one turned by 45 degrees shows at the
   // angle the stretch gives it, well under 45.
-  const auto played = [](int escapement) {
+  const auto played = [](int escapement, bool upsideDown = false) {
+    const auto f = [](float v) { return std::bit_cast<std::int32_t>(v); };
     EmfWriter w(100, 100);
+    if (upsideDown) w.Record(emr::kSetWorldTransform, {f(-1), 0, 0, f(-1), f(100), f(100)});
     auto fontRecord = EmfWriter::Words({1, -20, 0, escapement, escapement, 400, 0});
     for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
       fontRecord.push_back(static_cast<std::uint8_t>(c));
@@ -420,6 +422,22 @@ TEST(MetafilePlayer, TurnedLinesFollowAPageThatStretchesOneAxisMore) {
   ASSERT_GT(slanted.Width(), 0);
   // tan 14 degrees: the line rises about a quarter of its run.
   EXPECT_LT(slanted.Height() * 2, slanted.Width());
+  // Under a world transform the glyphs take the whole map: turned upside down
+  // (about the middle, so the line runs left from x = 160), each M is four
+  // times as wide for its height as upright and fills more than half of the
+  // 40 pixels its spacing gives it (kept upright, under a fifth).
+  const auto turned = played(0, true);
+  const TRect whole = inkBox(*turned);
+  EXPECT_GE(whole.Width(), 140);
+  EXPECT_LE(whole.right, 162);
+  int inked = 0;
+  for (int x = whole.left; x < whole.right; ++x)
+    for (int y = whole.top; y < whole.bottom; ++y)
+      if (turned->Pixel(x, y) == kRed) {
+        ++inked;
+        break;
+      }
+  EXPECT_GT(inked * 2, whole.Width());
 }
 
 TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {

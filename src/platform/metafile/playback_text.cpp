@@ -219,12 +219,21 @@ void Playback::Text(const TextRun& run) {
   // the page shows it; a map that mirrors turns it the other way).
   double degrees = state_.font.escapement % 3600 / 10.0;
   if (page.Determinant() < 0) degrees = -degrees;
-  degrees = DeviceDegrees(degrees, page);
-  const Affine turn = Turn(degrees).Then(world);
+  // Under a world transform on an upright page the glyphs take the whole map
+  // to the device, a stretch of the page included: the line is drawn upright at
+  // the height the map gives the glyphs' vertical and carried by the map over
+  // that height. Otherwise the line turns (a page that stretches one axis more
+  // shows it at another angle) and keeps its glyphs' shape.
+  const bool wholeMap = !Identity(world) && page.AxisAligned() && page.m11 > 0 && page.m22 > 0 && scaleY > 0 &&
+                        std::isfinite(scaleY);
+  const Affine turn = wholeMap ? Turn(degrees).Then(Affine{m.m11 / scaleY, m.m12 / scaleY, m.m21 / scaleY,
+                                                           m.m22 / scaleY, 0, 0})
+                               : Turn(DeviceDegrees(degrees, page)).Then(world);
   // A spacing is a logical length along the line as it runs: under a map that
   // stretches one axis more than the other, a turned line's advances take the
-  // scale along its own direction, not the horizontal one.
-  const double perUnit = DeviceLengthPerUnit(m, turn);
+  // scale along its own direction, not the horizontal one. Carried by the
+  // whole map, the upright line's advances are at the glyphs' height's scale.
+  const double perUnit = wholeMap ? scaleY : DeviceLengthPerUnit(m, turn);
   // The advances along the baseline, in device pixels (backwards where the page runs so).
   double total = 0;
   std::vector<double> advances;
