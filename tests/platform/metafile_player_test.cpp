@@ -440,6 +440,23 @@ TEST(MetafilePlayer, TurnedLinesFollowAPageThatStretchesOneAxisMore) {
   EXPECT_GT(inked * 2, whole.Width());
 }
 
+TEST(MetafilePlayer, OpaqueBoxTurnsWithTheLine) {
+  // Turned 45 degrees about (50, 20), the box 0..40 x 0..10 behind "M" is a
+  // turned rectangle: it reaches (75, 47) and leaves out (55, 45) and (52, 48),
+  // the opposite of an upright box between its turned corners.
+  const auto f = [](float v) { return std::bit_cast<std::int32_t>(v); };
+  constexpr float kHalfRoot = 0.70710678f;
+  EmfWriter w(100, 100);
+  w.Record(emr::kSetWorldTransform, {f(kHalfRoot), f(kHalfRoot), f(-kHalfRoot), f(kHalfRoot), f(50), f(20)})
+      .Record(emr::kSetBkColor, {kBlueRef})
+      .Raw(emr::kExtTextOutW, EmfWriter::Words({0, 0, 0, 0, 2, 0, 0, 0, 0, 1, 76, 2, 0, 0, 40, 10, 0, 0x4D}));
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  EXPECT_EQ(b->Pixel(75, 47), kBlue);
+  EXPECT_EQ(b->Pixel(60, 35), kBlue);
+  EXPECT_NE(b->Pixel(55, 45), kBlue);
+  EXPECT_NE(b->Pixel(52, 48), kBlue);
+}
+
 TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {
   // A drawing made only of lines whose pen says flat ends and mitred joins.
   WmfWriter w(100, 50);

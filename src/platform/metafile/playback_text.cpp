@@ -199,9 +199,17 @@ void Playback::Text(const TextRun& run) {
   UseAttributes();
 
   if ((run.options & kEtoOpaque) && run.rect && !pathOpen_) {
-    const TPoint p = Pixel(m.Apply(run.rect->first)), q = Pixel(m.Apply(run.rect->second));
     UseBrush(BrushObject{kBsSolid, 0, state_.bkColor, nullptr});
-    dc_.FillRect(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
+    const PointD a = run.rect->first, c = run.rect->second;
+    if (m.AxisAligned()) {
+      const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(c));
+      dc_.FillRect(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
+    } else {
+      // A world transform that turns or slants the line turns its box with it.
+      const PointD corners[] = {m.Apply(a), m.Apply({c.x, a.y}), m.Apply(c), m.Apply({a.x, c.y})};
+      UseNoPen();
+      dc_.Polygon(Pixels(corners));
+    }
   }
   // A clipped line is cut to its rectangle as well as to the clip, which stays.
   const bool clipped = (run.options & kEtoClipped) && run.rect && !pathOpen_;
