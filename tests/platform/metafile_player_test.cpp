@@ -457,6 +457,46 @@ TEST(MetafilePlayer, OpaqueBoxTurnsWithTheLine) {
   EXPECT_NE(b->Pixel(52, 48), kBlue);
 }
 
+TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
+  // "MMMM" spaced 30 apart at 12 pixels: between the letters lie gaps of
+  // about 20 pixels, which the opaque background and the underline and
+  // strike-out still cross.
+  const auto played = [](bool opaque, bool bars) {
+    EmfWriter w(160, 40);
+    auto fontRecord = EmfWriter::Words({1, -12, 0, 0, 0, 400, bars ? 0x00010100 : 0});  // underlined, struck out
+    for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
+      fontRecord.push_back(static_cast<std::uint8_t>(c));
+      fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 10, 10, 4, 76, 0, 0, 0, 0, 0, 84, 0x4D004D, 0x4D004D,
+                                 30, 30, 30, 30});
+    w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kSetBkMode, {opaque ? 2 : 1})
+        .Record(emr::kSetBkColor, {kBlueRef})
+        .Record(emr::kSetTextColor, {kRedRef})
+        .Raw(emr::kExtTextOutW, out);
+    return PlayedEmf(w.Finish(), 160, 40);
+  };
+  // Columns of the gaps between the letters that hold `colour` somewhere.
+  const auto crossed = [](const Bitmap& b, std::uint32_t colour) {
+    int n = 0;
+    for (int gap = 0; gap < 3; ++gap)
+      for (int x = 10 + 30 * gap + 16; x < 10 + 30 * gap + 28; ++x) {
+        bool any = false;
+        for (int y = 0; y < 40; ++y) any = any || b.Pixel(x, y) == colour;
+        n += any;
+      }
+    return n;
+  };
+  EXPECT_EQ(crossed(*played(true, false), kBlue), 36);
+  // Underline and strike-out: two red rows across every gap column.
+  const auto barred = played(false, true);
+  EXPECT_EQ(crossed(*barred, kRed), 36);
+  EXPECT_EQ(Count(*barred, kRed, TRect{26, 0, 38, 40}), 2 * 12);
+  EXPECT_EQ(crossed(*played(false, false), kRed), 0);
+}
+
 TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {
   // A drawing made only of lines whose pen says flat ends and mitred joins.
   WmfWriter w(100, 50);

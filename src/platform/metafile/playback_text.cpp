@@ -157,6 +157,27 @@ Affine WorldTurn(const Affine& world, const Affine& page) {
 
 bool Identity(const Affine& a) { return a.m11 == 1 && a.m12 == 0 && a.m21 == 0 && a.m22 == 1; }
 
+// A line placed character by character still has its background (opaque
+// mode) and its underline and strike-out laid across the whole of it, the
+// spacing between characters included, as GDI lays them: spaces in the line's
+// font fill [from, to) (the last one pulled back to end there). False, drawing
+// nothing, when there is nothing to lay or the line is not a few hundred
+// spaces long at most.
+bool SpanLine(DeviceContext& dc, double from, double to, int y) {
+  const Font& font = dc.GetFont();
+  if (!font.underline && !font.strikeOut && dc.GetBkMode() != kOpaque) return false;
+  const double first = std::min(from, to), last = std::max(from, to);
+  const int space = dc.TextExtent(" ").cx;
+  constexpr double kMostSpaces = 512;
+  if (space <= 0 || !(last - first >= space) || (last - first) / space > kMostSpaces) return false;
+  for (double at = first;; at += space) {
+    const double put = std::min(at, last - space);
+    dc.TextOutAt(HeldInt(put), y, " ");
+    if (put >= last - space) break;
+  }
+  return true;
+}
+
 // The escapement is an angle on the page: a map that stretches one axis more
 // than the other shows the line at another angle on the device.
 double DeviceDegrees(double degrees, const Affine& page) {
@@ -266,10 +287,24 @@ void Playback::Text(const TextRun& run) {
       dc.TextOutAt(HeldInt(left), y, bytes);
       return;
     }
+    const Font own = dc.GetFont();
+    const int bkMode = dc.GetBkMode();
+    const bool spanned = SpanLine(dc, left, left + total, y);
+    if (spanned) {
+      // The characters go over the line's background and bars as they are.
+      Font plain = own;
+      plain.underline = plain.strikeOut = false;
+      dc.SetFont(plain);
+      dc.SetBkMode(kTransparent);
+    }
     double pen = left;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       dc.TextOutAt(HeldInt(pen), y, std::string_view(bytes).substr(i, 1));
       pen += advances[i];
+    }
+    if (spanned) {
+      dc.SetFont(own);
+      dc.SetBkMode(bkMode);
     }
   };
   dc_.SetTextAlign(kTaLeft | vertical);
