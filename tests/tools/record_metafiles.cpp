@@ -318,7 +318,7 @@ void DrawRops(const Target& t) {
     ::SetTextColor(t.dc, RGB(0, 0, 0));
     Select(t.dc, ::CreateHatchBrush(HS_DIAGCROSS, RGB(200, 0, 80)));
     const DWORD rops[] = {NOTSRCCOPY, MERGEPAINT, SRCINVERT, SRCERASE, PATPAINT, 0xB8074A,
-                          NOTSRCERASE, MERGECOPY, PATINVERT, 0x960169 /* DPSxx */, 0x1D0F7C /* unusual */, SRCAND};
+                          NOTSRCERASE, MERGECOPY, PATINVERT, 0x960169 /* DPSxx */, 0x1D0F7C /* a rarely used code */, SRCAND};
     for (int i = 0; i < 12; ++i) {
       const int x = 10 + (i % 6) * 65, y = 10 + (i / 6) * 70;
       ::StretchBlt(t.dc, x, y, 58, 52, memory, 0, 0, 32, 24, rops[i]);
