@@ -461,7 +461,7 @@ TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
   // "MMMM" spaced 30 apart at 12 pixels: between the letters lie gaps of
   // about 20 pixels, which the opaque background and the underline and
   // strike-out still cross.
-  const auto played = [](bool opaque, bool bars) {
+  const auto played = [](bool opaque, bool bars, std::int32_t spacing = 30) {
     EmfWriter w(160, 40);
     auto fontRecord = EmfWriter::Words({1, -12, 0, 0, 0, 400, bars ? 0x00010100 : 0});  // underlined, struck out
     for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
@@ -469,7 +469,7 @@ TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
       fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
     }
     auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 10, 10, 4, 76, 0, 0, 0, 0, 0, 84, 0x4D004D, 0x4D004D,
-                                 30, 30, 30, 30});
+                                 spacing, spacing, spacing, spacing});
     w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
         .Record(emr::kSelectObject, {1})
         .Record(emr::kSetBkMode, {opaque ? 2 : 1})
@@ -495,6 +495,10 @@ TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
   EXPECT_EQ(crossed(*barred, kRed), 36);
   EXPECT_EQ(Count(*barred, kRed, TRect{26, 0, 38, 40}), 2 * 12);
   EXPECT_EQ(crossed(*played(false, false), kRed), 0);
+  // Spacing of two billion units would take hundreds of millions of spaces:
+  // the line's first letter is drawn, and the play ends at once.
+  const auto far = played(true, true, 2'000'000'000);
+  EXPECT_GT(Count(*far, kRed, TRect{0, 0, 40, 40}), 10);
 }
 
 TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {

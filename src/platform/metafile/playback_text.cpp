@@ -161,15 +161,14 @@ bool Identity(const Affine& a) { return a.m11 == 1 && a.m12 == 0 && a.m21 == 0 &
 // mode) and its underline and strike-out laid across the whole of it, the
 // spacing between characters included, as GDI lays them: spaces in the line's
 // font fill [from, to) (the last one pulled back to end there). False, drawing
-// nothing, when there is nothing to lay or the line is not a few hundred
-// spaces long at most.
-bool SpanLine(DeviceContext& dc, double from, double to, int y) {
+// nothing, when there is nothing to lay or it would take more than `allowed`
+// spaces.
+bool SpanLine(DeviceContext& dc, double from, double to, int y, double allowed) {
   const Font& font = dc.GetFont();
   if (!font.underline && !font.strikeOut && dc.GetBkMode() != kOpaque) return false;
   const double first = std::min(from, to), last = std::max(from, to);
   const int space = dc.TextExtent(" ").cx;
-  constexpr double kMostSpaces = 512;
-  if (space <= 0 || !(last - first >= space) || (last - first) / space > kMostSpaces) return false;
+  if (space <= 0 || !(last - first >= space) || !((last - first) / space < allowed)) return false;
   for (double at = first;; at += space) {
     const double put = std::min(at, last - space);
     dc.TextOutAt(HeldInt(put), y, " ");
@@ -277,6 +276,13 @@ void Playback::Text(const TextRun& run) {
   } else {
     total = dc_.TextExtent(bytes).cx;
   }
+  // How many spaces laying the line's background and bars across its spacing
+  // may take (0: each character lays its own).
+  double spaces = 0;
+  if (!advances.empty() && (font.underline || font.strikeOut || state_.bkMode == kOpaque)) {
+    const int space = dc_.TextExtent(" ").cx;
+    if (space > 0) spaces = std::floor(std::fabs(total) / space) + 2;
+  }
   double x = at.x;
   if (horizontal == kTaCenter) x -= total / 2;
   else if (horizontal == kTaRight) x -= total;
@@ -289,7 +295,7 @@ void Playback::Text(const TextRun& run) {
     }
     const Font own = dc.GetFont();
     const int bkMode = dc.GetBkMode();
-    const bool spanned = SpanLine(dc, left, left + total, y);
+    const bool spanned = SpanLine(dc, left, left + total, y, spaces);
     if (spanned) {
       // The characters go over the line's background and bars as they are.
       Font plain = own;
@@ -313,6 +319,13 @@ void Playback::Text(const TextRun& run) {
   const double cell = double(font.height) * font.height;
   const long long glyphs = static_cast<long long>(std::min(cell * static_cast<double>(bytes.size()), 1e15));
   textWork_ += glyphs;
+  // Spaces under a spaced line cost as characters do (a hostile spacing could
+  // ask for millions).
+  if (spaces > 0) {
+    const double more = std::min(cell * spaces, 1e15);
+    if (textWork_ + more <= kTextAllowance) textWork_ += static_cast<long long>(more);
+    else spaces = 0;
+  }
   if (pathOpen_) {
     if (textWork_ <= kTextAllowance) {
       for (const auto& figure : TextOutline(dc_, write, at, x - at.x, total, turn, font, kTextAllowance - textWork_,
