@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/metafile/emf_records.h"
@@ -36,6 +37,18 @@ std::unique_ptr<Bitmap> PlayedEmf(const std::vector<std::uint8_t>& emf, int widt
   auto b = std::make_unique<Bitmap>(width, height);
   EXPECT_TRUE(PlayEmf(emf, b->Dc(), TRect{0, 0, width, height}));
   return b;
+}
+
+// An EXTCREATEFONTINDIRECTW body for object 1: Arial of `height`, turned by
+// `escapement` tenths of a degree; `flags` is the LOGFONT word of italic,
+// underline, strike-out and charset bytes.
+std::vector<std::uint8_t> ArialRecord(int height, int escapement = 0, std::int32_t flags = 0) {
+  auto record = EmfWriter::Words({1, height, 0, escapement, escapement, 400, flags});
+  for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
+    record.push_back(static_cast<std::uint8_t>(c));
+    record.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  return record;
 }
 
 int Count(const Bitmap& b, std::uint32_t colour, const TRect& r) {
@@ -364,11 +377,7 @@ TEST(MetafilePlayer, TextIsDrawnInTheFontsCodePage) {
 
 TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {
   EmfWriter w(100, 100);
-  auto fontRecord = EmfWriter::Words({1, -20, 0, 900, 900, 400, 0});  // a quarter turn
-  for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
-    fontRecord.push_back(static_cast<std::uint8_t>(c));
-    fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
+  const auto fontRecord = ArialRecord(-20, 900);  // a quarter turn
   auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 50, 90, 4, 76, 0, 0, 0, 0, 0, 0, 0x4D004D, 0x4D004D});
   w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
       .Record(emr::kSelectObject, {1})
@@ -392,11 +401,7 @@ TEST(MetafilePlayer, TurnedLinesFollowAPageThatStretchesOneAxisMore) {
     const auto f = [](float v) { return std::bit_cast<std::int32_t>(v); };
     EmfWriter w(100, 100);
     if (upsideDown) w.Record(emr::kSetWorldTransform, {f(-1), 0, 0, f(-1), f(100), f(100)});
-    auto fontRecord = EmfWriter::Words({1, -20, 0, escapement, escapement, 400, 0});
-    for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
-      fontRecord.push_back(static_cast<std::uint8_t>(c));
-      fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
+    const auto fontRecord = ArialRecord(-20, escapement);
     auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 20, 90, 4, 76, 0, 0, 0, 0, 0, 84, 0x4D004D, 0x4D004D,
                                  20, 20, 20, 20});
     w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
@@ -463,11 +468,7 @@ TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
   // strike-out still cross.
   const auto played = [](bool opaque, bool bars, std::int32_t spacing = 30) {
     EmfWriter w(160, 40);
-    auto fontRecord = EmfWriter::Words({1, -12, 0, 0, 0, 400, bars ? 0x00010100 : 0});  // underlined, struck out
-    for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
-      fontRecord.push_back(static_cast<std::uint8_t>(c));
-      fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
-    }
+    const auto fontRecord = ArialRecord(-12, 0, bars ? 0x00010100 : 0);  // underlined, struck out
     auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 10, 10, 4, 76, 0, 0, 0, 0, 0, 84, 0x4D004D, 0x4D004D,
                                  spacing, spacing, spacing, spacing});
     w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
