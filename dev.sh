@@ -145,6 +145,8 @@ run_tests() {
   ./scripts/editor-codepages.sh build/native build/win64 scripts/wine64-run.sh build/editor-codepages/win64
   phase "native and 64-bit Windows hosts compared"
   ./scripts/compare-builds.sh build/native build/win64 scripts/wine64-run.sh
+  phase "EMF and SVG files of the native and 64-bit Windows builds compared"
+  ./scripts/compare-exports.sh build/native build/win64 scripts/wine64-run.sh
   phase "bitmaps, icons and JPEGs from real tools: native and 64-bit Windows pictures compared"
   ./scripts/bitmap-corpus.sh build/native build/win64 scripts/wine64-run.sh out/bitmap-corpus
   phase "saves under a full disk, hard links, a file-size limit and kill -9 (native and 64-bit Windows)"

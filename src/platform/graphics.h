@@ -85,6 +85,12 @@ struct Font {
   bool underline = false;
   bool strikeOut = false;
   int charset = 1;  // 0 ANSI (1252), 1 default (1251 here), 204 Russian (1251)
+  // The characters' average width in pixels, condensing or expanding them
+  // (a LOGFONT's lfWidth); 0 is the face's own proportion.
+  int width = 0;
+  // Glyph edges drawn in grey levels (a LOGFONT asking for antialiased or
+  // ClearType quality); the module's own text is always drawn without.
+  bool smooth = false;
 };
 
 struct TextMetrics {

@@ -9,6 +9,7 @@
 #include "engine/export/chart_export.h"
 #include "engine/picture/picture_errors.h"
 #include "export_charts.h"
+#include "platform/metafile/emf_recorder.h"
 #include "platform/metafile/play_metafile.h"
 #include "support/scratch_dir.h"
 
@@ -83,9 +84,10 @@ TEST(EmfExport, HeaderFrameAndTextRecords) {
   EXPECT_EQ(u32(0), 1u);
   EXPECT_EQ(u32(40), 0x464D4520u);
   EXPECT_EQ(u32(48), emf.size());
-  // The frame in hundredths of a millimetre at 96 pixels to the inch.
+  // The frame in hundredths of a millimetre at 96 pixels to the inch, rounded
+  // down (246 px are 6508.75).
   EXPECT_EQ(u32(32), 13864u);  // 524 px
-  EXPECT_EQ(u32(36), 6509u);   // 246 px
+  EXPECT_EQ(u32(36), 6508u);   // 246 px
   // Walk the records: sizes add up, the last is the end, text is EXTTEXTOUTW.
   std::size_t at = 0, records = 0, texts = 0;
   std::uint32_t last = 0;
@@ -100,6 +102,19 @@ TEST(EmfExport, HeaderFrameAndTextRecords) {
   EXPECT_EQ(records, u32(52));
   EXPECT_EQ(last, 14u);
   EXPECT_GE(texts, 2u + 12u);  // title, foot, legend labels
+}
+
+TEST(EmfExport, PlayedAtItsSizeNothingShrinks) {
+  // Players scale the frame onto the rectangle they are given: a frame a shade
+  // larger than the picture turns every font's pixel height down by one.
+  for (const int side : {1, 23, 24, 246, 524, 1000, 4097, 32767}) {
+    platform::metafile::EmfRecordingContext dc(side, side);
+    const auto emf = dc.Finish(platform::ExportDescription{});
+    const std::uint32_t frame = static_cast<std::uint32_t>(emf[32] | emf[33] << 8 | emf[34] << 16 | emf[35] << 24);
+    const double played = frame * 960.0 / 25400.0;
+    EXPECT_LE(played, side) << side;
+    EXPECT_GT(played, side - 0.05) << side;
+  }
 }
 
 TEST(ChartExportFile, EveryFormatByItsExtension) {

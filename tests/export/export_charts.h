@@ -48,18 +48,19 @@ struct ExportChart {
   }
 };
 
+// Whether every channel of two pixels is within `tolerance` levels.
+inline bool Close(std::uint32_t p, std::uint32_t q, int tolerance) {
+  for (int s = 0; s <= 16; s += 8)
+    if (std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((q >> s) & 0xFF)) > tolerance) return false;
+  return true;
+}
+
 // The share of pixels whose every channel is within `tolerance` levels.
 inline double Agreement(const platform::Bitmap& a, const platform::Bitmap& b, int tolerance = 16) {
   if (a.Width() != b.Width() || a.Height() != b.Height() || a.Empty()) return 0;
   long long same = 0;
   for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x) {
-      const std::uint32_t p = a.Pixel(x, y), q = b.Pixel(x, y);
-      bool close = true;
-      for (int s = 0; s <= 16; s += 8)
-        close = close && std::abs(static_cast<int>((p >> s) & 0xFF) - static_cast<int>((q >> s) & 0xFF)) <= tolerance;
-      same += close;
-    }
+    for (int x = 0; x < a.Width(); ++x) same += Close(a.Pixel(x, y), b.Pixel(x, y), tolerance);
   return static_cast<double>(same) / (static_cast<double>(a.Width()) * a.Height());
 }
 

@@ -630,6 +630,66 @@ void DrawTextPath(const Target& t) {
   ::SelectObject(t.dc, ::GetStockObject(SYSTEM_FONT));
 }
 
+// Fonts condensed and expanded by their LOGFONT width, beside the face's own
+// proportion, in two faces.
+void DrawWidths(const Target& t) {
+  ::SetBkMode(t.dc, TRANSPARENT);
+  ::SetTextColor(t.dc, RGB(0, 0, 0));
+  const wchar_t* faces[] = {L"Liberation Sans", L"Liberation Serif"};
+  const int widths[] = {0, 6, 11, 24};
+  for (int f = 0; f < 2; ++f)
+    for (int w = 0; w < 4; ++w) {
+      HFONT font = ::CreateFontW(-30, widths[w], 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, faces[f]);
+      const HGDIOBJ old = ::SelectObject(t.dc, font);
+      ::TextOutW(t.dc, 10, 10 + (f * 4 + w) * 36, L"Pie 42 chart", 12);
+      ::SelectObject(t.dc, old);
+      ::DeleteObject(font);
+    }
+}
+
+// Per-pixel alpha: a 32-bit DIB section whose premultiplied pixels fade from
+// clear to opaque, blended over stripes with AC_SRC_ALPHA, alone and under a
+// constant alpha of one half, as a program draws a translucent image.
+void DrawAlpha(const Target& t) {
+  ::SelectObject(t.dc, ::GetStockObject(NULL_PEN));
+  const COLORREF stripes[] = {RGB(255, 255, 255), RGB(0, 160, 0), RGB(255, 220, 0), RGB(40, 40, 40)};
+  for (int i = 0; i < 8; ++i) {
+    Select(t.dc, ::CreateSolidBrush(stripes[i % 4]));
+    ::Rectangle(t.dc, i * 50, 0, i * 50 + 51, kHeight + 1);
+  }
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
+  constexpr int w = 64, h = 48;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  HDC memory = ::CreateCompatibleDC(nullptr);
+  void* bits = nullptr;
+  HBITMAP section = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (memory && section && bits) {
+    auto* px = static_cast<std::uint32_t*>(bits);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        // Red fading in from the left, blue in the lower half, premultiplied.
+        const std::uint32_t a = static_cast<std::uint32_t>(x * 255 / (w - 1));
+        const bool blue = y >= h / 2;
+        px[y * w + x] = a << 24 | (blue ? a : a << 16);
+      }
+    const HGDIOBJ old = ::SelectObject(memory, section);
+    const BLENDFUNCTION perPixel{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA}, halfOfIt{AC_SRC_OVER, 0, 128, AC_SRC_ALPHA};
+    ::GdiAlphaBlend(t.dc, 20, 20, 256, 96, memory, 0, 0, w, h, perPixel);
+    ::GdiAlphaBlend(t.dc, 20, 150, 256, 96, memory, 0, 0, w, h, halfOfIt);
+    ::GdiAlphaBlend(t.dc, 300, 20, w, h, memory, 0, 0, w, h, perPixel);
+    ::SelectObject(memory, old);
+  }
+  if (section) ::DeleteObject(section);
+  if (memory) ::DeleteDC(memory);
+}
+
 struct Theme {
   const char* name;
   void (*draw)(const Target&);
@@ -644,6 +704,7 @@ constexpr Theme kThemes[] = {
     {"paths", DrawPaths, false, false},      {"shapes", DrawShapes, true, true},
     {"polydraw", DrawPolyDraw, false, false}, {"worldtext", DrawWorldText, false, false},
     {"worldtext_top", DrawWorldTextTop, false, false}, {"textpath", DrawTextPath, false, false},
+    {"widths", DrawWidths, true, false},      {"alpha", DrawAlpha, false, false},
     {"rops", DrawRops, true, false},
 };
 

@@ -18,12 +18,24 @@ std::vector<std::uint8_t> EncodeRasterPicture(ExportFormat format, int width, in
     case ExportFormat::kBmp: return platform::EncodeBmp(width, height, bitsPerPixel, pixel);
     case ExportFormat::kJpeg: {
       if (width <= 0 || height <= 0) return {};
-      std::vector<std::uint32_t> pixels;
-      pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-      for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels.push_back(pixel(x, y));
+      // Each row straight from the pixel source into the encoder's row: no
+      // copy of the whole picture. A source that throws fails the file.
+      struct Rows {
+        const platform::PixelSource& pixel;
+        bool failed = false;
+      } rows{pixel};
+      const auto fill = [](void* context, int y, std::uint32_t* out, int w) {
+        auto& r = *static_cast<Rows*>(context);
+        try {
+          for (int x = 0; x < w; ++x) out[x] = r.pixel(x, y);
+        } catch (...) {
+          r.failed = true;
+        }
+      };
       std::vector<std::uint8_t> out;
-      if (jpeg::Encode(pixels, width, height, std::clamp(jpegQuality, 1, 100), false, false, out) != 0) return {};
+      if (jpeg::Encode(width, height, fill, &rows, std::clamp(jpegQuality, 1, 100), false, false, out) != 0 ||
+          rows.failed)
+        return {};
       return out;
     }
     default: return {};

@@ -2,6 +2,7 @@
 
 // libjpeg's headers want these first.
 #include <algorithm>
+#include <bit>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
@@ -213,51 +214,59 @@ int Decode(std::span<const std::uint8_t> data, const DecodeOptions& options, int
   });
 }
 
-int Encode(std::span<const std::uint32_t> pixels, int width, int height, int quality, bool progressive,
-           bool grayscale, std::vector<std::uint8_t>& out) {
-  if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-    return JERR_EMPTY_IMAGE;
+int Encode(int width, int height, RowSource rows, void* context, int quality, bool progressive, bool grayscale,
+           std::vector<std::uint8_t>& out) {
+  if (width <= 0 || height <= 0 || !rows) return JERR_EMPTY_IMAGE;
   jpeg_compress_struct c{};
   ErrorManager errors{};
   InitErrors(errors);
   c.err = &errors.pub;
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
+  // The file is written into one buffer sized for a full-colour picture at
+  // high quality, so it is seldom grown (each growth copies all written so
+  // far); libjpeg frees nothing of ours, so the first buffer is kept to free.
+  const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  unsigned long size = static_cast<unsigned long>(std::min<std::size_t>(pixels, std::size_t{16} << 20) + 4096);
+  unsigned char* const first = static_cast<unsigned char*>(std::malloc(size));
+  unsigned char* buffer = first;
+  if (!buffer) size = 0;
+  auto release = [&] {
+    if (buffer != first) std::free(buffer);
+    std::free(first);
+  };
   if (setjmp(errors.jump)) {
     const int code = errors.pub.msg_code;
     jpeg_destroy_compress(&c);
-    std::free(buffer);
+    release();
     return code;
   }
   jpeg_create_compress(&c);
   jpeg_mem_dest(&c, &buffer, &size);
   c.image_width = static_cast<JDIMENSION>(width);
   c.image_height = static_cast<JDIMENSION>(height);
-  c.input_components = 3;
-  c.in_color_space = JCS_RGB;
+  // 0x00RRGGBB pixels lie in memory as blue, green, red, unused: libjpeg reads
+  // the rows as they come, with no conversion of ours.
+  static_assert(std::endian::native == std::endian::little);
+  c.input_components = 4;
+  c.in_color_space = JCS_EXT_BGRX;
   jpeg_set_defaults(&c);
   jpeg_set_quality(&c, quality, TRUE);
   if (grayscale) jpeg_set_colorspace(&c, JCS_GRAYSCALE);
   if (progressive) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
   JSAMPARRAY row = (*c.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&c), JPOOL_IMAGE,
-                                          static_cast<JDIMENSION>(width) * 3, 1);
+                                          static_cast<JDIMENSION>(width) * 4, 1);
+  auto* const pixelRow = reinterpret_cast<std::uint32_t*>(row[0]);
   while (c.next_scanline < c.image_height) {
-    const std::uint32_t* p = pixels.data() + static_cast<std::size_t>(c.next_scanline) * static_cast<std::size_t>(width);
-    for (int x = 0; x < width; ++x) {
-      row[0][3 * x] = static_cast<JSAMPLE>(p[x] >> 16 & 0xFF);
-      row[0][3 * x + 1] = static_cast<JSAMPLE>(p[x] >> 8 & 0xFF);
-      row[0][3 * x + 2] = static_cast<JSAMPLE>(p[x] & 0xFF);
-    }
+    rows(context, static_cast<int>(c.next_scanline), pixelRow, width);
     jpeg_write_scanlines(&c, row, 1);
   }
   jpeg_finish_compress(&c);
   jpeg_destroy_compress(&c);
-  // No libjpeg call follows: a failing copy may throw, once the buffer is freed.
-  struct FreeBuffer {
-    unsigned char* p;
-    ~FreeBuffer() { std::free(p); }
-  } owner{buffer};
+  // No libjpeg call follows: a failing copy may throw, once the buffers are freed.
+  struct FreeBuffers {
+    decltype(release)& free;
+    ~FreeBuffers() { free(); }
+  } owner{release};
   out.assign(buffer, buffer + size);
   return 0;
 }

@@ -52,8 +52,10 @@ using RowSink = void (*)(void* context, int y, const std::uint32_t* pixels, int 
 int Decode(std::span<const std::uint8_t> data, const DecodeOptions& options, int width, int height, RowSink row,
            void* context);
 
-// A baseline (or progressive) JPEG of the 0x00RRGGBB pixels.
-int Encode(std::span<const std::uint32_t> pixels, int width, int height, int quality, bool progressive,
-           bool grayscale, std::vector<std::uint8_t>& out);
+// A baseline (or progressive) JPEG of a picture whose rows `rows` fills, top
+// down, with width 0x00RRGGBB pixels; `rows` must not throw.
+using RowSource = void (*)(void* context, int y, std::uint32_t* pixels, int width);
+int Encode(int width, int height, RowSource rows, void* context, int quality, bool progressive, bool grayscale,
+           std::vector<std::uint8_t>& out);
 
 }  // namespace pg::engine::jpeg

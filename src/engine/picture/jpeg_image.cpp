@@ -100,13 +100,14 @@ void TJPEGImage::Draw(platform::DeviceContext& dc, const TRect& dest) {
 }
 
 void TJPEGImage::Compress(const platform::Bitmap& picture) {
-  const int w = picture.Width(), h = picture.Height();
-  std::vector<std::uint32_t> pixels;
-  pixels.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pixels.push_back(picture.Pixel(x, y));
+  const auto rows = [](void* context, int y, std::uint32_t* out, int w) {
+    const auto& p = **static_cast<const platform::Bitmap**>(context);
+    for (int x = 0; x < w; ++x) out[x] = p.Pixel(x, y);
+  };
+  const platform::Bitmap* source = &picture;
   std::vector<std::uint8_t> out;
-  if (const int code = jpeg::Encode(pixels, w, h, quality_, progressiveEncoding_, grayscale_, out))
+  if (const int code = jpeg::Encode(picture.Width(), picture.Height(), rows, &source, quality_, progressiveEncoding_,
+                                    grayscale_, out))
     throw JpegError(code);
   LoadFromBytes(std::move(out));
 }

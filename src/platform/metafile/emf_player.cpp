@@ -57,12 +57,14 @@ std::vector<std::uint8_t> PackedDib(RecordReader& r, std::size_t offBmi, std::si
 Font LogFont(RecordReader& r, std::size_t at, int& escapement) {
   Font f;
   f.height = r.I32(at);
+  f.width = r.I32(at + 4);
   escapement = r.I32(at + 8);
   f.weight = r.I32(at + 16);
   f.italic = r.U8(at + 20) != 0;
   f.underline = r.U8(at + 21) != 0;
   f.strikeOut = r.U8(at + 22) != 0;
   f.charset = r.U8(at + 23);
+  f.smooth = SmoothQuality(r.U8(at + 26));
   std::string face;
   for (std::size_t i = 0; i < 32; ++i) {
     const std::uint16_t c = r.U16(at + 28 + 2 * i);

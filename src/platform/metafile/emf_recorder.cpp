@@ -19,8 +19,11 @@ constexpr std::uint32_t kPenSlots = 1, kBrushSlots = 3, kFontSlots = 5, kHandleC
 // The reference device: 960 pixels are 254 millimetres, 96 to the inch.
 constexpr std::int32_t kDevicePixels = 960, kDeviceMillimetres = 254;
 
+// Rounded down: players scale the frame onto the rectangle they are given, and
+// a frame a shade too large plays everything a shade smaller, which turns the
+// fonts' pixel heights down by one. A shade larger moves nothing by a pixel.
 std::int32_t HundredthsOfMm(int pixels) {
-  return static_cast<std::int32_t>(std::lround(static_cast<double>(pixels) * 2540.0 / 96.0));
+  return static_cast<std::int32_t>(static_cast<std::int64_t>(pixels) * 2540 / 96);
 }
 
 bool Fits16(std::span<const TPoint> points) {
@@ -207,10 +210,10 @@ void EmfRecordingContext::SyncFont() {
   const std::uint32_t old = fontSlot_;
   const std::uint32_t slot = NextSlot(fontSlot_, kFontSlots);
   Record r(kExtCreateFontIndirectW);
-  r.U32(slot).I32(f.height).I32(0).I32(0).I32(0).I32(f.weight);
-  constexpr std::uint8_t kNonAntialiased = 3;
+  r.U32(slot).I32(f.height).I32(std::max(0, f.width)).I32(0).I32(0).I32(f.weight);
+  constexpr std::uint8_t kNonAntialiased = 3, kAntialiased = 4;
   r.U8(f.italic ? 1 : 0).U8(f.underline ? 1 : 0).U8(f.strikeOut ? 1 : 0).U8(static_cast<std::uint8_t>(f.charset));
-  r.U8(0).U8(0).U8(kNonAntialiased).U8(0);
+  r.U8(0).U8(0).U8(f.smooth ? kAntialiased : kNonAntialiased).U8(0);
   // The face in 32 UTF-16 units, the last always a terminator.
   const std::u32string face = Unicode(f.face);
   for (std::size_t i = 0; i < 32; ++i) r.U16(i < 31 && i < face.size() ? static_cast<std::uint16_t>(face[i]) : 0);

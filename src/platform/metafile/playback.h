@@ -19,6 +19,10 @@
 namespace pg::platform::metafile {
 
 // A colour as the context's pixels hold it (0x00RRGGBB), as GetPixel reports it.
+// Whether a LOGFONT's quality asks for smoothed glyph edges: antialiased (4) or
+// either ClearType quality (5, 6), which grey levels stand in for.
+inline bool SmoothQuality(std::uint8_t quality) { return quality >= 4 && quality <= 6; }
+
 inline std::uint32_t PixelOf(Color c) {
   c = ColorToRgb(c);
   return static_cast<std::uint32_t>(RedOf(c)) << 16 | static_cast<std::uint32_t>(GreenOf(c)) << 8 |

@@ -100,7 +100,18 @@ long long TurnedText(DeviceContext& dc, const Write& write, PointD at, double le
       if (!(ux >= -0.5 && uy >= -0.5 && ux < w - 0.5 && uy < h - 0.5)) continue;
       const int tx = static_cast<int>(std::lround(ux)), ty = static_cast<int>(std::lround(uy));
       if (tx < 0 || ty < 0 || tx >= w || ty >= h) continue;
-      if ((upright.Pixel(tx, ty) & 0xFF) < 128) dc.SetPixel(px, py, colour);
+      const int shade = static_cast<int>(upright.Pixel(tx, ty) & 0xFF);
+      if (!font.smooth || shade == 0) {
+        if (shade < 128) dc.SetPixel(px, py, colour);
+      } else if (shade < 255) {
+        // A smoothed edge: as much of the colour as the upright glyph's grey.
+        const Color beneath = ColorToRgb(dc.GetPixel(px, py)), ink = ColorToRgb(colour);
+        auto channel = [&](int shift) {
+          const int d = static_cast<int>((beneath >> shift) & 0xFF), c = static_cast<int>((ink >> shift) & 0xFF);
+          return static_cast<Color>(d + ((c - d) * (255 - shade) + (c >= d ? 127 : -127)) / 255) << shift;
+        };
+        dc.SetPixel(px, py, channel(16) | channel(8) | channel(0));
+      }
     }
   return cost;
 }
@@ -209,6 +220,10 @@ void Playback::Text(const TextRun& run) {
   const double h = font.height * scaleY;
   font.height = std::isfinite(h) ? static_cast<int>(std::lround(std::clamp(h, -10000.0, 10000.0))) : 0;
   if (font.height == 0 && state_.font.font.height != 0) font.height = state_.font.font.height < 0 ? -1 : 1;
+  // The width, asked in logical units along the baseline, grows with the map's
+  // horizontal scale (a negative one is taken as its size, as GDI does).
+  const double across = std::fabs(static_cast<double>(font.width)) * std::hypot(m.m11, m.m12);
+  font.width = std::isfinite(across) ? static_cast<int>(std::lround(std::min(across, 10000.0))) : 0;
   std::string bytes;
   if (run.wide) {
     bytes = Encode(run.text, font);

@@ -130,12 +130,14 @@ class WmfPlayer {
       case kCreateFontIndirect: {
         FontObject f;
         f.font.height = r.I16(6);
+        f.font.width = r.I16(8);
         f.escapement = r.I16(10);
         f.font.weight = r.I16(14);
         f.font.italic = r.U8(16) != 0;
         f.font.underline = r.U8(17) != 0;
         f.font.strikeOut = r.U8(18) != 0;
         f.font.charset = r.U8(19);
+        f.font.smooth = SmoothQuality(r.U8(22));
         std::string face;
         for (std::size_t i = 0; i < 32 && 24 + i < r.Size(); ++i) {
           const std::uint8_t c = r.U8(24 + i);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "platform/bitmap.h"
 #include "platform/win32/bitmap_impl.h"
 #include "platform/win32/gdi_device_context.h"
@@ -45,6 +47,7 @@ HBRUSH MakeBrush(const Brush& brush) {
 LOGFONTW MakeLogFont(const Font& font) {
   LOGFONTW lf{};
   lf.lfHeight = font.height;
+  lf.lfWidth = std::max(0, font.width);  // a negative width has no meaning to GDI
   lf.lfWeight = font.weight;
   lf.lfItalic = font.italic ? TRUE : FALSE;
   lf.lfUnderline = font.underline ? TRUE : FALSE;
@@ -57,9 +60,9 @@ LOGFONTW MakeLogFont(const Font& font) {
   lf.lfCharSet = static_cast<BYTE>(charset == DEFAULT_CHARSET ? RUSSIAN_CHARSET : charset);
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  // Unsmoothed glyphs: pictures stay the same from machine to machine and match
-  // the portable build's rendering.
-  lf.lfQuality = NONANTIALIASED_QUALITY;
+  // Unsmoothed glyphs unless a picture's font asks otherwise: pictures stay the
+  // same from machine to machine and match the portable build's rendering.
+  lf.lfQuality = font.smooth ? ANTIALIASED_QUALITY : NONANTIALIASED_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   // GDI keeps the first LF_FACESIZE - 1 units of a longer name, as CreateFont does.
   const std::wstring face = Wide(font.face);

@@ -5,6 +5,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_GASP_H
 
 #include <algorithm>
 #include <cctype>
@@ -98,6 +99,7 @@ double EmForCell(int cell, double upem, long cellUnits) {
 
 ResolvedFont::~ResolvedFont() {
   if (scaled) cairo_scaled_font_destroy(scaled);
+  if (smooth) cairo_scaled_font_destroy(smooth);
 }
 
 std::string FamilyFor(const std::string& face) {
@@ -119,7 +121,7 @@ std::string FamilyFor(const std::string& face) {
 
 bool ResolvesAlike(const Font& a, const Font& b) {
   return a.height == b.height && (a.weight >= 600) == (b.weight >= 600) && a.italic == b.italic &&
-         a.charset == b.charset && a.face == b.face;
+         a.charset == b.charset && a.face == b.face && std::max(0, a.width) == std::max(0, b.width);
 }
 
 std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
@@ -127,11 +129,12 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
   // glyphs used, and the byte table.
   constexpr std::size_t kFontBytes = 64 * 1024;
   constexpr std::size_t kBudget = 64 * kFontBytes;
-  static LruCache<std::tuple<std::string, int, bool, bool, int>, std::shared_ptr<ResolvedFont>> cache(kBudget);
+  static LruCache<std::tuple<std::string, int, bool, bool, int, int>, std::shared_ptr<ResolvedFont>> cache(kBudget);
   static std::uint64_t serials = 0;
   const bool bold = font.weight >= 600;  // as ResolvesAlike tells requests apart
   const std::string family = FamilyFor(font.face);
-  const auto key = std::make_tuple(family, font.height, bold, font.italic, font.charset);
+  const int width = std::max(0, font.width);
+  const auto key = std::make_tuple(family, font.height, bold, font.italic, font.charset, width);
   if (auto* known = cache.Find(key)) return *known;
 
   auto out = std::make_shared<ResolvedFont>();
@@ -157,6 +160,10 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     constexpr double kMaxEm = 16384;
     const double em = std::min(asked, kMaxEm);
     const double scale = em / upem;
+    // The face's own table says at which sizes its glyphs may be smoothed;
+    // where it says nothing they may be at any size.
+    const FT_Int gasp = FT_Get_Gasp(ft, static_cast<FT_UInt>(std::lround(em)));
+    out->smoothable = gasp == FT_GASP_NO_TABLE || (gasp & FT_GASP_DO_GRAY) != 0;
 
     TextMetrics& m = out->metrics;
     m.ascent = static_cast<int>(Scaled(winAscent, scale));
@@ -168,14 +175,18 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
       m.externalLeading = static_cast<int>(std::max(0L, Scaled(gap, scale)));
     }
     m.aveCharWidth = static_cast<int>(os2 ? Scaled(os2->xAvgCharWidth, scale) : std::lround(em / 2));
-    m.maxCharWidth = static_cast<int>(Scaled(ft->bbox.xMax - ft->bbox.xMin, scale));
+    // A width asked for stretches the glyphs across so that their average is
+    // that width, as GDI's font mapper does (held to the largest letter).
+    const double across = width > 0 && m.aveCharWidth > 0 ? std::min<double>(width, kMaxEm) / m.aveCharWidth : 1;
+    if (width > 0 && m.aveCharWidth > 0) m.aveCharWidth = static_cast<int>(std::lround(m.aveCharWidth * across));
+    m.maxCharWidth = static_cast<int>(Scaled(ft->bbox.xMax - ft->bbox.xMin, scale * across));
     out->underlinePosition = -ft->underline_position * scale;
     out->underlineThickness = std::max(1.0, std::round(ft->underline_thickness * scale));
     out->strikeoutPosition = os2 ? os2->yStrikeoutPosition * scale : em / 4;
     out->strikeoutThickness = os2 ? std::max(1.0, std::round(os2->yStrikeoutSize * scale)) : 1;
 
     cairo_matrix_t matrix, ctm;
-    cairo_matrix_init_scale(&matrix, em, em);
+    cairo_matrix_init_scale(&matrix, em * across, em);
     cairo_matrix_init_identity(&ctm);
     // Glyphs render unsmoothed and fully hinted (the TrueType instructions grid-
     // fit them in both directions for one-bit output, as GDI's do), and each

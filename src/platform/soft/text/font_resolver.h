@@ -17,6 +17,12 @@ struct ResolvedFont {
   // Renders the glyphs and gives their advances, both hinted for the pixel size
   // as bilevel glyphs are; null when no font could be loaded.
   cairo_scaled_font_t* scaled = nullptr;
+  // The same glyphs for smoothed text, hinted as grey-level glyphs are (up and
+  // down only), made on first use.
+  mutable cairo_scaled_font_t* smooth = nullptr;
+  // Whether the face lets its glyphs be smoothed at this size (small sizes of
+  // hinted faces are drawn sharp even when smoothing is asked for).
+  bool smoothable = true;
   std::string family;
   TextMetrics metrics;
   double underlinePosition = 0;  // pixels below the baseline

@@ -33,6 +33,9 @@ void SoftDeviceContext::TextOutAt(int x, int y, std::string_view text) {
   }
   PaintSource ink;
   ink.color = DrawColor(GetTextColor());
+  if (GetFont().smooth && BlendSmoothTextPixels(surface_, area, ink.color, clip_.get(), *font, text, width, left, top,
+                                                 GetFont().underline, GetFont().strikeOut))
+    return;
   if (!clip_) {
     FillTextPixels(surface_, area, ink.color, *font, text, width, left, top, GetFont().underline, GetFont().strikeOut);
     return;

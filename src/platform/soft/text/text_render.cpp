@@ -362,4 +362,101 @@ void FillTextPixels(Surface& surface, const TRect& bounds, std::uint32_t color, 
   AddTextPixelsTo(out, font, bytes, width, left, top, underline, strikeOut);
 }
 
+// The font's grey-level twin: its face and size, hinted for grey levels.
+cairo_scaled_font_t* SmoothScaled(const ResolvedFont& font) {
+  if (!font.smooth) {
+    cairo_matrix_t matrix, ctm;
+    cairo_scaled_font_get_font_matrix(font.scaled, &matrix);
+    cairo_scaled_font_get_ctm(font.scaled, &ctm);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    font.smooth = cairo_scaled_font_create(cairo_scaled_font_get_font_face(font.scaled), &matrix, &ctm, options);
+    cairo_font_options_destroy(options);
+  }
+  return cairo_scaled_font_status(font.smooth) == CAIRO_STATUS_SUCCESS ? font.smooth : nullptr;
+}
+
+bool BlendSmoothTextPixels(Surface& surface, const TRect& bounds, std::uint32_t color, const Coverage* clip,
+                           const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
+                           bool underline, bool strikeOut) {
+  if (!font.smoothable) return false;
+  if (!font.scaled || bytes.empty()) return true;
+  const int pad = font.metrics.height + 2;
+  const std::int64_t l = std::max<std::int64_t>({bounds.left, 0, std::int64_t{left} - pad});
+  const std::int64_t t = std::max<std::int64_t>({bounds.top, 0, std::int64_t{top} - pad});
+  const std::int64_t r = std::min<std::int64_t>({bounds.right, surface.Width(), std::int64_t{left} + width + pad});
+  const std::int64_t b =
+      std::min<std::int64_t>({bounds.bottom, surface.Height(), std::int64_t{top} + font.metrics.height + pad});
+  if (l >= r || t >= b) return true;
+  constexpr std::int64_t kMaxMask = 4 << 20;  // pixels
+  if ((r - l) * (b - t) > kMaxMask) return false;
+  const int w = static_cast<int>(r - l), h = static_cast<int>(b - t);
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+  if (cairo_surface_status(mask) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(mask);
+    return false;
+  }
+  // The glyphs stand where the unsmoothed ones do (the same hinted advances),
+  // their outlines filled in grey levels.
+  std::vector<cairo_glyph_t> glyphs;
+  const double penY = static_cast<double>(top) + font.metrics.ascent - t;
+  ForEachGlyph(font, bytes, [&](unsigned char, unsigned long glyph, int offset) {
+    glyphs.push_back(cairo_glyph_t{glyph, static_cast<double>(left) + offset - l, penY});
+  });
+  cairo_scaled_font_t* smooth = SmoothScaled(font);
+  if (!smooth) {
+    cairo_surface_destroy(mask);
+    return false;
+  }
+  cairo_t* cr = cairo_create(mask);
+  cairo_set_scaled_font(cr, smooth);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_GRAY);
+  cairo_glyph_path(cr, glyphs.data(), static_cast<int>(glyphs.size()));
+  const double baseline = static_cast<double>(top) + font.metrics.ascent - t;
+  auto bar = [&](double offsetBelowBaseline, double thickness) {
+    cairo_rectangle(cr, static_cast<double>(left) - l, baseline + std::lround(offsetBelowBaseline), width,
+                    std::floor(thickness));
+  };
+  if (underline) bar(std::max(1.0, font.underlinePosition), font.underlineThickness);
+  if (strikeOut) bar(-font.strikeoutPosition, font.strikeoutThickness);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  cairo_fill(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(mask);
+  const unsigned char* data = cairo_image_surface_get_data(mask);
+  const int stride = cairo_image_surface_get_stride(mask);
+  // Grey-level glyphs have 17 levels, and a level moves each channel from the
+  // background towards the text's along GDI's contrast ramp, which keeps thin
+  // stems of dark text on light ground from looking washed out.
+  static constexpr std::array<int, 17> kRamp = {0,    0x4d, 0x68, 0x7c, 0x8c, 0x9a, 0xa7, 0xb2, 0xbd,
+                                                0xc7, 0xd0, 0xd9, 0xe1, 0xe9, 0xf0, 0xf8, 0xff};
+  auto mix = [](std::uint32_t d, std::uint32_t c, int level, int shift) {
+    const int dv = static_cast<int>((d >> shift) & 0xFF), text = static_cast<int>((c >> shift) & 0xFF);
+    int out = dv;
+    if (dv > text) {
+      const int most = kRamp[16 - level] + (255 - kRamp[16 - level]) * text / 255;
+      out = text + (dv - text) * (most - text) / (255 - text);
+    } else if (dv < text) {
+      const int least = kRamp[level] * text / 255;
+      out = text - (text - dv) * (text - least) / text;
+    }
+    return static_cast<std::uint32_t>(out) << shift;
+  };
+  for (int y = 0; y < h; ++y) {
+    const unsigned char* coverage = data + static_cast<std::ptrdiff_t>(y) * stride;
+    std::uint32_t* row = surface.Row(static_cast<int>(t) + y) + l;
+    for (int x = 0; x < w; ++x) {
+      const int level = (coverage[x] * 16 + 127) / 255;
+      if (level == 0 || (clip && !clip->Has(static_cast<int>(l) + x, static_cast<int>(t) + y))) continue;
+      const std::uint32_t d = row[x];
+      row[x] = level == 16 ? color
+                           : (d & 0xFF000000u) | mix(d, color, level, 16) | mix(d, color, level, 8) | mix(d, color, level, 0);
+    }
+  }
+  cairo_surface_destroy(mask);
+  return true;
+}
+
 }  // namespace pg::platform::soft

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/soft/text/font_resolver.h"
+#include "platform/soft/raster/coverage.h"
 #include "platform/soft/raster/span_sink.h"
 #include "platform/soft/surface.h"
 
@@ -30,5 +31,13 @@ void AddTextPixels(SpanSink& out, const ResolvedFont& font, std::string_view byt
 // what painting them as a solid copy without a clip gives.
 void FillTextPixels(Surface& surface, const TRect& bounds, std::uint32_t color, const ResolvedFont& font,
                     std::string_view bytes, int width, int left, int top, bool underline, bool strikeOut);
+
+// The text with its glyph edges in grey levels (a font asking for smoothing),
+// blended with `color` over the surface within bounds and the clip (none: all).
+// Returns false, drawing nothing, where the face is not smoothed at this size or
+// the part seen is too large to render in one piece.
+bool BlendSmoothTextPixels(Surface& surface, const TRect& bounds, std::uint32_t color, const Coverage* clip,
+                           const ResolvedFont& font, std::string_view bytes, int width, int left, int top,
+                           bool underline, bool strikeOut);
 
 }  // namespace pg::platform::soft

@@ -1,0 +1,95 @@
+#pragma once
+// The looks the EMF round trips cover (the standard chart and the hard ones:
+// 3D and flat, gradients, no legend with long mark arrows, BMP, JPEG and WMF
+// back pictures, 200 slices; Cyrillic titles and labels throughout), and what
+// they leave in the test folder to look at.
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "export_charts.h"
+#include "platform/bitmap.h"
+#include "support/scratch_dir.h"
+
+namespace pg::testing {
+
+struct ExportLook {
+  const char* name;
+  std::function<void(ExportChart&)> make;
+};
+
+inline const ExportLook kExportLooks[] = {
+    {"standard", [](ExportChart& c) { c.Standard(); }},
+    {"flat", [](ExportChart& c) {
+       c.Standard();
+       c.chart.SetView3D(false);
+     }},
+    {"no_legend_big_marks", [](ExportChart& c) {
+       c.Standard();
+       c.chart.Legend().SetVisible(false);
+       c.pie.Marks().SetArrowLength(30);
+     }},
+    {"gradient_from_centre", [](ExportChart& c) {
+       c.Standard();
+       c.chart.Gradient().SetDirection(engine::TGradientDirection::gdFromCenter);
+     }},
+    {"gradient_left_right", [](ExportChart& c) {
+       c.Standard();
+       c.chart.Gradient().SetDirection(engine::TGradientDirection::gdLeftRight);
+     }},
+    {"back_bmp", [](ExportChart& c) {
+       c.Standard();
+       c.chart.BackImage().LoadFromFile(PictureData("quadrants.bmp"));
+     }},
+    {"back_jpeg", [](ExportChart& c) {
+       c.Standard();
+       c.chart.BackImage().LoadFromFile(PictureData("some_scans.jpg"));
+     }},
+    {"back_wmf", [](ExportChart& c) {
+       c.Standard();
+       c.chart.Gradient().SetVisible(false);
+       c.chart.BackImage().LoadFromFile(PictureData("recorded/inkscape_star.wmf"));
+     }},
+    {"slices_200", [](ExportChart& c) {
+       c.chart.Title().SetText({text::Utf8ToCp1251("Двести секторов")});
+       c.AddSlices(200);
+     }},
+};
+
+// What a look's EMF, played by GDI or by the module's player on the Windows
+// build under Wine, agrees with the chart's raster at least. Both players give
+// the same pixels; what parts them from the raster is Wine's: it measures text
+// by unhinted advances rounded but draws it at the hinted ones, so the files'
+// spacing arrays (its measures) place some letters a pixel off its own drawing
+// (98.3-99.0 %, 99.99 % away from text); and it draws a metafile back picture
+// on the screen through its own player, whose rounding of the stretched lines
+// is not the module's player's, which writes them into the file (94.2 %).
+inline double WindowsAgreementFloor(const ExportLook& look) {
+  return std::string(look.name) == "back_wmf" ? 0.94 : 0.98;
+}
+
+inline std::string LookName(const auto& info) { return info.param.name; }
+
+inline void SaveBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+}
+
+// Where two pictures part: the pixels off by more than `tolerance` in red over
+// a pale copy of `a`, to see at a glance what a player did differently.
+inline void SaveDifference(const platform::Bitmap& a, const platform::Bitmap& b, const std::string& png,
+                           int tolerance = 16) {
+  platform::Bitmap d(a.Width(), a.Height());
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      const std::uint32_t p = a.Pixel(x, y);
+      const bool close = Close(p, b.Pixel(x, y), tolerance);
+      const int grey = 192 + ((((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / 3) / 4;
+      d.Dc().SetPixel(x, y, close ? platform::Rgb(grey, grey, grey) : platform::Rgb(255, 0, 0));
+    }
+  d.SavePng(png);
+}
+
+}  // namespace pg::testing
