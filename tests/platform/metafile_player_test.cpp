@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/metafile/emf_records.h"
@@ -36,6 +37,18 @@ std::unique_ptr<Bitmap> PlayedEmf(const std::vector<std::uint8_t>& emf, int widt
   auto b = std::make_unique<Bitmap>(width, height);
   EXPECT_TRUE(PlayEmf(emf, b->Dc(), TRect{0, 0, width, height}));
   return b;
+}
+
+// An EXTCREATEFONTINDIRECTW body for object 1: Arial of `height`, turned by
+// `escapement` tenths of a degree; `flags` is the LOGFONT word of italic,
+// underline, strike-out and charset bytes.
+std::vector<std::uint8_t> ArialRecord(int height, int escapement = 0, std::int32_t flags = 0) {
+  auto record = EmfWriter::Words({1, height, 0, escapement, escapement, 400, flags});
+  for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
+    record.push_back(static_cast<std::uint8_t>(c));
+    record.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  return record;
 }
 
 int Count(const Bitmap& b, std::uint32_t colour, const TRect& r) {
@@ -364,11 +377,7 @@ TEST(MetafilePlayer, TextIsDrawnInTheFontsCodePage) {
 
 TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {
   EmfWriter w(100, 100);
-  auto fontRecord = EmfWriter::Words({1, -20, 0, 900, 900, 400, 0});  // a quarter turn
-  for (const char16_t c : std::u16string(u"Arial") + std::u16string(27, u'\0')) {
-    fontRecord.push_back(static_cast<std::uint8_t>(c));
-    fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
+  const auto fontRecord = ArialRecord(-20, 900);  // a quarter turn
   auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 50, 90, 4, 76, 0, 0, 0, 0, 0, 0, 0x4D004D, 0x4D004D});
   w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
       .Record(emr::kSelectObject, {1})
@@ -381,6 +390,116 @@ TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {
   EXPECT_GT(Count(*b, kRed, line), 60);
   EXPECT_EQ(Count(*b, kRed, TRect{0, 0, 100, 100}), Count(*b, kRed, line));
   EXPECT_EQ(Count(*b, kRed, TRect{48, 20, 76, 50}) > 0, Count(*b, kRed, TRect{48, 60, 76, 92}) > 0);
+}
+
+TEST(MetafilePlayer, TurnedLinesFollowAPageThatStretchesOneAxisMore) {
+  // Played twice as wide and half as high as recorded: a line turned a
+  // quarter runs down the page's vertical scale (its spacings of 20 units
+  // become 10 pixels, not 40), and one turned by 45 degrees shows at the
+  // angle the stretch gives it, well under 45.
+  const auto played = [](int escapement, bool upsideDown = false) {
+    const auto f = [](float v) { return std::bit_cast<std::int32_t>(v); };
+    EmfWriter w(100, 100);
+    if (upsideDown) w.Record(emr::kSetWorldTransform, {f(-1), 0, 0, f(-1), f(100), f(100)});
+    const auto fontRecord = ArialRecord(-20, escapement);
+    auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 20, 90, 4, 76, 0, 0, 0, 0, 0, 84, 0x4D004D, 0x4D004D,
+                                 20, 20, 20, 20});
+    w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kSetBkMode, {1})
+        .Record(emr::kSetTextColor, {kRedRef})
+        .Raw(emr::kExtTextOutW, out);
+    return PlayedEmf(w.Finish(), 200, 50);
+  };
+  const auto inkBox = [](const Bitmap& b) {
+    TRect r{b.Width(), b.Height(), 0, 0};
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x)
+        if (b.Pixel(x, y) == kRed)
+          r = TRect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1), std::max(r.bottom, y + 1)};
+    return r;
+  };
+  const TRect upright = inkBox(*played(900));
+  EXPECT_GE(upright.Height(), 34);  // 40 pixels of advances, less the last letter's unused part
+  EXPECT_LE(upright.Height(), 46);
+  EXPECT_GT(upright.top, 0);  // not run off the top
+  const TRect slanted = inkBox(*played(450));
+  ASSERT_GT(slanted.Width(), 0);
+  // tan 14 degrees: the line rises about a quarter of its run.
+  EXPECT_LT(slanted.Height() * 2, slanted.Width());
+  // Under a world transform the glyphs take the whole map: turned upside down
+  // (about the middle, so the line runs left from x = 160), each M is four
+  // times as wide for its height as upright and fills more than half of the
+  // 40 pixels its spacing gives it (kept upright, under a fifth).
+  const auto turned = played(0, true);
+  const TRect whole = inkBox(*turned);
+  EXPECT_GE(whole.Width(), 140);
+  EXPECT_LE(whole.right, 162);
+  int inked = 0;
+  for (int x = whole.left; x < whole.right; ++x)
+    for (int y = whole.top; y < whole.bottom; ++y)
+      if (turned->Pixel(x, y) == kRed) {
+        ++inked;
+        break;
+      }
+  EXPECT_GT(inked * 2, whole.Width());
+}
+
+TEST(MetafilePlayer, OpaqueBoxTurnsWithTheLine) {
+  // Turned 45 degrees about (50, 20), the box 0..40 x 0..10 behind "M" is a
+  // turned rectangle: it reaches (75, 47) and leaves out (55, 45) and (52, 48),
+  // the opposite of an upright box between its turned corners.
+  const auto f = [](float v) { return std::bit_cast<std::int32_t>(v); };
+  constexpr float kHalfRoot = 0.70710678f;
+  EmfWriter w(100, 100);
+  w.Record(emr::kSetWorldTransform, {f(kHalfRoot), f(kHalfRoot), f(-kHalfRoot), f(kHalfRoot), f(50), f(20)})
+      .Record(emr::kSetBkColor, {kBlueRef})
+      .Raw(emr::kExtTextOutW, EmfWriter::Words({0, 0, 0, 0, 2, 0, 0, 0, 0, 1, 76, 2, 0, 0, 40, 10, 0, 0x4D}));
+  const auto b = PlayedEmf(w.Finish(), 100, 100);
+  EXPECT_EQ(b->Pixel(75, 47), kBlue);
+  EXPECT_EQ(b->Pixel(60, 35), kBlue);
+  EXPECT_NE(b->Pixel(55, 45), kBlue);
+  EXPECT_NE(b->Pixel(52, 48), kBlue);
+}
+
+TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
+  // "MMMM" spaced 30 apart at 12 pixels: between the letters lie gaps of
+  // about 20 pixels, which the opaque background and the underline and
+  // strike-out still cross.
+  const auto played = [](bool opaque, bool bars, std::int32_t spacing = 30) {
+    EmfWriter w(160, 40);
+    const auto fontRecord = ArialRecord(-12, 0, bars ? 0x00010100 : 0);  // underlined, struck out
+    auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 10, 10, 4, 76, 0, 0, 0, 0, 0, 84, 0x4D004D, 0x4D004D,
+                                 spacing, spacing, spacing, spacing});
+    w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kSetBkMode, {opaque ? 2 : 1})
+        .Record(emr::kSetBkColor, {kBlueRef})
+        .Record(emr::kSetTextColor, {kRedRef})
+        .Raw(emr::kExtTextOutW, out);
+    return PlayedEmf(w.Finish(), 160, 40);
+  };
+  // Columns of the gaps between the letters that hold `colour` somewhere.
+  const auto crossed = [](const Bitmap& b, std::uint32_t colour) {
+    int n = 0;
+    for (int gap = 0; gap < 3; ++gap)
+      for (int x = 10 + 30 * gap + 16; x < 10 + 30 * gap + 28; ++x) {
+        bool any = false;
+        for (int y = 0; y < 40; ++y) any = any || b.Pixel(x, y) == colour;
+        n += any;
+      }
+    return n;
+  };
+  EXPECT_EQ(crossed(*played(true, false), kBlue), 36);
+  // Underline and strike-out: two red rows across every gap column.
+  const auto barred = played(false, true);
+  EXPECT_EQ(crossed(*barred, kRed), 36);
+  EXPECT_EQ(Count(*barred, kRed, TRect{26, 0, 38, 40}), 2 * 12);
+  EXPECT_EQ(crossed(*played(false, false), kRed), 0);
+  // Spacing of two billion units would take hundreds of millions of spaces:
+  // the line's first letter is drawn, and the play ends at once.
+  const auto far = played(true, true, 2'000'000'000);
+  EXPECT_GT(Count(*far, kRed, TRect{0, 0, 40, 40}), 10);
 }
 
 TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {

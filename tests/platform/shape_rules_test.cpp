@@ -278,6 +278,43 @@ TEST(ShapeRules, WidePensCentreOnTheOutline) {
   EXPECT_EQ(InkBox(line), (TRect{4, 4, 32, 7}));  // round ends reach past both points
 }
 
+// The columns where a slanted line's top edge moves down a row, left to right.
+std::vector<int> TopSteps(const Bitmap& b, int x0, int x1) {
+  std::vector<int> steps;
+  int last = -1;
+  for (int x = x0; x < x1; ++x) {
+    int top = 0;
+    while (top < b.Height() && b.Pixel(x, top) == kWhitePx) ++top;
+    if (last >= 0 && top > last) steps.push_back(x);
+    last = top;
+  }
+  return steps;
+}
+
+TEST(ShapeRules, SlantedWidePensStepOnWholePixelCorners) {
+  // The band's corners are whole pixels, half the width rounded to each side:
+  // its edges step where the corners' lines cross rows, not half a row early.
+  Bitmap odd(200, 40), even(200, 40), steep(40, 200);
+  odd.Dc().SetPen(MakePen(PenStyle::psSolid, 7, kBlue));
+  odd.Dc().MoveTo(14, 10);
+  odd.Dc().LineTo(171, 15);
+  even.Dc().SetPen(MakePen(PenStyle::psSolid, 6, kBlue));
+  even.Dc().MoveTo(14, 10);
+  even.Dc().LineTo(171, 15);
+  const std::vector<int> steps{47, 78, 110, 141};
+  EXPECT_EQ(TopSteps(odd, 20, 166), steps);
+  EXPECT_EQ(TopSteps(even, 20, 166), steps);
+  EXPECT_EQ(InkBox(odd), (TRect{11, 7, 175, 19}));
+  EXPECT_EQ(InkBox(even), (TRect{11, 7, 174, 18}));  // an even width leans up and left
+  steep.Dc().SetPen(MakePen(PenStyle::psSolid, 5, kBlue));
+  steep.Dc().MoveTo(10, 14);
+  steep.Dc().LineTo(17, 171);
+  EXPECT_EQ(InkBox(steep), (TRect{8, 12, 20, 174}));
+  EXPECT_EQ(RowPattern(steep, 30, 8, 16, Px(kBlue)), ".#####..");
+  EXPECT_EQ(RowPattern(steep, 80, 8, 16, Px(kBlue)), "...#####");
+  EXPECT_EQ(RowPattern(steep, 90, 8, 16, Px(kBlue)), "....####");
+}
+
 TEST(ShapeRules, HugeCoordinatesAreHarmless) {
   Bitmap b(20, 20);
   b.Dc().SetBrush(MakeBrush(BrushStyle::bsSolid, kRed));

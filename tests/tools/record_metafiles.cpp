@@ -223,6 +223,34 @@ Dib MakeDib(int w, int h, int bpp) {
   return d;
 }
 
+// A memory device context holding a DIB section with a Dib's pixels: the
+// source of the copies that record their bitmap from a context.
+class MemoryDib {
+ public:
+  explicit MemoryDib(const Dib& dib) : dc_(::CreateCompatibleDC(nullptr)) {
+    void* bits = nullptr;
+    section_ = ::CreateDIBSection(nullptr, dib.Info(), DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (dc_ && section_ && bits) {
+      std::memcpy(bits, dib.bits.data(), dib.bits.size());
+      old_ = ::SelectObject(dc_, section_);
+    }
+  }
+  ~MemoryDib() {
+    if (old_) ::SelectObject(dc_, old_);
+    if (section_) ::DeleteObject(section_);
+    if (dc_) ::DeleteDC(dc_);
+  }
+  MemoryDib(const MemoryDib&) = delete;
+  MemoryDib& operator=(const MemoryDib&) = delete;
+  // Null when the section could not be made.
+  HDC Dc() const { return old_ ? dc_ : nullptr; }
+
+ private:
+  HDC dc_;
+  HBITMAP section_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
+
 // Bitmaps stretched, copied and blended by every call that records one.
 void DrawBitmaps(const Target& t) {
   const Dib colour = MakeDib(32, 24, 24), indexed = MakeDib(40, 20, 8), mono = MakeDib(24, 24, 1);
@@ -236,12 +264,8 @@ void DrawBitmaps(const Target& t) {
   if (t.enhanced)
     ::SetDIBitsToDevice(t.dc, 10, 110, 32, 24, 0, 0, 0, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS);
   // Through a memory device context: BitBlt and StretchBlt with raster operations.
-  HDC memory = ::CreateCompatibleDC(nullptr);
-  void* bits = nullptr;
-  HBITMAP section = ::CreateDIBSection(nullptr, colour.Info(), DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (memory && section && bits) {
-    std::memcpy(bits, colour.bits.data(), colour.bits.size());
-    const HGDIOBJ old = ::SelectObject(memory, section);
+  const MemoryDib source(colour);
+  if (HDC memory = source.Dc()) {
     ::BitBlt(t.dc, 60, 110, 32, 24, memory, 0, 0, SRCCOPY);
     ::StretchBlt(t.dc, 100, 110, 64, 48, memory, 0, 0, 32, 24, SRCCOPY);
     Select(t.dc, ::CreateSolidBrush(RGB(0, 200, 255)));
@@ -255,10 +279,7 @@ void DrawBitmaps(const Target& t) {
       const BLENDFUNCTION half{AC_SRC_OVER, 0, 128, 0};
       ::GdiAlphaBlend(t.dc, 80, 180, 96, 72, memory, 0, 0, 32, 24, half);
     }
-    ::SelectObject(memory, old);
   }
-  if (section) ::DeleteObject(section);
-  if (memory) ::DeleteDC(memory);
   // A brush of a device-independent pattern.
   const Dib tile = MakeDib(8, 8, 24);
   std::vector<std::uint8_t> packed(tile.info);
@@ -283,6 +304,33 @@ void Stripes(HDC dc, COLORREF a, COLORREF b) {
     ::FillRect(dc, &r, brush);
     ::DeleteObject(brush);
   }
+}
+
+// Ternary raster operations: the same bitmap through a memory device context
+// onto stripes under a hatched brush, each code on a cell of its own, and a
+// DIB stretched by odd factors to an odd place.
+void DrawRops(const Target& t) {
+  Stripes(t.dc, RGB(250, 210, 60), RGB(40, 110, 200));
+  const Dib colour = MakeDib(32, 24, 24);
+  const MemoryDib source(colour);
+  if (HDC memory = source.Dc()) {
+    ::SetBkColor(t.dc, RGB(255, 255, 255));
+    ::SetTextColor(t.dc, RGB(0, 0, 0));
+    Select(t.dc, ::CreateHatchBrush(HS_DIAGCROSS, RGB(200, 0, 80)));
+    const DWORD rops[] = {NOTSRCCOPY, MERGEPAINT, SRCINVERT, SRCERASE, PATPAINT, 0xB8074A,
+                          NOTSRCERASE, MERGECOPY, PATINVERT, 0x960169 /* DPSxx */, 0x1D0F7C /* a rarely used code */, SRCAND};
+    for (int i = 0; i < 12; ++i) {
+      const int x = 10 + (i % 6) * 65, y = 10 + (i / 6) * 70;
+      ::StretchBlt(t.dc, x, y, 58, 52, memory, 0, 0, 32, 24, rops[i]);
+    }
+  }
+  ::SetStretchBltMode(t.dc, COLORONCOLOR);
+  ::StretchDIBits(t.dc, 13, 163, 97, 61, 0, 0, 32, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS, SRCCOPY);
+  ::StretchDIBits(t.dc, 131, 157, 71, 119, 3, 2, 23, 17, colour.bits.data(), colour.Info(), DIB_RGB_COLORS,
+                  SRCCOPY);
+  ::StretchDIBits(t.dc, 221, 161, 163, 127, 0, 0, 32, 24, colour.bits.data(), colour.Info(), DIB_RGB_COLORS,
+                  SRCINVERT);
+  ::SelectObject(t.dc, ::GetStockObject(WHITE_BRUSH));
 }
 
 // Rectangles intersected and excluded, regions selected and combined, moved
@@ -657,6 +705,7 @@ constexpr Theme kThemes[] = {
     {"polydraw", DrawPolyDraw, false, false}, {"worldtext", DrawWorldText, false, false},
     {"worldtext_top", DrawWorldTextTop, false, false}, {"textpath", DrawTextPath, false, false},
     {"widths", DrawWidths, true, false},      {"alpha", DrawAlpha, false, false},
+    {"rops", DrawRops, true, false},
 };
 
 bool RecordEnhanced(const Theme& theme) {

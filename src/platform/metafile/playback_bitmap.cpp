@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/hatch_patterns.h"
 #include "platform/metafile/dib_bitmap.h"
 #include "platform/metafile/playback.h"
 #include "platform/metafile/rop3.h"
@@ -68,6 +69,11 @@ std::uint32_t Playback::BrushPixel(int x, int y) const {
     const int w = b.pattern->Width(), h = b.pattern->Height();
     return b.pattern->Pixel((x % w + w) % w, (y % h + h) % h) & 0xFFFFFF;
   }
+  // A hatch is a pattern too: its lines in the brush's colour, between them the
+  // background colour, laid from the surface's origin as fills lay it.
+  if (b.kind == kBsHatched)
+    if (const std::uint8_t* rows = HatchRows(HatchStyle(b.hatch)))
+      return (rows[y & 7] >> (x & 7)) & 1 ? PixelOf(b.color) : PixelOf(state_.bkColor);
   return PixelOf(b.color);
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/hatch_patterns.h"
 #include "platform/metafile/curves.h"
 #include "platform/metafile/dashes.h"
 #include "platform/metafile/clip_combine.h"
@@ -144,9 +145,7 @@ void Playback::UseBrush(const BrushObject& b) {
   } else if (b.pattern) {
     brush.pattern = b.pattern.get();
   } else if (b.kind == kBsHatched) {
-    static constexpr BrushStyle kHatch[] = {BrushStyle::bsHorizontal, BrushStyle::bsVertical, BrushStyle::bsFDiagonal,
-                                            BrushStyle::bsBDiagonal,  BrushStyle::bsCross,    BrushStyle::bsDiagCross};
-    brush.style = b.hatch < 6 ? kHatch[b.hatch] : BrushStyle::bsSolid;
+    brush.style = HatchStyle(b.hatch);
   }
   if (!SameBrush(brush, dc_.GetBrush())) dc_.SetBrush(brush);
 }

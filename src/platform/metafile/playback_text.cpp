@@ -169,6 +169,46 @@ Affine WorldTurn(const Affine& world, const Affine& page) {
 
 bool Identity(const Affine& a) { return a.m11 == 1 && a.m12 == 0 && a.m21 == 0 && a.m22 == 1; }
 
+// A line placed character by character still has its background (opaque
+// mode) and its underline and strike-out laid across the whole of it, the
+// spacing between characters included, as GDI lays them: spaces in the line's
+// font fill [from, to) (the last one pulled back to end there). False, drawing
+// nothing, when there is nothing to lay or it would take more than `allowed`
+// spaces.
+bool SpanLine(DeviceContext& dc, double from, double to, int y, double allowed) {
+  const Font& font = dc.GetFont();
+  if (!font.underline && !font.strikeOut && dc.GetBkMode() != kOpaque) return false;
+  const double first = std::min(from, to), last = std::max(from, to);
+  const int space = dc.TextExtent(" ").cx;
+  if (space <= 0 || !(last - first >= space) || !((last - first) / space < allowed)) return false;
+  for (double at = first;; at += space) {
+    const double put = std::min(at, last - space);
+    dc.TextOutAt(HeldInt(put), y, " ");
+    if (put >= last - space) break;
+  }
+  return true;
+}
+
+// The escapement is an angle on the page: a map that stretches one axis more
+// than the other shows the line at another angle on the device.
+double DeviceDegrees(double degrees, const Affine& page) {
+  const double ax = std::fabs(page.m11), ay = std::fabs(page.m22);
+  if (page.m12 != 0 || page.m21 != 0 || !(ax > 0) || !(ay > 0) || !std::isfinite(ax / ay) || ax == ay) return degrees;
+  const double a = degrees * std::numbers::pi / 180;
+  return std::atan2(ay * std::sin(a), ax * std::cos(a)) * 180 / std::numbers::pi;
+}
+
+// Device pixels per logical unit along the line's device direction (where
+// `turn` takes the upright baseline); 0 when the map cannot be undone.
+double DeviceLengthPerUnit(const Affine& toDevice, const Affine& turn) {
+  const PointD u = turn.ApplyLinear({1, 0});
+  const double ul = std::hypot(u.x, u.y);
+  if (!(ul > 0) || !std::isfinite(ul) || toDevice.Determinant() == 0 || !toDevice.Finite()) return 0;
+  const PointD back = toDevice.Inverse().ApplyLinear({u.x / ul, u.y / ul});
+  const double bl = std::hypot(back.x, back.y);
+  return bl > 0 && std::isfinite(bl) ? 1 / bl : 0;
+}
+
 }  // namespace
 
 void Playback::Text(const TextRun& run) {
@@ -195,9 +235,17 @@ void Playback::Text(const TextRun& run) {
   UseAttributes();
 
   if ((run.options & kEtoOpaque) && run.rect && !pathOpen_) {
-    const TPoint p = Pixel(m.Apply(run.rect->first)), q = Pixel(m.Apply(run.rect->second));
     UseBrush(BrushObject{kBsSolid, 0, state_.bkColor, nullptr});
-    dc_.FillRect(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
+    const PointD a = run.rect->first, c = run.rect->second;
+    if (m.AxisAligned()) {
+      const TPoint p = Pixel(m.Apply(a)), q = Pixel(m.Apply(c));
+      dc_.FillRect(TRect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)});
+    } else {
+      // A world transform that turns or slants the line turns its box with it.
+      const PointD corners[] = {m.Apply(a), m.Apply({c.x, a.y}), m.Apply(c), m.Apply({a.x, c.y})};
+      UseNoPen();
+      dc_.Polygon(Pixels(corners));
+    }
   }
   // A clipped line is cut to its rectangle as well as to the clip, which stays.
   const bool clipped = (run.options & kEtoClipped) && run.rect && !pathOpen_;
@@ -211,6 +259,25 @@ void Playback::Text(const TextRun& run) {
   // as GDI's advanced graphics mode draws it; the page's own mirror does not.
   const Affine page = PageTransform().Then(placement_);
   const Affine world = WorldTurn(state_.world, page);
+  // Escapement turns the line about its reference point (counter-clockwise as
+  // the page shows it; a map that mirrors turns it the other way).
+  double degrees = state_.font.escapement % 3600 / 10.0;
+  if (page.Determinant() < 0) degrees = -degrees;
+  // Under a world transform on an upright page the glyphs take the whole map
+  // to the device, a stretch of the page included: the line is drawn upright at
+  // the height the map gives the glyphs' vertical and carried by the map over
+  // that height. Otherwise the line turns (a page that stretches one axis more
+  // shows it at another angle) and keeps its glyphs' shape.
+  const bool wholeMap = !Identity(world) && page.AxisAligned() && page.m11 > 0 && page.m22 > 0 && scaleY > 0 &&
+                        std::isfinite(scaleY);
+  const Affine turn = wholeMap ? Turn(degrees).Then(Affine{m.m11 / scaleY, m.m12 / scaleY, m.m21 / scaleY,
+                                                           m.m22 / scaleY, 0, 0})
+                               : Turn(DeviceDegrees(degrees, page)).Then(world);
+  // A spacing is a logical length along the line as it runs: under a map that
+  // stretches one axis more than the other, a turned line's advances take the
+  // scale along its own direction, not the horizontal one. Carried by the
+  // whole map, the upright line's advances are at the glyphs' height's scale.
+  const double perUnit = wholeMap ? scaleY : DeviceLengthPerUnit(m, turn);
   // The advances along the baseline, in device pixels (backwards where the page runs so).
   double total = 0;
   std::vector<double> advances;
@@ -218,11 +285,19 @@ void Playback::Text(const TextRun& run) {
     for (std::size_t i = 0; i < run.text.size(); ++i) {
       const PointD d = m.ApplyLinear({run.dx[i], 0});
       const double along = Identity(world) ? d.x : page.m11 * run.dx[i];
-      advances.push_back(std::copysign(std::hypot(d.x, d.y), along == 0 ? 1.0 : along));
+      const double length = perUnit > 0 ? std::fabs(run.dx[i]) * perUnit : std::hypot(d.x, d.y);
+      advances.push_back(std::copysign(length, along == 0 ? 1.0 : along));
       total += advances.back();
     }
   } else {
     total = dc_.TextExtent(bytes).cx;
+  }
+  // How many spaces laying the line's background and bars across its spacing
+  // may take (0: each character lays its own).
+  double spaces = 0;
+  if (!advances.empty() && (font.underline || font.strikeOut || state_.bkMode == kOpaque)) {
+    const int space = dc_.TextExtent(" ").cx;
+    if (space > 0) spaces = std::floor(std::fabs(total) / space) + 2;
   }
   double x = at.x;
   if (horizontal == kTaCenter) x -= total / 2;
@@ -234,23 +309,39 @@ void Playback::Text(const TextRun& run) {
       dc.TextOutAt(HeldInt(left), y, bytes);
       return;
     }
+    const Font own = dc.GetFont();
+    const int bkMode = dc.GetBkMode();
+    const bool spanned = SpanLine(dc, left, left + total, y, spaces);
+    if (spanned) {
+      // The characters go over the line's background and bars as they are.
+      Font plain = own;
+      plain.underline = plain.strikeOut = false;
+      dc.SetFont(plain);
+      dc.SetBkMode(kTransparent);
+    }
     double pen = left;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
       dc.TextOutAt(HeldInt(pen), y, std::string_view(bytes).substr(i, 1));
       pen += advances[i];
     }
+    if (spanned) {
+      dc.SetFont(own);
+      dc.SetBkMode(bkMode);
+    }
   };
-  // Escapement turns the line about its reference point (counter-clockwise as
-  // the page shows it; a map that mirrors turns it the other way).
-  double degrees = state_.font.escapement % 3600 / 10.0;
-  if (page.Determinant() < 0) degrees = -degrees;
-  const Affine turn = Turn(degrees).Then(world);
   dc_.SetTextAlign(kTaLeft | vertical);
   // Each character costs about its cell's pixels to draw, on the surface or
   // not: text past the play's allowance is left out.
   const double cell = double(font.height) * font.height;
   const long long glyphs = static_cast<long long>(std::min(cell * static_cast<double>(bytes.size()), 1e15));
   textWork_ += glyphs;
+  // Spaces under a spaced line cost as characters do (a hostile spacing could
+  // ask for millions).
+  if (spaces > 0) {
+    const double more = std::min(cell * spaces, 1e15);
+    if (textWork_ + more <= kTextAllowance) textWork_ += static_cast<long long>(more);
+    else spaces = 0;
+  }
   if (pathOpen_) {
     if (textWork_ <= kTextAllowance) {
       for (const auto& figure : TextOutline(dc_, write, at, x - at.x, total, turn, font, kTextAllowance - textWork_,

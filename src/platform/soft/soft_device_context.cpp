@@ -7,12 +7,13 @@
 
 #include "platform/bitmap.h"
 #include "platform/soft/picture/color_reduction.h"
-#include "platform/soft/hatch_patterns.h"
+#include "platform/hatch_patterns.h"
 #include "platform/soft/raster/block_fill.h"
 #include "platform/soft/raster/coord_clamp.h"
 #include "platform/soft/raster/line_raster.h"
 #include "platform/soft/raster/row_line.h"
 #include "platform/soft/raster/shape_raster.h"
+#include "platform/soft/raster/wide_line.h"
 
 namespace pg::platform::soft {
 
@@ -45,28 +46,6 @@ TRect BoxOf(std::span<const TPoint> points) {
     b.bottom = std::max(b.bottom, p.y + 1);
   }
   return b;
-}
-
-// Pixels within half a pen width of the segment a-b, ends rounded. An even width
-// centres between pixels, half a pixel up and left of the points.
-void AddWideSegment(Coverage& out, TPoint a, TPoint b, int width) {
-  const double half = width / 2.0;
-  const double shift = width % 2 ? 0.0 : -0.5;
-  const double ax = a.x + shift, ay = a.y + shift, bx = b.x + shift, by = b.y + shift;
-  const double dx = bx - ax, dy = by - ay, len = std::hypot(dx, dy);
-  if (len > 0) {
-    const double nx = -dy / len * half, ny = dx / len * half;
-    const PointF band[] = {{ax + nx, ay + ny}, {bx + nx, by + ny}, {bx - nx, by - ny}, {ax - nx, ay - ny}};
-    AddPolygon(out, band, kWinding);
-  }
-  const double limit = (static_cast<double>(width) * width - 1) / 4;
-  const int r = width / 2 + 1;
-  for (const TPoint& p : {a, b})
-    for (int oy = -r; oy <= r; ++oy)
-      for (int ox = -r; ox <= r; ++ox) {
-        const double fx = ox - shift, fy = oy - shift;
-        if (fx * fx + fy * fy < limit || (ox == 0 && oy == 0)) out.Add(p.x + ox, p.y + oy);
-      }
 }
 
 }  // namespace

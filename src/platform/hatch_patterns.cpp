@@ -1,6 +1,6 @@
-#include "platform/soft/hatch_patterns.h"
+#include "platform/hatch_patterns.h"
 
-namespace pg::platform::soft {
+namespace pg::platform {
 
 namespace {
 
@@ -25,4 +25,10 @@ const std::uint8_t* HatchRows(BrushStyle style) {
   }
 }
 
-}  // namespace pg::platform::soft
+BrushStyle HatchStyle(std::uint32_t number) {
+  static constexpr BrushStyle kHatch[] = {BrushStyle::bsHorizontal, BrushStyle::bsVertical, BrushStyle::bsFDiagonal,
+                                          BrushStyle::bsBDiagonal,  BrushStyle::bsCross,    BrushStyle::bsDiagCross};
+  return number < 6 ? kHatch[number] : BrushStyle::bsSolid;
+}
+
+}  // namespace pg::platform

@@ -5,9 +5,13 @@
 
 #include "platform/graphics.h"
 
-namespace pg::platform::soft {
+namespace pg::platform {
 
 // Null for the solid and clear styles.
 const std::uint8_t* HatchRows(BrushStyle style);
 
-}  // namespace pg::platform::soft
+// The style of a hatch as files number them (HS_HORIZONTAL 0 ... HS_DIAGCROSS
+// 5); solid for any other number.
+BrushStyle HatchStyle(std::uint32_t number);
+
+}  // namespace pg::platform
