@@ -331,8 +331,10 @@ void Playback::Text(const TextRun& run) {
   };
   dc_.SetTextAlign(kTaLeft | vertical);
   // Each character costs about its cell's pixels to draw, on the surface or
-  // not: text past the play's allowance is left out.
-  const double cell = double(font.height) * font.height;
+  // not, and a small one at least what a call to draw it costs: text past the
+  // play's allowance is left out.
+  constexpr double kLeastCell = 512;
+  const double cell = std::max(kLeastCell, double(font.height) * font.height);
   const long long glyphs = static_cast<long long>(std::min(cell * static_cast<double>(bytes.size()), 1e15));
   textWork_ += glyphs;
   // Spaces under a spaced line cost as characters do (a hostile spacing could
