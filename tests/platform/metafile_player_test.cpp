@@ -502,8 +502,9 @@ TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
   EXPECT_GT(Count(*far, kRed, TRect{0, 0, 40, 40}), 10);
 }
 
-TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {
-  // A drawing made only of lines whose pen says flat ends and mitred joins.
+TEST(MetafilePlayer, PlainPensIgnoreEndAndJoinBits) {
+  // Producers put flat ends and mitred joins (0x2200) in a plain pen's style;
+  // GDI draws such a pen solid, with round ends and joins.
   WmfWriter w(100, 50);
   w.Record(wmr::kCreatePenIndirect, {0x2200, 8, 0, static_cast<std::int16_t>(kRedRef), 0})
       .Record(wmr::kSelectObject, {0})
@@ -512,9 +513,17 @@ TEST(MetafilePlayer, WideWindowsMetafilePensKeepTheirEnds) {
   ASSERT_TRUE(PlayWmf(w.Finish(), b.Dc(), TRect{0, 0, 100, 50}));
   EXPECT_EQ(b.Pixel(20, 25), kRed);
   EXPECT_EQ(b.Pixel(50, 10), kRed);
-  EXPECT_EQ(b.Pixel(17, 7), kRed);      // the mitred corner's point
-  EXPECT_EQ(b.Pixel(20, 44), kWhite);   // no cap past the end
-  EXPECT_EQ(b.Pixel(84, 10), kWhite);
+  EXPECT_EQ(b.Pixel(16, 6), kWhite);  // no mitred point
+  EXPECT_EQ(b.Pixel(20, 43), kRed);   // a round end past the line's end
+  EXPECT_EQ(b.Pixel(83, 10), kRed);
+  // A dashed style with end bits is no plain style: the line comes out solid.
+  EmfWriter e(100, 50);
+  e.Record(emr::kCreatePen, {1, 0x2201, 1, 0, kRedRef})
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kMoveToEx, {10, 25})
+      .Record(emr::kLineTo, {90, 25});
+  const auto d = PlayedEmf(e.Finish(), 100, 50);
+  EXPECT_EQ(Count(*d, kRed, TRect{10, 25, 90, 26}), 80);
 }
 
 TEST(MetafilePlayer, BitmapRecordsCopyTheirDibRightSideUp) {

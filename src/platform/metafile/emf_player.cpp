@@ -155,8 +155,7 @@ class EmfPlayer {
       }
       case kDeleteObject: p_.Delete(r.U32(8)); return;
       case kCreatePen: {
-        // Wide plain pens keep the end and join bits producers put in their style.
-        p_.Create(r.U32(8), PenObject{r.U32(12) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask), double(r.I32(16)),
+        p_.Create(r.U32(8), PenObject{PlainPenStyle(r.U32(12)), double(r.I32(16)),
                                       r.U32(24) & 0xFFFFFF, {}});
         return;
       }

@@ -21,6 +21,14 @@ enum : std::uint32_t {
   kPsGeometric = 0x10000,
 };
 
+// The style of a pen made by CreatePen (EMR_CREATEPEN, META_CREATEPENINDIRECT).
+// GDI takes only the plain style numbers there: ends and joins belong to
+// ExtCreatePen's geometric pens, and any other value (end or join bits, a user
+// style, PS_ALTERNATE) makes a solid pen, drawn wide with round ends and joins.
+constexpr std::uint32_t PlainPenStyle(std::uint32_t style) {
+  return style <= kPsInsideFrame ? style : kPsSolid;
+}
+
 struct PenObject {
   std::uint32_t style = kPsSolid;  // the whole style word: kind, cap, join, geometric
   double width = 0;                // logical units; 0 is one pixel

@@ -111,8 +111,7 @@ class WmfPlayer {
       case kSelectClipRegion: p_.Select(r.U16(6)); return;
       case kDeleteObject: p_.Delete(r.U16(6)); return;
       case kCreatePenIndirect:
-        // Wide pens keep the end and join bits producers put in their style (0x2200 ...).
-        p_.CreateInFreeSlot(PenObject{r.U16(6) & (kPsStyleMask | kPsEndCapMask | kPsJoinMask),
+        p_.CreateInFreeSlot(PenObject{PlainPenStyle(r.U16(6)),
                                            double(r.I16(8)), r.U32(12) & 0xFFFFFF, {}});
         return;
       case kCreateBrushIndirect: {
