@@ -9,7 +9,9 @@
 # the evidence that Wine is wrong holds for each (scripts/wine_faults.py: Wine
 # draws their pens laid out as it reads them, the WMF export and the drawing
 # show the outlines Wine's picture lacks); the table says which reference each
-# file was compared with.
+# file was compared with. GDI recordings that Wine draws wrongly
+# (tests/data/pictures/corpus/wine-faulty-gdi.txt) are compared with GDI's
+# picture of the file corrected so that Wine draws what it should.
 #   scripts/compare-corpus.sh NATIVE_BUILD WINDOWS_BUILD WINE_RUNNER CORPUS OUT
 # The targets are a median of 95 % per format and 85 % for every file. Below
 # them it reports "below target" and exits 0, unless PG_PICTURES_STRICT=1 (or
@@ -47,6 +49,7 @@ for side in native windows; do ln -sfn "$corpus" "$out/$side/corpus"; done
 (cd "$out/native" && timeout 300 "$native" "$script" >/dev/null)
 (cd "$out/windows" && timeout 300 "$runner" "$windows" "$script" >/dev/null)
 faulty=$root/tests/data/pictures/corpus/wine-faulty.txt
-/usr/bin/python3 "$root/scripts/wine_faults.py" prepare "$faulty" "$corpus" "$out"
+gdi_faulty=$root/tests/data/pictures/corpus/wine-faulty-gdi.txt
+/usr/bin/python3 "$root/scripts/wine_faults.py" prepare "$faulty" "$corpus" "$out" "$gdi_faulty"
 (cd "$out/windows" && timeout 300 "$runner" "$windows" "$out/evidence.pgs" >/dev/null)
-/usr/bin/python3 "$root/scripts/compare_corpus.py" "$out" "$strict" "$faulty" "$corpus"
+/usr/bin/python3 "$root/scripts/compare_corpus.py" "$out" "$strict" "$faulty" "$corpus" "$gdi_faulty"

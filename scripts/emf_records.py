@@ -74,3 +74,42 @@ def as_wine64_reads(data):
     if len(out) >= 52:
         struct.pack_into("<I", out, 48, len(out))  # nBytes
     return bytes(out)
+
+
+EMR_SELECTOBJECT, EMR_CREATEPEN, EMR_DELETEOBJECT, EMR_WIDENPATH = 37, 38, 40, 66
+
+
+def with_widening_pens_scaled(data, scale):
+    """The file with each WIDENPATH done by a pen `scale` times as wide as the
+    plain pen (CREATEPEN) selected then: a new pen made and selected just before
+    it and the old one selected back after. A player that widens by the pen's
+    logical width taken as pixels (GDI under Wine) then widens by the width it
+    strokes with when the picture is drawn `scale` times its size across.
+    Returns the file and how many widenings it changed."""
+    head = records(data)
+    out, pens, selected, changed = bytearray(), {}, None, 0
+    handles = struct.unpack_from("<H", data, 56)[0]
+    for kind, at, size in head:
+        record = data[at:at + size]
+        if kind == EMR_CREATEPEN and size >= 28:
+            pens[struct.unpack_from("<I", record, 8)[0]] = record
+        elif kind == EMR_SELECTOBJECT and size >= 12:
+            index = struct.unpack_from("<I", record, 8)[0]
+            if index in pens or index & 0x80000000:
+                selected = index
+        elif kind == EMR_WIDENPATH and selected in pens:
+            width = struct.unpack_from("<i", pens[selected], 16)[0]
+            wide = bytearray(pens[selected])
+            struct.pack_into("<I", wide, 8, handles + changed)
+            struct.pack_into("<i", wide, 16, round(width * scale))
+            out += wide + struct.pack("<III", EMR_SELECTOBJECT, 12, handles + changed)
+            out += record + struct.pack("<III", EMR_SELECTOBJECT, 12, selected)
+            out += struct.pack("<III", EMR_DELETEOBJECT, 12, handles + changed)
+            changed += 1
+            continue
+        out += record
+    if changed:
+        struct.pack_into("<I", out, 48, len(out))  # nBytes
+        struct.pack_into("<I", out, 52, struct.unpack_from("<I", out, 52)[0] + 4 * changed)  # nRecords
+        struct.pack_into("<H", out, 56, handles + changed)  # nHandles
+    return bytes(out), changed

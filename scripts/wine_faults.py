@@ -3,12 +3,15 @@
 the evidence that Wine, not the native player, is wrong for each, and the source
 drawings the native pictures of them are compared with instead.
 
-  wine_faults.py prepare LIST CORPUS OUT
+  wine_faults.py prepare LIST CORPUS OUT [GDI_LIST]
 writes, for each listed file, OUT/evidence/<name>.emf (its pens laid out as
 64-bit Wine reads them), OUT/evidence.pgs (the script that draws those with the
 Windows host, in OUT/windows, into OUT/windows/evidence/) and OUT/source/<name>.png
 (the source drawing placed as the back picture places the EMF). compare_corpus.py
-then reads the evidence with `evidence`."""
+then reads the evidence with `evidence`. The GDI recordings of GDI_LIST
+(tests/data/pictures/corpus/wine-faulty-gdi.txt) get OUT/evidence/<name>.emf,
+corrected so that Wine draws what GDI should, in the same script; their
+evidence is `gdi_evidence`."""
 import os
 import sys
 
@@ -26,6 +29,9 @@ PS_NULL, BS_NULL = 5, 1
 # the picture, and the WMF export and the source drawing have the pens' colours
 # on at least SHOWN of those pixels.
 MISSING, SHOWN = 0.01, 0.5
+# A GDI recording's correction shows a fault when GDI's pictures of the file
+# and of the corrected file differ on at least this share of pixels.
+GDI_SHOWN = 0.005
 
 
 REFERENCES = {"drawing": "the source drawing (Inkscape)", "export": "the EMF as Inkscape renders it"}
@@ -59,7 +65,61 @@ def listed(path, corpus=None):
     return entries
 
 
-def prepare(list_path, corpus, out):
+class GdiEntry:
+    """A GDI recording Wine draws wrongly and the correction that makes it draw it right."""
+
+    def __init__(self, file, correction, reason):
+        self.file, self.correction, self.reason = file, correction, reason
+
+    @property
+    def picture(self):
+        return self.file.replace("/", "__") + ".png"
+
+
+CORRECTIONS = {"widen": "GDI, widening as it strokes"}
+
+
+def gdi_listed(path, corpus):
+    """The entries of the GDI recordings' list that the corpus holds."""
+    entries = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            parts = [p.strip() for p in line.split("|")]
+            if len(parts) != 3 or not parts[0].endswith(".emf") or parts[1] not in CORRECTIONS:
+                raise ValueError("%s: not 'corpus file | correction | reason': %s" % (path, line))
+            if os.path.exists(os.path.join(corpus, parts[0])):
+                entries.append(GdiEntry(*parts))
+    return entries
+
+
+def corrected(entry, data):
+    """The file as Wine must be given it to draw what GDI should; None when the
+    correction finds nothing to change."""
+    if entry.correction == "widen":
+        head = emf_records.header(data)
+        across = (head.frame[2] - head.frame[0]) / 100 * head.device[0] / head.millimetres[0]
+        fixed, changed = emf_records.with_widening_pens_scaled(data, WIDTH / across)
+        return fixed if changed else None
+    return None
+
+
+def gdi_evidence(entry, out):
+    """The share of pixels in which GDI's pictures of the file and of the
+    corrected file differ; the fault shows (`holds`) from GDI_SHOWN on."""
+    wine = _open(os.path.join(out, "windows", entry.picture))
+    fixed = _open(os.path.join(out, "windows", "evidence", entry.picture))
+    if wine is None or fixed is None or wine.size != fixed.size:
+        return {"differ": 0.0, "holds": False}
+    differ = sum(1 for a, b in zip(wine.getdata(), fixed.getdata())
+                 if max(abs(a[0] - b[0]), abs(a[1] - b[1]), abs(a[2] - b[2])) > TOLERANCE)
+    share = differ / (wine.size[0] * wine.size[1])
+    return {"differ": share, "holds": share >= GDI_SHOWN}
+
+
+def prepare(list_path, corpus, out, gdi_list_path=None):
     os.makedirs(os.path.join(out, "evidence"), exist_ok=True)
     os.makedirs(os.path.join(out, "source"), exist_ok=True)
     os.makedirs(os.path.join(out, "export"), exist_ok=True)
@@ -79,6 +139,16 @@ def prepare(list_path, corpus, out):
         if e.reference == "export":
             source_drawing.render_export(os.path.join(corpus, e.file), WIDTH, HEIGHT,
                                          os.path.join(out, "export", e.picture))
+    for e in gdi_listed(gdi_list_path, corpus) if gdi_list_path else []:
+        with open(os.path.join(corpus, e.file), "rb") as f:
+            fixed = corrected(e, f.read())
+        if fixed is None:
+            continue
+        flat = e.file.replace("/", "__")
+        with open(os.path.join(out, "evidence", flat), "wb") as f:
+            f.write(fixed)
+        lines += ['pgChartCreate "R"', 'pgChartPicture "R" "True" "../evidence/%s" "Stretch"' % flat,
+                  "save R evidence/%s" % e.picture]
     lines.append("message 2")
     with open(os.path.join(out, "evidence.pgs"), "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")
@@ -141,7 +211,7 @@ def evidence(entry, corpus, out):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 5 or sys.argv[1] != "prepare":
-        print("usage: %s prepare LIST CORPUS OUT" % sys.argv[0], file=sys.stderr)
+    if len(sys.argv) not in (5, 6) or sys.argv[1] != "prepare":
+        print("usage: %s prepare LIST CORPUS OUT [GDI_LIST]" % sys.argv[0], file=sys.stderr)
         sys.exit(2)
     prepare(*sys.argv[2:])

@@ -502,6 +502,35 @@ TEST(MetafilePlayer, SpacedLinesKeepTheirBackgroundAndBarsWhole) {
   EXPECT_GT(Count(*far, kRed, TRect{0, 0, 40, 40}), 10);
 }
 
+TEST(MetafilePlayer, WidenedPathCoversWhatThePenStrokes) {
+  // A bent line with a 10-unit pen, drawn twice as wide as recorded: widened
+  // and filled, it covers the pixels the same pen strokes (20 across), by
+  // either fill mode: the widened path is one outline, not overlapping pieces.
+  constexpr int kAlternate = 1, kWinding = 2;
+  const auto played = [](bool widen, int fillMode) {
+    EmfWriter w(100, 60);
+    w.Record(emr::kSetPolyFillMode, {fillMode});
+    w.Record(emr::kCreatePen, {1, 0, 10, 0, kRedRef}).Record(emr::kSelectObject, {1});
+    SolidBrush(w, 2, kRedRef);
+    w.Record(emr::kBeginPath, {})
+        .Record(emr::kMoveToEx, {10, 50})
+        .Record(emr::kLineTo, {50, 10})
+        .Record(emr::kLineTo, {90, 50})
+        .Record(emr::kEndPath, {});
+    if (widen) w.Record(emr::kWidenPath, {}).Record(emr::kFillPath, {0, 0, 100, 60});
+    else w.Record(emr::kStrokePath, {0, 0, 100, 60});
+    return PlayedEmf(w.Finish(), 200, 60);
+  };
+  const auto widened = played(true, kWinding), stroked = played(false, kWinding);
+  const int strokedRed = Count(*stroked, kRed, TRect{0, 0, 200, 60});
+  EXPECT_GT(strokedRed, 2000);
+  EXPECT_NEAR(Count(*widened, kRed, TRect{0, 0, 200, 60}), strokedRed, strokedRed / 50);
+  int across = 0;
+  for (int x = 0; x < 200; ++x) across += widened->Pixel(x, 30) == kRed;
+  EXPECT_GE(across, 2 * 22);  // two legs, each wider than the unscaled 10
+  EXPECT_EQ(Count(*played(true, kAlternate), kRed, TRect{0, 0, 200, 60}), Count(*widened, kRed, TRect{0, 0, 200, 60}));
+}
+
 TEST(MetafilePlayer, PlainPensIgnoreEndAndJoinBits) {
   // Producers put flat ends and mitred joins (0x2200) in a plain pen's style;
   // GDI draws such a pen solid, with round ends and joins.

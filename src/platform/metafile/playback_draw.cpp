@@ -1,13 +1,16 @@
 // Lines, shapes and paths of the playback, mapped to device pixels.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <functional>
 #include <optional>
 
+#include "platform/bitmap.h"
 #include "platform/hatch_patterns.h"
 #include "platform/metafile/curves.h"
 #include "platform/metafile/dashes.h"
 #include "platform/metafile/clip_combine.h"
+#include "platform/metafile/pixel_outlines.h"
 #include "platform/metafile/playback.h"
 #include "platform/metafile/stroker.h"
 
@@ -585,12 +588,43 @@ void Playback::StrokeAndFillPath() {
 
 void Playback::WidenPath() {
   if (!PenShows()) return;
-  std::vector<Figure> widened;
-  const std::uint32_t style = state_.pen.style;
-  for (const Figure& f : path_)
-    for (auto& piece : StrokeOutline(f.points, f.closed, PenDeviceWidth(), style, state_.miterLimit))
-      widened.push_back(Figure{std::move(piece), true});
-  path_ = std::move(widened);
+  // The stroke's pieces (bands, ends, joins) overlap, and filled by the
+  // alternate rule their overlaps would be holes: the widened path is the
+  // outline of the pixels they cover together, as the pen strokes them, kept
+  // to the surface's neighbourhood (nothing beyond it shows).
+  std::vector<std::vector<TPoint>> rings;
+  TRect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  for (const Figure& f : path_) {
+    if (f.points.size() < 2 || !AffordOutline(f.points, f.closed)) continue;
+    for (const auto& piece : StrokeOutline(f.points, f.closed, PenDeviceWidth(), state_.pen.style, state_.miterLimit)) {
+      rings.push_back(Pixels(piece));
+      for (const TPoint& p : rings.back())
+        box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x + 1), std::max(box.bottom, p.y + 1)};
+    }
+  }
+  path_.clear();
+  if (rings.empty()) return;
+  box = Meet(box, TRect{-2, -2, surface_.cx + 2, surface_.cy + 2});
+  const int w = box.right - box.left, h = box.bottom - box.top;
+  // The mask, the fill and the walk over its pixels: about 16 steps a pixel.
+  if (w <= 0 || h <= 0 || !Bitmap::SizeAllowed(w, h)) return;
+  Charge(16LL * w * h);
+  if (Spent()) return;
+  Bitmap mask(w, h);
+  if (mask.Empty()) return;
+  for (auto& ring : rings)
+    for (TPoint& p : ring) p = {p.x - box.left, p.y - box.top};
+  DeviceContext& dc = mask.Dc();
+  dc.SetBrush(Brush{BrushStyle::bsSolid, 0xFFFFFF, nullptr});
+  dc.FillRect(TRect{0, 0, w, h});
+  dc.SetPen(Pen{PenStyle::psClear, 1, 0, PenMode::pmCopy});
+  dc.SetBrush(Brush{BrushStyle::bsSolid, 0, nullptr});
+  dc.SetPolyFillMode(kWinding);
+  dc.Polygon(Bridged(rings));
+  for (auto& figure : PixelOutlines(w, h, [&](int x, int y) { return mask.Pixel(x, y) == 0; })) {
+    for (PointD& p : figure) p = {p.x + box.left, p.y + box.top};
+    path_.push_back(Figure{std::move(figure), true});
+  }
 }
 
 void Playback::SelectClipPath(int mode) {
