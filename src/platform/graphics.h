@@ -84,7 +84,10 @@ struct Font {
   bool italic = false;
   bool underline = false;
   bool strikeOut = false;
-  int charset = 1;  // 0 ANSI (1252), 1 default (1251 here), 204 Russian (1251)
+  // 0 ANSI (1252), 1 default (1251 here), 204 Russian (1251); metafiles also
+  // ask for 238 Eastern European (1250), 161 Greek (1253), 162 Turkish (1254)
+  // and 186 Baltic (1257). The text's bytes are in that code page.
+  int charset = 1;
   // The characters' average width in pixels, condensing or expanding them
   // (a LOGFONT's lfWidth); 0 is the face's own proportion.
   int width = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/text/codepage.h"
+#include "platform/codepage_table.h"
 #include "platform/codepage_utf16.h"
 
 namespace {
@@ -35,6 +36,30 @@ TEST(Codepage, RoundTripsThroughUtf16AndLeavesOutWhat1251CannotHold) {
   std::u16string pair;
   AppendUtf16(pair, 0x1F600);
   EXPECT_EQ(pair, u"\U0001F600");
+}
+
+// The code pages of the character sets metafile fonts ask for: every defined
+// byte comes back from its code point, and each set names its page and back.
+TEST(Codepage, MetafileCharsetsHaveTheirCodePages) {
+  using namespace pg::platform;
+  for (const int page : {1250, 1251, 1252, 1253, 1254, 1257}) {
+    EXPECT_EQ(CodePageOfCharset(CharsetOfCodePage(page)), page);
+    int defined = 0;
+    for (int b = 0; b < 256; ++b) {
+      const std::uint32_t cp = CodePointOf(static_cast<unsigned char>(b), page);
+      if (cp == 0xFFFD) continue;
+      ++defined;
+      EXPECT_EQ(ByteOfCodePoint(cp, page), b) << page << " " << b;
+    }
+    EXPECT_GE(defined, 256 - 17) << page;
+  }
+  EXPECT_EQ(CodePointOf(0x8A, 1250), 0x0160u);  // Š
+  EXPECT_EQ(CodePointOf(0xC1, 1253), 0x0391u);  // Α
+  EXPECT_EQ(CodePointOf(0xD0, 1254), 0x011Eu);  // Ğ
+  EXPECT_EQ(CodePointOf(0xE0, 1257), 0x0105u);  // ą
+  EXPECT_EQ(ByteOfCodePoint(0x03A9, 1251), -1);  // Ω has no Cyrillic byte
+  EXPECT_EQ(CodePageOfCharset(1), 1251);         // the default set is the module's own
+  EXPECT_EQ(CodePageOfCharset(128), 1251);
 }
 
 }  // namespace

@@ -351,28 +351,38 @@ TEST(MetafilePlayer, TextIsDrawnInTheFontsCodePage) {
       ExpectSame(b, *DirectText(text, charset), text.c_str());
     }
   }
-  // EMF EXTTEXTOUTW in UTF-16 with a Western font: drawn in the Cyrillic code page.
-  EmfWriter w(120, 40);
-  std::vector<std::int32_t> logfont{1, -20, 0, 0, 0, 400, 0};  // charset 0 in the last word's top byte
-  auto fontRecord = EmfWriter::Words({1, -20, 0, 0, 0, 400, 0});
-  const std::u16string face = u"Arial";
-  for (std::size_t i = 0; i < 32; ++i) {
-    const char16_t c = i < face.size() ? face[i] : 0;
-    fontRecord.push_back(static_cast<std::uint8_t>(c));
-    fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
+  // EMF EXTTEXTOUTW in UTF-16 with a Western font: drawn in the code page that
+  // holds the text, Cyrillic or Greek.
+  const std::string omega = "\xD9\xEC\xDD\xE3\xE1";  // "Ωμέγα" in 1253
+  for (const auto& [text, bytes, charset] :
+       {std::tuple{std::u16string(u"Привет"), privet, 204}, std::tuple{std::u16string(u"Ωμέγα"), omega, 161}}) {
+    EmfWriter w(120, 40);
+    auto fontRecord = EmfWriter::Words({1, -20, 0, 0, 0, 400, 0});  // charset 0 in the last word's top byte
+    const std::u16string face = u"Arial";
+    for (std::size_t i = 0; i < 32; ++i) {
+      const char16_t c = i < face.size() ? face[i] : 0;
+      fontRecord.push_back(static_cast<std::uint8_t>(c));
+      fontRecord.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    auto out =
+        EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 5, 5, static_cast<std::int32_t>(text.size()), 76, 0, 0, 0, 0, 0, 0});
+    for (const char16_t c : text) {
+      out.push_back(static_cast<std::uint8_t>(c));
+      out.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
+        .Record(emr::kSelectObject, {1})
+        .Record(emr::kSetBkMode, {1})
+        .Record(emr::kSetTextColor, {kRedRef})
+        .Raw(emr::kExtTextOutW, out);
+    ExpectSame(*PlayedEmf(w.Finish(), 120, 40), *DirectText(bytes, charset), "EXTTEXTOUTW");
   }
-  const std::u16string text = u"Привет";
-  auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 5, 5, static_cast<std::int32_t>(text.size()), 76, 0, 0, 0, 0, 0, 0});
-  for (const char16_t c : text) {
-    out.push_back(static_cast<std::uint8_t>(c));
-    out.push_back(static_cast<std::uint8_t>(c >> 8));
-  }
-  w.Raw(emr::kExtCreateFontIndirectW, fontRecord)
-      .Record(emr::kSelectObject, {1})
-      .Record(emr::kSetBkMode, {1})
-      .Record(emr::kSetTextColor, {kRedRef})
-      .Raw(emr::kExtTextOutW, out);
-  ExpectSame(*PlayedEmf(w.Finish(), 120, 40), *DirectText(privet, 204), "EXTTEXTOUTW");
+  // Greek glyphs, not question marks: "?????" in the same font looks otherwise.
+  const auto marks = DirectText("?????", 0), greek = DirectText(omega, 161);
+  int differ = 0;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 120; ++x) differ += marks->Pixel(x, y) != greek->Pixel(x, y);
+  EXPECT_GT(differ, 40);
 }
 
 TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {

@@ -635,7 +635,7 @@ void PdfRecorder::TextOutAt(int x, int y, std::string_view text) {
   cairo_set_font_face(cr_, face->Face());
   cairo_set_font_size(cr_, face->Em());
   SetColor(GetTextColor());
-  const int codePage = GetFont().charset == 0 ? 1252 : 1251;
+  const int codePage = CodePageOfCharset(GetFont().charset);
   const std::string utf8 = CodePageToUtf8(text, codePage);
   // The run as wide as the platform measures it: the font's own advances,
   // stretched or narrowed evenly. Glyphs placed one by one at the screen's

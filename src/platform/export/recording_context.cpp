@@ -34,7 +34,7 @@ std::vector<int> RecordingContext::CharacterStarts(std::string_view text) {
 }
 
 std::u32string RecordingContext::Unicode(std::string_view text) const {
-  const int codePage = GetFont().charset == 0 ? 1252 : 1251;
+  const int codePage = CodePageOfCharset(GetFont().charset);
   std::u32string out;
   out.reserve(text.size());
   for (const char c : text) out += static_cast<char32_t>(CodePointOf(static_cast<unsigned char>(c), codePage));

@@ -18,10 +18,9 @@ namespace {
 constexpr std::uint32_t kEtoOpaque = 2, kEtoClipped = 4, kEtoGlyphIndex = 0x10;
 constexpr unsigned kTaUpdateCp = 1, kTaHorizontal = 6, kTaVertical = 24;
 
-int CodePageOf(int charset) { return charset == 0 ? 1252 : 1251; }
-
 // The text as bytes of one code page: the font's own when it holds every
-// character, else the other one the context knows (and the charset with it).
+// character, else the first other one the context knows that does (and the
+// charset with it); else the font's own, with "?" for what it lacks.
 std::string Encode(const std::u16string& text, Font& font) {
   const auto encode = [&](int codePage, std::string& out) {
     bool all = true;
@@ -34,12 +33,13 @@ std::string Encode(const std::u16string& text, Font& font) {
     return all;
   };
   std::string own, other;
-  const int codePage = CodePageOf(font.charset);
+  const int codePage = CodePageOfCharset(font.charset);
   if (encode(codePage, own)) return own;
-  if (encode(codePage == 1252 ? 1251 : 1252, other)) {
-    font.charset = codePage == 1252 ? 204 : 0;
-    return other;
-  }
+  for (const int next : {1251, 1252, 1250, 1253, 1254, 1257})
+    if (next != codePage && encode(next, other)) {
+      font.charset = CharsetOfCodePage(next);
+      return other;
+    }
   return own;
 }
 

@@ -13,6 +13,7 @@
 #include <map>
 #include <tuple>
 
+#include "platform/codepage_table.h"
 #include "platform/soft/text/lru_cache.h"
 
 namespace pg::platform::soft {
@@ -139,7 +140,7 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
 
   auto out = std::make_shared<ResolvedFont>();
   out->serial = ++serials;
-  out->codePage = font.charset == 0 ? 1252 : 1251;
+  out->codePage = CodePageOfCharset(font.charset);
   const LoadedFace* face = LoadFace(family, bold, font.italic);
   if (!face) face = LoadFace(kFallbackFamily, bold, font.italic);
   if (face) {
