@@ -385,6 +385,39 @@ TEST(MetafilePlayer, TextIsDrawnInTheFontsCodePage) {
   EXPECT_GT(differ, 40);
 }
 
+// A line no one code page holds ("ЖΩ€", Cyrillic, Greek and the euro), placed
+// by its spacing: each character in a code page that holds it, where the
+// spacing puts it.
+TEST(MetafilePlayer, MixedUnicodeTextTakesACodePageACharacter) {
+  EmfWriter w(120, 40);
+  auto out = EmfWriter::Words({0, 0, 0, 0, 1, 0, 0, 5, 5, 3, 76, 0, 0, 0, 0, 0, 84});  // the spacing at 84
+  for (const char16_t c : std::u16string(u"ЖΩ€")) {
+    out.push_back(static_cast<std::uint8_t>(c));
+    out.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  out.resize(out.size() + 2);  // to a whole word
+  for (const std::int32_t dx : {30, 30, 30})
+    for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(dx >> (8 * k)));
+  w.Raw(emr::kExtCreateFontIndirectW, ArialRecord(-20))
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kSetBkMode, {1})
+      .Record(emr::kSetTextColor, {kRedRef})
+      .Raw(emr::kExtTextOutW, out);
+  const auto played = PlayedEmf(w.Finish(), 120, 40);
+  auto expected = std::make_unique<Bitmap>(120, 40);
+  Font font;
+  font.face = "Arial";
+  font.height = -20;
+  expected->Dc().SetTextColor(0x0000FF);
+  expected->Dc().SetBkMode(kTransparent);
+  for (const auto& [x, byte, charset] : {std::tuple{5, "\xC6", 204}, std::tuple{35, "\xD9", 161}, std::tuple{65, "\x80", 0}}) {
+    font.charset = charset;
+    expected->Dc().SetFont(font);
+    expected->Dc().TextOutAt(x, 5, byte);
+  }
+  ExpectSame(*played, *expected, "ЖΩ€");
+}
+
 TEST(MetafilePlayer, EscapementTurnsTheLineAboutItsReferencePoint) {
   EmfWriter w(100, 100);
   const auto fontRecord = ArialRecord(-20, 900);  // a quarter turn

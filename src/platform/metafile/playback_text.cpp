@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "platform/bitmap.h"
 
@@ -41,6 +42,26 @@ std::string Encode(const std::u16string& text, Font& font) {
       return other;
     }
   return own;
+}
+
+// Text no one code page holds, character by character: each in the font's own
+// code page when that holds it, else in the first other one that does (the
+// charset of each beside it), else "?" in the font's own. Drawn one character
+// at a time where a record places each, as GDI draws Unicode.
+std::string EncodeEach(const std::u16string& text, const Font& font, std::vector<int>& charsets) {
+  const int own = CodePageOfCharset(font.charset);
+  std::string out;
+  charsets.clear();
+  for (const char16_t c : text) {
+    int byte = ByteOfCodePoint(c, own), charset = font.charset;
+    for (const int next : {1251, 1252, 1250, 1253, 1254, 1257}) {
+      if (byte >= 0) break;
+      if ((byte = ByteOfCodePoint(c, next)) >= 0) charset = CharsetOfCodePage(next);
+    }
+    out += byte < 0 ? '?' : static_cast<char>(byte);
+    charsets.push_back(charset);
+  }
+  return out;
 }
 
 // A turn by degrees counter-clockwise as the page shows it (y grows down), as
@@ -226,8 +247,12 @@ void Playback::Text(const TextRun& run) {
   const double across = std::fabs(static_cast<double>(font.width)) * std::hypot(m.m11, m.m12);
   font.width = std::isfinite(across) ? static_cast<int>(std::lround(std::min(across, 10000.0))) : 0;
   std::string bytes;
+  std::vector<int> charsets;  // each character's, when they differ
   if (run.wide) {
     bytes = Encode(run.text, font);
+    if (run.dx.size() >= run.text.size() && bytes.find('?') != std::string::npos &&
+        run.text.find(u'?') == std::u16string::npos)
+      bytes = EncodeEach(run.text, font, charsets);
   } else {
     for (const char16_t c : run.text) bytes += static_cast<char>(c & 0xFF);
   }
@@ -321,13 +346,16 @@ void Playback::Text(const TextRun& run) {
     }
     double pen = left;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
+      if (!charsets.empty() && charsets[i] != dc.GetFont().charset) {
+        Font each = dc.GetFont();
+        each.charset = charsets[i];
+        dc.SetFont(each);
+      }
       dc.TextOutAt(HeldInt(pen), y, std::string_view(bytes).substr(i, 1));
       pen += advances[i];
     }
-    if (spanned) {
-      dc.SetFont(own);
-      dc.SetBkMode(bkMode);
-    }
+    if (spanned || !charsets.empty()) dc.SetFont(own);
+    if (spanned) dc.SetBkMode(bkMode);
   };
   dc_.SetTextAlign(kTaLeft | vertical);
   // Each character costs about its cell's pixels to draw, on the surface or
