@@ -572,6 +572,20 @@ TEST(MetafilePlayer, WidenedPathCoversWhatThePenStrokes) {
   for (int x = 0; x < 200; ++x) across += widened->Pixel(x, 30) == kRed;
   EXPECT_GE(across, 2 * 22);  // two legs, each wider than the unscaled 10
   EXPECT_EQ(Count(*played(true, kAlternate), kRed, TRect{0, 0, 200, 60}), Count(*widened, kRed, TRect{0, 0, 200, 60}));
+  // Widened across 30 000 pixels of a surface of any size (as a recording
+  // context plays it): the outline's mask would pass the play's budget, so the
+  // play stops there rather than make it.
+  EmfWriter huge(100, 60);
+  huge.Record(emr::kCreatePen, {1, 0, 10, 0, kRedRef})
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kBeginPath, {})
+      .Record(emr::kMoveToEx, {0, 0})
+      .Record(emr::kLineTo, {30000, 30000})
+      .Record(emr::kEndPath, {})
+      .Record(emr::kWidenPath, {})
+      .Record(emr::kFillPath, {0, 0, 100, 60});
+  Bitmap b(100, 60);
+  EXPECT_FALSE(PlayEmf(huge.Finish(), b.Dc(), TRect{0, 0, 100, 60}));
 }
 
 TEST(MetafilePlayer, PlainPensIgnoreEndAndJoinBits) {

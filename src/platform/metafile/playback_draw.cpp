@@ -606,10 +606,11 @@ void Playback::WidenPath() {
   if (rings.empty()) return;
   box = Meet(box, TRect{-2, -2, surface_.cx + 2, surface_.cy + 2});
   const int w = box.right - box.left, h = box.bottom - box.top;
-  // The mask, the fill and the walk over its pixels: about 16 steps a pixel.
-  if (w <= 0 || h <= 0 || !Bitmap::SizeAllowed(w, h)) return;
-  Charge(16LL * w * h);
-  if (Spent()) return;
+  // The mask, the fill and the walk over its pixels: about 8 steps a pixel,
+  // asked before the mask is made.
+  if (w <= 0 || h <= 0) return;
+  Charge(8LL * w * h);
+  if (Spent() || !Bitmap::SizeAllowed(w, h)) return;
   Bitmap mask(w, h);
   if (mask.Empty()) return;
   for (auto& ring : rings)
