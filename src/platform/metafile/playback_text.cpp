@@ -21,8 +21,9 @@ constexpr unsigned kTaUpdateCp = 1, kTaHorizontal = 6, kTaVertical = 24;
 
 // The text as bytes of one code page: the font's own when it holds every
 // character, else the first other one the context knows that does (and the
-// charset with it); else the font's own, with "?" for what it lacks.
-std::string Encode(const std::u16string& text, Font& font) {
+// charset with it); else the font's own, with "?" for what it lacks, and
+// `whole` false.
+std::string Encode(const std::u16string& text, Font& font, bool& whole) {
   const auto encode = [&](int codePage, std::string& out) {
     bool all = true;
     out.clear();
@@ -35,12 +36,14 @@ std::string Encode(const std::u16string& text, Font& font) {
   };
   std::string own, other;
   const int codePage = CodePageOfCharset(font.charset);
+  whole = true;
   if (encode(codePage, own)) return own;
   for (const int next : {1251, 1252, 1250, 1253, 1254, 1257})
     if (next != codePage && encode(next, other)) {
       font.charset = CharsetOfCodePage(next);
       return other;
     }
+  whole = false;
   return own;
 }
 
@@ -249,10 +252,9 @@ void Playback::Text(const TextRun& run) {
   std::string bytes;
   std::vector<int> charsets;  // each character's, when they differ
   if (run.wide) {
-    bytes = Encode(run.text, font);
-    if (run.dx.size() >= run.text.size() && bytes.find('?') != std::string::npos &&
-        run.text.find(u'?') == std::u16string::npos)
-      bytes = EncodeEach(run.text, font, charsets);
+    bool whole = true;
+    bytes = Encode(run.text, font, whole);
+    if (!whole && run.dx.size() >= run.text.size()) bytes = EncodeEach(run.text, font, charsets);
   } else {
     for (const char16_t c : run.text) bytes += static_cast<char>(c & 0xFF);
   }
