@@ -47,22 +47,26 @@ class Entry:
         return self.file.replace("/", "__") + ".png"
 
 
-def listed(path, corpus=None):
-    """The entries of the list, in its order; given a corpus, those it holds
-    (a corpus of other exports, such as LibreOffice's, holds none)."""
-    entries = []
+def _rows(path, columns, fits, form):
+    """Each row of a list file, its columns stripped: `columns` of them, the
+    first an EMF and the rest as `fits` says, or a ValueError naming `form`."""
     with open(path, encoding="utf-8") as f:
         for line in f:
             line = line.strip()
             if not line or line.startswith("#"):
                 continue
             parts = [p.strip() for p in line.split("|")]
-            if len(parts) != 4 or not parts[0].endswith(".emf") or parts[2] not in REFERENCES:
-                raise ValueError("%s: not 'corpus file | source drawing | drawing or export | reason': %s"
-                                 % (path, line))
-            if corpus is None or os.path.exists(os.path.join(corpus, parts[0])):
-                entries.append(Entry(*parts))
-    return entries
+            if len(parts) != columns or not parts[0].endswith(".emf") or not fits(parts):
+                raise ValueError("%s: not '%s': %s" % (path, form, line))
+            yield parts
+
+
+def listed(path, corpus=None):
+    """The entries of the list, in its order; given a corpus, those it holds
+    (a corpus of other exports, such as LibreOffice's, holds none)."""
+    return [Entry(*parts) for parts in _rows(path, 4, lambda p: p[2] in REFERENCES,
+                                             "corpus file | source drawing | drawing or export | reason")
+            if corpus is None or os.path.exists(os.path.join(corpus, parts[0]))]
 
 
 class GdiEntry:
@@ -81,18 +85,9 @@ CORRECTIONS = {"widen": "GDI, widening as it strokes"}
 
 def gdi_listed(path, corpus):
     """The entries of the GDI recordings' list that the corpus holds."""
-    entries = []
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            line = line.strip()
-            if not line or line.startswith("#"):
-                continue
-            parts = [p.strip() for p in line.split("|")]
-            if len(parts) != 3 or not parts[0].endswith(".emf") or parts[1] not in CORRECTIONS:
-                raise ValueError("%s: not 'corpus file | correction | reason': %s" % (path, line))
-            if os.path.exists(os.path.join(corpus, parts[0])):
-                entries.append(GdiEntry(*parts))
-    return entries
+    return [GdiEntry(*parts) for parts in _rows(path, 3, lambda p: p[1] in CORRECTIONS,
+                                                "corpus file | correction | reason")
+            if os.path.exists(os.path.join(corpus, parts[0]))]
 
 
 def corrected(entry, data):
