@@ -88,7 +88,7 @@ def with_widening_pens_scaled(data, scale):
     Returns the file and how many widenings it changed."""
     head = records(data)
     out, pens, selected, changed = bytearray(), {}, None, 0
-    handles = struct.unpack_from("<H", data, 56)[0]
+    handles = max(1, struct.unpack_from("<H", data, 56)[0])  # index 0 is the metafile itself
     for kind, at, size in head:
         record = data[at:at + size]
         if kind == EMR_CREATEPEN and size >= 28:

@@ -77,6 +77,57 @@ class EmfPens(unittest.TestCase):
             emf_records.header(b"\0" * 40)
 
 
+class GdiCorrections(unittest.TestCase):
+    def test_widening_gets_a_wider_pen_and_the_selected_one_back(self):
+        data = bytearray(emf(record(38, 1, 0, 11, 0, 0x008C00), record(37, 1), record(59), record(60),
+                             record(66), record(62, 0, 0, 10, 10)))
+        struct.pack_into("<IH", data, 52, 7, 2)  # nRecords, nHandles
+        fixed, changed = emf_records.with_widening_pens_scaled(bytes(data), 1.31)
+        self.assertEqual(changed, 1)
+        kinds = [(k, at) for k, at, _ in emf_records.records(fixed)]
+        self.assertEqual([k for k, _ in kinds], [1, 38, 37, 59, 60, 38, 37, 66, 37, 40, 62, 14])
+        wide = kinds[5][1]
+        self.assertEqual(struct.unpack_from("<5I", fixed, wide + 8), (2, 0, 14, 0, 0x008C00))
+        self.assertEqual(struct.unpack_from("<I", fixed, kinds[6][1] + 8)[0], 2)
+        self.assertEqual(struct.unpack_from("<I", fixed, kinds[8][1] + 8)[0], 1)
+        self.assertEqual(struct.unpack_from("<I", fixed, kinds[9][1] + 8)[0], 2)
+        self.assertEqual(struct.unpack_from("<IIH", fixed, 48), (len(fixed), 11, 3))
+
+    def test_nothing_to_correct_leaves_the_file(self):
+        # A stock pen selected, or no widening at all.
+        for body in ((record(37, 0x80000007), record(66)), (record(38, 1, 0, 11, 0, 0), record(37, 1))):
+            data = emf(*body)
+            self.assertEqual(emf_records.with_widening_pens_scaled(data, 2.0), (data, 0))
+
+    def test_list_lines_and_the_fault_showing(self):
+        tmp = tempfile.TemporaryDirectory()
+        self.addCleanup(tmp.cleanup)
+        corpus, out = os.path.join(tmp.name, "corpus"), os.path.join(tmp.name, "out")
+        os.makedirs(os.path.join(corpus, "gdi"))
+        open(os.path.join(corpus, "gdi", "a.emf"), "wb").close()
+        path = os.path.join(tmp.name, "list.txt")
+        with open(path, "w", encoding="utf-8") as f:
+            f.write("# comment\ngdi/a.emf | widen | why\ngdi/gone.emf | widen | not in the corpus\n")
+        (e,) = wine_faults.gdi_listed(path, corpus)
+        self.assertEqual((e.file, e.correction, e.picture), ("gdi/a.emf", "widen", "gdi__a.emf.png"))
+        for bad in ("gdi/a.wmf | widen | x", "gdi/a.emf | shrink | x", "gdi/a.emf | widen"):
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(bad + "\n")
+            with self.assertRaises(ValueError):
+                wine_faults.gdi_listed(path, corpus)
+        self.assertFalse(wine_faults.gdi_evidence(e, out)["holds"])  # no pictures
+        os.makedirs(os.path.join(out, "windows", "evidence"))
+        picture = Image.new("RGB", (100, 100), "white")
+        picture.save(os.path.join(out, "windows", e.picture))
+        picture.save(os.path.join(out, "windows", "evidence", e.picture))
+        self.assertFalse(wine_faults.gdi_evidence(e, out)["holds"])
+        ImageDraw.Draw(picture).rectangle((0, 0, 9, 9), fill="black")  # 1 % differs
+        picture.save(os.path.join(out, "windows", "evidence", e.picture))
+        ev = wine_faults.gdi_evidence(e, out)
+        self.assertTrue(ev["holds"])
+        self.assertAlmostEqual(ev["differ"], 0.01)
+
+
 class SourcePlacement(unittest.TestCase):
     def test_frame_rounded_up_to_millimetres_covers_more_than_the_page(self):
         # A 60 px page (15.875 mm) exported with a 16 mm frame.
