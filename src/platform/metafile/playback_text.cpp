@@ -18,6 +18,8 @@ namespace {
 
 constexpr std::uint32_t kEtoOpaque = 2, kEtoClipped = 4, kEtoGlyphIndex = 0x10;
 constexpr unsigned kTaUpdateCp = 1, kTaHorizontal = 6, kTaVertical = 24;
+// The code pages text falls back to, in order, when the font's own lacks a character.
+constexpr int kFallbackCodePages[] = {1251, 1252, 1250, 1253, 1254, 1257};
 
 // The text as bytes of one code page: the font's own when it holds every
 // character, else the first other one the context knows that does (and the
@@ -38,7 +40,7 @@ std::string Encode(const std::u16string& text, Font& font, bool& whole) {
   const int codePage = CodePageOfCharset(font.charset);
   whole = true;
   if (encode(codePage, own)) return own;
-  for (const int next : {1251, 1252, 1250, 1253, 1254, 1257})
+  for (const int next : kFallbackCodePages)
     if (next != codePage && encode(next, other)) {
       font.charset = CharsetOfCodePage(next);
       return other;
@@ -57,7 +59,7 @@ std::string EncodeEach(const std::u16string& text, const Font& font, std::vector
   charsets.clear();
   for (const char16_t c : text) {
     int byte = ByteOfCodePoint(c, own), charset = font.charset;
-    for (const int next : {1251, 1252, 1250, 1253, 1254, 1257}) {
+    for (const int next : kFallbackCodePages) {
       if (byte >= 0) break;
       if ((byte = ByteOfCodePoint(c, next)) >= 0) charset = CharsetOfCodePage(next);
     }
