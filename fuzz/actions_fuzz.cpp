@@ -68,16 +68,26 @@ int Number(const std::string& text, int low, int high, int fallback) {
 }
 
 // The files an action names stay in the working folder: pictures are read
-// by their bare name, and the bitmap action always writes the same file.
+// by their bare name, the bitmap action always writes the same file, and an
+// export writes one file a format (whatever the extension says, so unknown and
+// odd ones reach the module) or names the folder itself, which must fail.
 std::string BareName(const std::string& path) {
   const auto slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string ExportName(const std::string& path) {
+  const auto bare = BareName(path);
+  if (bare == "." || bare == "..") return bare;
+  const auto dot = bare.find_last_of('.');
+  return "fuzz-export" + (dot == std::string::npos ? std::string() : bare.substr(dot, 9));
+}
+
 void KeepFilesHere(std::int32_t id, std::vector<std::optional<std::string>>& slots) {
-  constexpr std::int32_t kChartPicture = 12, kChartBitmap = 39;
+  constexpr std::int32_t kChartPicture = 12, kChartBitmap = 39, kChartExport = 43;
   if (id == kChartPicture && slots.size() > 2 && slots[2]) slots[2] = BareName(*slots[2]);
   if (id == kChartBitmap && slots.size() > 1 && slots[1]) slots[1] = "fuzz-chart";
+  if (id == kChartExport && slots.size() > 1 && slots[1]) slots[1] = ExportName(*slots[1]);
 }
 
 class Block {

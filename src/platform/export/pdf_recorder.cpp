@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "platform/codepage_table.h"
 #include "platform/export/pdf_structure.h"
@@ -83,6 +84,12 @@ struct CentreBox {
   double AngleOf(int x, int y) const {
     const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
     return std::atan2(ry > 1e-6 ? dy / ry : dy, rx > 1e-6 ? dx / rx : dx);
+  }
+  // The angles from radial (x3, y3) counter-clockwise to radial (x4, y4); the
+  // same radial twice is the whole ellipse.
+  std::pair<double, double> Sweep(int x3, int y3, int x4, int y4) const {
+    const double a1 = AngleOf(x3, y3), a2 = AngleOf(x4, y4);
+    return {a1, a2 == a1 ? a1 - 2 * std::numbers::pi : a2};
   }
 };
 
@@ -551,13 +558,10 @@ void PdfRecorder::Pie(int left, int top, int right, int bottom, int x3, int y3, 
   TRect r;
   if (!VectorBox(left, top, right, bottom, r)) return;
   const CentreBox box(r);
-  const double a1 = box.AngleOf(x3, y3);
-  double a2 = box.AngleOf(x4, y4);
-  // The same radial twice is the whole ellipse.
-  if (a2 == a1) a2 = a1 - 2 * std::numbers::pi;
+  const auto sweep = box.Sweep(x3, y3, x4, y4);
   auto path = [&] {
     cairo_move_to(cr_, C(box.cx), C(box.cy));
-    EllipseArc(cr_, box.cx, box.cy, box.rx, box.ry, a1, a2, true);
+    EllipseArc(cr_, box.cx, box.cy, box.rx, box.ry, sweep.first, sweep.second, true);
     cairo_close_path(cr_);
   };
   FillThenStroke(path);
@@ -568,9 +572,7 @@ void PdfRecorder::Arc(int left, int top, int right, int bottom, int x3, int y3, 
   TRect r;
   if (!VectorBox(left, top, right, bottom, r)) return;
   const CentreBox box(r);
-  const double a1 = box.AngleOf(x3, y3);
-  double a2 = box.AngleOf(x4, y4);
-  if (a2 == a1) a2 = a1 - 2 * std::numbers::pi;
+  const auto [a1, a2] = box.Sweep(x3, y3, x4, y4);
   if (!UsePen()) return;
   cairo_new_path(cr_);
   EllipseArc(cr_, box.cx, box.cy, box.rx, box.ry, a1, a2, true);
