@@ -57,6 +57,33 @@ print went-on
 SCRIPT
 }
 
+# export_script SLICES: a script exporting a chart of that many slices as
+# chart.svg, chart.pdf and chart.emf, then printing a line that shows the host
+# went on.
+export_script() {
+  echo 'rect R 800 600'
+  echo 'pgChartCreate "R"'
+  local i
+  for i in $(seq "$1"); do echo "pgAddSeriesChart \"R\" \"$((i % 97 + 1))\" \"slice $i\" \"\""; done
+  for ext in svg pdf emf; do echo "pgChartExport \"R\" \"chart.$ext\""; done
+  echo 'print went-on'
+}
+
+# Whether two exported files are the same; a PDF's creation date aside, which
+# each export takes anew.
+same_export() {
+  case $1 in
+    *.pdf) cmp -s <(LC_ALL=C sed -E 's/CreationDate \(D:[0-9]+Z?\)//' "$1") <(LC_ALL=C sed -E 's/CreationDate \(D:[0-9]+Z?\)//' "$2") ;;
+    *) cmp -s "$1" "$2" ;;
+  esac
+}
+
+# Whether DIR's chart.svg, chart.pdf and chart.emf are those kept in DIR2.
+same_exports() {
+  local ext
+  for ext in svg pdf emf; do same_export "$1/chart.$ext" "$2/chart.$ext" || return 1; done
+}
+
 # host DIR SCRIPT: runs the build's host in DIR; its output lands in DIR/../host.out.
 host() {
   local dir=$1 script=$2
@@ -90,6 +117,8 @@ run_cases() {
   chart_script 400 300 50 chart >"$scripts/large.pgs"
   chart_script 2000 1500 40 big >"$scripts/big_old.pgs"
   chart_script 2000 1500 60 big >"$scripts/big_new.pgs"
+  export_script 3 >"$scripts/export_small.pgs"
+  export_script 3000 >"$scripts/export_large.pgs"
 
   if [ "$(id -u)" -ne 0 ]; then
     name=$build
@@ -107,6 +136,20 @@ run_cases() {
     elif ! cmp -s "$disk/chart.bmp" "$work/$build/small.bmp"; then fail "the old picture changed"
     elif [ "$(ls -A "$disk" | wc -l)" -ne 2 ]; then fail "left behind: $(ls -A "$disk" | tr '\n' ' ')"
     else pass "old picture whole, nothing left"; fi
+
+    # The vector exports on a full disk: each fails alone, the old files stay.
+    name="$build full disk, vector exports"
+    disk=$work/$build/full_exports
+    tmpfs "$disk" 4096
+    host "$disk" "$scripts/export_small.pgs"
+    mkdir -p "$work/$build/exports_small"
+    cp "$disk"/chart.* "$work/$build/exports_small/"
+    fill "$disk" 100
+    host "$disk" "$scripts/export_large.pgs"
+    if ! grep -q went-on "$work/host.out"; then fail "the host stopped: $(head -3 "$work/host.out")"
+    elif ! same_exports "$disk" "$work/$build/exports_small"; then fail "an old file changed"
+    elif [ "$(ls -A "$disk" | wc -l)" -ne 4 ]; then fail "left behind: $(ls -A "$disk" | tr '\n' ' ')"
+    else pass "old SVG, PDF and EMF whole, nothing left"; fi
 
     # A hard-linked target on a nearly full disk: the name saved to gets the new
     # picture whole, the other name keeps the old one.
@@ -167,7 +210,6 @@ run_cases() {
     sleep "$(awk -v ms="$took" -v seed="$RANDOM" 'BEGIN { srand(seed); printf "%.3f", rand() * ms * 1.3 / 1000 }')"
     kill -9 $pid 2>/dev/null && killed=$((killed + 1))
     wait $pid 2>/dev/null
-    [ -n "${wineserver:-}" ] && "$wineserver" -w
     if cmp -s "$dir/big.bmp" "$work/$build/big_old.bmp"; then old=$((old + 1))
     elif cmp -s "$dir/big.bmp" "$work/$build/big_new.bmp"; then new=$((new + 1))
     else torn=$((torn + 1)); fi
@@ -178,17 +220,42 @@ run_cases() {
   done
   local summary="$kill_count runs (a save takes ${took} ms here), $killed killed: $old old, $new new, $torn torn; at most $most_strays temporary file(s) left"
   if [ $torn -ne 0 ] || [ "$most_strays" -gt 1 ]; then fail "$summary"; else pass "$summary"; fi
+
+  # kill -9 during the three vector exports of 3000 slices over small ones:
+  # each file is whole, old or new.
+  name="$build kill -9, vector exports"
+  dir=$work/$build/export_kills
+  mkdir -p "$dir" "$work/$build/exports_old" "$work/$build/exports_new"
+  host "$dir" "$scripts/export_small.pgs" && cp "$dir"/chart.* "$work/$build/exports_old/"
+  start=$(date +%s%N)
+  host "$dir" "$scripts/export_large.pgs" && cp "$dir"/chart.* "$work/$build/exports_new/"
+  took=$(( ($(date +%s%N) - start) / 1000000 ))
+  old=0 new=0 torn=0 killed=0 most_strays=0
+  for i in $(seq "$kill_count"); do
+    cp "$work/$build/exports_old"/chart.* "$dir/"
+    (cd "$dir" && exec "${runner[@]}" "$scripts/export_large.pgs" >/dev/null 2>&1) &
+    local pid=$!
+    sleep "$(awk -v ms="$took" -v seed="$RANDOM" 'BEGIN { srand(seed); printf "%.3f", rand() * ms * 1.3 / 1000 }')"
+    kill -9 $pid 2>/dev/null && killed=$((killed + 1))
+    wait $pid 2>/dev/null
+    local ext
+    for ext in svg pdf emf; do
+      if same_export "$dir/chart.$ext" "$work/$build/exports_old/chart.$ext"; then old=$((old + 1))
+      elif same_export "$dir/chart.$ext" "$work/$build/exports_new/chart.$ext"; then new=$((new + 1))
+      else torn=$((torn + 1)); fi
+    done
+    s=$(strays "$dir")
+    [ "$s" -gt "$most_strays" ] && most_strays=$s
+  done
+  summary="$kill_count runs (three exports take ${took} ms here), $killed killed: files $old old, $new new, $torn torn; at most $most_strays temporary file(s) left"
+  if [ $torn -ne 0 ] || [ "$most_strays" -gt 1 ]; then fail "$summary"; else pass "$summary"; fi
 }
 
 runner=("$native_build/bin/pirogram-host")
 run_cases native "$kills"
 if [ -n "$windows_build" ]; then
   wrapper=$root/scripts/wine-run.sh
-  wineserver=""
-  if grep -qs x86_64-w64-mingw32 "$windows_build/CMakeCache.txt"; then
-    wrapper=$root/scripts/wine64-run.sh
-    wineserver=/usr/lib/wine/wineserver64
-  fi
+  grep -qs x86_64-w64-mingw32 "$windows_build/CMakeCache.txt" && wrapper=$root/scripts/wine64-run.sh
   runner=("$wrapper" "$windows_build/bin/pirogram-host.exe")
   run_cases windows "$wine_kills"
 fi
