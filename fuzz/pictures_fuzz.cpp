@@ -1,6 +1,7 @@
 // The picture loaders: the first byte picks the format (bitmap, icon, enhanced
 // metafile, metafile, JPEG), the rest is the file. Whatever loads is drawn, as
-// the chart would draw its back image, into a small bitmap. An input that takes
+// the chart would draw its back image, into a small bitmap, and recorded into
+// each vector format as a chart export records it. An input that takes
 // over a second of processor time would freeze the host's paint: it aborts, so
 // libFuzzer keeps it as a finding. Processor time, not the clock, so that a
 // busy machine makes no findings of its own.
@@ -14,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/export/picture_export.h"
 #include "engine/picture/jpeg_image.h"
 #include "engine/picture/picture_formats.h"
 #include "framework/errors.h"
@@ -30,6 +32,21 @@ void DrawEverywhere(pg::engine::TGraphic& graphic) {
   const pg::platform::TRect dests[] = {
       {0, 0, w, h}, {2, 3, 20, 15}, {-30, -20, 90, 70}, {30, 30, 10, 10}};
   for (const auto& dest : dests) graphic.Draw(target.Dc(), dest);
+}
+
+// A metafile plays its records into the recording (a bitmap lands as one
+// image): natural size and stretched past the page.
+void RecordEverywhere(pg::engine::TGraphic& graphic) {
+  using pg::platform::ExportFormat;
+  const int w = graphic.Width(), h = graphic.Height();
+  for (const auto format : {ExportFormat::kEmf, ExportFormat::kSvg, ExportFormat::kPdf}) {
+    (void)pg::engine::RecordVectorPicture(
+        format, pg::engine::VectorPicture{48, 40, [&](pg::platform::DeviceContext& dc) {
+                                            graphic.Draw(dc, {0, 0, w, h});
+                                            graphic.Draw(dc, {-30, -20, 90, 70});
+                                          },
+                                          {}});
+  }
 }
 
 void OnSlowInput(int) {
@@ -84,5 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   DrawEverywhere(*graphic);
+  RecordEverywhere(*graphic);
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "engine/export/chart_export.h"
+#include "engine/export/picture_export.h"
 #include "engine/picture/picture_errors.h"
 #include "export_charts.h"
 #include "platform/metafile/emf_recorder.h"
@@ -70,6 +71,33 @@ TEST(SvgExport, EscapesWhatXmlReserves) {
   c.chart.Title().SetText({"a<b & \"c\"\x01"});
   const std::string svg = Text(c.Vector(platform::ExportFormat::kSvg));
   EXPECT_NE(svg.find("<title id=\"title\">a&lt;b &amp; &quot;c&quot; </title>"), std::string::npos);
+}
+
+// A played metafile may lay tens of thousands of spaces far off the page for
+// one record; none of them may reach the file, while text the page's edge cuts
+// stays.
+TEST(VectorExport, TextWhollyOffThePageIsLeftOut) {
+  const auto record = [](platform::ExportFormat format) {
+    return Text(engine::RecordVectorPicture(
+        format, engine::VectorPicture{60, 40, [](platform::DeviceContext& dc) {
+                                        dc.SetBkMode(platform::kOpaque);
+                                        dc.TextOutAt(10, 10, "on");
+                                        dc.TextOutAt(-8, 30, "edge");
+                                        dc.TextOutAt(58, -10, "corner");
+                                        for (int i = 0; i < 20000; ++i) dc.TextOutAt(i % 50, 1 << 26, " ");
+                                        dc.TextOutAt(-100000, 10, "left");
+                                        dc.TextOutAt(10, -100000, "above");
+                                        dc.TextOutAt(2147483000, 2147483000, "far");
+                                      },
+                                      {}}));
+  };
+  const std::string svg = record(platform::ExportFormat::kSvg);
+  EXPECT_EQ(Count(svg, "<text"), 3);
+  for (const char* kept : {">on<", ">edge<", ">corner<"}) EXPECT_NE(svg.find(kept), std::string::npos) << kept;
+  const std::string emf = record(platform::ExportFormat::kEmf);
+  EXPECT_LT(emf.size(), 2000u);
+  EXPECT_NE(emf.find(std::string("e\0d\0g\0e\0", 8)), std::string::npos);
+  EXPECT_EQ(emf.find(std::string("l\0e\0f\0t\0", 8)), std::string::npos);
 }
 
 TEST(EmfExport, HeaderFrameAndTextRecords) {

@@ -1,5 +1,7 @@
 #include "platform/export/recording_context.h"
 
+#include <algorithm>
+
 #include "platform/bitmap.h"
 #include "platform/codepage_table.h"
 
@@ -54,6 +56,13 @@ TPoint RecordingContext::TextOrigin(int x, int y, std::string_view text) {
   else if (align & kTaBottom)
     p.y -= size.cy;
   return p;
+}
+
+bool RecordingContext::TextOffPage(TPoint origin, TSize size) const {
+  const long long margin = std::max(0, size.cy);
+  const long long left = origin.x, top = origin.y;
+  return left + std::max(0, size.cx) + margin <= 0 || top + std::max(0, size.cy) + margin <= 0 ||
+         left - margin >= width_ || top - margin >= height_;
 }
 
 }  // namespace pg::platform

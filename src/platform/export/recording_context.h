@@ -38,6 +38,11 @@ class RecordingContext : public DeviceContext {
   std::u32string Unicode(std::string_view text) const;
   // Left and top of text drawn at (x, y) with the current alignment.
   TPoint TextOrigin(int x, int y, std::string_view text);
+  // Whether text whose box is `size` at `origin` lies wholly off the page, a
+  // line's height of overhang on every side allowed: nothing of it could show,
+  // so it is left out of the file (a played metafile may lay thousands of such
+  // spaces for one record).
+  bool TextOffPage(TPoint origin, TSize size) const;
 
  private:
   DeviceContext& Measure();

@@ -272,6 +272,7 @@ void SvgRecordingContext::TextOutAt(int x, int y, std::string_view text) {
   const TextMetrics m = GetFontMetrics();
   const TPoint o = TextOrigin(x, y, text);
   const TSize size = TextExtent(text);
+  if (TextOffPage(o, size)) return;
   const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
   if (GetBkMode() == kOpaque)
     body_ += "<rect" + Attr("x", std::to_string(o.x)) + Attr("y", std::to_string(o.y)) +

@@ -326,12 +326,13 @@ void EmfRecordingContext::SetPixel(int x, int y, Color c) {
 
 void EmfRecordingContext::TextOutAt(int x, int y, std::string_view text) {
   if (text.empty()) return;
+  const TPoint origin = TextOrigin(x, y, text);
+  const TSize size = TextExtent(text);
+  if (TextOffPage(origin, size)) return;
   SyncFont();
   SyncAttributes();
   const std::u32string chars = Unicode(text);
   const auto starts = CharacterStarts(text);
-  const TPoint origin = TextOrigin(x, y, text);
-  const TSize size = TextExtent(text);
   const auto n = static_cast<std::uint32_t>(chars.size());
   const std::uint32_t offString = kExtTextOutWSize;
   const std::uint32_t offDx = offString + (n * 2 + 3) / 4 * 4;
