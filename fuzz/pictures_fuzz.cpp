@@ -1,9 +1,9 @@
 // The picture loaders: the first byte picks the format (bitmap, icon, enhanced
 // metafile, metafile, JPEG), the rest is the file. Whatever loads is drawn, as
 // the chart would draw its back image, into a small bitmap, and recorded into
-// each vector format as a chart export records it. An input that takes
-// over a second of processor time would freeze the host's paint: it aborts, so
-// libFuzzer keeps it as a finding. Processor time, not the clock, so that a
+// each vector format as a chart export records it. A load with its paints,
+// or one recording, that takes over a second of processor time would freeze
+// the host: it aborts, so libFuzzer keeps it as a finding. Processor time, not the clock, so that a
 // busy machine makes no findings of its own.
 #include <sys/time.h>
 #include <unistd.h>
@@ -32,21 +32,6 @@ void DrawEverywhere(pg::engine::TGraphic& graphic) {
   const pg::platform::TRect dests[] = {
       {0, 0, w, h}, {2, 3, 20, 15}, {-30, -20, 90, 70}, {30, 30, 10, 10}};
   for (const auto& dest : dests) graphic.Draw(target.Dc(), dest);
-}
-
-// A metafile plays its records into the recording (a bitmap lands as one
-// image): natural size and stretched past the page.
-void RecordEverywhere(pg::engine::TGraphic& graphic) {
-  using pg::platform::ExportFormat;
-  const int w = graphic.Width(), h = graphic.Height();
-  for (const auto format : {ExportFormat::kEmf, ExportFormat::kSvg, ExportFormat::kPdf}) {
-    (void)pg::engine::RecordVectorPicture(
-        format, pg::engine::VectorPicture{48, 40, [&](pg::platform::DeviceContext& dc) {
-                                            graphic.Draw(dc, {0, 0, w, h});
-                                            graphic.Draw(dc, {-30, -20, 90, 70});
-                                          },
-                                          {}});
-  }
 }
 
 void OnSlowInput(int) {
@@ -79,28 +64,47 @@ class SlowInputAlarm {
   }
 };
 
+// A metafile plays its records into the recording (a bitmap lands as one
+// image): natural size and stretched past the page. Each recording is an
+// export of its own and has its own second.
+void RecordEverywhere(pg::engine::TGraphic& graphic) {
+  using pg::platform::ExportFormat;
+  const int w = graphic.Width(), h = graphic.Height();
+  for (const auto format : {ExportFormat::kEmf, ExportFormat::kSvg, ExportFormat::kPdf}) {
+    const SlowInputAlarm alarm;
+    (void)pg::engine::RecordVectorPicture(
+        format, pg::engine::VectorPicture{48, 40, [&](pg::platform::DeviceContext& dc) {
+                                            graphic.Draw(dc, {0, 0, w, h});
+                                            graphic.Draw(dc, {-30, -20, 90, 70});
+                                          },
+                                          {}});
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const SlowInputAlarm alarm;
   const auto* format = pg::engine::FindPictureFileFormat(kExtensions[data[0] % kExtensions.size()]);
   if (!format) return 0;
   auto graphic = format->create();
-  try {
-    graphic->LoadFromBytes(std::vector<std::uint8_t>(data + 1, data + size));
-  } catch (const pg::Exception&) {
-    return 0;
-  }
-  if (auto* jpeg = dynamic_cast<pg::engine::TJPEGImage*>(graphic.get())) {
-    jpeg->SetScale((data[0] & 0x10) ? pg::engine::TJPEGScale::jsHalf : pg::engine::TJPEGScale::jsFullSize);
-    jpeg->SetGrayscale((data[0] & 0x20) != 0);
+  {
+    const SlowInputAlarm alarm;
     try {
-      (void)jpeg->Bitmap();
+      graphic->LoadFromBytes(std::vector<std::uint8_t>(data + 1, data + size));
     } catch (const pg::Exception&) {
+      return 0;
     }
+    if (auto* jpeg = dynamic_cast<pg::engine::TJPEGImage*>(graphic.get())) {
+      jpeg->SetScale((data[0] & 0x10) ? pg::engine::TJPEGScale::jsHalf : pg::engine::TJPEGScale::jsFullSize);
+      jpeg->SetGrayscale((data[0] & 0x20) != 0);
+      try {
+        (void)jpeg->Bitmap();
+      } catch (const pg::Exception&) {
+      }
+    }
+    DrawEverywhere(*graphic);
   }
-  DrawEverywhere(*graphic);
   RecordEverywhere(*graphic);
   return 0;
 }
