@@ -171,8 +171,17 @@ void Coverage::Remove(int x, int y) {
 }
 
 void Coverage::Subtract(const Coverage& other) {
+  // A run at a time: a wide pen's outline subtracts millions of pixels.
   other.ForEachSpan([this](int y, int x0, int x1) {
-    for (int x = x0; x < x1; ++x) Remove(x, y);
+    if (y < bounds_.top || y >= bounds_.bottom) return;
+    const std::size_t r = static_cast<std::size_t>(y - bounds_.top);
+    const int a = std::max(x0, rowMinX_[r]), b = std::min(x1, rowMaxX_[r] + 1);
+    if (a >= b) return;
+    std::uint8_t* row = bits_ + r * width_ + static_cast<std::size_t>(a - bounds_.left);
+    long long removed = 0;
+    for (int i = 0; i < b - a; ++i) removed += row[i];
+    std::memset(row, 0, static_cast<std::size_t>(b - a));
+    count_ -= removed;
   });
 }
 
