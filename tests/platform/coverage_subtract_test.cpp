@@ -1,5 +1,6 @@
 // Subtracting one coverage from another, a run at a time, on rows whose buffer
-// a bigger shape used before (only the columns a row has touched are defined).
+// a bigger shape used before (only the columns a row has touched are defined),
+// and the count of each row that lets a run over a full row cost nothing.
 // The portable raster only: the Windows build fills shapes with GDI.
 #ifndef _WIN32
 #include <gtest/gtest.h>
@@ -49,6 +50,28 @@ TEST(CoverageSubtract, RunsBeyondTheRowOrTheSurfaceChangeNothingElse) {
   outside.AddSpan(4, 21, 200);
   a.Subtract(outside);
   for (int y = 0; y < 30; ++y) EXPECT_TRUE(a.Has(20, y)) << y;
+}
+
+TEST(CoverageSubtract, AFullRowTakesRunsAgainOnceEmptied) {
+  Coverage a = Square(0, 0, 40, 30);
+  a.AddSpan(3, -10, 60);  // a full row: nothing changes
+  a.Subtract(Square(10, 3, 20, 4));
+  EXPECT_FALSE(a.Has(15, 3));
+  a.AddSpan(3, 12, 14);  // no longer full: the run lands
+  EXPECT_TRUE(a.Has(12, 3));
+  EXPECT_TRUE(a.Has(13, 3));
+  EXPECT_FALSE(a.Has(14, 3));
+  a.Remove(0, 3);
+  a.Add(0, 3);
+  a.AddSpan(3, 10, 20);
+  // Full again, then emptied pixel by pixel and by runs: the counts agree.
+  for (int x = 0; x < 40; ++x) a.Remove(x, 3);
+  a.Subtract(Square(0, 0, 40, 3));
+  a.Subtract(Square(0, 4, 40, 30));
+  EXPECT_TRUE(a.Empty());
+  a.AddSpan(29, 39, 41);
+  EXPECT_TRUE(a.Has(39, 29));
+  EXPECT_FALSE(a.Empty());
 }
 
 }  // namespace

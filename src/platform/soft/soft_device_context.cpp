@@ -182,10 +182,13 @@ void SoftDeviceContext::StrokePath(std::span<const TPoint> points, bool closed, 
     }
     return;
   }
-  Coverage on(area);
+  // What is collected is painted on the surface alone: a wide pen's discs
+  // collected around it too cost their whole area again for every point.
+  const TRect shown = Intersect(area, surface_.Bounds());
+  Coverage on(shown);
   // Only a dashed pen has gaps to collect.
   std::optional<Coverage> off;
-  if (dash_.Dashed()) off.emplace(area);
+  if (dash_.Dashed()) off.emplace(shown);
   // One captured reference keeps the callback within std::function's own storage:
   // a line then allocates nothing.
   struct Targets {

@@ -18,10 +18,12 @@ void Coverage::Take(const TRect& bounds) {
   const auto height = static_cast<std::size_t>(bounds_.Height());
   buffer_ = CoverageBuffer::Take(width_ * height, height);
   bits_ = buffer_->Bits();
-  rowMinX_ = buffer_->RowBounds();
+  rowMinX_ = buffer_->RowNumbers();
   rowMaxX_ = rowMinX_ + height;
+  rowCount_ = rowMaxX_ + height;
   std::fill(rowMinX_, rowMinX_ + height, bounds_.right);
   std::fill(rowMaxX_, rowMaxX_ + height, bounds_.left - 1);
+  std::fill(rowCount_, rowCount_ + height, 0);
   count_ = 0;
   minX_ = bounds_.right;
   minY_ = bounds_.bottom;
@@ -34,6 +36,7 @@ void Coverage::CopyFrom(const Coverage& other) {
   const auto height = static_cast<std::size_t>(bounds_.Height());
   std::copy(other.rowMinX_, other.rowMinX_ + height, rowMinX_);
   std::copy(other.rowMaxX_, other.rowMaxX_ + height, rowMaxX_);
+  std::copy(other.rowCount_, other.rowCount_ + height, rowCount_);
   for (std::size_t r = 0; r < height; ++r) {
     if (rowMaxX_[r] < rowMinX_[r]) continue;
     const std::size_t at = r * width_ + static_cast<std::size_t>(rowMinX_[r] - bounds_.left);
@@ -63,6 +66,7 @@ Coverage::Coverage(Coverage&& other) noexcept
       bits_(std::exchange(other.bits_, nullptr)),
       rowMinX_(std::exchange(other.rowMinX_, nullptr)),
       rowMaxX_(std::exchange(other.rowMaxX_, nullptr)),
+      rowCount_(std::exchange(other.rowCount_, nullptr)),
       count_(std::exchange(other.count_, 0)),
       minX_(other.minX_),
       minY_(other.minY_),
@@ -82,6 +86,7 @@ Coverage& Coverage::operator=(Coverage&& other) noexcept {
     bits_ = std::exchange(other.bits_, nullptr);
     rowMinX_ = std::exchange(other.rowMinX_, nullptr);
     rowMaxX_ = std::exchange(other.rowMaxX_, nullptr);
+    rowCount_ = std::exchange(other.rowCount_, nullptr);
     count_ = std::exchange(other.count_, 0);
     minX_ = other.minX_;
     minY_ = other.minY_;
@@ -122,6 +127,7 @@ void Coverage::Add(int x, int y) {
   if (b) return;
   b = 1;
   ++count_;
+  ++rowCount_[r];
   minX_ = std::min(minX_, x);
   maxX_ = std::max(maxX_, x);
   minY_ = std::min(minY_, y);
@@ -136,6 +142,7 @@ void Coverage::AddSpan(int y, int x0, int x1) {
   x1 = std::min(x1, bounds_.right);
   if (x0 >= x1) return;
   const std::size_t r = static_cast<std::size_t>(y - bounds_.top);
+  if (static_cast<std::size_t>(rowCount_[r]) == width_) return;
   const bool fresh = rowMaxX_[r] < rowMinX_[r] || x1 <= rowMinX_[r] || x0 > rowMaxX_[r];
   if (x0 < rowMinX_[r] || x1 - 1 > rowMaxX_[r]) Widen(r, x0, x1 - 1);
   std::uint8_t* row = bits_ + r * width_ + static_cast<std::size_t>(x0 - bounds_.left);
@@ -143,13 +150,15 @@ void Coverage::AddSpan(int y, int x0, int x1) {
     // The run lies outside what the row covered: every pixel is new.
     std::memset(row, 1, static_cast<std::size_t>(x1 - x0));
     count_ += x1 - x0;
+    rowCount_[r] += x1 - x0;
   } else {
-    long long added = 0;
+    int added = 0;
     for (int i = 0; i < x1 - x0; ++i) {
       added += row[i] == 0;
       row[i] = 1;
     }
     count_ += added;
+    rowCount_[r] += added;
   }
   minX_ = std::min(minX_, x0);
   maxX_ = std::max(maxX_, x1 - 1);
@@ -166,8 +175,10 @@ bool Coverage::Has(int x, int y) const {
 
 void Coverage::Remove(int x, int y) {
   if (!Has(x, y)) return;
-  bits_[static_cast<std::size_t>(y - bounds_.top) * width_ + static_cast<std::size_t>(x - bounds_.left)] = 0;
+  const std::size_t r = static_cast<std::size_t>(y - bounds_.top);
+  bits_[r * width_ + static_cast<std::size_t>(x - bounds_.left)] = 0;
   --count_;
+  --rowCount_[r];
 }
 
 void Coverage::Subtract(const Coverage& other) {
@@ -178,10 +189,11 @@ void Coverage::Subtract(const Coverage& other) {
     const int a = std::max(x0, rowMinX_[r]), b = std::min(x1, rowMaxX_[r] + 1);
     if (a >= b) return;
     std::uint8_t* row = bits_ + r * width_ + static_cast<std::size_t>(a - bounds_.left);
-    long long removed = 0;
+    int removed = 0;
     for (int i = 0; i < b - a; ++i) removed += row[i];
     std::memset(row, 0, static_cast<std::size_t>(b - a));
     count_ -= removed;
+    rowCount_[r] -= removed;
   });
 }
 

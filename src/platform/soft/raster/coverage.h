@@ -96,6 +96,9 @@ class Coverage final : public SpanSink {
   std::uint8_t* bits_ = nullptr;
   int* rowMinX_ = nullptr;
   int* rowMaxX_ = nullptr;
+  // Covered pixels of each row: a run over a full row costs nothing (a wide
+  // pen's discs cover the same rows again for every point of a path).
+  int* rowCount_ = nullptr;
   long long count_ = 0;
   int minX_ = 0, minY_ = 0, maxX_ = 0, maxY_ = 0;  // of the covered pixels
 };

@@ -52,7 +52,7 @@ std::unique_ptr<CoverageBuffer> CoverageBuffer::Take(std::size_t pixels, std::si
   }
   if (b->rowCapacity_ < rows) {
     b->rows_.reset();
-    b->rows_.reset(new int[2 * rows]);
+    b->rows_.reset(new int[3 * rows]);
     b->rowCapacity_ = rows;
   }
   return b;

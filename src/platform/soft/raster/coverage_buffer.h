@@ -9,14 +9,14 @@ namespace pg::platform::soft {
 
 class CoverageBuffer {
  public:
-  // A buffer with room for `pixels` bytes and 2 x `rows` row bounds, from those
+  // A buffer with room for `pixels` bytes and 3 x `rows` row numbers, from those
   // given back earlier when one is large enough. Its contents are undefined.
   static std::unique_ptr<CoverageBuffer> Take(std::size_t pixels, std::size_t rows);
   // Keeps the buffer for the next Take (or frees it when it is very large).
   static void GiveBack(std::unique_ptr<CoverageBuffer> buffer);
 
   std::uint8_t* Bits() { return bits_.get(); }
-  int* RowBounds() { return rows_.get(); }
+  int* RowNumbers() { return rows_.get(); }
 
  private:
   std::unique_ptr<std::uint8_t[]> bits_;
