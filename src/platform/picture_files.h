@@ -37,8 +37,9 @@ class PictureImage {
   // copy and repeat its pixels.
   virtual void DrawTiled(DeviceContext& dc, const TRect& area, int tileWidth, int tileHeight) const;
   // Plays the picture's own drawing records onto dc scaled to dest, as they
-  // are; false for pictures made of pixels, which draw nothing here.
-  virtual bool PlayRecords(DeviceContext& /*dc*/, const TRect& /*dest*/) const { return false; }
+  // are, what is worked out pixel by pixel kept to `page` from (0, 0); false
+  // for pictures made of pixels, which draw nothing here.
+  virtual bool PlayRecords(DeviceContext& /*dc*/, const TRect& /*dest*/, TSize /*page*/) const { return false; }
 
  protected:
   PictureImage() = default;

@@ -5,13 +5,19 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <sstream>
 
 #include "engine/export/chart_export.h"
 #include "engine/export/picture_export.h"
 #include "engine/picture/picture_errors.h"
 #include "export_charts.h"
+#include "platform/export/svg_recorder.h"
+#include "platform/metafile/emf_records.h"
 #include "platform/metafile/emf_recorder.h"
 #include "platform/metafile/play_metafile.h"
+#include "platform/picture_files.h"
+#include "support/metafile_writer.h"
 #include "support/scratch_dir.h"
 
 namespace {
@@ -98,6 +104,42 @@ TEST(VectorExport, TextWhollyOffThePageIsLeftOut) {
   EXPECT_LT(emf.size(), 2000u);
   EXPECT_NE(emf.find(std::string("e\0d\0g\0e\0", 8)), std::string::npos);
   EXPECT_EQ(emf.find(std::string("l\0e\0f\0t\0", 8)), std::string::npos);
+}
+
+// A metafile back picture is played into the recording; what the player
+// works out pixel by pixel (here a widened path's mask) is kept to the page,
+// not to the picture's far larger extent.
+TEST(VectorExport, APlayedPicturesPixelWorkKeepsToThePage) {
+  namespace emr = platform::metafile::emr;
+  pg::testing::EmfWriter w(100, 60);
+  w.Record(emr::kCreatePen, {1, 0, 4, 0, 0x0000FF})
+      .Record(emr::kSelectObject, {1})
+      .Record(emr::kCreateBrushIndirect, {2, 0, 0x0000FF, 0})
+      .Record(emr::kSelectObject, {2})
+      .Record(emr::kBeginPath, {})
+      .Record(emr::kMoveToEx, {-20000, 30})
+      .Record(emr::kLineTo, {20000, 30})
+      .Record(emr::kEndPath, {})
+      .Record(emr::kWidenPath, {})
+      .Record(emr::kFillPath, {0, 0, 100, 60});
+  const auto bytes = w.Finish();
+  const auto picture = platform::DecodePicture(platform::PictureFormat::kEnhancedMetafile, bytes);
+  ASSERT_TRUE(picture);
+  platform::SvgRecordingContext svg(60, 40);
+  platform::DrawPicture(*picture, svg, platform::TRect{0, 0, 100, 60});
+  const std::string out = svg.Finish({});
+  // One band across the page, its outline within a couple of pixels of it.
+  const auto from = out.find("</desc>");
+  ASSERT_NE(from, std::string::npos);
+  const std::string shapes = out.substr(from);
+  ASSERT_NE(shapes.find("fill=\"#ff0000\""), std::string::npos) << shapes;
+  std::istringstream numbers(std::regex_replace(shapes, std::regex("#[0-9a-f]{6}|[^-0-9.]+"), " "));
+  int count = 0;
+  for (double v; numbers >> v; ++count) {
+    EXPECT_GE(v, -3);
+    EXPECT_LE(v, 63);
+  }
+  EXPECT_GE(count, 8);
 }
 
 TEST(EmfExport, HeaderFrameAndTextRecords) {

@@ -20,6 +20,13 @@ TRect OnRecording(const DeviceContext& dc, const TRect& area) {
   return r.Width() > 0 && r.Height() > 0 ? r : TRect{};
 }
 
+// The recording's page: a played metafile's pixel work (a widened path's mask,
+// gradients) is kept to it, as on a screen to the surface.
+TSize PageOf(const DeviceContext& dc) {
+  const auto* recording = dynamic_cast<const RecordingContext*>(&dc);
+  return recording ? TSize{recording->Width(), recording->Height()} : TSize{};
+}
+
 class StateKeeper {
  public:
   explicit StateKeeper(DeviceContext& dc)
@@ -77,7 +84,7 @@ void DrawPicture(const PictureImage& picture, DeviceContext& dc, const TRect& de
   if (dest.Width() <= 0 || dest.Height() <= 0) return;
   {
     StateKeeper keep(dc);
-    if (picture.PlayRecords(dc, dest)) return;
+    if (picture.PlayRecords(dc, dest, PageOf(dc))) return;
   }
   AsBitmap(dc, dest, [&](DeviceContext& layer, TPoint by) { picture.Draw(layer, Moved(dest, by)); });
 }
@@ -97,7 +104,7 @@ void DrawPictureTiled(const PictureImage& picture, DeviceContext& dc, const TRec
     StateKeeper keep(dc);
     bool played = true;
     ForEachTile(area, tileWidth, tileHeight, shown,
-                [&](const TRect& tile) { played = played && picture.PlayRecords(dc, tile); });
+                [&](const TRect& tile) { played = played && picture.PlayRecords(dc, tile, PageOf(dc)); });
     if (played) return;
   }
   AsBitmap(dc, TiledExtent(area, tileWidth, tileHeight), [&](DeviceContext& layer, TPoint by) {

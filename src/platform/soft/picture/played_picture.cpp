@@ -19,8 +19,8 @@ class PlayedPicture final : public PictureImage {
       : bytes_(std::move(bytes)), extent_(extent), play_(play) {}
   PictureExtent Extent() const override { return extent_; }
 
-  bool PlayRecords(DeviceContext& dc, const TRect& dest) const override {
-    return play_(bytes_, dc, dest, metafile::kDefaultWorkBudget, metafile::kAnySurface);
+  bool PlayRecords(DeviceContext& dc, const TRect& dest, TSize page) const override {
+    return play_(bytes_, dc, dest, metafile::kDefaultWorkBudget, page);
   }
 
   void Draw(DeviceContext& dc, const TRect& dest) const override {

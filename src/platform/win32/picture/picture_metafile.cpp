@@ -29,8 +29,9 @@ class MetafilePicture final : public PictureImage {
 
   // A recording gets the file's records through the portable player, which
   // draws through any device context; GDI plays only onto its own.
-  bool PlayRecords(DeviceContext& dc, const TRect& dest) const override {
-    return enhanced_ ? metafile::PlayEmf(file_, dc, dest) : metafile::PlayWmf(file_, dc, dest);
+  bool PlayRecords(DeviceContext& dc, const TRect& dest, TSize page) const override {
+    return enhanced_ ? metafile::PlayEmf(file_, dc, dest, metafile::kDefaultWorkBudget, page)
+                     : metafile::PlayWmf(file_, dc, dest, metafile::kDefaultWorkBudget, page);
   }
 
   // Played once for a size and the part of it that shows; a repaint of the
