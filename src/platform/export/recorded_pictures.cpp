@@ -102,9 +102,10 @@ void DrawPictureTiled(const PictureImage& picture, DeviceContext& dc, const TRec
   ForEachTile(area, tileWidth, tileHeight, shown, [&](const TRect&) { ++tiles; });
   if (tiles <= kMaxRecordedTiles) {
     StateKeeper keep(dc);
+    const TSize page = PageOf(dc);
     bool played = true;
     ForEachTile(area, tileWidth, tileHeight, shown,
-                [&](const TRect& tile) { played = played && picture.PlayRecords(dc, tile, PageOf(dc)); });
+                [&](const TRect& tile) { played = played && picture.PlayRecords(dc, tile, page); });
     if (played) return;
   }
   AsBitmap(dc, TiledExtent(area, tileWidth, tileHeight), [&](DeviceContext& layer, TPoint by) {
