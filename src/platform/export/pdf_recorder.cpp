@@ -11,6 +11,7 @@
 
 #include "platform/codepage_table.h"
 #include "platform/export/pdf_structure.h"
+#include "platform/export/recording_context.h"
 
 namespace pg::platform {
 
@@ -41,13 +42,7 @@ TRect Normalized(int left, int top, int right, int bottom) {
 }
 
 TRect BoundsOf(std::span<const TPoint> points, int margin) {
-  TRect r{points[0].x, points[0].y, points[0].x, points[0].y};
-  for (const auto& p : points) {
-    r.left = std::min(r.left, p.x);
-    r.top = std::min(r.top, p.y);
-    r.right = std::max(r.right, p.x);
-    r.bottom = std::max(r.bottom, p.y);
-  }
+  const TRect r = PointExtent(points);
   auto grow = [](int v, int by) { return static_cast<int>(std::clamp<long long>(static_cast<long long>(v) + by, INT32_MIN, INT32_MAX)); };
   return TRect{grow(r.left, -margin), grow(r.top, -margin), grow(r.right, margin + 1), grow(r.bottom, margin + 1)};
 }

@@ -65,4 +65,16 @@ bool RecordingContext::TextOffPage(TPoint origin, TSize size) const {
          left - margin >= width_ || top - margin >= height_;
 }
 
+TRect PointExtent(std::span<const TPoint> points) {
+  if (points.empty()) return TRect{};
+  TRect r{points[0].x, points[0].y, points[0].x, points[0].y};
+  for (const auto& p : points) {
+    r.left = std::min(r.left, p.x);
+    r.top = std::min(r.top, p.y);
+    r.right = std::max(r.right, p.x);
+    r.bottom = std::max(r.bottom, p.y);
+  }
+  return r;
+}
+
 }  // namespace pg::platform

@@ -5,6 +5,7 @@
 // give white, the colour of the page a recording is printed on.
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,10 @@
 #include "platform/device_context.h"
 
 namespace pg::platform {
+
+// The smallest and largest x and y of the points, right and bottom included (as
+// an EMF record's bounds); empty for no points.
+TRect PointExtent(std::span<const TPoint> points);
 
 class RecordingContext : public DeviceContext {
  public:

@@ -49,18 +49,6 @@ TRect PlayedBox(int left, int top, int right, int bottom) {
   return TRect{left, top, right, bottom};
 }
 
-TRect BoundsOf(std::span<const TPoint> points) {
-  if (points.empty()) return TRect{};
-  TRect r{points[0].x, points[0].y, points[0].x, points[0].y};
-  for (const auto& p : points) {
-    r.left = std::min(r.left, p.x);
-    r.top = std::min(r.top, p.y);
-    r.right = std::max(r.right, p.x);
-    r.bottom = std::max(r.bottom, p.y);
-  }
-  return r;
-}
-
 }  // namespace
 
 // One record's bytes, its type and size words first; the size is filled in when
@@ -251,7 +239,7 @@ void EmfRecordingContext::LineTo(int x, int y) {
 void EmfRecordingContext::Points(std::uint32_t type32, std::uint32_t type16, std::span<const TPoint> points) {
   const bool small = Fits16(points);
   Record r(small ? type16 : type32);
-  const TRect b = BoundsOf(points);
+  const TRect b = PointExtent(points);
   r.Rect(b).U32(static_cast<std::uint32_t>(points.size()));
   for (const auto& p : points) {
     if (small)
