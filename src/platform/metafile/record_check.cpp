@@ -34,6 +34,11 @@ std::string Claims(std::uint64_t recordSize, std::uint64_t at, std::uint64_t cou
          " in " + std::to_string(recordSize - at) + " bytes";
 }
 
+bool RecordCheckBase::Holds(const RecordReader& r, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize,
+                            const char* noun) {
+  return (at <= r.Size() && count <= (r.Size() - at) / itemSize) || Fail(Claims(r.Size(), at, count, itemSize, noun));
+}
+
 bool BitmapFits(std::span<const std::uint8_t> record, std::uint64_t headerAt, std::uint64_t headerSize,
                 std::uint64_t bitsAt, std::uint64_t bitsSize, Palette palette, std::uint64_t rows,
                 WorkAccount& work) {

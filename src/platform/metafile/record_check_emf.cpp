@@ -13,8 +13,6 @@ namespace pg::platform::metafile {
 
 namespace {
 
-using check::WorkAccount;
-
 constexpr std::size_t kHeaderMin = 88;
 constexpr std::uint32_t kDibPalColours = 1, kDibPalIndices = 2;
 
@@ -62,9 +60,9 @@ bool CreatesObject(std::uint32_t type) {
   }
 }
 
-class EmfCheck {
+class EmfCheck : public check::RecordCheckBase {
  public:
-  EmfCheck(std::uint32_t handles, const WorkLimits& limits) : handles_(handles), work_(limits) {}
+  EmfCheck(std::uint32_t handles, const WorkLimits& limits) : RecordCheckBase(limits), handles_(handles) {}
 
   bool Record(std::uint32_t type, std::span<const std::uint8_t> record) {
     work_.Record();
@@ -77,27 +75,12 @@ class EmfCheck {
     return true;
   }
 
-  // What was wrong with the record that failed, once one has.
-  const std::string& Detail() const { return detail_; }
-
  private:
-  // The first reason given stands: the checks below say the most precise one.
-  bool Fail(std::string why) {
-    if (detail_.empty()) detail_ = std::move(why);
-    return false;
-  }
-
   // An index into the object table; stock objects only where one may stand.
   bool Slot(std::uint32_t index, bool stockAllowed) {
     if (index & emr::kStockObject) return stockAllowed || Fail("names a stock object where none may stand");
     return (index != 0 && index < handles_) ||
            Fail("names object " + std::to_string(index) + " of a table of " + std::to_string(handles_));
-  }
-
-  // count items of itemSize bytes at `at`, all inside the record.
-  bool Holds(const RecordReader& r, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize,
-             const char* noun = "entries") {
-    return (at <= r.Size() && count <= (r.Size() - at) / itemSize) || Fail(check::Claims(r.Size(), at, count, itemSize, noun));
   }
 
   // A text of chars characters (2 bytes each when wide) at its offset, and its
@@ -243,8 +226,6 @@ class EmfCheck {
   }
 
   std::uint32_t handles_;
-  WorkAccount work_;
-  std::string detail_;
 };
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "platform/metafile/record_check.h"
+#include "platform/metafile/record_reader.h"
 
 namespace pg::platform::metafile::check {
 
@@ -34,6 +36,31 @@ class WorkAccount {
   WorkLimits limits_;
   std::uint64_t records_ = 0, points_ = 0, characters_ = 0, pixels_ = 0;
   long long depth_ = 0;
+};
+
+// What both kinds' record checks keep: the work account and the reason the
+// first failing record gave.
+class RecordCheckBase {
+ public:
+  // What was wrong with the record that failed, once one has.
+  const std::string& Detail() const { return detail_; }
+
+ protected:
+  explicit RecordCheckBase(const WorkLimits& limits) : work_(limits) {}
+
+  // The first reason given stands: the checks say the most precise one first.
+  bool Fail(std::string why) {
+    if (detail_.empty()) detail_ = std::move(why);
+    return false;
+  }
+  // count items of itemSize bytes at `at`, all inside the record.
+  bool Holds(const RecordReader& r, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize,
+             const char* noun = "entries");
+
+  WorkAccount work_;
+
+ private:
+  std::string detail_;
 };
 
 // How a carried bitmap's palette reads: colours, 2-byte indices into the

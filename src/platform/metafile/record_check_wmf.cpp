@@ -15,8 +15,6 @@ namespace pg::platform::metafile {
 
 namespace {
 
-using check::WorkAccount;
-
 // The parameter words a record of a fixed layout needs for every field a
 // player reads; 0 for records the checks below follow field by field.
 std::size_t FixedWords(std::uint16_t function) {
@@ -83,9 +81,10 @@ bool CreatesObject(std::uint16_t function) {
   }
 }
 
-class WmfCheck {
+class WmfCheck : public check::RecordCheckBase {
  public:
-  WmfCheck(std::uint16_t objects, const WorkLimits& limits) : objects_(objects), slots_(objects), work_(limits) {}
+  WmfCheck(std::uint16_t objects, const WorkLimits& limits)
+      : RecordCheckBase(limits), objects_(objects), slots_(objects) {}
 
   bool Record(std::uint16_t function, std::span<const std::uint8_t> record) {
     work_.Record();
@@ -102,20 +101,10 @@ class WmfCheck {
     return true;
   }
 
-  const std::string& Detail() const { return detail_; }
-
  private:
-  bool Fail(std::string why) {
-    if (detail_.empty()) detail_ = std::move(why);
-    return false;
-  }
   bool Slot(std::uint16_t index) {
     return index < objects_ ||
            Fail("names object " + std::to_string(index) + " of a table of " + std::to_string(objects_));
-  }
-  bool Holds(const RecordReader& r, std::uint64_t at, std::uint64_t count, std::uint64_t itemSize,
-             const char* noun = "entries") {
-    return (at <= r.Size() && count <= (r.Size() - at) / itemSize) || Fail(check::Claims(r.Size(), at, count, itemSize, noun));
   }
 
   // A device-dependent bitmap (16-bit header of 10 bytes) at `at` with its rows
@@ -206,8 +195,6 @@ class WmfCheck {
 
   std::uint16_t objects_;
   ObjectSlots slots_;
-  WorkAccount work_;
-  std::string detail_;
 };
 
 }  // namespace
