@@ -89,8 +89,32 @@ Clip CombineClips(const Clip& a, const Clip& b, Combine mode, const TRect& bound
   }
   out.kind = Clip::Kind::kArea;
   for (const TRect& r : done)
-    out.rings.push_back({{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}});
+    out.rings.push_back(RectRing(r));
   return out;
+}
+
+std::vector<TPoint> Bridged(std::span<const std::vector<TPoint>> rings) {
+  std::vector<TPoint> out;
+  if (rings.empty() || rings[0].empty()) return out;
+  const TPoint anchor = rings[0][0];
+  for (const auto& ring : rings) {
+    if (ring.empty()) continue;
+    out.insert(out.end(), ring.begin(), ring.end());
+    out.push_back(ring[0]);
+    out.push_back(anchor);
+  }
+  return out;
+}
+
+std::vector<TPoint> RectRing(const TRect& r) {
+  return {{r.left, r.top}, {r.right, r.top}, {r.right, r.bottom}, {r.left, r.bottom}};
+}
+
+TRect Meet(const TRect& a, const TRect& b) {
+  TRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+  if (r.right < r.left) r.right = r.left;
+  if (r.bottom < r.top) r.bottom = r.top;
+  return r;
 }
 
 }  // namespace pg::platform::metafile
