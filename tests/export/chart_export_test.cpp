@@ -195,7 +195,10 @@ TEST(ChartExportFile, EveryFormatByItsExtension) {
     engine::ExportChart(c.chart, dir.Path(name));
     EXPECT_GT(std::filesystem::file_size(dir.Path(name)), 100u) << name;
   }
-  EXPECT_EQ(ReadAll(dir.Path("c.jpg")).substr(0, 3), "\xFF\xD8\xFF");
+  const std::string jpg = ReadAll(dir.Path("c.jpg"));
+  EXPECT_EQ(jpg.substr(0, 3), "\xFF\xD8\xFF");
+  // JFIF: version 1.01, density in dots an inch, 96 both ways.
+  EXPECT_EQ(jpg.substr(6, 12), std::string("JFIF\0\x01\x01\x01\0\x60\0\x60", 12));
   EXPECT_EQ(ReadAll(dir.Path("c.bmp")).substr(0, 2), "BM");
   const std::string pdf = ReadAll(dir.Path("c.pdf"));
   EXPECT_EQ(pdf.substr(0, 5), "%PDF-");

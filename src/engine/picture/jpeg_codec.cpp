@@ -250,6 +250,10 @@ int Encode(int width, int height, RowSource rows, void* context, int quality, bo
   c.in_color_space = JCS_EXT_BGRX;
   jpeg_set_defaults(&c);
   jpeg_set_quality(&c, quality, TRUE);
+  // Screen pixels, 96 to the inch, as the PNG and BMP files say: an office
+  // document places the picture at the chart's size, not at 72 dpi.
+  c.density_unit = 1;
+  c.X_density = c.Y_density = 96;
   if (grayscale) jpeg_set_colorspace(&c, JCS_GRAYSCALE);
   if (progressive) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
