@@ -2,6 +2,7 @@
 // as text, resolution), and what a bad name or a failing disk leaves behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -172,6 +173,51 @@ TEST(EmfExport, HeaderFrameAndTextRecords) {
   EXPECT_EQ(records, u32(52));
   EXPECT_EQ(last, 14u);
   EXPECT_GE(texts, 2u + 12u);  // title, foot, legend labels
+}
+
+std::vector<std::uint32_t> RecordTypes(const std::vector<std::uint8_t>& emf) {
+  auto u32 = [&](std::size_t at) {
+    return static_cast<std::uint32_t>(emf[at] | emf[at + 1] << 8 | emf[at + 2] << 16 | emf[at + 3] << 24);
+  };
+  std::vector<std::uint32_t> types;
+  for (std::size_t at = 0; at + 8 <= emf.size() && u32(at + 4) >= 8; at += u32(at + 4)) types.push_back(u32(at));
+  return types;
+}
+
+TEST(EmfExport, AMoveIsWrittenJustBeforeItsLine) {
+  // Importers that begin a new path at each pen change (Inkscape's) drop a line
+  // whose move stands before the pen records: the leader to a mark went missing.
+  namespace emr = platform::metafile::emr;
+  ExportChart c;
+  c.Standard();
+  const auto types = RecordTypes(c.Vector(platform::ExportFormat::kEmf));
+  int moves = 0;
+  for (std::size_t i = 0; i < types.size(); ++i) {
+    if (types[i] != emr::kMoveToEx) continue;
+    ++moves;
+    ASSERT_LT(i + 1, types.size());
+    EXPECT_EQ(types[i + 1], emr::kLineTo) << "record " << i;
+  }
+  EXPECT_GE(moves, 12);  // a leader to each mark at least
+
+  // A move that no line follows leaves nothing; the line still starts there.
+  platform::metafile::EmfRecordingContext dc(60, 20);
+  dc.MoveTo(40, 2);
+  dc.MoveTo(5, 10);
+  dc.SetPen(platform::Pen{platform::PenStyle::psSolid, 1, platform::Rgb(255, 0, 0)});
+  dc.LineTo(50, 10);
+  dc.MoveTo(0, 0);
+  const auto emf = dc.Finish(platform::ExportDescription{});
+  const auto few = RecordTypes(emf);
+  EXPECT_EQ(std::count(few.begin(), few.end(), emr::kMoveToEx), 1);
+  platform::Bitmap played(60, 20);
+  played.Dc().SetBrush(platform::Brush{platform::BrushStyle::bsSolid, 0xFFFFFF});
+  played.Dc().FillRect(platform::TRect{0, 0, 60, 20});
+  ASSERT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 60, 20}));
+  EXPECT_EQ(played.Pixel(4, 10), 0xFFFFFFu);
+  EXPECT_EQ(played.Pixel(5, 10), 0xFF0000u);
+  EXPECT_EQ(played.Pixel(49, 10), 0xFF0000u);
+  EXPECT_EQ(played.Pixel(45, 2), 0xFFFFFFu);
 }
 
 TEST(EmfExport, PlayedAtItsSizeNothingShrinks) {

@@ -226,12 +226,17 @@ void EmfRecordingContext::SyncAttributes() {
 
 void EmfRecordingContext::MoveTo(int x, int y) {
   RecordingContext::MoveTo(x, y);
-  Emit(kMoveToEx, {x, y});
+  positionWritten_ = false;
 }
 
 void EmfRecordingContext::LineTo(int x, int y) {
   SyncPen();
   SyncAttributes();
+  if (!positionWritten_) {
+    const TPoint from = CurrentPosition();
+    Emit(kMoveToEx, {from.x, from.y});
+    positionWritten_ = true;
+  }
   Emit(kLineTo, {x, y});
   SetPosition(TPoint{x, y});
 }

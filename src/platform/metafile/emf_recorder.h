@@ -68,6 +68,10 @@ class EmfRecordingContext final : public RecordingContext {
   bool penStale_ = true, brushStale_ = true, fontStale_ = true;
   std::uint32_t penSlot_ = 0, brushSlot_ = 0, fontSlot_ = 0;
   bool penNull_ = false, brushNull_ = false;
+  // Whether the file's current position is the context's: a move is written just
+  // before the line that starts there, after the line's pen (importers that start
+  // a new path at each pen change drop a line whose move came before it).
+  bool positionWritten_ = true;
   // What the file has set; -1 before the first record sets it.
   std::int64_t bkMode_ = -1, bkColor_ = -1, textColor_ = -1, textAlign_ = -1, fillMode_ = -1, rop2_ = -1;
 };
