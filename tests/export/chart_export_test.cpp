@@ -80,6 +80,53 @@ TEST(SvgExport, EscapesWhatXmlReserves) {
   EXPECT_NE(svg.find("<title id=\"title\">a&lt;b &amp; &quot;c&quot; </title>"), std::string::npos);
 }
 
+std::vector<std::string> Rects(const std::string& svg) {
+  std::vector<std::string> out;
+  const std::regex rect("<rect [^>]* fill=[^>]*/>");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), rect); it != std::sregex_iterator(); ++it)
+    out.push_back(it->str());
+  return out;
+}
+
+// Readers that smooth edges or scale the picture (LibreOffice) showed a seam
+// between every two bands of a gradient; Inkscape left out pictures named by
+// SVG 2's plain href.
+TEST(SvgExport, GradientBandsJoinWithoutSeamsAndPicturesShowEverywhere) {
+  const auto bands = [](bool upwards, bool clipHalfway) {
+    return Text(engine::RecordVectorPicture(
+        platform::ExportFormat::kSvg, engine::VectorPicture{20, 10, [=](platform::DeviceContext& dc) {
+          for (int i = 0; i < 10; ++i) {
+            const int y = upwards ? 9 - i : i;
+            if (clipHalfway && i == 5) dc.ClipRect(platform::TRect{0, 0, 20, 10});
+            dc.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, platform::Rgb(0, 0, 25 * (i / 2))});
+            dc.FillRect(platform::TRect{0, y, 20, y + 1});
+          }
+          dc.FillRect(platform::TRect{3, 3, 5, 5});  // not a band: as it is
+        }, {}}));
+  };
+  // Two rows a colour: five rectangles, each a row deeper, under the next.
+  auto down = Rects(bands(false, false));
+  ASSERT_EQ(down.size(), 6u);
+  EXPECT_EQ(down[0], "<rect x=\"0\" y=\"0\" width=\"20\" height=\"3\" fill=\"#000000\"/>");
+  EXPECT_EQ(down[1], "<rect x=\"0\" y=\"2\" width=\"20\" height=\"3\" fill=\"#000019\"/>");
+  EXPECT_EQ(down[4], "<rect x=\"0\" y=\"8\" width=\"20\" height=\"2\" fill=\"#000064\"/>");
+  EXPECT_EQ(down[5], "<rect x=\"3\" y=\"3\" width=\"2\" height=\"2\" fill=\"#000064\"/>");
+  auto up = Rects(bands(true, false));
+  ASSERT_EQ(up.size(), 6u);
+  EXPECT_EQ(up[0], "<rect x=\"0\" y=\"7\" width=\"20\" height=\"3\" fill=\"#000000\"/>");
+  EXPECT_EQ(up[4], "<rect x=\"0\" y=\"0\" width=\"20\" height=\"2\" fill=\"#000064\"/>");
+  // A band under another clip may not be covered by the next: it keeps its size.
+  auto clipped = Rects(bands(false, true));
+  ASSERT_EQ(clipped.size(), 7u);
+  EXPECT_EQ(clipped[2], "<rect x=\"0\" y=\"4\" width=\"20\" height=\"1\" fill=\"#000032\"/>");
+
+  ExportChart c;
+  c.chart.BackImage().LoadFromFile(pg::testing::PictureData("quadrants.bmp"));
+  const std::string svg = Text(c.Vector(platform::ExportFormat::kSvg));
+  EXPECT_NE(svg.find("xmlns:xlink=\"http://www.w3.org/1999/xlink\""), std::string::npos);
+  EXPECT_NE(svg.find(" xlink:href=\"data:image/png;base64,"), std::string::npos);
+}
+
 // A played metafile may lay tens of thousands of spaces far off the page for
 // one record; none of them may reach the file, while text the page's edge cuts
 // stays.

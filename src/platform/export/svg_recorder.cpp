@@ -145,11 +145,11 @@ void SvgRecordingContext::Shape(const std::string& element, const std::string& g
   const Pen& p = GetPen();
   // Gaps of a dashed outline show the background colour when it is opaque.
   if (!stroke.empty() && GetBkMode() == kOpaque && DashPattern(p.style) && p.style != PenStyle::psAlternate)
-    body_ += "<" + element + geometry + Attr("fill", "none") + Attr("stroke", Colour(GetBkColor())) +
+    Body() += "<" + element + geometry + Attr("fill", "none") + Attr("stroke", Colour(GetBkColor())) +
              (p.width > 1 ? Attr("stroke-width", std::to_string(p.width)) : "") + clip + "/>";
   const std::string fill = filled ? FillAttributes() : Attr("fill", "none");
   if (stroke.empty() && fill == " fill=\"none\"") return;
-  body_ += "<" + element + geometry + fill + stroke + clip + "/>";
+  Body() += "<" + element + geometry + fill + stroke + clip + "/>";
 }
 
 namespace {
@@ -253,16 +253,66 @@ void SvgRecordingContext::Arc(int left, int top, int right, int bottom, int x3, 
   Shape("path", Attr("d", ArcPath(left, top, right, bottom, x3, y3, x4, y4, false)), false);
 }
 
+namespace {
+// Where b lies against a: the side of a it continues from with the same span
+// (a band of a gradient after the one before), or none.
+enum class Next { kNone, kBelow, kAbove, kRight, kLeft };
+Next NextTo(const TRect& a, const TRect& b) {
+  if (a.left == b.left && a.right == b.right) {
+    if (b.top == a.bottom) return Next::kBelow;
+    if (b.bottom == a.top) return Next::kAbove;
+  }
+  if (a.top == b.top && a.bottom == b.bottom) {
+    if (b.left == a.right) return Next::kRight;
+    if (b.right == a.left) return Next::kLeft;
+  }
+  return Next::kNone;
+}
+
+std::string RectElement(const TRect& r, const std::string& attributes) {
+  return "<rect" + Attr("x", std::to_string(r.left)) + Attr("y", std::to_string(r.top)) +
+         Attr("width", std::to_string(r.Width())) + Attr("height", std::to_string(r.Height())) + attributes + "/>";
+}
+}  // namespace
+
+std::string& SvgRecordingContext::Body() {
+  if (band_) {
+    body_ += RectElement(band_->rect, band_->fill + band_->clip);
+    band_.reset();
+  }
+  return body_;
+}
+
 void SvgRecordingContext::FillRect(const TRect& r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
   const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
-  body_ += "<rect" + Attr("x", std::to_string(r.left)) + Attr("y", std::to_string(r.top)) +
-           Attr("width", std::to_string(r.Width())) + Attr("height", std::to_string(r.Height())) + FillAttributes() +
-           clip + "/>";
+  const std::string fill = FillAttributes();
+  const Brush& b = GetBrush();
+  if (b.style != BrushStyle::bsSolid || b.pattern) {
+    Body() += RectElement(r, fill + clip);
+    return;
+  }
+  // Gradients come as runs of bands. Bands of one colour become one rectangle,
+  // and each band reaches a pixel under the next, which covers it: a reader that
+  // smooths edges or scales the picture shows no seam between them.
+  if (band_ && band_->clip == clip) {
+    TRect& a = band_->rect;
+    const Next next = NextTo(a, r);
+    if (next != Next::kNone && band_->fill == fill) {
+      a = TRect{std::min(a.left, r.left), std::min(a.top, r.top), std::max(a.right, r.right), std::max(a.bottom, r.bottom)};
+      return;
+    }
+    if (next == Next::kBelow) ++a.bottom;
+    if (next == Next::kAbove) --a.top;
+    if (next == Next::kRight) ++a.right;
+    if (next == Next::kLeft) --a.left;
+  }
+  Body();
+  band_ = Band{r, fill, clip};
 }
 
 void SvgRecordingContext::SetPixel(int x, int y, Color c) {
-  body_ += "<rect" + Attr("x", std::to_string(x)) + Attr("y", std::to_string(y)) +
+  Body() += "<rect" + Attr("x", std::to_string(x)) + Attr("y", std::to_string(y)) +
            " width=\"1\" height=\"1\"" + Attr("fill", Colour(c)) + "/>";
 }
 
@@ -275,7 +325,7 @@ void SvgRecordingContext::TextOutAt(int x, int y, std::string_view text) {
   if (TextOffPage(o, size)) return;
   const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
   if (GetBkMode() == kOpaque)
-    body_ += "<rect" + Attr("x", std::to_string(o.x)) + Attr("y", std::to_string(o.y)) +
+    Body() += "<rect" + Attr("x", std::to_string(o.x)) + Attr("y", std::to_string(o.y)) +
              Attr("width", std::to_string(size.cx)) + Attr("height", std::to_string(size.cy)) +
              Attr("fill", Colour(GetBkColor())) + clip + "/>";
   const auto starts = CharacterStarts(text);
@@ -285,7 +335,7 @@ void SvgRecordingContext::TextOutAt(int x, int y, std::string_view text) {
   std::string decoration;
   if (f.underline) decoration += "underline";
   if (f.strikeOut) decoration += decoration.empty() ? "line-through" : " line-through";
-  body_ += "<text" + Attr("x", xs) + Attr("y", std::to_string(o.y + m.ascent)) +
+  Body() += "<text" + Attr("x", xs) + Attr("y", std::to_string(o.y + m.ascent)) +
            Attr("font-family", XmlEscape(Unicode(f.face))) + Attr("font-size", std::to_string(em) + "px") +
            (f.weight != 400 ? Attr("font-weight", std::to_string(std::clamp(f.weight, 1, 1000))) : "") +
            (f.italic ? Attr("font-style", "italic") : "") +
@@ -329,20 +379,20 @@ void SvgRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const
   const auto png = EncodePng(w, h, [&](int x, int y) { return src.Pixel(srcRect.left + x, srcRect.top + y); });
   if (png.empty()) return;
   const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
-  body_ += "<image" + Attr("x", std::to_string(dest.left)) + Attr("y", std::to_string(dest.top)) +
+  Body() += "<image" + Attr("x", std::to_string(dest.left)) + Attr("y", std::to_string(dest.top)) +
            Attr("width", std::to_string(dest.Width())) + Attr("height", std::to_string(dest.Height())) +
            " preserveAspectRatio=\"none\" style=\"image-rendering:pixelated\"" +
-           Attr("href", "data:image/png;base64," + Base64(png)) + clip + "/>";
+           Attr("xlink:href", "data:image/png;base64," + Base64(png)) + clip + "/>";
 }
 
 void SvgRecordingContext::BeginGroup(std::string_view label) {
-  body_ += "<g role=\"img\"" + Attr("aria-label", XmlEscape(Unicode(label))) + ">";
+  Body() += "<g role=\"img\"" + Attr("aria-label", XmlEscape(Unicode(label))) + ">";
   ++groupDepth_;
 }
 
 void SvgRecordingContext::EndGroup() {
   if (groupDepth_ == 0) return;
-  body_ += "</g>";
+  Body() += "</g>";
   --groupDepth_;
 }
 
@@ -350,13 +400,14 @@ std::string SvgRecordingContext::Finish(const ExportDescription& description) {
   while (groupDepth_ > 0) EndGroup();
   const std::string w = std::to_string(std::max(Width(), 1)), h = std::to_string(std::max(Height(), 1));
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  out += "<svg xmlns=\"http://www.w3.org/2000/svg\"" + Attr("width", w) + Attr("height", h) +
+  // xlink:href, not SVG 2's plain href, which some editors (Inkscape 1.2) ignore.
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\"" + Attr("width", w) + Attr("height", h) +
          Attr("viewBox", "0 0 " + w + " " + h) +
          " role=\"img\" aria-labelledby=\"title desc\" shape-rendering=\"crispEdges\">\n";
   out += "<title id=\"title\">" + XmlEscape(Unicode(description.title)) + "</title>\n";
   out += "<desc id=\"desc\">" + XmlEscape(Unicode(DescriptionText(description))) + "</desc>\n";
   if (!defs_.empty()) out += "<defs>" + defs_ + "</defs>\n";
-  out += body_;
+  out += Body();
   out += "\n</svg>\n";
   return out;
 }

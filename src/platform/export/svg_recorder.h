@@ -5,6 +5,7 @@
 // it. Clips are groups: a new clip closes the old group and opens another.
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,16 @@ class SvgRecordingContext final : public RecordingContext {
   void CloseClip();
   std::string ArcPath(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4, bool pie);
 
+  // The body, with a band still open for the next written first.
+  std::string& Body();
+
   std::string defs_, body_;
+  // A solid rectangle not yet written, which a following band may extend.
+  struct Band {
+    TRect rect;
+    std::string fill, clip;
+  };
+  std::optional<Band> band_;
   std::map<std::string, std::string> patterns_;  // pattern definition -> id
   int clipCount_ = 0;
   bool clipOpen_ = false;
