@@ -80,46 +80,68 @@ TEST(SvgExport, EscapesWhatXmlReserves) {
   EXPECT_NE(svg.find("<title id=\"title\">a&lt;b &amp; &quot;c&quot; </title>"), std::string::npos);
 }
 
-std::vector<std::string> Rects(const std::string& svg) {
+// The bands of a gradient, two rows a colour, top down or bottom up, the clip
+// set anew halfway if asked; then a rectangle that is no band.
+std::vector<std::uint8_t> Bands(platform::ExportFormat format, bool upwards, bool clipHalfway) {
+  return engine::RecordVectorPicture(
+      format, engine::VectorPicture{20, 10, [=](platform::DeviceContext& dc) {
+        for (int i = 0; i < 10; ++i) {
+          const int y = upwards ? 9 - i : i;
+          if (clipHalfway && i == 5) dc.ClipRect(platform::TRect{0, 0, 20, 10});
+          dc.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, platform::Rgb(0, 0, 25 * (i / 2))});
+          dc.FillRect(platform::TRect{0, y, 20, y + 1});
+        }
+        dc.FillRect(platform::TRect{3, 3, 5, 5});
+      }, {}});
+}
+
+// The rectangles an SVG fills, as "top height".
+std::vector<std::string> SvgBands(const std::vector<std::uint8_t>& bytes) {
+  const std::string svg = Text(bytes);
   std::vector<std::string> out;
-  const std::regex rect("<rect [^>]* fill=[^>]*/>");
+  const std::regex rect("<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" fill=");
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), rect); it != std::sregex_iterator(); ++it)
-    out.push_back(it->str());
+    out.push_back((*it)[2].str() + " " + (*it)[4].str());
   return out;
 }
 
-// Readers that smooth edges or scale the picture (LibreOffice) showed a seam
-// between every two bands of a gradient; Inkscape left out pictures named by
-// SVG 2's plain href.
-TEST(SvgExport, GradientBandsJoinWithoutSeamsAndPicturesShowEverywhere) {
-  const auto bands = [](bool upwards, bool clipHalfway) {
-    return Text(engine::RecordVectorPicture(
-        platform::ExportFormat::kSvg, engine::VectorPicture{20, 10, [=](platform::DeviceContext& dc) {
-          for (int i = 0; i < 10; ++i) {
-            const int y = upwards ? 9 - i : i;
-            if (clipHalfway && i == 5) dc.ClipRect(platform::TRect{0, 0, 20, 10});
-            dc.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, platform::Rgb(0, 0, 25 * (i / 2))});
-            dc.FillRect(platform::TRect{0, y, 20, y + 1});
-          }
-          dc.FillRect(platform::TRect{3, 3, 5, 5});  // not a band: as it is
-        }, {}}));
+// The RECTANGLE records of an EMF, as "top height" (the box's right and bottom
+// are outside it).
+std::vector<std::string> EmfBands(const std::vector<std::uint8_t>& emf) {
+  auto i32 = [&](std::size_t at) {
+    return static_cast<std::int32_t>(emf[at] | emf[at + 1] << 8 | emf[at + 2] << 16 | emf[at + 3] << 24);
   };
-  // Two rows a colour: five rectangles, each a row deeper, under the next.
-  auto down = Rects(bands(false, false));
-  ASSERT_EQ(down.size(), 6u);
-  EXPECT_EQ(down[0], "<rect x=\"0\" y=\"0\" width=\"20\" height=\"3\" fill=\"#000000\"/>");
-  EXPECT_EQ(down[1], "<rect x=\"0\" y=\"2\" width=\"20\" height=\"3\" fill=\"#000019\"/>");
-  EXPECT_EQ(down[4], "<rect x=\"0\" y=\"8\" width=\"20\" height=\"2\" fill=\"#000064\"/>");
-  EXPECT_EQ(down[5], "<rect x=\"3\" y=\"3\" width=\"2\" height=\"2\" fill=\"#000064\"/>");
-  auto up = Rects(bands(true, false));
-  ASSERT_EQ(up.size(), 6u);
-  EXPECT_EQ(up[0], "<rect x=\"0\" y=\"7\" width=\"20\" height=\"3\" fill=\"#000000\"/>");
-  EXPECT_EQ(up[4], "<rect x=\"0\" y=\"0\" width=\"20\" height=\"2\" fill=\"#000064\"/>");
-  // A band under another clip may not be covered by the next: it keeps its size.
-  auto clipped = Rects(bands(false, true));
-  ASSERT_EQ(clipped.size(), 7u);
-  EXPECT_EQ(clipped[2], "<rect x=\"0\" y=\"4\" width=\"20\" height=\"1\" fill=\"#000032\"/>");
+  std::vector<std::string> out;
+  for (std::size_t at = 0; at + 8 <= emf.size() && i32(at + 4) >= 8; at += static_cast<std::size_t>(i32(at + 4)))
+    if (i32(at) == 43) out.push_back(std::to_string(i32(at + 12)) + " " + std::to_string(i32(at + 20) - i32(at + 12)));
+  return out;
+}
 
+// Readers that smooth edges or scale the picture a little (LibreOffice) showed a
+// seam between every two bands of a gradient, the page showing through: bands of
+// one colour are one rectangle, and each reaches a row under the next.
+TEST(VectorExport, GradientBandsJoinWithoutSeams) {
+  const std::vector<std::string> down{"0 3", "2 3", "4 3", "6 3", "8 2", "3 2"};
+  const std::vector<std::string> up{"7 3", "5 3", "3 3", "1 3", "0 2", "3 2"};
+  // A band under another clip may not be covered by the next: it keeps its size.
+  const std::vector<std::string> clipped{"0 3", "2 3", "4 1", "5 2", "6 3", "8 2", "3 2"};
+  EXPECT_EQ(SvgBands(Bands(platform::ExportFormat::kSvg, false, false)), down);
+  EXPECT_EQ(SvgBands(Bands(platform::ExportFormat::kSvg, true, false)), up);
+  EXPECT_EQ(SvgBands(Bands(platform::ExportFormat::kSvg, false, true)), clipped);
+  EXPECT_EQ(EmfBands(Bands(platform::ExportFormat::kEmf, false, false)), down);
+  EXPECT_EQ(EmfBands(Bands(platform::ExportFormat::kEmf, true, false)), up);
+  EXPECT_EQ(EmfBands(Bands(platform::ExportFormat::kEmf, false, true)), clipped);
+
+  // The bands still play as drawn.
+  const auto emf = Bands(platform::ExportFormat::kEmf, false, true);
+  platform::Bitmap played(20, 10);
+  ASSERT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 20, 10}));
+  for (int y = 0; y < 10; ++y) EXPECT_EQ(played.Pixel(10, y), static_cast<std::uint32_t>(25 * (y / 2))) << y;
+  EXPECT_EQ(played.Pixel(4, 4), 0x000064u);
+}
+
+// Inkscape leaves out a picture named by SVG 2's plain href.
+TEST(SvgExport, PicturesNamedByXlinkHref) {
   ExportChart c;
   c.chart.BackImage().LoadFromFile(pg::testing::PictureData("quadrants.bmp"));
   const std::string svg = Text(c.Vector(platform::ExportFormat::kSvg));

@@ -77,4 +77,26 @@ TRect PointExtent(std::span<const TPoint> points) {
   return r;
 }
 
+BandSide NextBand(const TRect& a, const TRect& b) {
+  if (a.left == b.left && a.right == b.right) {
+    if (b.top == a.bottom) return BandSide::kBelow;
+    if (b.bottom == a.top) return BandSide::kAbove;
+  }
+  if (a.top == b.top && a.bottom == b.bottom) {
+    if (b.left == a.right) return BandSide::kRight;
+    if (b.right == a.left) return BandSide::kLeft;
+  }
+  return BandSide::kNone;
+}
+
+void ReachUnder(TRect& band, BandSide next) {
+  switch (next) {
+    case BandSide::kBelow: ++band.bottom; break;
+    case BandSide::kAbove: --band.top; break;
+    case BandSide::kRight: ++band.right; break;
+    case BandSide::kLeft: --band.left; break;
+    case BandSide::kNone: break;
+  }
+}
+
 }  // namespace pg::platform

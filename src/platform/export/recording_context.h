@@ -18,6 +18,15 @@ namespace pg::platform {
 // an EMF record's bounds); empty for no points.
 TRect PointExtent(std::span<const TPoint> points);
 
+// Where rectangle b lies against a: the side of a it continues from with the
+// same span (the next band of a gradient), or none.
+enum class BandSide { kNone, kBelow, kAbove, kRight, kLeft };
+BandSide NextBand(const TRect& a, const TRect& b);
+// A band one pixel deeper on the side the next band continues from: the next one,
+// drawn over it, covers the pixel, so a reader that smooths edges or scales the
+// picture shows no seam between the two.
+void ReachUnder(TRect& band, BandSide next);
+
 class RecordingContext : public DeviceContext {
  public:
   RecordingContext(int width, int height);

@@ -254,21 +254,6 @@ void SvgRecordingContext::Arc(int left, int top, int right, int bottom, int x3, 
 }
 
 namespace {
-// Where b lies against a: the side of a it continues from with the same span
-// (a band of a gradient after the one before), or none.
-enum class Next { kNone, kBelow, kAbove, kRight, kLeft };
-Next NextTo(const TRect& a, const TRect& b) {
-  if (a.left == b.left && a.right == b.right) {
-    if (b.top == a.bottom) return Next::kBelow;
-    if (b.bottom == a.top) return Next::kAbove;
-  }
-  if (a.top == b.top && a.bottom == b.bottom) {
-    if (b.left == a.right) return Next::kRight;
-    if (b.right == a.left) return Next::kLeft;
-  }
-  return Next::kNone;
-}
-
 std::string RectElement(const TRect& r, const std::string& attributes) {
   return "<rect" + Attr("x", std::to_string(r.left)) + Attr("y", std::to_string(r.top)) +
          Attr("width", std::to_string(r.Width())) + Attr("height", std::to_string(r.Height())) + attributes + "/>";
@@ -297,15 +282,12 @@ void SvgRecordingContext::FillRect(const TRect& r) {
   // smooths edges or scales the picture shows no seam between them.
   if (band_ && band_->clip == clip) {
     TRect& a = band_->rect;
-    const Next next = NextTo(a, r);
-    if (next != Next::kNone && band_->fill == fill) {
+    const BandSide next = NextBand(a, r);
+    if (next != BandSide::kNone && band_->fill == fill) {
       a = TRect{std::min(a.left, r.left), std::min(a.top, r.top), std::max(a.right, r.right), std::max(a.bottom, r.bottom)};
       return;
     }
-    if (next == Next::kBelow) ++a.bottom;
-    if (next == Next::kAbove) --a.top;
-    if (next == Next::kRight) ++a.right;
-    if (next == Next::kLeft) --a.left;
+    ReachUnder(a, next);
   }
   Body();
   band_ = Band{r, fill, clip};

@@ -105,7 +105,15 @@ EmfRecordingContext::EmfRecordingContext(int width, int height) : RecordingConte
   Emit(kSetStretchBltMode, {kStretchColorOnColor});
 }
 
+void EmfRecordingContext::FlushBand() {
+  if (!band_) return;
+  const TRect b = *band_;
+  band_.reset();
+  Emit(kRectangle, {b.left, b.top, b.right, b.bottom});
+}
+
 void EmfRecordingContext::Add(const Record& r) {
+  FlushBand();
   auto bytes = Record(r).Done();
   body_.insert(body_.end(), bytes.begin(), bytes.end());
   ++records_;
@@ -294,6 +302,17 @@ void EmfRecordingContext::Arc(int l, int t, int r, int b, int x3, int y3, int x4
 
 void EmfRecordingContext::FillRect(const TRect& r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
+  const Brush& brush = GetBrush();
+  const bool solid = brush.style == BrushStyle::bsSolid && !brush.pattern;
+  if (band_ && solid) {
+    const BandSide next = NextBand(*band_, r);
+    if (next != BandSide::kNone && brush.color == bandColor_) {
+      TRect& a = *band_;
+      a = TRect{std::min(a.left, r.left), std::min(a.top, r.top), std::max(a.right, r.right), std::max(a.bottom, r.bottom)};
+      return;
+    }
+    ReachUnder(*band_, next);
+  }
   SyncBrush();
   SyncAttributes();
   // The brush alone over the box, whatever the pen and its mode: a rectangle
@@ -310,7 +329,13 @@ void EmfRecordingContext::FillRect(const TRect& r) {
     rop2_ = kCopyPen;
     Emit(kSetRop2, {static_cast<std::int32_t>(kCopyPen)});
   }
-  Emit(kRectangle, {r.left, r.top, r.right, r.bottom});
+  if (!solid) {
+    Emit(kRectangle, {r.left, r.top, r.right, r.bottom});
+    return;
+  }
+  FlushBand();
+  band_ = r;
+  bandColor_ = brush.color;
 }
 
 void EmfRecordingContext::SetPixel(int x, int y, Color c) {

@@ -6,6 +6,7 @@
 // advances the raster measured, so any player places each character where the
 // chart placed it.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/export/export_description.h"
@@ -46,7 +47,8 @@ class EmfRecordingContext final : public RecordingContext {
 
  private:
   class Record;
-  void Add(const Record& r);
+  void Add(const Record& r);  // writes a pending band first
+  void FlushBand();
   void Emit(std::uint32_t type, std::initializer_list<std::int32_t> fields);
   void Points(std::uint32_t type32, std::uint32_t type16, std::span<const TPoint> points);
   void Box(std::uint32_t type, int left, int top, int right, int bottom, std::initializer_list<std::int32_t> more);
@@ -72,6 +74,11 @@ class EmfRecordingContext final : public RecordingContext {
   // before the line that starts there, after the line's pen (importers that start
   // a new path at each pen change drop a line whose move came before it).
   bool positionWritten_ = true;
+  // A gradient's band of a solid brush not yet written: the next band of the
+  // same colour extends it, one of another colour is reached under. Any other
+  // record writes it first.
+  std::optional<TRect> band_;
+  Color bandColor_ = 0;
   // What the file has set; -1 before the first record sets it.
   std::int64_t bkMode_ = -1, bkColor_ = -1, textColor_ = -1, textAlign_ = -1, fillMode_ = -1, rop2_ = -1;
 };
