@@ -77,26 +77,22 @@ TRect PointExtent(std::span<const TPoint> points) {
   return r;
 }
 
-BandSide NextBand(const TRect& a, const TRect& b) {
-  if (a.left == b.left && a.right == b.right) {
-    if (b.top == a.bottom) return BandSide::kBelow;
-    if (b.bottom == a.top) return BandSide::kAbove;
+bool JoinBand(TRect& band, const TRect& r, bool sameFill) {
+  const bool column = band.left == r.left && band.right == r.right;
+  const bool row = band.top == r.top && band.bottom == r.bottom;
+  const bool below = column && r.top == band.bottom, above = column && r.bottom == band.top;
+  const bool right = row && r.left == band.right, left = row && r.right == band.left;
+  if (!(below || above || right || left)) return false;
+  if (sameFill) {
+    band = TRect{std::min(band.left, r.left), std::min(band.top, r.top), std::max(band.right, r.right),
+                 std::max(band.bottom, r.bottom)};
+    return true;
   }
-  if (a.top == b.top && a.bottom == b.bottom) {
-    if (b.left == a.right) return BandSide::kRight;
-    if (b.right == a.left) return BandSide::kLeft;
-  }
-  return BandSide::kNone;
-}
-
-void ReachUnder(TRect& band, BandSide next) {
-  switch (next) {
-    case BandSide::kBelow: ++band.bottom; break;
-    case BandSide::kAbove: --band.top; break;
-    case BandSide::kRight: ++band.right; break;
-    case BandSide::kLeft: --band.left; break;
-    case BandSide::kNone: break;
-  }
+  if (below) ++band.bottom;
+  if (above) --band.top;
+  if (right) ++band.right;
+  if (left) --band.left;
+  return false;
 }
 
 }  // namespace pg::platform

@@ -18,14 +18,12 @@ namespace pg::platform {
 // an EMF record's bounds); empty for no points.
 TRect PointExtent(std::span<const TPoint> points);
 
-// Where rectangle b lies against a: the side of a it continues from with the
-// same span (the next band of a gradient), or none.
-enum class BandSide { kNone, kBelow, kAbove, kRight, kLeft };
-BandSide NextBand(const TRect& a, const TRect& b);
-// A band one pixel deeper on the side the next band continues from: the next one,
-// drawn over it, covers the pixel, so a reader that smooths edges or scales the
-// picture shows no seam between the two.
-void ReachUnder(TRect& band, BandSide next);
+// A gradient comes as runs of bands. Takes rectangle r, drawn right after the
+// band: true when r continues the band in the same fill, the band now covering
+// both (r needs no writing). Otherwise, when r continues the band, the band
+// reaches a pixel under r, which covers it, so a reader that smooths edges or
+// scales the picture shows no seam between the two.
+bool JoinBand(TRect& band, const TRect& r, bool sameFill);
 
 class RecordingContext : public DeviceContext {
  public:

@@ -140,7 +140,7 @@ std::string SvgRecordingContext::StrokeAttributes() {
 }
 
 void SvgRecordingContext::Shape(const std::string& element, const std::string& geometry, bool filled) {
-  const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
+  const std::string clip = ClipAttribute();
   const std::string stroke = StrokeAttributes();
   const Pen& p = GetPen();
   // Gaps of a dashed outline show the background colour when it is opaque.
@@ -260,6 +260,10 @@ std::string RectElement(const TRect& r, const std::string& attributes) {
 }
 }  // namespace
 
+std::string SvgRecordingContext::ClipAttribute() const {
+  return clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
+}
+
 std::string& SvgRecordingContext::Body() {
   if (band_) {
     body_ += RectElement(band_->rect, band_->fill + band_->clip);
@@ -270,25 +274,16 @@ std::string& SvgRecordingContext::Body() {
 
 void SvgRecordingContext::FillRect(const TRect& r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
-  const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
+  const std::string clip = ClipAttribute();
   const std::string fill = FillAttributes();
   const Brush& b = GetBrush();
   if (b.style != BrushStyle::bsSolid || b.pattern) {
     Body() += RectElement(r, fill + clip);
     return;
   }
-  // Gradients come as runs of bands. Bands of one colour become one rectangle,
-  // and each band reaches a pixel under the next, which covers it: a reader that
-  // smooths edges or scales the picture shows no seam between them.
-  if (band_ && band_->clip == clip) {
-    TRect& a = band_->rect;
-    const BandSide next = NextBand(a, r);
-    if (next != BandSide::kNone && band_->fill == fill) {
-      a = TRect{std::min(a.left, r.left), std::min(a.top, r.top), std::max(a.right, r.right), std::max(a.bottom, r.bottom)};
-      return;
-    }
-    ReachUnder(a, next);
-  }
+  // A gradient's bands of one colour become one rectangle, each reaching under
+  // the next; a band under another clip may not be covered by the next.
+  if (band_ && band_->clip == clip && JoinBand(band_->rect, r, band_->fill == fill)) return;
   Body();
   band_ = Band{r, fill, clip};
 }
@@ -305,7 +300,7 @@ void SvgRecordingContext::TextOutAt(int x, int y, std::string_view text) {
   const TPoint o = TextOrigin(x, y, text);
   const TSize size = TextExtent(text);
   if (TextOffPage(o, size)) return;
-  const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
+  const std::string clip = ClipAttribute();
   if (GetBkMode() == kOpaque)
     Body() += "<rect" + Attr("x", std::to_string(o.x)) + Attr("y", std::to_string(o.y)) +
              Attr("width", std::to_string(size.cx)) + Attr("height", std::to_string(size.cy)) +
@@ -360,7 +355,7 @@ void SvgRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const
   if (w <= 0 || h <= 0 || dest.Width() <= 0 || dest.Height() <= 0 || !Bitmap::SizeAllowed(w, h)) return;
   const auto png = EncodePng(w, h, [&](int x, int y) { return src.Pixel(srcRect.left + x, srcRect.top + y); });
   if (png.empty()) return;
-  const std::string clip = clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
+  const std::string clip = ClipAttribute();
   Body() += "<image" + Attr("x", std::to_string(dest.left)) + Attr("y", std::to_string(dest.top)) +
            Attr("width", std::to_string(dest.Width())) + Attr("height", std::to_string(dest.Height())) +
            " preserveAspectRatio=\"none\" style=\"image-rendering:pixelated\"" +

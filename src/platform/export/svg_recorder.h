@@ -51,6 +51,8 @@ class SvgRecordingContext final : public RecordingContext {
   void CloseClip();
   std::string ArcPath(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4, bool pie);
 
+  // The clip-path attribute of the clip in force, or nothing.
+  std::string ClipAttribute() const;
   // The body, with a band still open for the next written first.
   std::string& Body();
 

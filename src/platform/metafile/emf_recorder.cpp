@@ -304,15 +304,7 @@ void EmfRecordingContext::FillRect(const TRect& r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
   const Brush& brush = GetBrush();
   const bool solid = brush.style == BrushStyle::bsSolid && !brush.pattern;
-  if (band_ && solid) {
-    const BandSide next = NextBand(*band_, r);
-    if (next != BandSide::kNone && brush.color == bandColor_) {
-      TRect& a = *band_;
-      a = TRect{std::min(a.left, r.left), std::min(a.top, r.top), std::max(a.right, r.right), std::max(a.bottom, r.bottom)};
-      return;
-    }
-    ReachUnder(*band_, next);
-  }
+  if (band_ && solid && JoinBand(*band_, r, brush.color == bandColor_)) return;
   SyncBrush();
   SyncAttributes();
   // The brush alone over the box, whatever the pen and its mode: a rectangle
