@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <sstream>
 
+#include "engine/canvas/chart_canvas3d.h"
 #include "engine/export/chart_export.h"
 #include "engine/export/picture_export.h"
 #include "engine/picture/picture_errors.h"
@@ -138,6 +140,108 @@ TEST(VectorExport, GradientBandsJoinWithoutSeams) {
   ASSERT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 20, 10}));
   for (int y = 0; y < 10; ++y) EXPECT_EQ(played.Pixel(10, y), static_cast<std::uint32_t>(25 * (y / 2))) << y;
   EXPECT_EQ(played.Pixel(4, 4), 0x000064u);
+}
+
+// A solid fill as a file writes it: the box and its colour as 0xRRGGBB.
+struct WrittenFill {
+  platform::TRect rect;
+  std::uint32_t rgb;
+};
+
+std::vector<WrittenFill> SvgFills(const std::vector<std::uint8_t>& bytes) {
+  const std::string svg = Text(bytes);
+  std::vector<WrittenFill> out;
+  const std::regex rect(
+      "<rect x=\"(-?\\d+)\" y=\"(-?\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" fill=\"#([0-9a-f]{6})\"/>");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), rect); it != std::sregex_iterator(); ++it) {
+    const int x = std::stoi((*it)[1]), y = std::stoi((*it)[2]);
+    out.push_back({platform::TRect{x, y, x + std::stoi((*it)[3]), y + std::stoi((*it)[4])},
+                   static_cast<std::uint32_t>(std::stoul((*it)[5], nullptr, 16))});
+  }
+  return out;
+}
+
+std::vector<WrittenFill> EmfFills(const std::vector<std::uint8_t>& emf) {
+  namespace emr = platform::metafile::emr;
+  auto i32 = [&](std::size_t at) {
+    return static_cast<std::int32_t>(emf[at] | emf[at + 1] << 8 | emf[at + 2] << 16 | emf[at + 3] << 24);
+  };
+  std::map<std::int32_t, std::uint32_t> brushes;
+  std::uint32_t selected = 0;
+  std::vector<WrittenFill> out;
+  for (std::size_t at = 0; at + 8 <= emf.size() && i32(at + 4) >= 8; at += static_cast<std::size_t>(i32(at + 4))) {
+    const auto type = static_cast<std::uint32_t>(i32(at));
+    if (type == emr::kCreateBrushIndirect) {
+      const auto c = static_cast<std::uint32_t>(i32(at + 16));
+      brushes[i32(at + 8)] = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+    } else if (type == emr::kSelectObject && brushes.count(i32(at + 8))) {
+      selected = brushes[i32(at + 8)];
+    } else if (type == emr::kRectangle) {
+      out.push_back({platform::TRect{i32(at + 8), i32(at + 12), i32(at + 16), i32(at + 20)}, selected});
+    }
+  }
+  return out;
+}
+
+// Gradients fill bands a pixel wide; readers that smooth each fill on its own
+// (cairo's PDF viewers, LibreOffice) let the page show between two fills that
+// abut, and the gradients from the centre or a corner came out striped or
+// lighter all over. Where one fill's pixel meets a later one's, the earlier
+// must reach under the later; and the picture must stay the raster's.
+TEST(VectorExport, EveryGradientsFillsReachUnderTheFillsOverThem) {
+  using D = engine::TGradientDirection;
+  for (const D direction : {D::gdTopBottom, D::gdBottomTop, D::gdLeftRight, D::gdRightLeft, D::gdFromCenter,
+                            D::gdFromTopLeft, D::gdFromBottomLeft}) {
+    for (const auto& [w, h] : {std::pair{41, 27}, std::pair{32, 32}, std::pair{5, 90}, std::pair{300, 3}}) {
+      const auto draw = [=](platform::DeviceContext& dc) {
+        engine::TChartCanvas3D canvas;
+        canvas.SetBufferOn(false);
+        canvas.BeginView(dc, nullptr, false, platform::TRect{0, 0, w, h});
+        canvas.FillGradient(platform::TRect{0, 0, w, h}, platform::Rgb(10, 20, 30), platform::Rgb(250, 120, 60),
+                            direction);
+      };
+      platform::Bitmap raster(w, h);
+      draw(raster.Dc());
+      const engine::VectorPicture picture{w, h, draw, {}};
+      for (const bool svg : {true, false}) {
+        const auto fills = svg ? SvgFills(engine::RecordVectorPicture(platform::ExportFormat::kSvg, picture))
+                               : EmfFills(engine::RecordVectorPicture(platform::ExportFormat::kEmf, picture));
+        const std::string where = std::string(svg ? "SVG" : "EMF") + " direction " +
+                                  std::to_string(static_cast<int>(direction)) + " " + std::to_string(w) + "x" +
+                                  std::to_string(h);
+        ASSERT_FALSE(fills.empty()) << where;
+        // Which fill shows at each pixel, played in order.
+        std::vector<int> top(static_cast<std::size_t>(w * h), -1);
+        for (std::size_t i = 0; i < fills.size(); ++i)
+          for (int y = std::max(0, fills[i].rect.top); y < std::min(h, fills[i].rect.bottom); ++y)
+            for (int x = std::max(0, fills[i].rect.left); x < std::min(w, fills[i].rect.right); ++x)
+              top[static_cast<std::size_t>(y * w + x)] = static_cast<int>(i);
+        auto covers = [&](std::size_t e, int px, int py) {
+          const auto& r = fills[e].rect;
+          return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
+        };
+        int parted = 0, seams = 0;
+        for (int y = 0; y < h; ++y)
+          for (int x = 0; x < w; ++x) {
+            const int f = top[static_cast<std::size_t>(y * w + x)];
+            if (f < 0 || fills[static_cast<std::size_t>(f)].rgb != raster.Pixel(x, y)) ++parted;
+            for (const auto& [nx, ny] : {std::pair{x + 1, y}, std::pair{x, y + 1}}) {
+              if (nx >= w || ny >= h || f < 0) continue;
+              const int g = top[static_cast<std::size_t>(ny * w + nx)];
+              if (g < 0 || g == f) continue;
+              // Where two fills meet, one drawn before the later of them lies
+              // under both pixels, so no reader shows the page between them.
+              bool under = false;
+              for (std::size_t e = 0; e < static_cast<std::size_t>(std::max(f, g)) && !under; ++e)
+                under = covers(e, x, y) && covers(e, nx, ny);
+              if (!under) ++seams;
+            }
+          }
+        EXPECT_EQ(parted, 0) << where;
+        EXPECT_EQ(seams, 0) << where;
+      }
+    }
+  }
 }
 
 // Inkscape leaves out a picture named by SVG 2's plain href.

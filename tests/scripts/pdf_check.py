@@ -2,7 +2,8 @@
 """Draws the PDF test charts (pg_pdf_charts, under Wine for a Windows build) and
 checks each page with the PDF tools: the title and every label as text, every
 font embedded as a subset, the page size, title, tags, alternate text and
-language, and pdftoppm's picture at 96 dpi against the chart's own raster.
+language, pdftoppm's picture at 96 dpi against the chart's own raster, and
+pdftocairo's zoomed in for the page showing between fills.
 
   pdf_check.py --draw EMULATOR DRAWER --pictures DIR --out DIR   (EMULATOR may be "")
 """
@@ -13,7 +14,7 @@ import shutil
 import subprocess
 import sys
 
-from PIL import Image
+from PIL import Image, ImageChops, ImageFilter
 
 # pdftoppm smooths edges and unhinted letters that the raster draws aliased and
 # hinted: the share of pixels that must agree once such edge pixels are set
@@ -23,6 +24,14 @@ AGREEMENT = 0.95
 STRICT_FLOOR = 0.80
 TOLERANCE = 16        # levels per channel within which a pixel agrees
 STANDARD_BYTES = 80 * 1024
+# Viewers that draw through cairo smooth every fill on its own: zoomed in, the
+# page showed between a gradient's bands. Share of pixels of smooth areas that
+# may come out lighter than the raster there, at 137 dpi (143 %).
+ZOOM_DPI = 137
+ZOOM_LIGHTER = 0.001
+# Its marks' boxes stand a pixel apart: at 96 dpi their outlines run together
+# into black, which a larger scale parts.
+ZOOM_UNCHECKED = {"many_slices"}
 WIDTH, HEIGHT = 524, 246
 
 
@@ -85,6 +94,31 @@ def agreement(pdf, png, work):
     return strict / (w * h), (strict + edges) / (w * h)
 
 
+def lighter_when_zoomed(pdf, png, work):
+    """The share of pixels of pdftocairo's page at ZOOM_DPI, where the raster is
+    smooth (every channel within 8 levels over 5 x 5 pixels), that are lighter
+    than the raster's lightest colour there: the page showing between fills."""
+    stem = os.path.join(work, os.path.basename(pdf)[:-4] + "-zoom")
+    run("pdftocairo", "-r", str(ZOOM_DPI), "-singlefile", "-png", pdf, stem)
+    page = Image.open(stem + ".png").convert("RGB")
+    raster = Image.open(png).convert("RGB")
+    lightest = raster.filter(ImageFilter.MaxFilter(5))
+    spread = ImageChops.subtract(lightest, raster.filter(ImageFilter.MinFilter(5)))
+    lightest = lightest.resize(page.size, Image.NEAREST)
+    spread = spread.resize(page.size, Image.NEAREST)
+    # The page's last column and row are partly beyond its edge, where the
+    # ground shows.
+    inside = (0, 0, raster.size[0] * ZOOM_DPI // 96, raster.size[1] * ZOOM_DPI // 96)
+    page, lightest, spread = page.crop(inside), lightest.crop(inside), spread.crop(inside)
+    over = ImageChops.subtract(page, lightest)
+    smooth = lighter = 0
+    for s, o in zip(spread.getdata(), over.getdata()):
+        if max(s) <= 8:
+            smooth += 1
+            lighter += max(o) > TOLERANCE
+    return lighter / max(1, smooth)
+
+
 def check(pdf, words_file, png, work):
     problems = []
     info = run("pdfinfo", pdf)
@@ -123,7 +157,7 @@ def main():
     parser.add_argument("--pictures", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    for tool in ("pdfinfo", "pdftotext", "pdffonts", "pdftoppm"):
+    for tool in ("pdfinfo", "pdftotext", "pdffonts", "pdftoppm", "pdftocairo"):
         if not shutil.which(tool):
             print("poppler-utils are missing (scripts/setup.sh installs them)")
             return 1
@@ -141,9 +175,15 @@ def main():
         problems, share, size, fonts = check(base + ".pdf", base + ".words", base + ".png", args.out)
         if name == "standard" and size > STANDARD_BYTES:
             problems.append("%d bytes, more than %d" % (size, STANDARD_BYTES))
+        zoomed = ""
+        if name not in ZOOM_UNCHECKED:
+            lighter = lighter_when_zoomed(base + ".pdf", base + ".png", args.out)
+            zoomed = "; at %d dpi %.2f %% of smooth areas lighter" % (ZOOM_DPI, lighter * 100)
+            if lighter > ZOOM_LIGHTER:
+                problems.append("the page shows between fills at %d dpi" % ZOOM_DPI)
         print("%-16s %6d bytes, %d fonts, pixels agree %.2f %% (%.2f %% with anti-aliased edges aside, "
-              "%.2f %% with the letters drawn unsmoothed)" % (name, size, fonts, share[0] * 100, share[1] * 100,
-                                                            share[2] * 100))
+              "%.2f %% with the letters drawn unsmoothed)%s" % (name, size, fonts, share[0] * 100, share[1] * 100,
+                                                              share[2] * 100, zoomed))
         for p in problems:
             print("  " + p)
         failed = failed or bool(problems)

@@ -130,7 +130,10 @@ SurfacePtr ImageOf(const Bitmap& bitmap, const Bitmap* other) {
 }  // namespace
 
 PdfRecorder::PdfRecorder(int width, int height, const PdfDocumentInfo& info)
-    : width_(std::clamp(width, 1, kMaxPageSide)), height_(std::clamp(height, 1, kMaxPageSide)), info_(info) {
+    : width_(std::clamp(width, 1, kMaxPageSide)),
+      height_(std::clamp(height, 1, kMaxPageSide)),
+      info_(info),
+      fills_([this](const SolidFill& f) { WriteFill(f); }) {
   // The raster for measures and read-backs stays small on a huge page: beyond
   // it GetPixel answers 0, as outside any surface.
   constexpr long long kMaxRasterPixels = 1LL << 21;
@@ -180,6 +183,7 @@ bool PdfRecorder::Finish(std::string& bytes) {
   if (!finished_) {
     finished_ = true;
     if (cr_) {
+      fills_.Flush();
       cairo_tag_end(cr_, "Figure");
       cairo_tag_end(cr_, "Document");
       ok_ = cairo_status(cr_) == CAIRO_STATUS_SUCCESS;
@@ -316,7 +320,7 @@ void PdfRecorder::AddPath(const std::vector<double>& xy, bool closed) {
 }
 
 bool PdfRecorder::VectorBox(int left, int top, int right, int bottom, TRect& r) {
-  if (!Live()) return false;
+  if (!StartDrawing()) return false;
   r = Normalized(left, top, right, bottom);
   if (r.right <= r.left || r.bottom <= r.top) return false;  // empty; no subtraction that could overflow
   return !RasterForPenMode(Grown(r, GetPen().width));
@@ -450,7 +454,7 @@ void PdfRecorder::Polyline(std::span<const TPoint> points) {
 }
 
 void PdfRecorder::StrokeLine(std::span<const TPoint> points) {
-  if (!Live() || points.size() < 2) return;
+  if (!StartDrawing() || points.size() < 2) return;
   if (RasterForPenMode(BoundsOf(points, GetPen().width))) return;
   std::vector<double> xy;
   xy.reserve(points.size() * 2);
@@ -485,7 +489,7 @@ void PdfRecorder::StrokeLine(std::span<const TPoint> points) {
 
 void PdfRecorder::Polygon(std::span<const TPoint> points) {
   raster_->Dc().Polygon(points);
-  if (!Live() || points.size() < 2) return;
+  if (!StartDrawing() || points.size() < 2) return;
   if (RasterForPenMode(BoundsOf(points, GetPen().width))) return;
   // The fill covers the squares of the pixels inside; the outline runs through
   // the centres of the vertices' pixels.
@@ -577,14 +581,33 @@ void PdfRecorder::Arc(int left, int top, int right, int bottom, int x3, int y3, 
 void PdfRecorder::FillRect(const TRect& r) {
   raster_->Dc().FillRect(r);
   if (!Live() || r.right <= r.left || r.bottom <= r.top) return;
+  const Brush& b = GetBrush();
+  if (!b.pattern && b.style == BrushStyle::bsSolid) {
+    fills_.Add(r, ColorToRgb(b.color));
+    return;
+  }
+  fills_.Flush();
   if (!UseBrush()) return;
   cairo_rectangle(cr_, C(r.left), C(r.top), C(r.right) - C(r.left), C(r.bottom) - C(r.top));
   cairo_fill(cr_);
 }
 
+void PdfRecorder::WriteFill(const SolidFill& f) {
+  SetColor(f.color);
+  const TRect& r = f.rect;
+  cairo_rectangle(cr_, C(r.left), C(r.top), C(r.right) - C(r.left), C(r.bottom) - C(r.top));
+  cairo_fill(cr_);
+}
+
+bool PdfRecorder::StartDrawing() {
+  if (!Live()) return false;
+  fills_.Flush();
+  return true;
+}
+
 void PdfRecorder::SetPixel(int x, int y, Color c) {
   raster_->Dc().SetPixel(x, y, c);
-  if (!Live() || x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  if (!StartDrawing() || x < 0 || y < 0 || x >= width_ || y >= height_) return;
   SetColor(c);
   cairo_rectangle(cr_, x, y, 1, 1);
   cairo_fill(cr_);
@@ -608,7 +631,7 @@ const PdfFontFace* PdfRecorder::CurrentFace() {
 
 void PdfRecorder::TextOutAt(int x, int y, std::string_view text) {
   raster_->Dc().TextOutAt(x, y, text);
-  if (!Live() || text.empty()) return;
+  if (!StartDrawing() || text.empty()) return;
   const TextMetrics m = GetFontMetrics();
   const int width = TextExtent(text).cx;
   const unsigned align = GetTextAlign();
@@ -662,7 +685,7 @@ void PdfRecorder::TextOutAt(int x, int y, std::string_view text) {
 
 void PdfRecorder::ClipRect(const TRect& r) {
   raster_->Dc().ClipRect(r);
-  if (!Live()) return;
+  if (!StartDrawing()) return;
   NoClip();
   const double l = C(r.left), t = C(r.top);
   cairo_rectangle(cr_, l, t, std::max(0.0, C(r.right) - l), std::max(0.0, C(r.bottom) - t));
@@ -671,7 +694,7 @@ void PdfRecorder::ClipRect(const TRect& r) {
 
 void PdfRecorder::ClipPolygon(std::span<const TPoint> points) {
   raster_->Dc().ClipPolygon(points);
-  if (!Live()) return;
+  if (!StartDrawing()) return;
   NoClip();
   cairo_new_path(cr_);
   for (const auto& p : points) cairo_line_to(cr_, C(p.x), C(p.y));
@@ -682,7 +705,7 @@ void PdfRecorder::ClipPolygon(std::span<const TPoint> points) {
 
 void PdfRecorder::RemoveClip() {
   raster_->Dc().RemoveClip();
-  if (Live()) NoClip();
+  if (StartDrawing()) NoClip();
 }
 
 // ---- pictures ----
@@ -713,7 +736,7 @@ void PdfRecorder::PaintRasterBox(TRect box) {
 // and raster operations give exactly the screen's pixels, embedded as an image.
 void PdfRecorder::BitBlt(int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY, BlitRop rop) {
   raster_->Dc().BitBlt(x, y, width, height, src, srcX, srcY, rop);
-  if (!Live()) return;
+  if (!StartDrawing()) return;
   const long long right = static_cast<long long>(x) + width, bottom = static_cast<long long>(y) + height;
   PaintRasterBox(TRect{x, y, static_cast<int>(std::clamp<long long>(right, INT32_MIN, INT32_MAX)),
                        static_cast<int>(std::clamp<long long>(bottom, INT32_MIN, INT32_MAX))});
@@ -721,7 +744,7 @@ void PdfRecorder::BitBlt(int x, int y, int width, int height, const Bitmap& src,
 
 void PdfRecorder::StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) {
   raster_->Dc().StretchBlt(dest, src, srcRect, rop);
-  if (!Live()) return;
+  if (!StartDrawing()) return;
   PaintRasterBox(Normalized(dest.left, dest.top, dest.right, dest.bottom));
 }
 

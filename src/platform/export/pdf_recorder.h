@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/export/fill_queue.h"
 #include "platform/export/pdf_font_face.h"
 #include "platform/export/pdf_writer.h"
 
@@ -56,6 +57,10 @@ class PdfRecorder final : public DeviceContext {
 
  private:
   bool Live() const { return cr_ && !finished_; }
+  // Writes the waiting fills, then whether the page still takes drawing: the
+  // entry of every call that draws, but a solid FillRect.
+  bool StartDrawing();
+  void WriteFill(const SolidFill& f);
   void NoClip();
   void SetColor(Color c);
   // Sets the brush as the source; false for a hollow brush.
@@ -96,6 +101,8 @@ class PdfRecorder final : public DeviceContext {
   bool brushPatternStale_ = true;
   std::unique_ptr<PdfFontFace> face_;
   bool faceStale_ = true;
+  // Solid fills wait here to reach under the fills drawn over them.
+  FillQueue fills_;
 };
 
 }  // namespace pg::platform

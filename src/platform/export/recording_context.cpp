@@ -77,22 +77,4 @@ TRect PointExtent(std::span<const TPoint> points) {
   return r;
 }
 
-bool JoinBand(TRect& band, const TRect& r, bool sameFill) {
-  const bool column = band.left == r.left && band.right == r.right;
-  const bool row = band.top == r.top && band.bottom == r.bottom;
-  const bool below = column && r.top == band.bottom, above = column && r.bottom == band.top;
-  const bool right = row && r.left == band.right, left = row && r.right == band.left;
-  if (!(below || above || right || left)) return false;
-  if (sameFill) {
-    band = TRect{std::min(band.left, r.left), std::min(band.top, r.top), std::max(band.right, r.right),
-                 std::max(band.bottom, r.bottom)};
-    return true;
-  }
-  if (below) ++band.bottom;
-  if (above) --band.top;
-  if (right) ++band.right;
-  if (left) --band.left;
-  return false;
-}
-
 }  // namespace pg::platform

@@ -18,13 +18,6 @@ namespace pg::platform {
 // an EMF record's bounds); empty for no points.
 TRect PointExtent(std::span<const TPoint> points);
 
-// A gradient comes as runs of bands. Takes rectangle r, drawn right after the
-// band: true when r continues the band in the same fill, the band now covering
-// both (r needs no writing). Otherwise, when r continues the band, the band
-// reaches a pixel under r, which covers it, so a reader that smooths edges or
-// scales the picture shows no seam between the two.
-bool JoinBand(TRect& band, const TRect& r, bool sameFill);
-
 class RecordingContext : public DeviceContext {
  public:
   RecordingContext(int width, int height);

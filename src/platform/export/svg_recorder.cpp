@@ -85,7 +85,8 @@ std::string XmlEscape(std::u32string_view text) {
   return out;
 }
 
-SvgRecordingContext::SvgRecordingContext(int width, int height) : RecordingContext(width, height) {
+SvgRecordingContext::SvgRecordingContext(int width, int height)
+    : RecordingContext(width, height), fills_([this](const SolidFill& f) { WriteFill(f); }) {
   body_.reserve(16 * 1024);
 }
 
@@ -264,28 +265,27 @@ std::string SvgRecordingContext::ClipAttribute() const {
   return clipOpen_ ? Attr("clip-path", "url(#c" + std::to_string(clipCount_) + ")") : "";
 }
 
+void SvgRecordingContext::WriteFill(const SolidFill& f) {
+  body_ += RectElement(f.rect, Attr("fill", Colour(f.color)) + fillsClip_);
+}
+
 std::string& SvgRecordingContext::Body() {
-  if (band_) {
-    body_ += RectElement(band_->rect, band_->fill + band_->clip);
-    band_.reset();
-  }
+  fills_.Flush();
   return body_;
 }
 
 void SvgRecordingContext::FillRect(const TRect& r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
   const std::string clip = ClipAttribute();
-  const std::string fill = FillAttributes();
   const Brush& b = GetBrush();
   if (b.style != BrushStyle::bsSolid || b.pattern) {
-    Body() += RectElement(r, fill + clip);
+    Body() += RectElement(r, FillAttributes() + clip);
     return;
   }
-  // A gradient's bands of one colour become one rectangle, each reaching under
-  // the next; a band under another clip may not be covered by the next.
-  if (band_ && band_->clip == clip && JoinBand(band_->rect, r, band_->fill == fill)) return;
-  Body();
-  band_ = Band{r, fill, clip};
+  // Fills under another clip may not reach under one another.
+  if (clip != fillsClip_) Body();
+  fillsClip_ = clip;
+  fills_.Add(r, ColorToRgb(b.color));
 }
 
 void SvgRecordingContext::SetPixel(int x, int y, Color c) {

@@ -5,11 +5,11 @@
 // it. Clips are groups: a new clip closes the old group and opens another.
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/export/export_description.h"
+#include "platform/export/fill_queue.h"
 #include "platform/export/recording_context.h"
 
 namespace pg::platform {
@@ -53,16 +53,15 @@ class SvgRecordingContext final : public RecordingContext {
 
   // The clip-path attribute of the clip in force, or nothing.
   std::string ClipAttribute() const;
-  // The body, with a band still open for the next written first.
+  // The body, with the waiting fills written first.
   std::string& Body();
+  void WriteFill(const SolidFill& f);
 
   std::string defs_, body_;
-  // A solid rectangle not yet written, which a following band may extend.
-  struct Band {
-    TRect rect;
-    std::string fill, clip;
-  };
-  std::optional<Band> band_;
+  // Solid fills wait here to reach under the fills drawn over them, all under
+  // one clip.
+  FillQueue fills_;
+  std::string fillsClip_;
   std::map<std::string, std::string> patterns_;  // pattern definition -> id
   int clipCount_ = 0;
   bool clipOpen_ = false;

@@ -97,7 +97,8 @@ class EmfRecordingContext::Record {
   std::vector<std::uint8_t> bytes_;
 };
 
-EmfRecordingContext::EmfRecordingContext(int width, int height) : RecordingContext(width, height) {
+EmfRecordingContext::EmfRecordingContext(int width, int height)
+    : RecordingContext(width, height), fills_([this](const SolidFill& f) { WriteFill(f); }) {
   body_.reserve(16 * 1024);
   // Players start from the state of the context they play into: every attribute
   // the chart relies on is set at the start.
@@ -105,15 +106,34 @@ EmfRecordingContext::EmfRecordingContext(int width, int height) : RecordingConte
   Emit(kSetStretchBltMode, {kStretchColorOnColor});
 }
 
-void EmfRecordingContext::FlushBand() {
-  if (!band_) return;
-  const TRect b = *band_;
-  band_.reset();
-  Emit(kRectangle, {b.left, b.top, b.right, b.bottom});
+void EmfRecordingContext::WriteFill(const SolidFill& f) {
+  if (fileSolid_ != f.color) {
+    WriteBrush(Brush{BrushStyle::bsSolid, f.color, nullptr});
+    brushStale_ = true;
+  }
+  BrushOnly(f.rect);
+}
+
+void EmfRecordingContext::BrushOnly(const TRect& r) {
+  // The brush alone over the box, whatever the pen and its mode: a rectangle
+  // with no pen (which covers one pixel less, taken back by the advanced mode
+  // players use) and copying. A gradient's bands follow one another, so the
+  // pen stays off until a shape needs it again.
+  if (!penNull_) {
+    Emit(kSelectObject, {static_cast<std::int32_t>(kStockObject | kNullPen)});
+    penNull_ = true;
+    penStale_ = true;
+  }
+  constexpr std::int64_t kCopyPen = 13;
+  if (rop2_ != kCopyPen) {
+    rop2_ = kCopyPen;
+    Emit(kSetRop2, {static_cast<std::int32_t>(kCopyPen)});
+  }
+  Emit(kRectangle, {r.left, r.top, r.right, r.bottom});
 }
 
 void EmfRecordingContext::Add(const Record& r) {
-  FlushBand();
+  fills_.Flush();
   auto bytes = Record(r).Done();
   body_.insert(body_.end(), bytes.begin(), bytes.end());
   ++records_;
@@ -173,7 +193,13 @@ void EmfRecordingContext::SyncBrush() {
   if (!brushStale_) return;
   brushStale_ = false;
   const Brush& brush = GetBrush();
+  if (brush.style == BrushStyle::bsSolid && !brush.pattern && fileSolid_ == ColorToRgb(brush.color)) return;
+  WriteBrush(brush);
+}
+
+void EmfRecordingContext::WriteBrush(const Brush& brush) {
   const std::uint32_t old = brushSlot_;
+  fileSolid_.reset();
   if (brush.style == BrushStyle::bsClear && !brush.pattern) {
     Emit(kSelectObject, {static_cast<std::int32_t>(kStockObject | kNullBrush)});
     brushNull_ = true;
@@ -192,6 +218,8 @@ void EmfRecordingContext::SyncBrush() {
   } else if (brush.style != BrushStyle::bsSolid) {
     style = 2;  // BS_HATCHED
     hatch = static_cast<int>(brush.style) - static_cast<int>(BrushStyle::bsHorizontal);
+  } else {
+    fileSolid_ = colour;
   }
   Emit(kCreateBrushIndirect, {static_cast<std::int32_t>(slot), style, static_cast<std::int32_t>(colour), hatch});
   Emit(kSelectObject, {static_cast<std::int32_t>(slot)});
@@ -303,31 +331,13 @@ void EmfRecordingContext::Arc(int l, int t, int r, int b, int x3, int y3, int x4
 void EmfRecordingContext::FillRect(const TRect& r) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
   const Brush& brush = GetBrush();
-  const bool solid = brush.style == BrushStyle::bsSolid && !brush.pattern;
-  if (band_ && solid && JoinBand(*band_, r, brush.color == bandColor_)) return;
-  SyncBrush();
-  SyncAttributes();
-  // The brush alone over the box, whatever the pen and its mode: a rectangle
-  // with no pen (which covers one pixel less, taken back by the advanced mode
-  // players use) and copying. A gradient's bands follow one another, so the
-  // pen stays off until a shape needs it again.
-  if (!penNull_) {
-    Emit(kSelectObject, {static_cast<std::int32_t>(kStockObject | kNullPen)});
-    penNull_ = true;
-    penStale_ = true;
-  }
-  constexpr std::int64_t kCopyPen = 13;
-  if (rop2_ != kCopyPen) {
-    rop2_ = kCopyPen;
-    Emit(kSetRop2, {static_cast<std::int32_t>(kCopyPen)});
-  }
-  if (!solid) {
-    Emit(kRectangle, {r.left, r.top, r.right, r.bottom});
+  if (brush.style == BrushStyle::bsSolid && !brush.pattern) {
+    fills_.Add(r, ColorToRgb(brush.color));
     return;
   }
-  FlushBand();
-  band_ = r;
-  bandColor_ = brush.color;
+  SyncBrush();
+  SyncAttributes();
+  BrushOnly(r);
 }
 
 void EmfRecordingContext::SetPixel(int x, int y, Color c) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/export/export_description.h"
+#include "platform/export/fill_queue.h"
 #include "platform/export/recording_context.h"
 
 namespace pg::platform::metafile {
@@ -47,14 +48,17 @@ class EmfRecordingContext final : public RecordingContext {
 
  private:
   class Record;
-  void Add(const Record& r);  // writes a pending band first
-  void FlushBand();
+  void Add(const Record& r);  // writes the waiting fills first
+  void WriteFill(const SolidFill& f);
+  // A rectangle of the file's brush with no pen, copying.
+  void BrushOnly(const TRect& r);
   void Emit(std::uint32_t type, std::initializer_list<std::int32_t> fields);
   void Points(std::uint32_t type32, std::uint32_t type16, std::span<const TPoint> points);
   void Box(std::uint32_t type, int left, int top, int right, int bottom, std::initializer_list<std::int32_t> more);
   // Brings the file's pen, brush, font and attributes up to the context's.
   void SyncPen();
   void SyncBrush();
+  void WriteBrush(const Brush& brush);
   void SyncFont();
   void SyncAttributes();
   void SyncShape() {
@@ -74,11 +78,10 @@ class EmfRecordingContext final : public RecordingContext {
   // before the line that starts there, after the line's pen (importers that start
   // a new path at each pen change drop a line whose move came before it).
   bool positionWritten_ = true;
-  // A gradient's band of a solid brush not yet written: the next band of the
-  // same colour extends it, one of another colour is reached under. Any other
-  // record writes it first.
-  std::optional<TRect> band_;
-  Color bandColor_ = 0;
+  // The colour of the file's brush while it is a solid one.
+  std::optional<Color> fileSolid_;
+  // Solid fills wait here to reach under the fills drawn over them.
+  FillQueue fills_;
   // What the file has set; -1 before the first record sets it.
   std::int64_t bkMode_ = -1, bkColor_ = -1, textColor_ = -1, textAlign_ = -1, fillMode_ = -1, rop2_ = -1;
 };
