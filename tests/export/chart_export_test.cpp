@@ -244,6 +244,37 @@ TEST(VectorExport, EveryGradientsFillsReachUnderTheFillsOverThem) {
   }
 }
 
+// Fills and clips as wide as the coordinates go, as a hostile back picture may
+// lay them: every format writes them whole, with no arithmetic that overflows.
+TEST(VectorExport, FillsAndClipsAsWideAsTheCoordinatesGo) {
+  const engine::VectorPicture picture{20, 10, [](platform::DeviceContext& dc) {
+    constexpr int lo = INT32_MIN, hi = INT32_MAX;
+    dc.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, platform::Rgb(200, 0, 0)});
+    dc.FillRect(platform::TRect{lo, lo, hi, hi});
+    dc.FillRect(platform::TRect{lo, hi - 1, hi, hi});  // under which the first may reach
+    dc.FillRect(platform::TRect{lo + 1, 0, hi, 5});
+    dc.ClipRect(platform::TRect{lo, lo, hi, hi});
+    dc.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, platform::Rgb(0, 0, 200)});
+    dc.FillRect(platform::TRect{-1073741824, 0, 1073741823, 5});
+    dc.FillRect(platform::TRect{-1073741824, 5, 1073741823, 10});
+    dc.SetBrush(platform::Brush{platform::BrushStyle::bsSolid, platform::Rgb(0, 200, 0)});
+    dc.FillRect(platform::TRect{-1073741824, 10, 1073741823, 12});
+    const platform::Bitmap tile(4, 4);
+    dc.BitBlt(hi - 1, 0, hi, 5, tile, hi - 2, 0, platform::BlitRop::kSrcCopy);
+    dc.BitBlt(lo, lo, hi, hi, tile, lo, lo, platform::BlitRop::kSrcCopy);
+  }, {}};
+  const std::string svg = Text(engine::RecordVectorPicture(platform::ExportFormat::kSvg, picture));
+  EXPECT_NE(svg.find("width=\"4294967295\""), std::string::npos);
+  // The blue bands make one rectangle, which reaches a row under the green one.
+  EXPECT_NE(svg.find("width=\"2147483647\" height=\"11\""), std::string::npos);
+  const auto emf = engine::RecordVectorPicture(platform::ExportFormat::kEmf, picture);
+  platform::Bitmap played(20, 10);
+  ASSERT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 20, 10}));
+  EXPECT_EQ(played.Pixel(3, 7), 0x0000C8u);
+  const std::string pdf = Text(engine::RecordVectorPicture(platform::ExportFormat::kPdf, picture));
+  EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+}
+
 // Inkscape leaves out a picture named by SVG 2's plain href.
 TEST(SvgExport, PicturesNamedByXlinkHref) {
   ExportChart c;

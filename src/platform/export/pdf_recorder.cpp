@@ -737,9 +737,7 @@ void PdfRecorder::PaintRasterBox(TRect box) {
 void PdfRecorder::BitBlt(int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY, BlitRop rop) {
   raster_->Dc().BitBlt(x, y, width, height, src, srcX, srcY, rop);
   if (!StartDrawing()) return;
-  const long long right = static_cast<long long>(x) + width, bottom = static_cast<long long>(y) + height;
-  PaintRasterBox(TRect{x, y, static_cast<int>(std::clamp<long long>(right, INT32_MIN, INT32_MAX)),
-                       static_cast<int>(std::clamp<long long>(bottom, INT32_MIN, INT32_MAX))});
+  PaintRasterBox(BoxAt(x, y, width, height));
 }
 
 void PdfRecorder::StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) {

@@ -65,6 +65,13 @@ bool RecordingContext::TextOffPage(TPoint origin, TSize size) const {
          left - margin >= width_ || top - margin >= height_;
 }
 
+TRect BoxAt(int x, int y, int width, int height) {
+  auto edge = [](int from, int size) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + size, INT32_MIN, INT32_MAX));
+  };
+  return TRect{x, y, edge(x, width), edge(y, height)};
+}
+
 TRect PointExtent(std::span<const TPoint> points) {
   if (points.empty()) return TRect{};
   TRect r{points[0].x, points[0].y, points[0].x, points[0].y};

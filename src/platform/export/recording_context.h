@@ -18,6 +18,13 @@ namespace pg::platform {
 // an EMF record's bounds); empty for no points.
 TRect PointExtent(std::span<const TPoint> points);
 
+// A rectangle's width and height in 64 bits: one across the whole coordinate
+// range, as a hostile picture may lay, is wider than an int holds.
+inline long long WidthOf(const TRect& r) { return static_cast<long long>(r.right) - r.left; }
+inline long long HeightOf(const TRect& r) { return static_cast<long long>(r.bottom) - r.top; }
+// The box of width x height at (x, y), its far edges held to the coordinate range.
+TRect BoxAt(int x, int y, int width, int height);
+
 class RecordingContext : public DeviceContext {
  public:
   RecordingContext(int width, int height);

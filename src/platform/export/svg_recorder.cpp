@@ -257,7 +257,7 @@ void SvgRecordingContext::Arc(int left, int top, int right, int bottom, int x3, 
 namespace {
 std::string RectElement(const TRect& r, const std::string& attributes) {
   return "<rect" + Attr("x", std::to_string(r.left)) + Attr("y", std::to_string(r.top)) +
-         Attr("width", std::to_string(r.Width())) + Attr("height", std::to_string(r.Height())) + attributes + "/>";
+         Attr("width", std::to_string(WidthOf(r))) + Attr("height", std::to_string(HeightOf(r))) + attributes + "/>";
 }
 }  // namespace
 
@@ -275,7 +275,7 @@ std::string& SvgRecordingContext::Body() {
 }
 
 void SvgRecordingContext::FillRect(const TRect& r) {
-  if (r.Width() <= 0 || r.Height() <= 0) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;
   const std::string clip = ClipAttribute();
   const Brush& b = GetBrush();
   if (b.style != BrushStyle::bsSolid || b.pattern) {
@@ -329,7 +329,7 @@ void SvgRecordingContext::OpenClip(const std::string& shape) {
 void SvgRecordingContext::CloseClip() { clipOpen_ = false; }
 
 void SvgRecordingContext::ClipRect(const TRect& r) {
-  const int w = std::max(0, r.Width()), h = std::max(0, r.Height());
+  const long long w = std::max(0LL, WidthOf(r)), h = std::max(0LL, HeightOf(r));
   OpenClip("<rect" + Attr("x", std::to_string(r.left)) + Attr("y", std::to_string(r.top)) +
            Attr("width", std::to_string(w)) + Attr("height", std::to_string(h)) + "/>");
 }
@@ -344,20 +344,22 @@ void SvgRecordingContext::RemoveClip() { CloseClip(); }
 
 void SvgRecordingContext::BitBlt(int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY,
                                  BlitRop rop) {
-  StretchBlt(TRect{x, y, x + width, y + height}, src, TRect{srcX, srcY, srcX + width, srcY + height}, rop);
+  StretchBlt(BoxAt(x, y, width, height), src, BoxAt(srcX, srcY, width, height), rop);
 }
 
 void SvgRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) {
   // Copies that combine with what is below have no SVG form: an "and" with a
   // mask and an "xor" are left out, an "or" lands as a copy.
   if (rop == BlitRop::kSrcAnd || rop == BlitRop::kSrcInvert) return;
-  const int w = srcRect.Width(), h = srcRect.Height();
-  if (w <= 0 || h <= 0 || dest.Width() <= 0 || dest.Height() <= 0 || !Bitmap::SizeAllowed(w, h)) return;
-  const auto png = EncodePng(w, h, [&](int x, int y) { return src.Pixel(srcRect.left + x, srcRect.top + y); });
+  const long long w = WidthOf(srcRect), h = HeightOf(srcRect);
+  if (w <= 0 || h <= 0 || w > INT32_MAX || h > INT32_MAX || WidthOf(dest) <= 0 || HeightOf(dest) <= 0 ||
+      !Bitmap::SizeAllowed(static_cast<int>(w), static_cast<int>(h)))
+    return;
+  const auto png = EncodePng(static_cast<int>(w), static_cast<int>(h), [&](int x, int y) { return src.Pixel(srcRect.left + x, srcRect.top + y); });
   if (png.empty()) return;
   const std::string clip = ClipAttribute();
   Body() += "<image" + Attr("x", std::to_string(dest.left)) + Attr("y", std::to_string(dest.top)) +
-           Attr("width", std::to_string(dest.Width())) + Attr("height", std::to_string(dest.Height())) +
+           Attr("width", std::to_string(WidthOf(dest))) + Attr("height", std::to_string(HeightOf(dest))) +
            " preserveAspectRatio=\"none\" style=\"image-rendering:pixelated\"" +
            Attr("xlink:href", "data:image/png;base64," + Base64(png)) + clip + "/>";
 }

@@ -329,7 +329,7 @@ void EmfRecordingContext::Arc(int l, int t, int r, int b, int x3, int y3, int x4
 }
 
 void EmfRecordingContext::FillRect(const TRect& r) {
-  if (r.Width() <= 0 || r.Height() <= 0) return;
+  if (r.right <= r.left || r.bottom <= r.top) return;
   const Brush& brush = GetBrush();
   if (brush.style == BrushStyle::bsSolid && !brush.pattern) {
     fills_.Add(r, ColorToRgb(brush.color));
@@ -367,7 +367,7 @@ void EmfRecordingContext::TextOutAt(int x, int y, std::string_view text) {
 }
 
 void EmfRecordingContext::ClipRect(const TRect& r) {
-  const bool empty = r.Width() <= 0 || r.Height() <= 0;
+  const bool empty = r.right <= r.left || r.bottom <= r.top;
   Record rec(kExtSelectClipRgn);
   rec.U32(empty ? 32 : 48).I32(kRgnCopy);
   rec.U32(32).U32(1).U32(empty ? 0 : 1).U32(empty ? 0 : 16);
@@ -391,12 +391,16 @@ void EmfRecordingContext::RemoveClip() { Emit(kExtSelectClipRgn, {0, kRgnCopy});
 
 void EmfRecordingContext::BitBlt(int x, int y, int width, int height, const Bitmap& src, int srcX, int srcY,
                                  BlitRop rop) {
-  StretchBlt(TRect{x, y, x + width, y + height}, src, TRect{srcX, srcY, srcX + width, srcY + height}, rop);
+  StretchBlt(BoxAt(x, y, width, height), src, BoxAt(srcX, srcY, width, height), rop);
 }
 
 void EmfRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) {
-  const int w = srcRect.Width(), h = srcRect.Height();
-  if (w <= 0 || h <= 0 || dest.Width() == 0 || dest.Height() == 0 || !Bitmap::SizeAllowed(w, h)) return;
+  // The record holds the destination's size in 32 bits.
+  const long long sw = WidthOf(srcRect), sh = HeightOf(srcRect), dw = WidthOf(dest), dh = HeightOf(dest);
+  auto fits = [](long long v) { return v >= INT32_MIN && v <= INT32_MAX; };
+  if (sw <= 0 || sh <= 0 || dw == 0 || dh == 0 || !fits(sw) || !fits(sh) || !fits(dw) || !fits(dh)) return;
+  const int w = static_cast<int>(sw), h = static_cast<int>(sh);
+  if (!Bitmap::SizeAllowed(w, h)) return;
   const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) / 4 * 4;
   const auto bitsSize = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(h));
   Record r(kStretchDiBits);
@@ -404,7 +408,7 @@ void EmfRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const
                std::max(dest.left, dest.right) - 1, std::max(dest.top, dest.bottom) - 1});
   r.I32(dest.left).I32(dest.top).I32(0).I32(0).I32(w).I32(h);
   r.U32(kStretchDiBitsSize).U32(40).U32(kStretchDiBitsSize + 40).U32(bitsSize);
-  r.U32(0).U32(static_cast<std::uint32_t>(rop)).I32(dest.Width()).I32(dest.Height());
+  r.U32(0).U32(static_cast<std::uint32_t>(rop)).I32(static_cast<int>(dw)).I32(static_cast<int>(dh));
   // BITMAPINFOHEADER: 24 bits, rows bottom-up, 96 dpi.
   r.U32(40).I32(w).I32(h).U16(1).U16(24).U32(0).U32(bitsSize).I32(3780).I32(3780).U32(0).U32(0);
   for (int y = h - 1; y >= 0; --y) {
