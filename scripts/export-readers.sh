@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The exported charts the unit tests leave in FOLDER (export_*.emf and .svg
 # beside *_raster.png; build/native/tests by default) opened in the programs
-# authors place them with, a developer's check (both are large and not installed
-# by scripts/setup.sh):
-#   apt-get install --no-install-recommends libreoffice-draw inkscape
+# authors place them with, a developer's check (LibreOffice is large, and
+# scripts/setup.sh installs only Inkscape, for the picture corpus):
+#   apt-get install --no-install-recommends libreoffice-draw
 #   scripts/export-readers.sh [FOLDER]
 # Inkscape and LibreOffice Draw each turn every file into a PNG at 96 dpi, which
 # is compared with the chart's raster (scripts/export_compare.py). Both smooth

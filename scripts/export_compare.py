@@ -6,7 +6,8 @@ pixels away from edges (where the raster's 3 x 3 neighbourhood is one colour:
 anti-aliased text and shape edges aside). A view larger than the raster (a
 reader that puts the picture on a page) is compared where the chart stands on
 it: the place near the middle where the most pixels agree.
-Usage: export_compare.py FOLDER VIEW"""
+Usage: export_compare.py FOLDER VIEW [FLOOR]
+With FLOOR, fails when any picture agrees away from edges on less than FLOOR %."""
 import glob
 import os
 import sys
@@ -59,6 +60,9 @@ def main():
         worst = min(worst, inner)
         print(f"{os.path.basename(stem):32s} {whole:6.2f} % all pixels, {inner:6.2f} % away from edges")
     print(f"worst away from edges: {worst:.2f} %")
+    if len(sys.argv) > 3 and worst < float(sys.argv[3]):
+        print(f"export_compare: {view} below {sys.argv[3]} % away from edges")
+        sys.exit(1)
 
 
 main()

@@ -30,7 +30,7 @@ PACKAGES=(
   wine wine64 xvfb xauth x11-utils python3 python3-pil
   clang libclang-rt-14-dev llvm-14
   valgrind locales
-  zip unzip chromium
+  zip unzip chromium libxml2-utils
   imagemagick icoutils libjpeg-turbo-progs poppler-utils
   lintian man-db
   inkscape openclipart-svg

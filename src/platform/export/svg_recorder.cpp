@@ -382,7 +382,10 @@ std::string SvgRecordingContext::Finish(const ExportDescription& description) {
   // xlink:href, not SVG 2's plain href, which some editors (Inkscape 1.2) ignore.
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\"" + Attr("width", w) + Attr("height", h) +
          Attr("viewBox", "0 0 " + w + " " + h) +
-         " role=\"img\" aria-labelledby=\"title desc\" shape-rendering=\"crispEdges\">\n";
+         // Named by the title, described by the slices: "title desc" as the name
+         // had screen readers read every slice twice, in the name and again as
+         // the description browsers take from <desc>.
+         " role=\"img\" aria-labelledby=\"title\" aria-describedby=\"desc\" shape-rendering=\"crispEdges\">\n";
   out += "<title id=\"title\">" + XmlEscape(Unicode(description.title)) + "</title>\n";
   out += "<desc id=\"desc\">" + XmlEscape(Unicode(DescriptionText(description))) + "</desc>\n";
   if (!defs_.empty()) out += "<defs>" + defs_ + "</defs>\n";
