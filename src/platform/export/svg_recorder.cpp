@@ -355,7 +355,8 @@ void SvgRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const
   if (w <= 0 || h <= 0 || w > INT32_MAX || h > INT32_MAX || WidthOf(dest) <= 0 || HeightOf(dest) <= 0 ||
       !Bitmap::SizeAllowed(static_cast<int>(w), static_cast<int>(h)))
     return;
-  const auto png = EncodePng(static_cast<int>(w), static_cast<int>(h), [&](int x, int y) { return src.Pixel(srcRect.left + x, srcRect.top + y); });
+  const auto png = EncodePng(static_cast<int>(w), static_cast<int>(h),
+                             [&](int x, int y) { return src.Pixel(srcRect.left + x, srcRect.top + y); });
   if (png.empty()) return;
   const std::string clip = ClipAttribute();
   Body() += "<image" + Attr("x", std::to_string(dest.left)) + Attr("y", std::to_string(dest.top)) +
