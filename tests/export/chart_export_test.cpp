@@ -97,51 +97,6 @@ std::vector<std::uint8_t> Bands(platform::ExportFormat format, bool upwards, boo
       }, {}});
 }
 
-// The rectangles an SVG fills, as "top height".
-std::vector<std::string> SvgBands(const std::vector<std::uint8_t>& bytes) {
-  const std::string svg = Text(bytes);
-  std::vector<std::string> out;
-  const std::regex rect("<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" fill=");
-  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), rect); it != std::sregex_iterator(); ++it)
-    out.push_back((*it)[2].str() + " " + (*it)[4].str());
-  return out;
-}
-
-// The RECTANGLE records of an EMF, as "top height" (the box's right and bottom
-// are outside it).
-std::vector<std::string> EmfBands(const std::vector<std::uint8_t>& emf) {
-  auto i32 = [&](std::size_t at) {
-    return static_cast<std::int32_t>(emf[at] | emf[at + 1] << 8 | emf[at + 2] << 16 | emf[at + 3] << 24);
-  };
-  std::vector<std::string> out;
-  for (std::size_t at = 0; at + 8 <= emf.size() && i32(at + 4) >= 8; at += static_cast<std::size_t>(i32(at + 4)))
-    if (i32(at) == 43) out.push_back(std::to_string(i32(at + 12)) + " " + std::to_string(i32(at + 20) - i32(at + 12)));
-  return out;
-}
-
-// Readers that smooth edges or scale the picture a little (LibreOffice) showed a
-// seam between every two bands of a gradient, the page showing through: bands of
-// one colour are one rectangle, and each reaches a row under the next.
-TEST(VectorExport, GradientBandsJoinWithoutSeams) {
-  const std::vector<std::string> down{"0 3", "2 3", "4 3", "6 3", "8 2", "3 2"};
-  const std::vector<std::string> up{"7 3", "5 3", "3 3", "1 3", "0 2", "3 2"};
-  // A band under another clip may not be covered by the next: it keeps its size.
-  const std::vector<std::string> clipped{"0 3", "2 3", "4 1", "5 2", "6 3", "8 2", "3 2"};
-  EXPECT_EQ(SvgBands(Bands(platform::ExportFormat::kSvg, false, false)), down);
-  EXPECT_EQ(SvgBands(Bands(platform::ExportFormat::kSvg, true, false)), up);
-  EXPECT_EQ(SvgBands(Bands(platform::ExportFormat::kSvg, false, true)), clipped);
-  EXPECT_EQ(EmfBands(Bands(platform::ExportFormat::kEmf, false, false)), down);
-  EXPECT_EQ(EmfBands(Bands(platform::ExportFormat::kEmf, true, false)), up);
-  EXPECT_EQ(EmfBands(Bands(platform::ExportFormat::kEmf, false, true)), clipped);
-
-  // The bands still play as drawn.
-  const auto emf = Bands(platform::ExportFormat::kEmf, false, true);
-  platform::Bitmap played(20, 10);
-  ASSERT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 20, 10}));
-  for (int y = 0; y < 10; ++y) EXPECT_EQ(played.Pixel(10, y), static_cast<std::uint32_t>(25 * (y / 2))) << y;
-  EXPECT_EQ(played.Pixel(4, 4), 0x000064u);
-}
-
 // A solid fill as a file writes it: the box and its colour as 0xRRGGBB.
 struct WrittenFill {
   platform::TRect rect;
@@ -152,7 +107,7 @@ std::vector<WrittenFill> SvgFills(const std::vector<std::uint8_t>& bytes) {
   const std::string svg = Text(bytes);
   std::vector<WrittenFill> out;
   const std::regex rect(
-      "<rect x=\"(-?\\d+)\" y=\"(-?\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" fill=\"#([0-9a-f]{6})\"/>");
+      "<rect x=\"(-?\\d+)\" y=\"(-?\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" fill=\"#([0-9a-f]{6})\"[^>]*/>");
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), rect); it != std::sregex_iterator(); ++it) {
     const int x = std::stoi((*it)[1]), y = std::stoi((*it)[2]);
     out.push_back({platform::TRect{x, y, x + std::stoi((*it)[3]), y + std::stoi((*it)[4])},
@@ -181,6 +136,36 @@ std::vector<WrittenFill> EmfFills(const std::vector<std::uint8_t>& emf) {
     }
   }
   return out;
+}
+
+// The rectangles filled, as "top height".
+std::vector<std::string> TopsAndHeights(const std::vector<WrittenFill>& fills) {
+  std::vector<std::string> out;
+  for (const auto& f : fills) out.push_back(std::to_string(f.rect.top) + " " + std::to_string(f.rect.Height()));
+  return out;
+}
+
+// Readers that smooth edges or scale the picture a little (LibreOffice) showed a
+// seam between every two bands of a gradient, the page showing through: bands of
+// one colour are one rectangle, and each reaches a row under the next.
+TEST(VectorExport, GradientBandsJoinWithoutSeams) {
+  const std::vector<std::string> down{"0 3", "2 3", "4 3", "6 3", "8 2", "3 2"};
+  const std::vector<std::string> up{"7 3", "5 3", "3 3", "1 3", "0 2", "3 2"};
+  // A band under another clip may not be covered by the next: it keeps its size.
+  const std::vector<std::string> clipped{"0 3", "2 3", "4 1", "5 2", "6 3", "8 2", "3 2"};
+  EXPECT_EQ(TopsAndHeights(SvgFills(Bands(platform::ExportFormat::kSvg, false, false))), down);
+  EXPECT_EQ(TopsAndHeights(SvgFills(Bands(platform::ExportFormat::kSvg, true, false))), up);
+  EXPECT_EQ(TopsAndHeights(SvgFills(Bands(platform::ExportFormat::kSvg, false, true))), clipped);
+  EXPECT_EQ(TopsAndHeights(EmfFills(Bands(platform::ExportFormat::kEmf, false, false))), down);
+  EXPECT_EQ(TopsAndHeights(EmfFills(Bands(platform::ExportFormat::kEmf, true, false))), up);
+  EXPECT_EQ(TopsAndHeights(EmfFills(Bands(platform::ExportFormat::kEmf, false, true))), clipped);
+
+  // The bands still play as drawn.
+  const auto emf = Bands(platform::ExportFormat::kEmf, false, true);
+  platform::Bitmap played(20, 10);
+  ASSERT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 20, 10}));
+  for (int y = 0; y < 10; ++y) EXPECT_EQ(played.Pixel(10, y), static_cast<std::uint32_t>(25 * (y / 2))) << y;
+  EXPECT_EQ(played.Pixel(4, 4), 0x000064u);
 }
 
 // Gradients fill bands a pixel wide; readers that smooth each fill on its own
