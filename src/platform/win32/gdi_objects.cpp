@@ -47,7 +47,11 @@ HBRUSH MakeBrush(const Brush& brush) {
 LOGFONTW MakeLogFont(const Font& font) {
   LOGFONTW lf{};
   lf.lfHeight = font.height;
-  lf.lfWidth = std::max(0, font.width);  // a negative width has no meaning to GDI
+  // A negative width has no meaning to GDI. A width beyond any letter's (held
+  // where the portable platform holds it) kept 32-bit Wine's font mapper busy
+  // for minutes on every text.
+  constexpr int kMaxWidth = 16384;
+  lf.lfWidth = std::clamp(font.width, 0, kMaxWidth);
   lf.lfWeight = font.weight;
   lf.lfItalic = font.italic ? TRUE : FALSE;
   lf.lfUnderline = font.underline ? TRUE : FALSE;
