@@ -130,8 +130,9 @@ constexpr std::array<EditorSpec, kEditorCount> kEditors = {{
      {Rect(), Var("Движение (True/False):"_cp), Var("Максимальный угол поворота:"_cp),
       Row("Угол шага поворота:"_cp, K::kVariableNoTooltip)},
      4, true},
+    // The catalogue's hint in one line is wider than the panel, which does not wrap.
     Two(43, Var("Путь и имя для сохранения в файл:"_cp),
-        "Сохранить диаграмму в файл: рисунок (*.emf, *.svg, *.pdf, *.png, *.jpg, *.bmp)."_cp),
+        "Сохранить диаграмму в файл: рисунок\n(*.emf, *.svg, *.pdf, *.png, *.jpg, *.bmp)."_cp),
     Two(kMarksLayoutId, List("Размещение маркеров:"_cp, kMarksLayout),
         "Выбрать размещение маркеров диаграммы\n(Standard - стандартное, NoOverlap - без наложения)."_cp),
     {kMarksLayoutId + 1, D::TForm4,

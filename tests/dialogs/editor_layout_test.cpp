@@ -2,7 +2,10 @@
 // columns, the description panel and the bottom line, and the tab order.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "dialogs/editor_layout.h"
+#include "platform/bitmap.h"
 
 namespace {
 
@@ -70,6 +73,24 @@ TEST(EditorLayout, TabOrderRunsThroughTheRowsThenOkThenCancel) {
   // A list starts with its words and no selection; edits start with the parameter.
   EXPECT_EQ(Named(d, "list4").items, (std::vector<std::string>{"Left", "Center", "Right"}));
   EXPECT_EQ(Named(d, "edit2").text, "v");
+}
+
+// The description panel shows each line as it is, unwrapped: a line wider than
+// the panel lost its end ("*.bmp)." of the export action's description).
+TEST(EditorLayout, EveryDescriptionLineFitsInsideItsPanel) {
+  pg::platform::Bitmap measure(1, 1);
+  for (int id = 1; id <= pg::dialogs::kEditorCount; ++id) {
+    const auto d = Window(id);
+    const auto& panel = Named(d, "descriptionPanel").bounds;
+    const auto& text = Named(d, "description");
+    measure.Dc().SetFont(text.font);
+    std::istringstream lines(text.text);
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count)
+      EXPECT_LE(text.bounds.left + measure.Dc().TextExtent(line).cx, panel.right - 8) << id << ": " << line;
+    const int lineHeight = measure.Dc().GetFontMetrics().height;
+    EXPECT_LE(text.bounds.top + count * lineHeight, panel.bottom) << id;
+  }
 }
 
 }  // namespace
