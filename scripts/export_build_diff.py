@@ -30,7 +30,7 @@ def int_fields(body):
 def text_parts(body):
     """The reference point, the characters and their advances of an EXTTEXTOUTW."""
     x, y, n, off_string = struct.unpack_from("<iiII", body, 36)
-    off_dx = struct.unpack_from("<I", body, 68)[0]
+    off_dx = struct.unpack_from("<I", body, 72)[0]
     chars = body[off_string:off_string + 2 * n].decode("utf-16-le", "replace")
     dx = struct.unpack_from(f"<{n}i", body, off_dx)
     return (x, y), chars, dx

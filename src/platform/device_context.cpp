@@ -46,4 +46,10 @@ void DeviceContext::SetPolyFillMode(int mode) {
   AttributesChanged();
 }
 
+std::vector<int> DeviceContext::CharacterStarts(std::string_view text) {
+  std::vector<int> starts(text.size() + 1, 0);
+  for (std::size_t i = 0; i < text.size(); ++i) starts[i + 1] = starts[i] + TextExtent(text.substr(i, 1)).cx;
+  return starts;
+}
+
 }  // namespace pg::platform

@@ -9,6 +9,7 @@
 // columns left and right-1.
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/graphics.h"
 
@@ -82,6 +83,11 @@ class DeviceContext {
   virtual void TextOutAt(int x, int y, std::string_view text) = 0;
   virtual TSize TextExtent(std::string_view text) = 0;
   virtual TextMetrics GetFontMetrics() = 0;
+  // Where each character of text starts as TextOutAt places it, relative to the
+  // first; one more entry than characters: the end of the last. Characters stand
+  // at whole-pixel advances without kerning, so by default the sums of their
+  // single widths.
+  virtual std::vector<int> CharacterStarts(std::string_view text);
 
   // Clipping: each call replaces the clip; RemoveClip draws everywhere again.
   virtual void ClipRect(const TRect& r) = 0;

@@ -28,11 +28,7 @@ TSize RecordingContext::TextExtent(std::string_view text) { return Measure().Tex
 TextMetrics RecordingContext::GetFontMetrics() { return Measure().GetFontMetrics(); }
 
 std::vector<int> RecordingContext::CharacterStarts(std::string_view text) {
-  // Characters stand at whole-pixel advances without kerning, on both platforms:
-  // the starts are the sums of single widths (linear in long texts).
-  std::vector<int> starts(text.size() + 1, 0);
-  for (std::size_t i = 0; i < text.size(); ++i) starts[i + 1] = starts[i] + Measure().TextExtent(text.substr(i, 1)).cx;
-  return starts;
+  return Measure().CharacterStarts(text);
 }
 
 std::u32string RecordingContext::Unicode(std::string_view text) const {

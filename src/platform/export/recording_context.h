@@ -38,14 +38,13 @@ class RecordingContext : public DeviceContext {
   std::uint32_t GetPixel(int, int) const override { return 0xFFFFFF; }
   TSize TextExtent(std::string_view text) override;
   TextMetrics GetFontMetrics() override;
+  // As the platform's raster places them.
+  std::vector<int> CharacterStarts(std::string_view text) override;
   bool RecordsDrawing() const override { return true; }
 
  protected:
   void FontChanged() override { measureFontStale_ = true; }
   void SetPosition(TPoint p) { position_ = p; }
-  // Where each character of text starts, relative to the first, as the raster
-  // places them; one more entry than characters: the end of the last.
-  std::vector<int> CharacterStarts(std::string_view text);
   // The text's characters as Unicode code points by the font's character set.
   std::u32string Unicode(std::string_view text) const;
   // Left and top of text drawn at (x, y) with the current alignment.

@@ -353,6 +353,14 @@ void EmfRecordingContext::TextOutAt(int x, int y, std::string_view text) {
   SyncAttributes();
   const std::u32string chars = Unicode(text);
   const auto starts = CharacterStarts(text);
+  // A player centres or right-aligns the text by the sum of its advances, which
+  // can part by a pixel from the width the raster aligned it by: the reference
+  // point is moved so the first character lands where the raster put it.
+  const unsigned align = GetTextAlign();
+  if ((align & kTaCenter) == kTaCenter)
+    x = origin.x + starts.back() / 2;
+  else if (align & kTaRight)
+    x = origin.x + starts.back();
   const auto n = static_cast<std::uint32_t>(chars.size());
   const std::uint32_t offString = kExtTextOutWSize;
   const std::uint32_t offDx = offString + (n * 2 + 3) / 4 * 4;

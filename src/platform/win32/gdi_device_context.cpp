@@ -172,6 +172,23 @@ TSize GdiDeviceContext::TextExtent(std::string_view text) {
   return TSize{s.cx, s.cy};
 }
 
+std::vector<int> GdiDeviceContext::CharacterStarts(std::string_view text) {
+  // GDI steps unsmoothed glyphs by the advances of their one-bit images, which
+  // need not be the widths it measures text by: Wine measures with the unhinted
+  // advances rounded, and draws a letter that hinting widens a pixel further on.
+  // Smoothed glyphs and those drawn as outlines keep the measured widths.
+  if (GetFont().smooth || fontHeight_ > kOutlineTextHeight) return DeviceContext::CharacterStarts(text);
+  static const MAT2 kIdentity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+  std::vector<int> starts(text.size() + 1, 0);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    GLYPHMETRICS gm{};
+    const UINT c = static_cast<unsigned char>(text[i]);
+    const bool known = ::GetGlyphOutlineA(dc_, c, GGO_BITMAP, &gm, 0, nullptr, &kIdentity) != GDI_ERROR;
+    starts[i + 1] = starts[i] + (known ? gm.gmCellIncX : TextExtent(text.substr(i, 1)).cx);
+  }
+  return starts;
+}
+
 TextMetrics GdiDeviceContext::GetFontMetrics() {
   TEXTMETRICA tm{};
   if (!::GetTextMetricsA(dc_, &tm)) return {};

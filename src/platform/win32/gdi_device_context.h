@@ -31,6 +31,7 @@ class GdiDeviceContext final : public DeviceContext {
   void TextOutAt(int x, int y, std::string_view text) override;
   TSize TextExtent(std::string_view text) override;
   TextMetrics GetFontMetrics() override;
+  std::vector<int> CharacterStarts(std::string_view text) override;
   void ClipRect(const TRect& input) override;
   void ClipPolygon(std::span<const TPoint> points) override;
   void RemoveClip() override;
