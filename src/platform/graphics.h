@@ -96,6 +96,11 @@ struct Font {
   bool smooth = false;
 };
 
+// The largest letter, in pixels, a font is made with (its em, or the average
+// width asked for): FreeType refuses larger sizes, and 32-bit Wine's font
+// mapper spent minutes on a wider width. No picture needs more.
+inline constexpr int kMaxFontPixels = 16384;
+
 struct TextMetrics {
   int height = 0;  // ascent + descent
   int ascent = 0;

@@ -47,11 +47,8 @@ HBRUSH MakeBrush(const Brush& brush) {
 LOGFONTW MakeLogFont(const Font& font) {
   LOGFONTW lf{};
   lf.lfHeight = font.height;
-  // A negative width has no meaning to GDI. A width beyond any letter's (held
-  // where the portable platform holds it) kept 32-bit Wine's font mapper busy
-  // for minutes on every text.
-  constexpr int kMaxWidth = 16384;
-  lf.lfWidth = std::clamp(font.width, 0, kMaxWidth);
+  // A negative width has no meaning to GDI.
+  lf.lfWidth = std::clamp(font.width, 0, kMaxFontPixels);
   lf.lfWeight = font.weight;
   lf.lfItalic = font.italic ? TRUE : FALSE;
   lf.lfUnderline = font.underline ? TRUE : FALSE;

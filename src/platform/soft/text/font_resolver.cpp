@@ -157,9 +157,8 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     const int height = font.height == 0 ? 16 : font.height;
     const double asked = height < 0 ? -static_cast<double>(height) : EmForCell(height, upem, cellUnits);
     // Beyond this the rasteriser refuses the size and leaves the shared face
-    // unusable for every later text; no picture needs a larger letter.
-    constexpr double kMaxEm = 16384;
-    const double em = std::min(asked, kMaxEm);
+    // unusable for every later text.
+    const double em = std::min<double>(asked, kMaxFontPixels);
     const double scale = em / upem;
     // The face's own table says at which sizes its glyphs may be smoothed;
     // where it says nothing they may be at any size.
@@ -178,7 +177,8 @@ std::shared_ptr<const ResolvedFont> ResolveFont(const Font& font) {
     m.aveCharWidth = static_cast<int>(os2 ? Scaled(os2->xAvgCharWidth, scale) : std::lround(em / 2));
     // A width asked for stretches the glyphs across so that their average is
     // that width, as GDI's font mapper does (held to the largest letter).
-    const double across = width > 0 && m.aveCharWidth > 0 ? std::min<double>(width, kMaxEm) / m.aveCharWidth : 1;
+    const double across =
+        width > 0 && m.aveCharWidth > 0 ? std::min<double>(width, kMaxFontPixels) / m.aveCharWidth : 1;
     if (width > 0 && m.aveCharWidth > 0) m.aveCharWidth = static_cast<int>(std::lround(m.aveCharWidth * across));
     m.maxCharWidth = static_cast<int>(Scaled(ft->bbox.xMax - ft->bbox.xMin, scale * across));
     out->underlinePosition = -ft->underline_position * scale;
