@@ -33,7 +33,7 @@ TEST_P(EmfRoundTrip, PlaysBackAsTheChartDraws) {
   RecordProperty("agreement", std::to_string(agreement));
   if (agreement < 0.99) pg::testing::SaveDifference(*raster, played, stem + "_emf_played_diff.png");
 #ifdef _WIN32
-  EXPECT_GE(agreement, pg::testing::WindowsAgreementFloor(GetParam())) << GetParam().name;
+  EXPECT_GE(agreement, pg::testing::kWindowsAgreementFloor) << GetParam().name;
 #else
   EXPECT_GE(agreement, 0.99) << GetParam().name;
 #endif

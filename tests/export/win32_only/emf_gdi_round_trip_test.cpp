@@ -36,7 +36,7 @@ TEST_P(EmfGdiRoundTrip, GdiPlaysTheFileAsTheChartDraws) {
   const double agreement = pg::testing::Agreement(*raster, played);
   RecordProperty("agreement", std::to_string(agreement));
   if (agreement < 0.99) pg::testing::SaveDifference(*raster, played, stem + "_played_diff.png");
-  EXPECT_GE(agreement, pg::testing::WindowsAgreementFloor(GetParam())) << GetParam().name;
+  EXPECT_GE(agreement, pg::testing::kWindowsAgreementFloor) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, EmfGdiRoundTrip, ::testing::ValuesIn(pg::testing::kExportLooks),

@@ -1,5 +1,7 @@
-// Metafiles: GDI holds both kinds as an enhanced metafile and plays it scaled
-// to the destination. Only files that pass the record check reach GDI
+// Metafiles: GDI plays an enhanced metafile scaled to the destination, and a
+// Windows metafile either straight onto it, its window mapped to the
+// destination, or, when it sets up a mapping of its own, converted to an
+// enhanced one. Only files that pass the record check reach GDI
 // (ReadEmfExtent, ReadWmfLayout), and a playing is kept for repaints.
 #include <algorithm>
 #include <cstdint>
@@ -11,6 +13,8 @@
 #include "platform/bitmap.h"
 #include "platform/metafile/embedded_emf.h"
 #include "platform/metafile/play_metafile.h"
+#include "platform/metafile/wmf_records.h"
+#include "platform/metafile/wmf_window_mapping.h"
 #include "platform/picture/picture_coverage.h"
 #include "platform/picture/picture_headers.h"
 #include "platform/win32/gdi_device_context.h"
@@ -24,7 +28,14 @@ class MetafilePicture final : public PictureImage {
  public:
   MetafilePicture(HENHMETAFILE metafile, PictureExtent extent, std::span<const std::uint8_t> file, bool enhanced)
       : metafile_(metafile), extent_(extent), file_(file.begin(), file.end()), enhanced_(enhanced) {}
-  ~MetafilePicture() override { ::DeleteEnhMetaFile(metafile_); }
+  // A Windows metafile played straight onto the destination, `window` (its
+  // logical window until it sets one) mapped to it.
+  MetafilePicture(HMETAFILE windowed, const TRect& window, PictureExtent extent, std::span<const std::uint8_t> file)
+      : windowed_(windowed), window_(window), extent_(extent), file_(file.begin(), file.end()), enhanced_(false) {}
+  ~MetafilePicture() override {
+    if (metafile_) ::DeleteEnhMetaFile(metafile_);
+    if (windowed_) ::DeleteMetaFile(windowed_);
+  }
   PictureExtent Extent() const override { return extent_; }
 
   // A recording gets the file's records through the portable player, which
@@ -122,8 +133,8 @@ class MetafilePicture final : public PictureImage {
         white = static_cast<GdiDeviceContext&>(onWhite.Dc()).Handle();
     ::PatBlt(black, 0, 0, width, height, BLACKNESS);
     const RECT at{-part.left, -part.top, dest.Width() - part.left, dest.Height() - part.top};
-    ::PlayEnhMetaFile(black, metafile_, &at);
-    ::PlayEnhMetaFile(white, metafile_, &at);
+    PlayOnto(black, at);
+    PlayOnto(white, at);
     Playing p{dest.Width(), dest.Height(), part, {}, nullptr};
     p.argb.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y)
@@ -178,7 +189,24 @@ class MetafilePicture final : public PictureImage {
     ::DeleteObject(layer);
   }
 
-  HENHMETAFILE metafile_;
+  void PlayOnto(HDC hdc, const RECT& at) const {
+    if (!windowed_) {
+      ::PlayEnhMetaFile(hdc, metafile_, &at);
+      return;
+    }
+    const int saved = ::SaveDC(hdc);
+    ::SetMapMode(hdc, MM_ANISOTROPIC);
+    ::SetWindowOrgEx(hdc, window_.left, window_.top, nullptr);
+    ::SetWindowExtEx(hdc, window_.Width(), window_.Height(), nullptr);
+    ::SetViewportOrgEx(hdc, at.left, at.top, nullptr);
+    ::SetViewportExtEx(hdc, at.right - at.left, at.bottom - at.top, nullptr);
+    ::PlayMetaFile(hdc, windowed_);
+    ::RestoreDC(hdc, saved);
+  }
+
+  HENHMETAFILE metafile_ = nullptr;
+  HMETAFILE windowed_ = nullptr;
+  TRect window_;
   PictureExtent extent_;
   std::vector<std::uint8_t> file_;
   bool enhanced_;
@@ -188,6 +216,12 @@ class MetafilePicture final : public PictureImage {
 // Hundredths of a millimetre of n units of which perInch make an inch.
 LONG HundredthsMm(int n, int perInch) {
   return static_cast<LONG>(static_cast<long long>(n) * 2540 / (perInch > 0 ? perInch : 96));
+}
+
+// The placeable header's box: the picture's logical window.
+TRect PlaceableBox(std::span<const std::uint8_t> b) {
+  auto at = [&](std::size_t i) { return static_cast<int>(static_cast<std::int16_t>(b[i] | (b[i + 1] << 8))); };
+  return TRect{at(6), at(8), at(10), at(12)};
 }
 
 }  // namespace
@@ -213,9 +247,18 @@ std::unique_ptr<PictureImage> DecodeWmfFile(std::span<const std::uint8_t> b) {
     if (!embedded) return nullptr;
     return std::make_unique<MetafilePicture>(embedded, e, *emf, true);
   }
+  const auto records = metafile::WithoutEmbeddedPieces(standard);
+  // GDI's conversion passes the drawing through a viewport in whole pixels of
+  // its reference device and then stretches that, moving some lines a pixel
+  // from where one mapping, the module's player's, puts them.
+  const TRect window = layout->metafileOffset == metafile::wmr::kPlaceableSize ? PlaceableBox(b) : TRect{0, 0, 1, 1};
+  if (window.Width() != 0 && window.Height() != 0 && metafile::KeepsToItsWindow(records)) {
+    HMETAFILE windowed = ::SetMetaFileBitsEx(static_cast<UINT>(records.size()), records.data());
+    if (!windowed) return nullptr;
+    return std::make_unique<MetafilePicture>(windowed, window, e, b);
+  }
   const METAFILEPICT picture{MM_ANISOTROPIC, HundredthsMm(e.width, e.unitsPerInch),
                              HundredthsMm(e.height, e.unitsPerInch), nullptr};
-  const auto records = metafile::WithoutEmbeddedPieces(standard);
   HENHMETAFILE metafile = ::SetWinMetaFileBits(static_cast<UINT>(records.size()), records.data(), nullptr, &picture);
   if (!metafile) return nullptr;
   return std::make_unique<MetafilePicture>(metafile, e, b, false);
