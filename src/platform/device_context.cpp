@@ -1,5 +1,8 @@
 #include "platform/device_context.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace pg::platform {
 
 void DeviceContext::SetPen(const Pen& pen) {
@@ -48,8 +51,12 @@ void DeviceContext::SetPolyFillMode(int mode) {
 
 std::vector<int> DeviceContext::CharacterStarts(std::string_view text) {
   std::vector<int> starts(text.size() + 1, 0);
-  for (std::size_t i = 0; i < text.size(); ++i) starts[i + 1] = starts[i] + TextExtent(text.substr(i, 1)).cx;
+  for (std::size_t i = 0; i < text.size(); ++i) starts[i + 1] = NextStart(starts[i], TextExtent(text.substr(i, 1)).cx);
   return starts;
+}
+
+int DeviceContext::NextStart(int start, long long advance) {
+  return static_cast<int>(std::clamp<long long>(start + advance, INT_MIN, INT_MAX));
 }
 
 }  // namespace pg::platform

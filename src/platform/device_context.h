@@ -88,6 +88,9 @@ class DeviceContext {
   // at whole-pixel advances without kerning, so by default the sums of their
   // single widths.
   virtual std::vector<int> CharacterStarts(std::string_view text);
+  // starts[i] plus an advance, held to the int range (a long line of letters
+  // condensed or expanded to the widest a font allows passes it).
+  static int NextStart(int start, long long advance);
 
   // Clipping: each call replaces the clip; RemoveClip draws everywhere again.
   virtual void ClipRect(const TRect& r) = 0;

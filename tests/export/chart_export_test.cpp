@@ -409,6 +409,23 @@ TEST(EmfExport, AMoveIsWrittenJustBeforeItsLine) {
   EXPECT_EQ(played.Pixel(45, 2), 0xFFFFFFu);
 }
 
+// A centred line of letters as wide as a font allows, long enough that their
+// starts pass the int range: the file is still whole and its record reads back.
+TEST(EmfExport, TextWiderThanTheCoordinatesHoldIsRecordedWhole) {
+  platform::metafile::EmfRecordingContext dc(60, 20);
+  platform::Font wide;
+  wide.width = platform::kMaxFontPixels;
+  dc.SetFont(wide);
+  dc.SetTextAlign(platform::kTaCenter);
+  const std::string line(140'000, 'W');
+  dc.TextOutAt(30, 0, line);
+  const auto emf = dc.Finish(platform::ExportDescription{});
+  const auto types = RecordTypes(emf);
+  EXPECT_EQ(std::count(types.begin(), types.end(), platform::metafile::emr::kExtTextOutW), 1);
+  platform::Bitmap played(60, 20);
+  EXPECT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 60, 20}));
+}
+
 TEST(EmfExport, PlayedAtItsSizeNothingShrinks) {
   // Players scale the frame onto the rectangle they are given: a frame a shade
   // larger than the picture turns every font's pixel height down by one.

@@ -358,9 +358,9 @@ void EmfRecordingContext::TextOutAt(int x, int y, std::string_view text) {
   // point is moved so the first character lands where the raster put it.
   const unsigned align = GetTextAlign();
   if ((align & kTaCenter) == kTaCenter)
-    x = origin.x + starts.back() / 2;
+    x = NextStart(origin.x, starts.back() / 2);
   else if (align & kTaRight)
-    x = origin.x + starts.back();
+    x = NextStart(origin.x, starts.back());
   const auto n = static_cast<std::uint32_t>(chars.size());
   const std::uint32_t offString = kExtTextOutWSize;
   const std::uint32_t offDx = offString + (n * 2 + 3) / 4 * 4;

@@ -184,7 +184,7 @@ std::vector<int> GdiDeviceContext::CharacterStarts(std::string_view text) {
     GLYPHMETRICS gm{};
     const UINT c = static_cast<unsigned char>(text[i]);
     const bool known = ::GetGlyphOutlineA(dc_, c, GGO_BITMAP, &gm, 0, nullptr, &kIdentity) != GDI_ERROR;
-    starts[i + 1] = starts[i] + (known ? gm.gmCellIncX : TextExtent(text.substr(i, 1)).cx);
+    starts[i + 1] = NextStart(starts[i], known ? gm.gmCellIncX : TextExtent(text.substr(i, 1)).cx);
   }
   return starts;
 }
