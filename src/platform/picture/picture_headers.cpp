@@ -190,6 +190,7 @@ std::optional<WmfLayout> CheckedWmfLayout(std::span<const std::uint8_t> bytes, s
     layout.extent = PictureExtent{Span(Signed16(bytes, 6), Signed16(bytes, 10)),
                                   Span(Signed16(bytes, 8), Signed16(bytes, 12)), inch};
     layout.metafileOffset = metafile::wmr::kPlaceableSize;
+    layout.window = TRect{Signed16(bytes, 6), Signed16(bytes, 8), Signed16(bytes, 10), Signed16(bytes, 12)};
     placeable = true;
   }
   const auto records = metafile::CheckWmfRecords(bytes.subspan(layout.metafileOffset), {}, refusal);

@@ -26,6 +26,9 @@ std::optional<PictureExtent> ReadEmfExtent(std::span<const std::uint8_t> bytes);
 struct WmfLayout {
   PictureExtent extent;
   std::size_t metafileOffset = 0;  // where the standard metafile starts (22 with a placeable header)
+  // The logical window the drawing starts in: the placeable header's box, else
+  // a unit window that the file's own window extent replaces.
+  TRect window{0, 0, 1, 1};
 };
 std::optional<WmfLayout> ReadWmfLayout(std::span<const std::uint8_t> bytes);
 

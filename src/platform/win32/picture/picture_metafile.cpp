@@ -13,7 +13,6 @@
 #include "platform/bitmap.h"
 #include "platform/metafile/embedded_emf.h"
 #include "platform/metafile/play_metafile.h"
-#include "platform/metafile/wmf_records.h"
 #include "platform/metafile/wmf_window_mapping.h"
 #include "platform/picture/picture_coverage.h"
 #include "platform/picture/picture_headers.h"
@@ -218,12 +217,6 @@ LONG HundredthsMm(int n, int perInch) {
   return static_cast<LONG>(static_cast<long long>(n) * 2540 / (perInch > 0 ? perInch : 96));
 }
 
-// The placeable header's box: the picture's logical window.
-TRect PlaceableBox(std::span<const std::uint8_t> b) {
-  auto at = [&](std::size_t i) { return static_cast<int>(static_cast<std::int16_t>(b[i] | (b[i + 1] << 8))); };
-  return TRect{at(6), at(8), at(10), at(12)};
-}
-
 }  // namespace
 
 std::unique_ptr<PictureImage> DecodeEmfFile(std::span<const std::uint8_t> b) {
@@ -251,7 +244,7 @@ std::unique_ptr<PictureImage> DecodeWmfFile(std::span<const std::uint8_t> b) {
   // GDI's conversion passes the drawing through a viewport in whole pixels of
   // its reference device and then stretches that, moving some lines a pixel
   // from where one mapping, the module's player's, puts them.
-  const TRect window = layout->metafileOffset == metafile::wmr::kPlaceableSize ? PlaceableBox(b) : TRect{0, 0, 1, 1};
+  const TRect window = layout->window;
   if (window.Width() != 0 && window.Height() != 0 && metafile::KeepsToItsWindow(records)) {
     HMETAFILE windowed = ::SetMetaFileBitsEx(static_cast<UINT>(records.size()), records.data());
     if (!windowed) return nullptr;
