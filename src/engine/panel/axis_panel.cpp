@@ -74,9 +74,15 @@ void TCustomAxisPanel::DrawContents(const TRect& panelRect) {
   canvas.SetProjectionCenter(chartDepth_, panelRect, PlotRect());
   PaintWalls();
   for (auto* s : series_) {
-    if (!s->Active() || s->PointCount() == 0) continue;
+    if (!s->Active() || s->PointCount() == 0) {
+      s->Marks().ForgetDrawn();
+      continue;
+    }
     s->DrawAllValues();
-    if (s->MarksVisible()) s->DrawMarks();
+    if (s->MarksVisible())
+      s->DrawMarks();
+    else
+      s->Marks().ForgetDrawn();
   }
   canvas.ResetCanvas();
 }

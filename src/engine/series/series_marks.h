@@ -67,10 +67,13 @@ class TSeriesMarks {
   TMarksLayout Layout() const { return layout_; }
   void SetLayout(TMarksLayout v) { StoreIfChanged(layout_, v, onChange_); }
 
-  // The marks the last paint drew, in window pixels: the box as drawn and the
-  // line from the slice to it, or dropped.
+  // The marks the last paint drew, in window pixels: the box's rectangle as
+  // given to the frame's drawing call and the line from the slice to it, or
+  // dropped.
   const std::vector<TMarkLayoutOutput>& LastMarks() const { return lastMarks_; }
   std::vector<TMarkLayoutOutput>& LastMarksToFill() { return lastMarks_; }
+  // A paint that draws no marks leaves none to report.
+  void ForgetDrawn() { lastMarks_.clear(); }
 
   int ZPosition() const { return zPosition_; }
   void SetZPosition(int z) { zPosition_ = z; }
