@@ -53,19 +53,54 @@ TEST_F(Pie, BelowPercentGroupsIntoOneLabelledSliceAndPercentagesKeepTheTotal) {
 
 TEST_F(Pie, GroupingWithNegativesAndWithEverySliceBelowTheThreshold) {
   // Negative values compare as they are: always below a positive threshold.
+  // The Other slice takes the room they had in the pie, which closes.
   Values({40, -30, 20, 10});
   pie.OtherSlice().SetStyle(TPieOtherStyle::poBelowValue);
   pie.OtherSlice().SetValue(15);
   pie.Marks().SetStyle(TSeriesMarksStyle::smsValue);
   Draw();
-  EXPECT_EQ(MarkTexts(), (std::vector<std::string>{"40", "20", "-20"}));
+  EXPECT_EQ(MarkTexts(), (std::vector<std::string>{"40", "20", "40"}));
+  EXPECT_NEAR(pie.Spans().back().toAngle, 2 * std::numbers::pi, 1e-9);
+  // 20 and -20 grouped: once they summed to no Other slice, and the pie kept a gap.
+  Values({30, 30, 20, -20});
+  pie.OtherSlice().SetStyle(TPieOtherStyle::poBelowPercent);
+  pie.OtherSlice().SetValue(21);
+  pie.Marks().SetStyle(TSeriesMarksStyle::smsLabelPercent);
+  Draw();
+  EXPECT_EQ(MarkTexts(), (std::vector<std::string>{"P0 30 %", "P1 30 %", "Other 40 %"}));
+  EXPECT_EQ(pie.LegendItemCount(), 3);
+  EXPECT_NEAR(pie.Spans().back().toAngle, 2 * std::numbers::pi, 1e-9);
   // Every slice below: one Other slice takes the whole pie.
+  pie.Marks().SetStyle(TSeriesMarksStyle::smsValue);
   Values({1, 2, 3});
   pie.OtherSlice().SetStyle(TPieOtherStyle::poBelowPercent);
   pie.OtherSlice().SetValue(90);
   Draw();
   EXPECT_EQ(MarkTexts(), (std::vector<std::string>{"6"}));
   EXPECT_NEAR(pie.Spans().back().toAngle, 2 * 3.14159265358979, 1e-9);
+}
+
+TEST_F(Pie, ValuesAtTheLimitsOfADoubleShareThePieByTheirSizes) {
+  // Two values near the largest double overflowed the total: one slice took
+  // the whole pie and the marks read "NAN %". Subnormal values overflowed the
+  // factor from values to angles the same way.
+  pie.Marks().SetStyle(TSeriesMarksStyle::smsPercent);
+  for (const auto& [a, b] : {std::pair{1e308, 1e308}, std::pair{4.9e-324, 4.9e-324}, std::pair{1e308, 3e307}}) {
+    Values({a, b});
+    Draw();
+    const auto& s = pie.Spans();
+    ASSERT_EQ(s.size(), 2u);
+    const double share = static_cast<double>(static_cast<long double>(a) / (static_cast<long double>(a) + b));
+    EXPECT_NEAR(s[0].toAngle, 2 * std::numbers::pi * share, 1e-9) << a << " " << b;
+    EXPECT_EQ(s[1].toAngle, 2 * std::numbers::pi);
+    EXPECT_NEAR(pie.PieValues().PercentOfTotalABS(a), share * 100, 1e-9);
+  }
+  EXPECT_EQ(MarkTexts(), (std::vector<std::string>{"76.92 %", "23.08 %"}));
+  // Ordinary values keep the plain double arithmetic, to the last bit.
+  Values({1, 2});
+  Draw();
+  EXPECT_EQ(pie.Spans()[0].toAngle, 1 * (2 * std::numbers::pi / 3));
+  EXPECT_EQ(pie.PieValues().PercentOfTotalABS(1), 100.0 / 3);
 }
 
 TEST_F(Pie, ExplodeBiggestPullsOutTheFirstMaximumAndShrinksThePie) {

@@ -18,8 +18,7 @@ void AppendSeriesItemText(std::string& out, const TChartSeries& series, int item
   auto appendNumber = [&] {
     if (style == TLegendTextStyle::ltsLeftPercent || style == TLegendTextStyle::ltsRightPercent) {
       // The signed value: a negative slice shows a negative share here.
-      const double total = list.TotalABS();
-      series.AppendPercent(out, total == 0 ? 100.0 : value * 100 / total);
+      series.AppendPercent(out, list.PercentOfTotalABS(value));
     } else {
       series.AppendValue(out, value);
     }

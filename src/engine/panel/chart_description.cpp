@@ -16,8 +16,8 @@ std::string SliceDescription(const TChartSeries& series, int index) {
   std::string out;
   if (index < 0 || index >= series.PointCount()) return out;
   const auto& list = series.MandatoryValueList();
-  const double value = list.ValueAt(index), total = list.TotalABS();
-  const double percent = total == 0 ? 100.0 : std::fabs(value) * 100 / total;
+  const double value = list.ValueAt(index);
+  const double percent = list.PercentOfTotalABS(std::fabs(value));
   const std::string& label = series.PointLabel(index);
   if (!label.empty()) {
     out += label;

@@ -161,18 +161,21 @@ void TPieSeries::DoBeforeDrawChart() {
   const auto style = otherSlice_.Style();
   const double total = PieValues().TotalABS();
   if (style == TPieOtherStyle::poNone || !(total > 0)) return;
+  // The grouped slices' room in the pie, which counts every value by its size:
+  // a signed sum left a gap where a negative slice had been (20 and -20 summed
+  // to no Other slice at all).
   double sum = 0;
   for (int i = 0; i < PointCount(); ++i) {
     const double v = PieValues().ValueAt(i);
-    const double compared = style == TPieOtherStyle::poBelowPercent ? v * 100 / total : v;
+    const double compared = style == TPieOtherStyle::poBelowPercent ? PieValues().PercentOfTotalABS(v) : v;
     if (compared < otherSlice_.Value()) {
       XValues().SetValue(i, kGroupedX);
-      sum += v;
+      sum += std::fabs(v);
     }
   }
   if (sum != 0) {
     AddPointXY(kOtherX, sum, otherSlice_.Text(), clDefault);
-    PieValues().SetTotalABS(PieValues().TotalABS() - sum);
+    PieValues().SetTotalABS(PieValues().TotalABS() - sum, PieValues().TotalABSWide() - sum);
   }
 }
 
@@ -181,12 +184,22 @@ void TPieSeries::CalcAngles() {
   spans_.assign(static_cast<std::size_t>(n), TPieSliceSpan{});
   const double total = PieValues().TotalABS();
   const double k = total != 0 ? kTwoPi / total : 0;
+  // A total past the double's range (values near 1e308) or so small that k
+  // overflows (subnormal values) gave one slice the whole pie: such pies add
+  // up in extended precision.
+  const bool wide = total != 0 && !(std::isfinite(total) && std::isfinite(k));
+  const long double wideTotal = PieValues().TotalABSWide(), wideK = kTwoPi / wideTotal;
   double s = 0, previous = 0;
+  long double wideS = 0;
   for (int i = 0; i < n; ++i) {
     auto& span = spans_[static_cast<std::size_t>(i)];
     span.fromAngle = previous;
     if (total == 0) {
       span.toAngle = kTwoPi;
+    } else if (wide) {
+      if (!IsGrouped(i)) wideS += std::fabs(PieValues().ValueAt(i));
+      span.toAngle = wideS == wideTotal ? kTwoPi : static_cast<double>(wideS * wideK);
+      if (span.toAngle - span.fromAngle > kTwoPi) span.toAngle = span.fromAngle + kTwoPi;
     } else {
       if (!IsGrouped(i)) s += std::fabs(PieValues().ValueAt(i));
       span.toAngle = s == total ? kTwoPi : s * k;

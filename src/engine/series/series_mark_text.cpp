@@ -41,7 +41,7 @@ void TChartSeries::AppendMarkText(std::string& out, int index) const {
   const auto& list = MandatoryValueList();
   const double value = list.ValueAt(index);
   const double total = list.TotalABS();
-  const double percent = total == 0 ? 100.0 : std::fabs(value) * 100 / total;
+  const double percent = list.PercentOfTotalABS(std::fabs(value));
   const std::string& label = PointLabel(index);
   auto labelOrValue = [&] {
     if (label.empty())

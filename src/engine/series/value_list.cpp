@@ -115,9 +115,11 @@ void TChartValueList::Recalculate() const {
   if (!dirty_) return;
   dirty_ = false;
   minValue_ = maxValue_ = total_ = totalAbs_ = 0;
+  totalAbsWide_ = 0;
   if (values_.empty()) return;
   minValue_ = maxValue_ = total_ = ValueAt(0);
   totalAbs_ = std::fabs(total_);
+  totalAbsWide_ = totalAbs_;
   for (int i = 1; i < Count(); ++i) {
     const double v = ValueAt(i);
     if (v < minValue_)
@@ -126,6 +128,7 @@ void TChartValueList::Recalculate() const {
       maxValue_ = v;
     total_ += v;
     totalAbs_ += std::fabs(v);
+    totalAbsWide_ += std::fabs(v);
   }
 }
 
@@ -149,9 +152,23 @@ double TChartValueList::TotalABS() const {
   return totalAbs_;
 }
 
-void TChartValueList::SetTotalABS(double total) {
+long double TChartValueList::TotalABSWide() const {
+  Recalculate();
+  return totalAbsWide_;
+}
+
+double TChartValueList::PercentOfTotalABS(double value) const {
+  const double total = TotalABS();
+  if (total == 0) return 100.0;
+  const double percent = value * 100 / total;
+  if (std::isfinite(percent) && std::isfinite(total)) return percent;
+  return static_cast<double>(static_cast<long double>(value) * 100 / totalAbsWide_);
+}
+
+void TChartValueList::SetTotalABS(double total, long double wideTotal) {
   Recalculate();
   totalAbs_ = total;
+  totalAbsWide_ = wideTotal;
 }
 
 }  // namespace pg::engine

@@ -59,9 +59,16 @@ class TChartValueList {
   double MaxValue() const;
   double Total() const;
   double TotalABS() const;
-  // Overrides the cached total of absolute values until the next change: the
+  // The same total in extended precision: values near the limits of a double
+  // neither overflow it nor vanish beside it.
+  long double TotalABSWide() const;
+  // value x 100 / TotalABS (100 when the total is 0), in extended precision
+  // only where the double total has overflowed.
+  double PercentOfTotalABS(double value) const;
+  // Overrides the cached totals of absolute values until the next change: the
   // pie keeps the total from before it grouped small slices together.
-  void SetTotalABS(double total);
+  void SetTotalABS(double total, long double wideTotal);
+  void SetTotalABS(double total) { SetTotalABS(total, total); }
 
   // Counts every change of the values or the multiplier: what is worked out
   // from the values can be kept until this moves on.
@@ -89,6 +96,7 @@ class TChartValueList {
   mutable double maxValue_ = 0;
   mutable double total_ = 0;
   mutable double totalAbs_ = 0;
+  mutable long double totalAbsWide_ = 0;
 };
 
 }  // namespace pg::engine
