@@ -173,4 +173,35 @@ TEST(ModalDialogPerson, AMouseClickReachesTheHandlerAndTheCloseBoxCancels) {
   EXPECT_EQ(outcome.modalResult, pg::platform::kMrCancel);
 }
 
+TEST(ModalDialogPerson, TheHostsWindowsTakeNoInputWhileTheEditorIsOpen) {
+  // Two windows of the host: one it uses, one it had disabled itself.
+  HWND page = ::CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+  HWND busy = ::CreateWindowExA(0, "STATIC", "busy", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_DISABLED, 20, 20, 200,
+                                100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(page && busy);
+  ::SetActiveWindow(page);
+  std::vector<std::string> clicks;
+  const DialogTemplate t = TwoRows(&clicks);
+  bool looked = false, pageEnabled = true;
+  HWND owner = nullptr;
+  Person person([&](HWND dialog) {
+    if (looked) return;
+    looked = true;
+    pageEnabled = ::IsWindowEnabled(page) != FALSE;
+    owner = ::GetWindow(dialog, GW_OWNER);
+    ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  const auto outcome = pg::platform::RunModalDialog(t);
+  EXPECT_TRUE(looked);
+  EXPECT_EQ(outcome.modalResult, pg::platform::kMrCancel);
+  EXPECT_FALSE(pageEnabled);
+  EXPECT_EQ(owner, page);
+  // Afterwards each window is as the host left it.
+  EXPECT_TRUE(::IsWindowEnabled(page));
+  EXPECT_FALSE(::IsWindowEnabled(busy));
+  ::DestroyWindow(busy);
+  ::DestroyWindow(page);
+}
+
 }  // namespace

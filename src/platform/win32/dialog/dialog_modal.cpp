@@ -39,6 +39,35 @@ bool IsWindowControl(ControlKind k) {
          k == ControlKind::kPictureButton;
 }
 
+// The thread's other top-level windows take no input while an editor is open:
+// the host's windows could otherwise run actions or open a second editor from
+// behind it. They are enabled again before the editor goes, so that the
+// system hands the activation back to the host.
+class HostWindowsDisabled {
+ public:
+  explicit HostWindowsDisabled(HWND dialog) : dialog_(dialog) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &HostWindowsDisabled::Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND w : disabled_) ::EnableWindow(w, FALSE);
+  }
+  ~HostWindowsDisabled() {
+    for (HWND w : disabled_)
+      if (::IsWindow(w)) ::EnableWindow(w, TRUE);
+  }
+  HostWindowsDisabled(const HostWindowsDisabled&) = delete;
+  HostWindowsDisabled& operator=(const HostWindowsDisabled&) = delete;
+
+ private:
+  static BOOL CALLBACK Collect(HWND w, LPARAM self) {
+    auto* me = reinterpret_cast<HostWindowsDisabled*>(self);
+    const bool own = w == me->dialog_ || ::GetWindow(w, GW_OWNER) == me->dialog_;
+    if (!own && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) me->disabled_.push_back(w);
+    return TRUE;
+  }
+
+  HWND dialog_;
+  std::vector<HWND> disabled_;
+};
+
 class Win32Dialog final : public ScriptedDialog {
  public:
   explicit Win32Dialog(const DialogTemplate& t) : t_(t) {
@@ -49,8 +78,9 @@ class Win32Dialog final : public ScriptedDialog {
     ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-    wnd_ = ::CreateWindowExW(exStyle, kClassName, win32::Wide(t.caption).c_str(), style, x, y, w, h, nullptr,
-                             nullptr, ThisModule(), this);
+    // Owned by the host's active window, so that it stays in front of it.
+    wnd_ = ::CreateWindowExW(exStyle, kClassName, win32::Wide(t.caption).c_str(), style, x, y, w, h,
+                             ::GetActiveWindow(), nullptr, ThisModule(), this);
     if (!wnd_) return;
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, wnd_,
                                  nullptr, ThisModule(), nullptr);
@@ -185,6 +215,7 @@ class Win32Dialog final : public ScriptedDialog {
   }
 
   int Run() {
+    const HostWindowsDisabled modal(wnd_);
     ::ShowWindow(wnd_, SW_SHOW);
     FocusFirst();
     MSG msg;
