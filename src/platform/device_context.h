@@ -108,6 +108,8 @@ class DeviceContext {
   // Contexts that write a file instead of keeping pixels: pictures play their
   // records into them rather than pixels, and they read no pixels back.
   virtual bool RecordsDrawing() const { return false; }
+  // The page such a context records onto (empty for pixel surfaces).
+  virtual TSize RecordingPage() const { return {}; }
   // What is drawn between the two calls is one part of the picture with a name
   // a screen reader says (a slice); pixel surfaces ignore them.
   virtual void BeginGroup(std::string_view /*label*/) {}

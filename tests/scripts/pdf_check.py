@@ -5,7 +5,7 @@ font embedded as a subset, the page size, title, tags, alternate text and
 language, pdftoppm's picture at 96 dpi against the chart's own raster, and
 pdftocairo's zoomed in for the page showing between fills.
 
-  pdf_check.py --draw EMULATOR DRAWER --pictures DIR --out DIR   (EMULATOR may be "")
+  pdf_check.py --draw EMULATOR DRAWER --pictures DIR --test-pictures DIR --out DIR   (EMULATOR may be "")
 """
 import argparse
 import os
@@ -196,6 +196,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--draw", nargs=2, required=True, metavar=("EMULATOR", "DRAWER"))
     parser.add_argument("--pictures", required=True)
+    parser.add_argument("--test-pictures", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
     for tool in ("pdfinfo", "pdftotext", "pdffonts", "pdftoppm", "pdftocairo"):
@@ -205,10 +206,10 @@ def main():
     shutil.rmtree(args.out, ignore_errors=True)
     os.makedirs(args.out)
     emulator, drawer = args.draw
-    command = ([emulator] if emulator else []) + [drawer, args.out, args.pictures]
+    command = ([emulator] if emulator else []) + [drawer, args.out, args.pictures, args.test_pictures]
     if emulator:
         # Windows paths for the program under Wine: Z: is the root.
-        command[-2:] = ["Z:" + p.replace("/", "\\") for p in command[-2:]]
+        command[-3:] = ["Z:" + p.replace("/", "\\") for p in command[-3:]]
     subprocess.run(command, check=True)
     failed = False
     for name in sorted(f[:-4] for f in os.listdir(args.out) if f.endswith(".pdf")):

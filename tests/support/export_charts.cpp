@@ -61,7 +61,7 @@ void Chart::DrawTo(pg::platform::DeviceContext& dc) {
   canvas.SetBufferOn(buffered);
 }
 
-std::vector<NamedChart> ExportCharts(const std::string& pictures) {
+std::vector<NamedChart> ExportCharts(const std::string& pictures, const std::string& testPictures) {
   using Dir = pg::engine::TGradientDirection;
   return {
       {"standard",
@@ -97,6 +97,26 @@ std::vector<NamedChart> ExportCharts(const std::string& pictures) {
          Title(c, "Рисунок фона", 12, pg::fsBold);
          if (!pictures.empty()) {
            c.chart.BackImage().LoadFromFile(pictures + "/hills.jpg");
+           c.chart.SetBackImageMode(pg::engine::TBackImageMode::pbmStretch);
+         }
+         Slices(c, 4);
+       }},
+      // A bitmap tiled and a metafile stretched: both reach the page (once
+      // only a JPEG did), the metafile as vectors.
+      {"back_bitmap",
+       [pictures](Chart& c) {
+         Title(c, "Узор фона", 12, pg::fsBold);
+         if (!pictures.empty()) {
+           c.chart.BackImage().LoadFromFile(pictures + "/dots.bmp");
+           c.chart.SetBackImageMode(pg::engine::TBackImageMode::pbmTile);
+         }
+         Slices(c, 4);
+       }},
+      {"back_metafile",
+       [testPictures](Chart& c) {
+         Title(c, "Метафайл фона", 12, pg::fsBold);
+         if (!testPictures.empty()) {
+           c.chart.BackImage().LoadFromFile(testPictures + "/halves.emf");
            c.chart.SetBackImageMode(pg::engine::TBackImageMode::pbmStretch);
          }
          Slices(c, 4);

@@ -30,7 +30,9 @@ struct NamedChart {
   std::function<void(Chart&)> build;
 };
 
-// The standard chart first. `pictures` is the folder of the examples' pictures.
-std::vector<NamedChart> ExportCharts(const std::string& pictures);
+// The standard chart first. `pictures` is the folder of the examples'
+// pictures, `testPictures` that of the tests' (tests/data/pictures); the
+// charts of an empty one's pictures draw without them.
+std::vector<NamedChart> ExportCharts(const std::string& pictures, const std::string& testPictures = "");
 
 }  // namespace export_test

@@ -1,7 +1,7 @@
 // Draws the export test charts twice, as the screen's raster (NAME.png) and as
 // PDF pages (NAME.pdf), with the texts each page must carry (NAME.words, UTF-8,
 // one a line), for tests/scripts/pdf_check.py to check with the PDF tools.
-//   pg_pdf_charts OUTDIR [PICTURES_DIR]
+//   pg_pdf_charts OUTDIR [PICTURES_DIR [TEST_PICTURES_DIR]]
 #include <cstdio>
 #include <fstream>
 
@@ -32,11 +32,11 @@ bool Write(Chart& c, const std::string& folder, const std::string& name) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pg_pdf_charts OUTDIR [PICTURES_DIR]\n");
+    std::fprintf(stderr, "usage: pg_pdf_charts OUTDIR [PICTURES_DIR [TEST_PICTURES_DIR]]\n");
     return 2;
   }
   int failures = 0;
-  for (const auto& [name, build] : ExportCharts(argc > 2 ? argv[2] : "")) {
+  for (const auto& [name, build] : ExportCharts(argc > 2 ? argv[2] : "", argc > 3 ? argv[3] : "")) {
     Chart c;
     build(c);
     if (!Write(c, argv[1], name)) {

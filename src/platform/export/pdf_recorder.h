@@ -27,6 +27,11 @@ class PdfRecorder final : public DeviceContext {
   // failed anywhere.
   bool Finish(std::string& bytes);
 
+  // Pictures reach the page as played records or as the bitmap of what shows,
+  // as in every recording: drawn as on a screen, most would find no pixels.
+  bool RecordsDrawing() const override { return true; }
+  TSize RecordingPage() const override { return {width_, height_}; }
+
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   TPoint CurrentPosition() const override;

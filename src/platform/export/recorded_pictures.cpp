@@ -13,19 +13,15 @@ namespace {
 
 // What of area lies on the recording; empty when nothing does.
 TRect OnRecording(const DeviceContext& dc, const TRect& area) {
-  const auto* recording = dynamic_cast<const RecordingContext*>(&dc);
-  if (!recording) return TRect{};
-  const TRect r{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, recording->Width()),
-                std::min(area.bottom, recording->Height())};
+  const TSize page = dc.RecordingPage();
+  const TRect r{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, page.cx),
+                std::min(area.bottom, page.cy)};
   return r.Width() > 0 && r.Height() > 0 ? r : TRect{};
 }
 
 // The recording's page: a played metafile's pixel work (a widened path's mask,
 // gradients) is kept to it, as on a screen to the surface.
-TSize PageOf(const DeviceContext& dc) {
-  const auto* recording = dynamic_cast<const RecordingContext*>(&dc);
-  return recording ? TSize{recording->Width(), recording->Height()} : TSize{};
-}
+TSize PageOf(const DeviceContext& dc) { return dc.RecordingPage(); }
 
 class StateKeeper {
  public:

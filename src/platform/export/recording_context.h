@@ -41,6 +41,7 @@ class RecordingContext : public DeviceContext {
   // As the platform's raster places them.
   std::vector<int> CharacterStarts(std::string_view text) override;
   bool RecordsDrawing() const override { return true; }
+  TSize RecordingPage() const override { return {width_, height_}; }
 
  protected:
   void FontChanged() override { measureFontStale_ = true; }
