@@ -75,6 +75,27 @@ TEST(SvgExport, AccessibleWithTextAsText) {
   EXPECT_LE(svg.size(), 30u * 1024);
 }
 
+TEST(SvgExport, GroupedSlicesAreDescribedAsTheOtherSliceThatIsDrawn) {
+  // Grouping is set after the last paint: the file still describes what it
+  // draws, the Other slice and not the slices it holds (once a paint behind,
+  // with empty groups for the grouped ones).
+  ExportChart c;
+  c.AddSlices(4);  // 31, 29, 37, 43
+  c.pie.OtherSlice().SetStyle(engine::TPieOtherStyle::poBelowValue);
+  c.pie.OtherSlice().SetValue(32);
+  c.pie.OtherSlice().SetText("Other");
+  std::string svg = Text(c.Vector(platform::ExportFormat::kSvg));
+  EXPECT_EQ(Count(svg, "<g role=\"img\" aria-label=\""), 3);
+  EXPECT_NE(svg.find("aria-label=\"Other: " + c.pie.FormatValue(60)), std::string::npos);
+  EXPECT_EQ(svg.find("aria-label=\"" + text::Cp1251ToUtf8(c.pie.PointLabel(0))), std::string::npos);
+  EXPECT_NE(svg.find("; Other: "), std::string::npos);  // in <desc> too
+  // Grouping off again before any paint: the Other slice is gone from both.
+  c.pie.OtherSlice().SetStyle(engine::TPieOtherStyle::poNone);
+  svg = Text(c.Vector(platform::ExportFormat::kSvg));
+  EXPECT_EQ(Count(svg, "<g role=\"img\" aria-label=\""), 4);
+  EXPECT_EQ(svg.find("Other"), std::string::npos);
+}
+
 TEST(SvgExport, EscapesWhatXmlReserves) {
   ExportChart c;
   c.chart.Title().SetText({"a<b & \"c\"\x01"});

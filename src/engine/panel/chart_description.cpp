@@ -39,8 +39,14 @@ platform::ExportDescription DescribeChart(TCustomChart& chart) {
       d.title += line;
     }
   if (d.title.find_first_not_of(' ') == std::string::npos) d.title = kUntitled;
-  for (const TChartSeries* series : chart.SeriesList())
-    for (int i = 0; i < series->PointCount(); ++i) d.items.push_back(SliceDescription(*series, i));
+  for (TChartSeries* series : chart.SeriesList()) {
+    // The slices as the drawing about to be described will have them: grouping
+    // into Other happens as a paint begins, so the last paint's may be stale.
+    if (series->Active()) series->DoBeforeDrawChart();
+    // Slices grouped into Other are not drawn: the Other slice speaks for them.
+    for (int item = 0; item < series->LegendItemCount(); ++item)
+      d.items.push_back(SliceDescription(*series, series->LegendToPoint(item)));
+  }
   return d;
 }
 

@@ -294,9 +294,10 @@ void TPieSeries::DrawAllValues() {
   platform::DeviceContext* target = chart->Canvas().Target();
   const bool named = target && target->RecordsDrawing();
   for (int i : order) {
-    if (named) target->BeginGroup(SliceDescription(*this, i));
+    const bool group = named && !IsGrouped(i);  // a grouped slice draws nothing to name
+    if (group) target->BeginGroup(SliceDescription(*this, i));
     DrawSlice(*chart, i);
-    if (named) target->EndGroup();
+    if (group) target->EndGroup();
   }
 }
 
