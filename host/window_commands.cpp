@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 
 #include "engine/export/picture_export.h"
 #include "framework/text/codepage.h"
@@ -12,7 +11,6 @@
 #include "platform/bitmap.h"
 #include "platform/picture_file_io.h"
 #include "platform/window.h"
-#include "native_path.h"
 #include "script_line.h"
 
 namespace pg::host {
@@ -48,18 +46,6 @@ std::unique_ptr<platform::Bitmap> Picture(Rectangle& r) {
 
 // Raster formats: what the rectangle shows. Vector formats: the chart inside
 // it drawn anew by the module's export action, as a chart alone.
-// The name the host's "wrote" line gives each format.
-const char* FormatName(platform::ExportFormat f) {
-  switch (f) {
-    case platform::ExportFormat::kEmf: return "EMF";
-    case platform::ExportFormat::kSvg: return "SVG";
-    case platform::ExportFormat::kPdf: return "PDF";
-    case platform::ExportFormat::kJpeg: return "JPEG";
-    case platform::ExportFormat::kBmp: return "BMP";
-    default: return "PNG";
-  }
-}
-
 void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file, const WroteFn& wrote) {
   const auto format = platform::ExportFormatOf(file);
   if (format == platform::ExportFormat::kUnknown) throw ScriptError(engine::UnknownFormatMessage(file));
@@ -67,22 +53,14 @@ void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file, 
     if (!platform::GetTopChildWindow(r.window)) throw ScriptError("rectangle " + r.name + " has no chart to save");
     const ReceivedRow* action = session.FindAction("pgChartExport");
     if (!action) throw ScriptError("the module has no pgChartExport");
-    // The module swallows a failed save: it writes beside the file under a
-    // name of its own, and only a file that came out replaces the old one.
-    const std::filesystem::path target = NativePath(file);
-    const std::size_t slash = file.find_last_of("/\\"), dot = file.find_last_of('.');
-    const std::string scratch =
-        file.substr(0, slash == std::string::npos ? 0 : slash + 1) + "~pg-save" + file.substr(dot);
-    session.Exec(action->id, {r.name, scratch}, 2);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(NativePath(scratch), error)) throw ScriptError("cannot write " + file);
-    std::filesystem::rename(NativePath(scratch), target, error);
-    if (error) {
-      std::filesystem::remove(NativePath(scratch), error);
-      throw ScriptError("cannot write " + file);
-    }
+    // The module saves as every save goes (links followed, the mode kept, a
+    // read-only file refused, nothing partial left) and swallows a failure:
+    // its note of the written file is what says the save happened.
+    session.TakeNotes();
+    session.Exec(action->id, {r.name, file}, 2);
+    if (session.TakeNotes().find("wrote ") == std::string::npos) throw ScriptError("cannot write " + file);
     const auto box = platform::GetWindowRectInParent(platform::GetTopChildWindow(r.window));
-    wrote(file, box.Width(), box.bottom - box.top, FormatName(format));
+    wrote(file, box.Width(), box.bottom - box.top, std::string(platform::ExportFormatName(format)));
     return;
   }
   auto picture = Picture(r);
@@ -90,7 +68,7 @@ void SavePicture(ModuleSession& session, Rectangle& r, const std::string& file, 
                                                  [&](int x, int y) { return picture->Pixel(x, y); },
                                                  session.JpegQuality());
   if (bytes.empty() || !platform::WriteFileReplacing(file, bytes)) throw ScriptError("cannot write " + file);
-  wrote(file, picture->Width(), picture->Height(), FormatName(format));
+  wrote(file, picture->Width(), picture->Height(), std::string(platform::ExportFormatName(format)));
 }
 
 }  // namespace

@@ -85,6 +85,37 @@ status=0
 (cd "$work/wrote" && run "$host" --strict "$work/wrote.pgs") >/dev/null 2>"$work/strict.err" || status=$?
 [ $status -eq 1 ] || fail "--strict ended with status $status: $(cat "$work/strict.err")"
 
+# A vector save goes as every save goes: over a read-only file it is refused
+# and the file kept; a file of the author's in the folder is never touched;
+# through a symbolic link the link's target gets the picture, with its mode.
+mkdir "$work/vector"
+printf 'kept' >"$work/vector/locked.svg"
+chmod 444 "$work/vector/locked.svg"
+printf 'mine' >"$work/vector/~pg-save.svg"
+printf 'rect P 120 90\npgChartCreate "P"\nsave P %s\n' locked.svg >"$work/locked.pgs"
+status=0
+(cd "$work/vector" && run "$host" "$work/locked.pgs") >/dev/null 2>"$work/locked.err" || status=$?
+[ $status -eq 2 ] && grep -q "cannot write locked.svg" "$work/locked.err" ||
+  fail "a read-only file was not refused (status $status): $(cat "$work/locked.err")"
+[ "$(cat "$work/vector/locked.svg")" = kept ] || fail "the read-only file was replaced"
+printf 'rect P 120 90\npgChartCreate "P"\nsave P fresh.svg\n' >"$work/fresh.pgs"
+(cd "$work/vector" && run "$host" "$work/fresh.pgs") >/dev/null 2>"$work/fresh.err" ||
+  fail "a vector save: $(cat "$work/fresh.err")"
+grep -q '<svg' "$work/vector/fresh.svg" || fail "the vector save wrote no SVG"
+[ "$(cat "$work/vector/~pg-save.svg")" = mine ] || fail "a file of the author's was overwritten"
+[ "$(ls "$work/vector" | wc -l)" -eq 3 ] || fail "the vector saves left files behind: $(ls "$work/vector")"
+if [ -z "$emulator" ]; then
+  printf 'old' >"$work/vector/target.svg"
+  chmod 640 "$work/vector/target.svg"
+  ln -s target.svg "$work/vector/link.svg"
+  printf 'rect P 120 90\npgChartCreate "P"\nsave P link.svg\n' >"$work/link.pgs"
+  (cd "$work/vector" && run "$host" "$work/link.pgs") >/dev/null 2>"$work/link.err" ||
+    fail "a save through a link: $(cat "$work/link.err")"
+  [ -L "$work/vector/link.svg" ] || fail "the symbolic link was replaced by a file"
+  grep -q '<svg' "$work/vector/target.svg" || fail "the link's target did not get the picture"
+  [ "$(stat -c %a "$work/vector/target.svg")" = 640 ] || fail "the mode was not kept"
+fi
+
 # "-": the script from standard input; its picture lands in the current folder.
 mkdir "$work/stdin"
 printf 'rect P 120 90\r\npgChartCreate "P"\npgAddSeriesChart "P" "3" "\xd0\xa1\xd0\xb5\xd0\xb2\xd0\xb5\xd1\x80" ""\nsave P piped.png\nprint [LastError]\n' |
@@ -118,4 +149,4 @@ else
     fail "through the PATH: $(cat "$work/path.out")"
   versions_ok "$work/path.out" || fail "through the PATH: $(cat "$work/path.out")"
 fi
-echo "command_line_test: --help, the options, unreadable scripts, the notes, standard input and the module lookup work"
+echo "command_line_test: --help, the options, unreadable scripts, the notes, vector saves, standard input and the module lookup work"

@@ -38,6 +38,19 @@ bool IsVectorFormat(ExportFormat f) {
   return f == ExportFormat::kEmf || f == ExportFormat::kSvg || f == ExportFormat::kPdf;
 }
 
+std::string_view ExportFormatName(ExportFormat f) {
+  switch (f) {
+    case ExportFormat::kEmf: return "EMF";
+    case ExportFormat::kSvg: return "SVG";
+    case ExportFormat::kPdf: return "PDF";
+    case ExportFormat::kJpeg: return "JPEG";
+    case ExportFormat::kBmp: return "BMP";
+    case ExportFormat::kPng: return "PNG";
+    case ExportFormat::kUnknown: break;
+  }
+  return "";
+}
+
 std::string_view ExportFormatList() { return "emf, svg, pdf, png, jpg, jpeg, bmp"; }
 
 }  // namespace pg::platform

@@ -10,6 +10,8 @@ enum class ExportFormat { kUnknown, kEmf, kSvg, kPdf, kPng, kJpeg, kBmp };
 // By the extension, in any letter case; kUnknown for anything else.
 ExportFormat ExportFormatOf(std::string_view path);
 bool IsVectorFormat(ExportFormat f);
+// "SVG", "JPEG" …: how the notes of written files name each format.
+std::string_view ExportFormatName(ExportFormat f);
 
 // "emf, svg, pdf, png, jpg, jpeg, bmp": what a refusal names.
 std::string_view ExportFormatList();
