@@ -126,6 +126,26 @@ TEST(NoOverlapLayout, GeneratedPiesKeepEveryMarkApart) {
               standard.overlaps, standard.outside, standard.crossings, standard.throughBox, standard.onText, seconds);
 }
 
+// A thousand marks in a 1-point font, in a tall window: columns of hundreds of
+// tiny boxes whose leaders keep crossing (once seconds a paint, swapping them
+// one pair at a time) keep their heaviest marks, and every rule still holds.
+TEST(NoOverlapLayout, HundredsOfTinyMarksInAColumnStayApart) {
+  legend_test::FourSlices p;
+  p.pie.ClearPoints();
+  for (int i = 0; i < 1000; ++i) p.pie.AddPoint(1, "L" + std::to_string(i), pg::clDefault);
+  auto font = p.pie.Marks().Font().Value();
+  font.size = 1;
+  p.pie.Marks().SetFont(font);
+  p.pie.Marks().SetLayout(TMarksLayout::mlNoOverlap);
+  const TRect window{0, 0, 1080, 1920};
+  p.Draw(window.right, window.bottom);
+  Figures f;
+  Check(p.pie.Marks().LastMarks(), window, p.chart.TextBlockAreas(), f);
+  EXPECT_EQ(f.overlaps + f.outside + f.crossings + f.throughBox + f.onText, 0);
+  EXPECT_EQ(f.marks, 1000);
+  EXPECT_GE(f.marks - f.dropped, 2 * 64);  // both columns keep their heaviest
+}
+
 // A column beside the pie that is a few pixels short of its widest box gives
 // up part of the gap to the pie rather than the mark; never all of it.
 TEST(NoOverlapLayout, NarrowColumnShortensTheGapBeforeDroppingAMark) {

@@ -1,6 +1,7 @@
 #include "engine/series/marks_layout.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <numeric>
 
@@ -32,7 +33,7 @@ bool StandardIsClear(const std::vector<TMarkLayoutInput>& marks, const TMarkLayo
     for (std::size_t j = i + 1; j < marks.size(); ++j) {
       const auto& n = marks[j];
       if (RectsOverlap(m.box, n.box)) return false;
-      if (LeadersCross({m.anchor, m.label}, {n.anchor, n.label})) return false;
+      if (LeadersCross(std::array{m.anchor, m.label}, std::array{n.anchor, n.label})) return false;
     }
     for (std::size_t j = 0; j < marks.size(); ++j)
       if (j != i && SegmentMeetsRect(m.anchor, m.label, marks[j].box)) return false;
@@ -66,6 +67,10 @@ TRect FreeColumn(TRect free, bool rightSide, int width, const std::vector<TRect>
 
 // The least room between the pie and a column, so that a line still shows.
 constexpr int kMinGap = 2;
+// Pairs of leaders compared before a column that keeps crossing is thinned to
+// its heaviest marks (a few milliseconds' work), and how many it keeps.
+constexpr std::int64_t kMaxLeaderLooks = 2'000'000;
+constexpr std::size_t kCrowdedColumn = 64;
 
 struct ColumnMark {
   std::size_t input;  // into the input
@@ -152,18 +157,23 @@ void LayOutColumn(const std::vector<TMarkLayoutInput>& marks, const std::vector<
   auto leaderOf = [&](std::size_t k) {
     const auto& c = column[k];
     const int x = rightSide ? free.left : free.right - 1;
-    return std::vector<TPoint>{marks[c.input].anchor, TPoint{x, c.top + c.height / 2}};
+    return std::array<TPoint, 2>{marks[c.input].anchor, TPoint{x, c.top + c.height / 2}};
   };
   // Leaders to one vertical line rarely cross in the anchors' order; where two
   // do, they swap places, and a pair that keeps crossing loses its lighter mark.
-  const std::size_t swapBudget = 4 * order.size() + 8;
-  std::size_t swaps = 0;
+  // Each round looks at every pair: a column of hundreds of tiny marks took
+  // seconds a paint, so past a number of looks the column keeps only its
+  // heaviest marks, few enough to sort out at once.
+  std::size_t swapBudget = 4 * order.size() + 8, swaps = 0;
+  std::int64_t looks = 0;
   for (;;) {
     Stack(column, order, free.top, free.bottom);
     bool crossed = false;
     for (std::size_t a = 0; a < order.size() && !crossed; ++a) {
+      const auto la = leaderOf(order[a]);
       for (std::size_t b = a + 1; b < order.size() && !crossed; ++b) {
-        if (!LeadersCross(leaderOf(order[a]), leaderOf(order[b]))) continue;
+        ++looks;
+        if (!LeadersCross(la, leaderOf(order[b]))) continue;
         crossed = true;
         if (swaps++ < swapBudget)
           std::swap(order[a], order[b]);
@@ -172,6 +182,11 @@ void LayOutColumn(const std::vector<TMarkLayoutInput>& marks, const std::vector<
       }
     }
     if (!crossed) break;
+    if (looks > kMaxLeaderLooks && order.size() > kCrowdedColumn) {
+      while (order.size() > kCrowdedColumn) dropLightest(order);
+      swapBudget = swaps + 4 * order.size() + 8;
+      looks = 0;
+    }
   }
 
   for (std::size_t k : order) {
@@ -180,7 +195,8 @@ void LayOutColumn(const std::vector<TMarkLayoutInput>& marks, const std::vector<
     o.dropped = false;
     const int left = rightSide ? free.left : free.right - c.width;
     o.box = TRect{left, c.top, left + c.width, c.top + c.height};
-    o.leader = leaderOf(k);
+    const auto leader = leaderOf(k);
+    o.leader.assign(leader.begin(), leader.end());
   }
 }
 
@@ -215,7 +231,7 @@ bool SegmentMeetsRect(TPoint a, TPoint b, const TRect& r) {
   return false;
 }
 
-bool LeadersCross(const std::vector<TPoint>& a, const std::vector<TPoint>& b) {
+bool LeadersCross(std::span<const TPoint> a, std::span<const TPoint> b) {
   for (std::size_t i = 0; i + 1 < a.size(); ++i) {
     for (std::size_t j = 0; j + 1 < b.size(); ++j) {
       if (!SegmentsMeet(a[i], a[i + 1], b[j], b[j + 1])) continue;

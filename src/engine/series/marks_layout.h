@@ -3,6 +3,7 @@
 // returns boxes that never touch each other nor the panel's text blocks, all
 // inside the window, with leader lines that never cross. All coordinates are
 // window pixels, after projection: the step knows nothing of 3D.
+#include <span>
 #include <vector>
 
 #include "platform/graphics.h"
@@ -52,6 +53,6 @@ bool SegmentsMeet(platform::TPoint a, platform::TPoint b, platform::TPoint c, pl
 bool SegmentMeetsRect(platform::TPoint a, platform::TPoint b, const platform::TRect& r);
 // Whether two leader polylines cross; a shared first point (two marks of one
 // anchor) alone is not a crossing.
-bool LeadersCross(const std::vector<platform::TPoint>& a, const std::vector<platform::TPoint>& b);
+bool LeadersCross(std::span<const platform::TPoint> a, std::span<const platform::TPoint> b);
 
 }  // namespace pg::engine
