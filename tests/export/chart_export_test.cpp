@@ -447,6 +447,36 @@ TEST(EmfExport, TextWiderThanTheCoordinatesHoldIsRecordedWhole) {
   EXPECT_TRUE(platform::metafile::PlayEmf(emf, played.Dc(), platform::TRect{0, 0, 60, 20}));
 }
 
+TEST(VectorExport, APictureShrunkOnThePageIsKeptAsTheScreenShowsIt) {
+  // A photograph-sized source stretched small: the files hold the pixels the
+  // screen shows, at the page's size, not every pixel of the source.
+  platform::Bitmap photo(1000, 800);
+  for (int y = 0; y < 800; ++y)
+    for (int x = 0; x < 1000; ++x) photo.Dc().SetPixel(x, y, ((x / 3) ^ (y / 5)) & 1 ? 0x2060C0 : 0xF0E0A0);
+  const platform::TRect dest{-20, 10, 80, 90};  // partly off the page's left edge
+  platform::Bitmap screen(100, 80);
+  screen.Dc().StretchBlt(dest, photo, platform::TRect{0, 0, 1000, 800}, platform::BlitRop::kSrcCopy);
+
+  platform::metafile::EmfRecordingContext emf(100, 80);
+  emf.StretchBlt(dest, photo, platform::TRect{0, 0, 1000, 800}, platform::BlitRop::kSrcCopy);
+  const auto bytes = emf.Finish(platform::ExportDescription{});
+  EXPECT_LT(bytes.size(), 100u * 80 * 3 + 2048);
+  platform::Bitmap played(100, 80);
+  ASSERT_TRUE(platform::metafile::PlayEmf(bytes, played.Dc(), platform::TRect{0, 0, 100, 80}));
+  EXPECT_EQ(pg::testing::Agreement(played, screen, 0), 1.0);
+
+  platform::SvgRecordingContext svg(100, 80);
+  svg.StretchBlt(dest, photo, platform::TRect{0, 0, 1000, 800}, platform::BlitRop::kSrcCopy);
+  const std::string text = svg.Finish(platform::ExportDescription{});
+  EXPECT_NE(text.find("<image x=\"0\" y=\"10\" width=\"80\" height=\"70\""), std::string::npos);
+  EXPECT_LT(text.size(), 20u * 1024);
+  // A source smaller than its place keeps every pixel of its own.
+  platform::metafile::EmfRecordingContext grown(100, 80);
+  grown.StretchBlt(platform::TRect{0, 0, 100, 80}, photo, platform::TRect{0, 0, 10, 8}, platform::BlitRop::kSrcCopy);
+  const auto small = grown.Finish(platform::ExportDescription{});
+  EXPECT_LT(small.size(), 2048u);
+}
+
 TEST(EmfExport, PlayedAtItsSizeNothingShrinks) {
   // Players scale the frame onto the rectangle they are given: a frame a shade
   // larger than the picture turns every font's pixel height down by one.
