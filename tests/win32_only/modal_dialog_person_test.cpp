@@ -103,6 +103,7 @@ TEST(ModalDialogPerson, ShownCentredWithFocusInTheFirstEditAndEnterConfirms) {
   std::string caption;
   RECT frame{};
   bool editFocused = false, hasIcon = false;
+  unsigned editLimit = 0;
   LRESULT tools = 0;
   const auto shown = std::chrono::steady_clock::now();
   Person person([&](HWND dialog) {
@@ -119,6 +120,7 @@ TEST(ModalDialogPerson, ShownCentredWithFocusInTheFirstEditAndEnterConfirms) {
       caption = pg::platform::win32::Narrow(text);
       ::GetWindowRect(dialog, &frame);
       editFocused = ::GetFocus() == edit;
+      editLimit = static_cast<unsigned>(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
       hasIcon = ::SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) != 0;
       if (HWND tip = ::FindWindowA(TOOLTIPS_CLASSA, nullptr)) tools = ::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0);
       ::SendMessageA(edit, EM_SETSEL, 0, -1);
@@ -143,6 +145,7 @@ TEST(ModalDialogPerson, ShownCentredWithFocusInTheFirstEditAndEnterConfirms) {
   EXPECT_NEAR(cx, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR(cy, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
   EXPECT_TRUE(editFocused);
+  EXPECT_GT(editLimit, 1u << 30);  // no typing limit short of the system's own
   EXPECT_TRUE(hasIcon);
   EXPECT_GE(tools, 1);
   EXPECT_TRUE(clicks.empty());

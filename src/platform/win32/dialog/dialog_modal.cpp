@@ -280,7 +280,12 @@ class Win32Dialog final : public ScriptedDialog {
     for (const auto& item : c.items)
       ::SendMessageW(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Wide(item).c_str()));
     if (c.kind == ControlKind::kList) ::SendMessageW(w, CB_SETITEMHEIGHT, 0, 13);
-    if (c.kind == ControlKind::kEdit) ::SetWindowSubclass(w, &Win32Dialog::EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    if (c.kind == ControlKind::kEdit) {
+      // A row takes text of any length, typed as well as given: an edit control
+      // stops typing at 32 767 characters until told otherwise.
+      ::SendMessageW(w, EM_SETLIMITTEXT, 0, 0);
+      ::SetWindowSubclass(w, &Win32Dialog::EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
     if (tooltip_ && !c.tooltip.empty()) {
       std::wstring tip = win32::Wide(c.tooltip);
       TTTOOLINFOW ti{};
