@@ -49,6 +49,13 @@ void Gradient(Chart& c, pg::TColor from, pg::TColor to, pg::engine::TGradientDir
   g.SetVisible(true);
 }
 
+// The picture behind the chart, when the folder it is in was given.
+void BackPicture(Chart& c, const std::string& folder, const char* file, pg::engine::TBackImageMode mode) {
+  if (folder.empty()) return;
+  c.chart.BackImage().LoadFromFile(folder + "/" + file);
+  c.chart.SetBackImageMode(mode);
+}
+
 }  // namespace
 
 Chart::Chart() { pg::charts::ApplyChartFormDesign(chart, pie); }
@@ -95,10 +102,7 @@ std::vector<NamedChart> ExportCharts(const std::string& pictures, const std::str
       {"back_picture",
        [pictures](Chart& c) {
          Title(c, "Рисунок фона", 12, pg::fsBold);
-         if (!pictures.empty()) {
-           c.chart.BackImage().LoadFromFile(pictures + "/hills.jpg");
-           c.chart.SetBackImageMode(pg::engine::TBackImageMode::pbmStretch);
-         }
+         BackPicture(c, pictures, "hills.jpg", pg::engine::TBackImageMode::pbmStretch);
          Slices(c, 4);
        }},
       // A bitmap tiled and a metafile stretched: both reach the page (once
@@ -106,19 +110,13 @@ std::vector<NamedChart> ExportCharts(const std::string& pictures, const std::str
       {"back_bitmap",
        [pictures](Chart& c) {
          Title(c, "Узор фона", 12, pg::fsBold);
-         if (!pictures.empty()) {
-           c.chart.BackImage().LoadFromFile(pictures + "/dots.bmp");
-           c.chart.SetBackImageMode(pg::engine::TBackImageMode::pbmTile);
-         }
+         BackPicture(c, pictures, "dots.bmp", pg::engine::TBackImageMode::pbmTile);
          Slices(c, 4);
        }},
       {"back_metafile",
        [testPictures](Chart& c) {
          Title(c, "Метафайл фона", 12, pg::fsBold);
-         if (!testPictures.empty()) {
-           c.chart.BackImage().LoadFromFile(testPictures + "/halves.emf");
-           c.chart.SetBackImageMode(pg::engine::TBackImageMode::pbmStretch);
-         }
+         BackPicture(c, testPictures, "halves.emf", pg::engine::TBackImageMode::pbmStretch);
          Slices(c, 4);
        }},
   };
