@@ -187,26 +187,28 @@ void TPieSeries::CalcAngles() {
   // A total past the double's range (values near 1e308) or so small that k
   // overflows (subnormal values) gave one slice the whole pie: such pies add
   // up in extended precision.
-  const bool wide = total != 0 && !(std::isfinite(total) && std::isfinite(k));
-  const long double wideTotal = PieValues().TotalABSWide(), wideK = kTwoPi / wideTotal;
-  double s = 0, previous = 0;
-  long double wideS = 0;
-  for (int i = 0; i < n; ++i) {
-    auto& span = spans_[static_cast<std::size_t>(i)];
-    span.fromAngle = previous;
-    if (total == 0) {
-      span.toAngle = kTwoPi;
-    } else if (wide) {
-      if (!IsGrouped(i)) wideS += std::fabs(PieValues().ValueAt(i));
-      span.toAngle = wideS == wideTotal ? kTwoPi : static_cast<double>(wideS * wideK);
-      if (span.toAngle - span.fromAngle > kTwoPi) span.toAngle = span.fromAngle + kTwoPi;
-    } else {
-      if (!IsGrouped(i)) s += std::fabs(PieValues().ValueAt(i));
-      span.toAngle = s == total ? kTwoPi : s * k;
-      if (span.toAngle - span.fromAngle > kTwoPi) span.toAngle = span.fromAngle + kTwoPi;
+  auto lay = [&](auto sumTotal, auto factor) {
+    decltype(sumTotal) s = 0;
+    double previous = 0;
+    for (int i = 0; i < n; ++i) {
+      auto& span = spans_[static_cast<std::size_t>(i)];
+      span.fromAngle = previous;
+      if (sumTotal == 0) {
+        span.toAngle = kTwoPi;
+      } else {
+        if (!IsGrouped(i)) s += std::fabs(PieValues().ValueAt(i));
+        span.toAngle = s == sumTotal ? kTwoPi : static_cast<double>(s * factor);
+        if (span.toAngle - span.fromAngle > kTwoPi) span.toAngle = span.fromAngle + kTwoPi;
+      }
+      span.centerAngle = (span.fromAngle + span.toAngle) * 0.5;
+      previous = span.toAngle;
     }
-    span.centerAngle = (span.fromAngle + span.toAngle) * 0.5;
-    previous = span.toAngle;
+  };
+  if (total != 0 && !(std::isfinite(total) && std::isfinite(k))) {
+    const long double wideTotal = PieValues().TotalABSWide();
+    lay(wideTotal, kTwoPi / wideTotal);
+  } else {
+    lay(total, k);
   }
 }
 

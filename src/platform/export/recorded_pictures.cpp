@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/bitmap.h"
-#include "platform/export/recording_context.h"
+#include "platform/device_context.h"
 #include "platform/picture_files.h"
 
 namespace pg::platform {
@@ -19,9 +19,6 @@ TRect OnRecording(const DeviceContext& dc, const TRect& area) {
   return r.Width() > 0 && r.Height() > 0 ? r : TRect{};
 }
 
-// The recording's page: a played metafile's pixel work (a widened path's mask,
-// gradients) is kept to it, as on a screen to the surface.
-TSize PageOf(const DeviceContext& dc) { return dc.RecordingPage(); }
 
 class StateKeeper {
  public:
@@ -80,7 +77,7 @@ void DrawPicture(const PictureImage& picture, DeviceContext& dc, const TRect& de
   if (dest.Width() <= 0 || dest.Height() <= 0) return;
   {
     StateKeeper keep(dc);
-    if (picture.PlayRecords(dc, dest, PageOf(dc))) return;
+    if (picture.PlayRecords(dc, dest, dc.RecordingPage())) return;
   }
   AsBitmap(dc, dest, [&](DeviceContext& layer, TPoint by) { picture.Draw(layer, Moved(dest, by)); });
 }
@@ -98,7 +95,7 @@ void DrawPictureTiled(const PictureImage& picture, DeviceContext& dc, const TRec
   ForEachTile(area, tileWidth, tileHeight, shown, [&](const TRect&) { ++tiles; });
   if (tiles <= kMaxRecordedTiles) {
     StateKeeper keep(dc);
-    const TSize page = PageOf(dc);
+    const TSize page = dc.RecordingPage();
     bool played = true;
     ForEachTile(area, tileWidth, tileHeight, shown,
                 [&](const TRect& tile) { played = played && picture.PlayRecords(dc, tile, page); });

@@ -31,18 +31,17 @@ std::vector<int> RecordingContext::CharacterStarts(std::string_view text) {
   return Measure().CharacterStarts(text);
 }
 
-bool RecordingContext::ShrinkOntoPage(const TRect& dest, const Bitmap& src, const TRect& srcRect,
-                                      std::unique_ptr<Bitmap>& layer, TRect& part) const {
+bool RecordingContext::CopiedShrunkOntoPage(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) {
   const long long sw = WidthOf(srcRect), sh = HeightOf(srcRect), dw = WidthOf(dest), dh = HeightOf(dest);
   if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0 || sw * sh <= dw * dh) return false;
-  layer.reset();
-  part = TRect{std::max(dest.left, 0), std::max(dest.top, 0), std::min(dest.right, width_), std::min(dest.bottom, height_)};
+  const TRect part{std::max(dest.left, 0), std::max(dest.top, 0), std::min(dest.right, width_),
+                   std::min(dest.bottom, height_)};
   if (part.Width() <= 0 || part.Height() <= 0) return true;
-  auto shrunk = std::make_unique<Bitmap>(part.Width(), part.Height());
-  if (shrunk->Empty()) return true;
-  shrunk->Dc().StretchBlt(TRect{dest.left - part.left, dest.top - part.top, dest.right - part.left, dest.bottom - part.top},
-                          src, srcRect, BlitRop::kSrcCopy);
-  layer = std::move(shrunk);
+  Bitmap shrunk(part.Width(), part.Height());
+  if (shrunk.Empty()) return true;
+  shrunk.Dc().StretchBlt(TRect{dest.left - part.left, dest.top - part.top, dest.right - part.left, dest.bottom - part.top},
+                         src, srcRect, BlitRop::kSrcCopy);
+  StretchBlt(part, shrunk, TRect{0, 0, part.Width(), part.Height()}, rop);  // one to one: recorded as it is
   return true;
 }
 

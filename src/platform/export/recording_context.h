@@ -55,13 +55,12 @@ class RecordingContext : public DeviceContext {
   // so it is left out of the file (a played metafile may lay thousands of such
   // spaces for one record).
   bool TextOffPage(TPoint origin, TSize size) const;
-  // A copy whose source has more pixels than its destination is kept as the
-  // pixels the screen shows for the part of the destination on the page (a
-  // photograph stretched behind the chart made an 18 MB EMF). True when the
-  // copy is handled so: `layer` then holds those pixels for `part`, or is null
-  // when nothing of it shows. False: record the copy as it is.
-  bool ShrinkOntoPage(const TRect& dest, const Bitmap& src, const TRect& srcRect, std::unique_ptr<Bitmap>& layer,
-                      TRect& part) const;
+  // A copy whose source has more pixels than its destination is recorded as
+  // the pixels the screen shows for the part of the destination on the page
+  // (a photograph stretched behind the chart made an 18 MB EMF): true when it
+  // was so (or nothing of it shows), false when the copy is to be recorded as
+  // it is.
+  bool CopiedShrunkOntoPage(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop);
 
  private:
   DeviceContext& Measure();

@@ -351,12 +351,7 @@ void SvgRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const
   // Copies that combine with what is below have no SVG form: an "and" with a
   // mask and an "xor" are left out, an "or" lands as a copy.
   if (rop == BlitRop::kSrcAnd || rop == BlitRop::kSrcInvert) return;
-  std::unique_ptr<Bitmap> shrunk;
-  TRect part;
-  if (ShrinkOntoPage(dest, src, srcRect, shrunk, part)) {
-    if (shrunk) StretchBlt(part, *shrunk, TRect{0, 0, part.Width(), part.Height()}, rop);
-    return;
-  }
+  if (CopiedShrunkOntoPage(dest, src, srcRect, rop)) return;
   const long long w = WidthOf(srcRect), h = HeightOf(srcRect);
   if (w <= 0 || h <= 0 || w > INT32_MAX || h > INT32_MAX || WidthOf(dest) <= 0 || HeightOf(dest) <= 0 ||
       !Bitmap::SizeAllowed(static_cast<int>(w), static_cast<int>(h)))

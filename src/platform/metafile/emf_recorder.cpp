@@ -403,12 +403,7 @@ void EmfRecordingContext::BitBlt(int x, int y, int width, int height, const Bitm
 }
 
 void EmfRecordingContext::StretchBlt(const TRect& dest, const Bitmap& src, const TRect& srcRect, BlitRop rop) {
-  std::unique_ptr<Bitmap> shrunk;
-  TRect part;
-  if (ShrinkOntoPage(dest, src, srcRect, shrunk, part)) {
-    if (shrunk) StretchBlt(part, *shrunk, TRect{0, 0, part.Width(), part.Height()}, rop);
-    return;
-  }
+  if (CopiedShrunkOntoPage(dest, src, srcRect, rop)) return;
   // The record holds the destination's size in 32 bits.
   const long long sw = WidthOf(srcRect), sh = HeightOf(srcRect), dw = WidthOf(dest), dh = HeightOf(dest);
   auto fits = [](long long v) { return v >= INT32_MIN && v <= INT32_MAX; };
